@@ -1,0 +1,450 @@
+#include "uPlataforma.h"
+
+#include <atomic>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <mutex>
+#include <random>
+#include <system_error>
+
+#include <pwd.h>
+#include <unistd.h>
+
+// ---------------------------------------------------------------------------------------------
+// Errors
+
+void ErroDivisaoPorZero() { throw EZeroDivide(); }
+void ErroOperacaoInvalida() { throw EInvalidOp(); }
+void ErroEstouro() { throw EOverflow(); }
+
+double Divide(double a, double b) {
+    if (b == 0.0) {
+        if (a == 0.0 || std::isnan(a))
+            ErroOperacaoInvalida();
+        ErroDivisaoPorZero();
+    }
+    return VerificaFinito(a / b);
+}
+
+double RaizQuadrada(double x) {
+    if (x < 0.0 || std::isnan(x))
+        ErroOperacaoInvalida();
+    return std::sqrt(x);
+}
+
+double VerificaFinito(double x) {
+    if (std::isnan(x))
+        ErroOperacaoInvalida();
+    if (std::isinf(x))
+        ErroEstouro();
+    return x;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Number text
+
+namespace {
+std::atomic<char> gSeparador{'.'};
+
+std::string Aspas(std::string_view s) { return "'" + std::string(s) + "'"; }
+
+// Checks the characters of a real in plain or scientific notation and copies it with a
+// decimal point into buf. Returns the length, or 0 when the text is not a number.
+std::size_t NormalizaReal(std::string_view s, char separador, char *buf, std::size_t cap) {
+    if (s.empty() || s.size() >= cap)
+        return 0;
+    std::size_t i = 0, n = 0;
+    if (s[i] == '+' || s[i] == '-') {
+        if (s[i] == '-')
+            buf[n++] = '-';
+        ++i;
+    }
+    bool digitos = false, ponto = false;
+    for (; i < s.size(); ++i) {
+        char c = s[i];
+        if (c >= '0' && c <= '9') {
+            digitos = true;
+            buf[n++] = c;
+        } else if (c == separador && !ponto) {
+            ponto = true;
+            buf[n++] = '.';
+        } else
+            break;
+    }
+    if (!digitos)
+        return 0;
+    if (i < s.size()) {
+        if (s[i] != 'e' && s[i] != 'E')
+            return 0;
+        buf[n++] = 'e';
+        ++i;
+        if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+            if (s[i] == '-')
+                buf[n++] = '-';
+            ++i;
+        }
+        bool expDig = false;
+        for (; i < s.size(); ++i) {
+            char c = s[i];
+            if (c < '0' || c > '9')
+                return 0;
+            expDig = true;
+            buf[n++] = c;
+        }
+        if (!expDig)
+            return 0;
+    }
+    return n;
+}
+} // namespace
+
+char DecimalSeparator() { return gSeparador.load(); }
+void SetDecimalSeparator(char c) { gSeparador.store(c); }
+
+std::string_view Apara(std::string_view s) {
+    std::size_t a = 0, b = s.size();
+    while (a < b && (s[a] == ' ' || s[a] == '\t' || s[a] == '\r' || s[a] == '\n'))
+        ++a;
+    while (b > a && (s[b - 1] == ' ' || s[b - 1] == '\t' || s[b - 1] == '\r' || s[b - 1] == '\n'))
+        --b;
+    return s.substr(a, b - a);
+}
+
+bool TryStrToFloat(std::string_view s, double &v, char separador) {
+    std::string_view t = Apara(s);
+    char buf[128];
+    std::size_t n = NormalizaReal(t, separador, buf, sizeof buf);
+    if (n == 0)
+        return false;
+    double r = 0;
+    auto res = std::from_chars(buf, buf + n, r);
+    if (res.ec != std::errc() || res.ptr != buf + n)
+        return false;
+    if (!std::isfinite(r))
+        return false;
+    v = r;
+    return true;
+}
+
+double StrToFloat(std::string_view s, char separador) {
+    double v = 0;
+    if (!TryStrToFloat(s, v, separador))
+        throw EConvertError(Aspas(s) + " is not a valid floating point value");
+    return v;
+}
+
+double StrToFloat(std::string_view s) { return StrToFloat(s, DecimalSeparator()); }
+double StrToFloatPonto(std::string_view s) { return StrToFloat(s, '.'); }
+
+bool TryStrToInt(std::string_view s, int &v) {
+    std::string_view t = Apara(s);
+    if (!t.empty() && t[0] == '+')
+        t.remove_prefix(1);
+    if (t.empty() || t[0] == '+')
+        return false;
+    int r = 0;
+    auto res = std::from_chars(t.data(), t.data() + t.size(), r);
+    if (res.ec != std::errc() || res.ptr != t.data() + t.size())
+        return false;
+    v = r;
+    return true;
+}
+
+int StrToInt(std::string_view s) {
+    int v = 0;
+    if (!TryStrToInt(s, v))
+        throw EConvertError(Aspas(s) + " is not a valid integer value");
+    return v;
+}
+
+namespace {
+// Significant digits (trailing zeros removed) and the exponent e with v = 0.d1d2... * 10^e.
+struct Decimal {
+    bool negativo = false;
+    std::string digitos; // empty for zero
+    int expoente = 0;
+};
+
+Decimal Decompoe(double v, int precisao) {
+    Decimal d;
+    d.negativo = std::signbit(v) && v != 0.0;
+    if (v == 0.0)
+        return d;
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(v), std::chars_format::scientific,
+                             precisao - 1);
+    std::string_view s(buf, res.ptr - buf);
+    std::size_t e = s.find('e');
+    for (std::size_t i = 0; i < e; ++i)
+        if (s[i] != '.')
+            d.digitos.push_back(s[i]);
+    int exp10 = 0;
+    std::from_chars(s.data() + e + (s[e + 1] == '+' ? 2 : 1), s.data() + s.size(), exp10);
+    while (!d.digitos.empty() && d.digitos.back() == '0')
+        d.digitos.pop_back();
+    d.expoente = exp10 + 1;
+    return d;
+}
+
+std::string Geral(double v, int precisao, char separador) {
+    if (std::isnan(v))
+        return "NAN";
+    if (std::isinf(v))
+        return v > 0 ? "INF" : "-INF";
+    Decimal d = Decompoe(v, precisao);
+    if (d.digitos.empty())
+        return "0";
+    std::string r = d.negativo ? "-" : "";
+    int e = d.expoente;
+    int n = int(d.digitos.size());
+    if (e > precisao || e < -3) {
+        r += d.digitos[0];
+        if (n > 1) {
+            r += separador;
+            r.append(d.digitos, 1, std::string::npos);
+        }
+        r += 'E';
+        int x = e - 1;
+        if (x < 0) {
+            r += '-';
+            x = -x;
+        }
+        r += std::to_string(x);
+        return r;
+    }
+    if (e <= 0) {
+        r += '0';
+        r += separador;
+        r.append(std::size_t(-e), '0');
+        r += d.digitos;
+    } else if (n <= e) {
+        r += d.digitos;
+        r.append(std::size_t(e - n), '0');
+    } else {
+        r.append(d.digitos, 0, std::size_t(e));
+        r += separador;
+        r.append(d.digitos, std::size_t(e), std::string::npos);
+    }
+    return r;
+}
+} // namespace
+
+std::string FloatToStr(double v, char separador) { return Geral(v, 15, separador); }
+std::string FloatToStr(double v) { return Geral(v, 15, DecimalSeparator()); }
+std::string FormatG(double v, int precisao, char separador) {
+    return Geral(v, precisao < 1 ? 1 : precisao, separador);
+}
+
+double Arredonda15(double v) {
+    if (!std::isfinite(v) || v == 0.0)
+        return v;
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
+    double r = 0;
+    std::from_chars(buf, res.ptr, r);
+    return r;
+}
+
+void AppendFixo(std::string &out, double v, int largura, int decimais, char separador) {
+    char buf[400];
+    char *fim;
+    if (std::isnan(v)) {
+        const char *t = "NAN";
+        fim = std::copy(t, t + 3, buf);
+    } else if (std::isinf(v)) {
+        const char *t = v > 0 ? "INF" : "-INF";
+        fim = std::copy(t, t + (v > 0 ? 3 : 4), buf);
+    } else {
+        auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimais);
+        fim = res.ptr;
+        if (separador != '.')
+            for (char *p = buf; p != fim; ++p)
+                if (*p == '.')
+                    *p = separador;
+    }
+    int n = int(fim - buf);
+    if (n < largura)
+        out.append(std::size_t(largura - n), ' ');
+    out.append(buf, fim);
+}
+
+std::string FormatFixo(double v, int largura, int decimais, char separador) {
+    std::string s;
+    AppendFixo(s, v, largura, decimais, separador);
+    return s;
+}
+
+std::string FloatToStrExato(double v, char separador) {
+    char buf[64];
+    auto res = std::to_chars(buf, buf + sizeof buf, v);
+    std::string s(buf, res.ptr);
+    if (separador != '.')
+        for (char &c : s)
+            if (c == '.')
+                c = separador;
+    return s;
+}
+
+void AppendInteiro(std::string &out, long long v, int largura) {
+    char buf[32];
+    auto res = std::to_chars(buf, buf + sizeof buf, v);
+    int n = int(res.ptr - buf);
+    if (n < largura)
+        out.append(std::size_t(largura - n), ' ');
+    out.append(buf, res.ptr);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Folders and files
+
+namespace {
+std::mutex gPastaMutex;
+std::filesystem::path gPastaDefinida;
+
+std::string NomeUsuario() {
+    if (const passwd *pw = getpwuid(getuid()); pw && pw->pw_name)
+        return pw->pw_name;
+    return std::to_string(getuid());
+}
+} // namespace
+
+void DefinePastaPadrao(const std::filesystem::path &p) {
+    std::lock_guard<std::mutex> lock(gPastaMutex);
+    gPastaDefinida = p;
+}
+
+std::filesystem::path PastaPadrao() {
+    namespace fs = std::filesystem;
+    std::lock_guard<std::mutex> lock(gPastaMutex);
+    fs::path p = gPastaDefinida.empty() ? fs::temp_directory_path() / ("zok2d-" + NomeUsuario())
+                                        : gPastaDefinida;
+    std::error_code ec;
+    if (!fs::is_directory(p, ec)) {
+        fs::create_directories(p, ec);
+        if (ec)
+            throw EInOutError("Cannot create folder " + p.string() + ": " + ec.message());
+        if (gPastaDefinida.empty())
+            fs::permissions(p, fs::perms::owner_all, fs::perm_options::replace, ec);
+    }
+    return p;
+}
+
+TLeitorTexto::TLeitorTexto(const std::filesystem::path &arquivo) : arquivo_(arquivo) {
+    std::ifstream f(arquivo, std::ios::binary);
+    if (!f)
+        throw EInOutError("Cannot open file " + arquivo.string());
+    f.seekg(0, std::ios::end);
+    std::streamoff tam = f.tellg();
+    if (tam < 0)
+        throw EInOutError("Cannot read file " + arquivo.string());
+    f.seekg(0, std::ios::beg);
+    dados_.resize(std::size_t(tam));
+    if (tam > 0 && !f.read(dados_.data(), tam))
+        throw EInOutError("Cannot read file " + arquivo.string());
+}
+
+bool TLeitorTexto::LeLinha(std::string_view &linha) {
+    if (pos_ >= dados_.size())
+        return false;
+    std::size_t fim = dados_.find('\n', pos_);
+    std::size_t prox = fim == std::string::npos ? dados_.size() : fim + 1;
+    if (fim == std::string::npos)
+        fim = dados_.size();
+    std::size_t f = fim;
+    if (f > pos_ && dados_[f - 1] == '\r')
+        --f;
+    linha = std::string_view(dados_).substr(pos_, f - pos_);
+    pos_ = prox;
+    ++linha_;
+    return true;
+}
+
+void TLeitorTexto::Erro(const std::string &oque) const {
+    throw EInOutError(arquivo_.string() + ", line " + std::to_string(linha_) + ": " + oque);
+}
+
+TArquivoSeguro::TArquivoSeguro(const std::filesystem::path &arquivo) : arquivo_(arquivo) {
+    static std::atomic<unsigned> contador{0};
+    temporario_ = arquivo;
+    temporario_ += ".tmp" + std::to_string(getpid()) + "_" + std::to_string(contador++);
+    f_ = std::fopen(temporario_.c_str(), "wb");
+    if (!f_)
+        throw EInOutError("Cannot create file " + arquivo_.string());
+}
+
+TArquivoSeguro::~TArquivoSeguro() {
+    if (f_)
+        std::fclose(f_);
+    if (!confirmado_) {
+        std::error_code ec;
+        std::filesystem::remove(temporario_, ec);
+    }
+}
+
+void TArquivoSeguro::Escreve(std::string_view texto) {
+    if (!f_)
+        throw EInOutError("File already closed: " + arquivo_.string());
+    if (!texto.empty() && std::fwrite(texto.data(), 1, texto.size(), f_) != texto.size())
+        throw EInOutError("Cannot write file " + arquivo_.string());
+}
+
+void TArquivoSeguro::Confirma() {
+    if (!f_)
+        throw EInOutError("File already closed: " + arquivo_.string());
+    bool ok = std::fflush(f_) == 0;
+    ok = (std::fclose(f_) == 0) && ok;
+    f_ = nullptr;
+    if (!ok)
+        throw EInOutError("Cannot write file " + arquivo_.string());
+    std::error_code ec;
+    std::filesystem::rename(temporario_, arquivo_, ec);
+    if (ec)
+        throw EInOutError("Cannot write file " + arquivo_.string() + ": " + ec.message());
+    confirmado_ = true;
+}
+
+void EscreveArquivo(const std::filesystem::path &arquivo, std::string_view conteudo) {
+    TArquivoSeguro f(arquivo);
+    f.Escreve(conteudo);
+    f.Confirma();
+}
+
+std::vector<std::string_view> Campos(std::string_view linha) {
+    std::vector<std::string_view> r;
+    std::size_t i = 0, n = linha.size();
+    while (i < n) {
+        while (i < n && (linha[i] == ' ' || linha[i] == '\t' || linha[i] == '\r'))
+            ++i;
+        std::size_t a = i;
+        while (i < n && linha[i] != ' ' && linha[i] != '\t' && linha[i] != '\r')
+            ++i;
+        if (i > a)
+            r.push_back(linha.substr(a, i - a));
+    }
+    return r;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Messages
+
+namespace {
+class TMensagensPadrao : public IMensagens {
+public:
+    bool Mostra(TTipoMensagem, const std::string &texto) override {
+        std::cerr << texto << '\n';
+        return true;
+    }
+};
+TMensagensPadrao gMensagensPadrao;
+IMensagens *gMensagens = nullptr;
+} // namespace
+
+void DefineMensagens(IMensagens *m) { gMensagens = m; }
+IMensagens *Mensagens() { return gMensagens ? gMensagens : &gMensagensPadrao; }
+bool MostraMensagem(TTipoMensagem tipo, const std::string &texto) {
+    return Mensagens()->Mostra(tipo, texto);
+}

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "uPlataforma.h"
+
+TEST(NumberText, ReadsRealsWithEitherSeparatorAndRejectsGarbage) {
+    EXPECT_DOUBLE_EQ(StrToFloat(" 1.5 ", '.'), 1.5);
+    EXPECT_DOUBLE_EQ(StrToFloat("-2,25", ','), -2.25);
+    EXPECT_DOUBLE_EQ(StrToFloat("+1e3", '.'), 1000.0);
+    EXPECT_DOUBLE_EQ(StrToFloat(".5", '.'), 0.5);
+    for (const char *bad : {"", "abc", "1.2.3", "1,5", "1e", "inf", "nan", "1 2", "--1"}) {
+        try {
+            StrToFloat(bad, '.');
+            ADD_FAILURE() << bad;
+        } catch (const EConvertError &e) {
+            EXPECT_EQ(std::string(e.what()),
+                      "'" + std::string(bad) + "' is not a valid floating point value");
+        }
+    }
+    EXPECT_THROW(StrToFloat("1e999", '.'), EConvertError);
+    EXPECT_EQ(StrToInt(" 42"), 42);
+    EXPECT_THROW(StrToInt("4.2"), EConvertError);
+    EXPECT_THROW(StrToInt("99999999999"), EConvertError);
+}
+
+TEST(NumberText, GeneralFormatWith15Digits) {
+    EXPECT_EQ(FloatToStr(0.0, '.'), "0");
+    EXPECT_EQ(FloatToStr(0.1, '.'), "0.1");
+    EXPECT_EQ(FloatToStr(1.0 / 3.0, '.'), "0.333333333333333");
+    EXPECT_EQ(FloatToStr(-2.5, ','), "-2,5");
+    EXPECT_EQ(FloatToStr(123456789012345.0, '.'), "123456789012345");
+    EXPECT_EQ(FloatToStr(1e15, '.'), "1E15");
+    EXPECT_EQ(FloatToStr(1e20, '.'), "1E20");
+    EXPECT_EQ(FloatToStr(0.0001, '.'), "0.0001");
+    EXPECT_EQ(FloatToStr(1.5e-7, '.'), "1.5E-7");
+    EXPECT_EQ(FloatToStr(100.0, '.'), "100");
+    EXPECT_DOUBLE_EQ(Arredonda15(0.1 + 0.2), 0.3);
+}
+
+TEST(NumberText, FixedWidthForms) {
+    EXPECT_EQ(FormatFixo(3.14159, 8, 4), "  3.1416");
+    EXPECT_EQ(FormatFixo(-3.14159, 8, 4, ','), " -3,1416");
+    EXPECT_EQ(FormatFixo(123456.5, 8, 4), "123456.5000");
+    EXPECT_EQ(FormatFixo(2.0, 0, 2), "2.00");
+    std::string s;
+    AppendInteiro(s, 12, 5);
+    EXPECT_EQ(s, "   12");
+    const double x = 0.1 + 0.2;
+    EXPECT_EQ(StrToFloatPonto(FloatToStrExato(x)), x);
+}
+
+TEST(FloatingPointErrors, CheckedOperationsThrowThePlatformMessages) {
+    EXPECT_THROW(Divide(1.0, 0.0), EZeroDivide);
+    EXPECT_THROW(Divide(0.0, 0.0), EInvalidOp);
+    EXPECT_THROW(RaizQuadrada(-1.0), EInvalidOp);
+    EXPECT_DOUBLE_EQ(Divide(1.0, 4.0), 0.25);
+    try {
+        Divide(1.0, 0.0);
+    } catch (const EMathError &e) {
+        EXPECT_STREQ(e.what(), "Floating point division by zero");
+    }
+}
+
+TEST(Files, SafeWriteReplacesOnlyOnConfirmAndReaderHandlesCrlf) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / "darv_test_plataforma";
+    fs::create_directories(dir);
+    fs::path f = dir / "a.txt";
+    EscreveArquivo(f, "um\r\ndois\nultima");
+    {
+        TArquivoSeguro w(f);
+        w.Escreve("parcial");
+        // destroyed without Confirma: the old file stays
+    }
+    TLeitorTexto r(f);
+    std::string_view l;
+    ASSERT_TRUE(r.LeLinha(l));
+    EXPECT_EQ(l, "um");
+    ASSERT_TRUE(r.LeLinha(l));
+    EXPECT_EQ(l, "dois");
+    ASSERT_TRUE(r.LeLinha(l));
+    EXPECT_EQ(l, "ultima");
+    EXPECT_FALSE(r.LeLinha(l));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_THROW(TLeitorTexto(dir / "missing.txt"), EInOutError);
+    EXPECT_THROW(TArquivoSeguro(dir / "no" / "such" / "folder.txt"), EInOutError);
+    fs::remove_all(dir);
+
+    auto campos = Campos("  1  2.5\t-3 \r");
+    ASSERT_EQ(campos.size(), 3u);
+    EXPECT_EQ(campos[2], "-3");
+}
+
+TEST(Folders, DefaultFolderIsCreatedPrivate) {
+    auto p = PastaPadrao();
+    EXPECT_TRUE(std::filesystem::is_directory(p));
+    EXPECT_NE(p.filename().string().find("zok2d-"), std::string::npos);
+}
