@@ -1,0 +1,43 @@
+#include "fem/Fluencia.h"
+
+#include <cmath>
+
+#include "uPlataforma.h"
+
+namespace {
+
+// b^e as exp(e ln b), with the platform's errors where the logarithm does not exist.
+double Potencia(double b, double e) {
+    if (b > 0.0)
+        return VerificaFinito(std::exp(e * std::log(b)));
+    if (b == 0.0) {
+        if (e > 0.0)
+            return 0.0;
+        if (e < 0.0)
+            ErroDivisaoPorZero();
+        return 1.0;
+    }
+    ErroOperacaoInvalida();
+}
+
+} // namespace
+
+void TFluencia::CoeficienteACI(double vs, double t) {
+    double x = (t - T0) / 24.0;
+    if (x < 0.0)
+        x = 0.0; // not loaded yet
+    const double phiU = CoeficienteUltimoACI(vs);
+    const double p = Potencia(x, 0.6);
+    Phi = phiU * p / (10.0 + p);
+}
+
+double TFluencia::CoeficienteUltimoACI(double vs) {
+    const double tla = (T0 + 1.0) / 24.0;
+    GamaLa = CuraUmida == 1 ? 1.25 * Potencia(tla, -0.118) : 1.13 * Potencia(tla, -0.095);
+    GamaLambda = Umidade <= 40.0 ? 1.0 : 1.27 - 0.006 * Umidade;
+    GamaVs = (2.0 / 3.0) * (1.0 + 1.13 * std::exp(-0.0213 * vs));
+    GamaS = 0.82 + 0.00264 * Abatimento;
+    GamaPsi = 0.88 + 0.0024 * Finos;
+    GamaAlfa = 0.46 + 0.09 * Ar;
+    return GamaLa * GamaLambda * GamaVs * GamaS * GamaPsi * GamaAlfa;
+}

@@ -1,0 +1,5 @@
+// Materials, time axis, elements, loads, domains, analyses, layers and laws of the engine.
+#pragma once
+
+#include "fem/Fluencia.h"
+#include "fem/ForcaTensional.h"
