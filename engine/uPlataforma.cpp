@@ -17,9 +17,15 @@
 // ---------------------------------------------------------------------------------------------
 // Errors
 
-void ErroDivisaoPorZero() { throw EZeroDivide(); }
-void ErroOperacaoInvalida() { throw EInvalidOp(); }
-void ErroEstouro() { throw EOverflow(); }
+void ErroDivisaoPorZero() {
+    throw EZeroDivide();
+}
+void ErroOperacaoInvalida() {
+    throw EInvalidOp();
+}
+void ErroEstouro() {
+    throw EOverflow();
+}
 
 double Divide(double a, double b) {
     if (b == 0.0) {
@@ -44,13 +50,25 @@ double VerificaFinito(double x) {
     return x;
 }
 
+int Round(double x) {
+    // Round half to even regardless of the current floating-point rounding mode.
+    double r = std::round(x);
+    if (std::fabs(x - std::trunc(x)) == 0.5)
+        r = 2.0 * std::round(x / 2.0);
+    if (!(r >= -2147483648.0 && r <= 2147483647.0))
+        ErroOperacaoInvalida();
+    return int(r);
+}
+
 // ---------------------------------------------------------------------------------------------
 // Number text
 
 namespace {
 std::atomic<char> gSeparador{'.'};
 
-std::string Aspas(std::string_view s) { return "'" + std::string(s) + "'"; }
+std::string Aspas(std::string_view s) {
+    return "'" + std::string(s) + "'";
+}
 
 // Checks the characters of a real in plain or scientific notation and copies it with a
 // decimal point into buf. Returns the length, or 0 when the text is not a number.
@@ -102,8 +120,12 @@ std::size_t NormalizaReal(std::string_view s, char separador, char *buf, std::si
 }
 } // namespace
 
-char DecimalSeparator() { return gSeparador.load(); }
-void SetDecimalSeparator(char c) { gSeparador.store(c); }
+char DecimalSeparator() {
+    return gSeparador.load();
+}
+void SetDecimalSeparator(char c) {
+    gSeparador.store(c);
+}
 
 std::string_view Apara(std::string_view s) {
     std::size_t a = 0, b = s.size();
@@ -137,8 +159,12 @@ double StrToFloat(std::string_view s, char separador) {
     return v;
 }
 
-double StrToFloat(std::string_view s) { return StrToFloat(s, DecimalSeparator()); }
-double StrToFloatPonto(std::string_view s) { return StrToFloat(s, '.'); }
+double StrToFloat(std::string_view s) {
+    return StrToFloat(s, DecimalSeparator());
+}
+double StrToFloatPonto(std::string_view s) {
+    return StrToFloat(s, '.');
+}
 
 bool TryStrToInt(std::string_view s, int &v) {
     std::string_view t = Apara(s);
@@ -233,8 +259,12 @@ std::string Geral(double v, int precisao, char separador) {
 }
 } // namespace
 
-std::string FloatToStr(double v, char separador) { return Geral(v, 15, separador); }
-std::string FloatToStr(double v) { return Geral(v, 15, DecimalSeparator()); }
+std::string FloatToStr(double v, char separador) {
+    return Geral(v, 15, separador);
+}
+std::string FloatToStr(double v) {
+    return Geral(v, 15, DecimalSeparator());
+}
 std::string FormatG(double v, int precisao, char separador) {
     return Geral(v, precisao < 1 ? 1 : precisao, separador);
 }
@@ -443,8 +473,12 @@ TMensagensPadrao gMensagensPadrao;
 IMensagens *gMensagens = nullptr;
 } // namespace
 
-void DefineMensagens(IMensagens *m) { gMensagens = m; }
-IMensagens *Mensagens() { return gMensagens ? gMensagens : &gMensagensPadrao; }
+void DefineMensagens(IMensagens *m) {
+    gMensagens = m;
+}
+IMensagens *Mensagens() {
+    return gMensagens ? gMensagens : &gMensagensPadrao;
+}
 bool MostraMensagem(TTipoMensagem tipo, const std::string &texto) {
     return Mensagens()->Mostra(tipo, texto);
 }

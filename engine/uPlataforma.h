@@ -62,6 +62,8 @@ double Divide(double a, double b);
 double RaizQuadrada(double x);
 // Throws EInvalidOp for NaN and EOverflow for an infinity; returns x otherwise.
 double VerificaFinito(double x);
+// Nearest integer, halves to even. Throws EInvalidOp when x is NaN or outside the 32-bit range.
+int Round(double x);
 
 // ---------------------------------------------------------------------------------------------
 // Number text (never depends on the C or C++ global locale)
@@ -179,7 +181,9 @@ bool MostraMensagem(TTipoMensagem tipo, const std::string &texto);
 inline void ShowMessage(const std::string &texto) {
     MostraMensagem(TTipoMensagem::Informacao, texto);
 }
-inline void MostraErro(const std::string &texto) { MostraMensagem(TTipoMensagem::Erro, texto); }
+inline void MostraErro(const std::string &texto) {
+    MostraMensagem(TTipoMensagem::Erro, texto);
+}
 
 // ---------------------------------------------------------------------------------------------
 // Drawing canvas
@@ -196,8 +200,16 @@ constexpr TColor clBlack = 0x000000, clMaroon = 0x000080, clGreen = 0x008000, cl
                  clBlue = 0xFF0000, clFuchsia = 0xFF00FF, clAqua = 0xFFFF00, clWhite = 0xFFFFFF;
 
 enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear };
-enum class TBrushStyle { bsSolid, bsClear, bsBDiagonal, bsFDiagonal, bsCross, bsHorizontal,
-                         bsVertical, bsDiagCross };
+enum class TBrushStyle {
+    bsSolid,
+    bsClear,
+    bsBDiagonal,
+    bsFDiagonal,
+    bsCross,
+    bsHorizontal,
+    bsVertical,
+    bsDiagCross
+};
 
 struct TPonto {
     int X = 0, Y = 0;
