@@ -1,0 +1,109 @@
+// The front end's state that the engine reads and writes: mesh and result-file settings, the
+// memory tool and progress window, the result maxima, the layers' placement temperatures, the
+// caption and report command, the own-weight load, the creep switch and the temperature unit of
+// the expansion coefficient. The program binds its windows at start-up; tests bind fakes and
+// call ReiniciaEstado() to restore the defaults.
+#pragma once
+
+#include <functional>
+#include <string>
+
+class TVetor;
+class TForcaTensional;
+
+// Mesh generation settings.
+struct TConfiguracaoMalha {
+    int Nx = 2;
+    int Ny = 2;
+    bool Exponencial = false;
+    bool PorDmax = false;
+    double Dmax = 0.25; // length units
+
+    // Fired by SetNx and SetNy so the program can show the new values.
+    std::function<void()> OnAlteracao;
+
+    void SetNx(int n);
+    void SetNy(int n);
+};
+
+// Confirmed names of the step result files. Until FAplicado is set the analyses use their
+// built-in names and ignore the strings.
+struct TConfiguracoes {
+    std::string EnderecoTemp, EnderecoDeform, EnderecoTensao; // each ends with a separator
+    std::string NomeTemp = "PassoTemp", NomeDeform = "PassoDeform", NomeTensao = "PassoTensao";
+    std::string TerminacaoTemp = ".res", TerminacaoDeform = ".res", TerminacaoTensao = ".res";
+    bool FAplicado = false;
+};
+
+// The memory tool: its confirmed release rule and its two operations.
+class IInformacoesSistema {
+public:
+    virtual ~IInformacoesSistema() = default;
+
+    bool FAplicado = false;
+    bool FPorEtapa = false;
+    int FLimitePorEtapa = 100; // MB
+    int FLimiteLivre = 20;     // MB
+    int FLimiteSuperior = 100; // MB
+
+    // Available physical memory in MB (10^6 bytes), rounded.
+    virtual int MemoriaLivreMb() = 0;
+    // Takes n zero-filled blocks of 1 MiB one after the other and frees them all.
+    virtual void LiberarMemoria(int n) = 0;
+};
+
+// The progress window's texts.
+class IMensagemFEM {
+public:
+    virtual ~IMensagemFEM() = default;
+    virtual void MostraTempo(double t) = 0;
+    virtual void MostraMemoria(int mb) = 0;
+};
+
+struct TEstadoInterface {
+    TEstadoInterface();
+
+    TConfiguracaoMalha ConfiguracaoMalha;
+    TConfiguracoes Configuracoes;
+
+    // Memory tool opened last (not owned; none until the user opens the tool).
+    IInformacoesSistema *InformacoesSistema = nullptr;
+    // Fired by LiberaInformacoesSistema with the tool being dropped, so the program can free it.
+    std::function<void(IInformacoesSistema *)> OnLiberaInformacoesSistema;
+    // Progress window of the current run (not owned; may be none).
+    IMensagemFEM *MensagemFEM = nullptr;
+
+    // Result maxima of the last runs.
+    double TemperaturaMaxima = 0.0;      // degrees Celsius
+    double IdadeTemperaturaMaxima = 0.0; // hours
+    double XTemperaturaMaxima = 0.0;
+    double YTemperaturaMaxima = 0.0;
+    int NoTemperaturaMaxima = 0;
+    double TensaoMaximaTracao = 0.0; // MPa
+    int ElementoTensaoMaxima = 0;
+
+    // Placement temperature of each layer (not owned; may be none).
+    TVetor *FTemperaturasCamadas = nullptr;
+
+    // Main window's caption becomes "ZOK-2D - " + text.
+    std::function<void(const std::string &)> SetTitulo;
+    // Enables the "Relatório" command.
+    std::function<void()> HabilitaRelatorio;
+
+    // Own-weight load (not owned); none means self-weight is off.
+    TForcaTensional *FPesoProprio = nullptr;
+    // Creep counts in the stress increments.
+    bool FluenciaAtiva = false;
+    // Position in the units dialog's temperature list (CELSIUS, FAHRENHEIT, KELVIN, RANKINE)
+    // of the expansion coefficient's unit; -1 (no selection) counts as Celsius.
+    int PosicaoTemperaturaDilatacao = -1;
+
+    // The per-step memory check of the analyses. Does nothing without a memory tool or while
+    // its rule is not confirmed.
+    void VerificaMemoria();
+    // Drops the memory tool at the end of a run; the checks do nothing until a new one is bound.
+    void LiberaInformacoesSistema();
+};
+
+TEstadoInterface &Estado();
+void ReiniciaEstado();
