@@ -3,3 +3,4 @@
 
 #include "fem/Fluencia.h"
 #include "fem/ForcaTensional.h"
+#include "fem/Tempo.h"

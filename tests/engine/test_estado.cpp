@@ -75,28 +75,20 @@ TEST_F(EstadoInterface, ResetRestoresDefaultsAndUnbindsEverything) {
     TVetor temperaturas(3);
     TEstadoInterface &e = Estado();
     e.ConfiguracaoMalha.SetNx(7);
-    e.ConfiguracaoMalha.Dmax = 1.5;
     e.ConfiguracaoMalha.OnAlteracao = [] {};
-    e.Configuracoes.NomeTemp = "T";
     e.Configuracoes.FAplicado = true;
     e.InformacoesSistema = &memoria;
     e.FTemperaturasCamadas = &temperaturas;
     e.TensaoMaximaTracao = 3.2;
-    e.FluenciaAtiva = true;
-    e.PosicaoTemperaturaDilatacao = 2;
     e.SetTitulo = [](const std::string &) {};
     ReiniciaEstado();
     EXPECT_EQ(&Estado(), &e); // one record for the program
     EXPECT_EQ(e.ConfiguracaoMalha.Nx, 2);
-    EXPECT_EQ(e.ConfiguracaoMalha.Dmax, 0.25);
     EXPECT_FALSE(e.ConfiguracaoMalha.OnAlteracao);
-    EXPECT_EQ(e.Configuracoes.NomeTemp, "PassoTemp");
     EXPECT_FALSE(e.Configuracoes.FAplicado);
     EXPECT_EQ(e.InformacoesSistema, nullptr);
     EXPECT_EQ(e.FTemperaturasCamadas, nullptr);
     EXPECT_EQ(e.TensaoMaximaTracao, 0);
-    EXPECT_FALSE(e.FluenciaAtiva);
-    EXPECT_EQ(e.PosicaoTemperaturaDilatacao, -1);
     EXPECT_FALSE(e.SetTitulo);
 }
 

@@ -1,0 +1,63 @@
+#include "fem/Tempo.h"
+
+#include <climits>
+#include <cmath>
+
+#include "uPlataforma.h"
+
+int TTempo::NumeroDePassos(double ti, double tf, double dt) {
+    if (!(dt >= 0.0))
+        ErroOperacaoInvalida(); // a negative or NaN step
+    return Round(Divide(tf - ti, dt));
+}
+
+TTempo::TTempo(double ti, double tf, double dt, double theta)
+    : atual_(ti), ti_(ti), tf_(tf), dt_(dt), theta_(theta), n_(NumeroDePassos(ti, tf, dt)) {}
+
+TTempo::TTempo(const TTempo &t)
+    : atual_(t.ti_), ti_(t.ti_), tf_(t.tf_), dt_(t.dt_), theta_(t.theta_),
+      n_(NumeroDePassos(t.ti_, t.tf_, t.dt_)), uniforme_(t.uniforme_) {}
+
+TTempo &TTempo::operator=(const TTempo &t) {
+    if (this != &t) {
+        n_ = NumeroDePassos(t.ti_, t.tf_, t.dt_);
+        atual_ = ti_ = t.ti_;
+        tf_ = t.tf_;
+        dt_ = t.dt_;
+        theta_ = t.theta_;
+        uniforme_ = t.uniforme_;
+    }
+    return *this;
+}
+
+std::unique_ptr<TTempo> TTempo::CreateCopia(const TTempo &t) {
+    return std::make_unique<TTempo>(t);
+}
+
+void TTempo::ConverteUnidades(double f) {
+    ti_ *= f;
+    tf_ *= f;
+    dt_ *= f;
+    atual_ *= f;
+}
+
+double TTempo::TempoDoPasso(int i) const {
+    if (uniforme_)
+        return Divide((tf_ - ti_) * double(i), double(n_));
+    return Divide((tf_ - ti_) * std::log(double(i) + 1.0), std::log(double(n_) + 1.0));
+}
+
+int TTempo::PassoDoTempo(double t) const {
+    const double q = Divide(t, dt_);
+    if (q >= double(INT_MAX))
+        return n_;
+    // Times before the first step belong to it.
+    if (q <= 0.5)
+        return 1;
+    const int k = Round(q);
+    return k > n_ ? n_ : k;
+}
+
+int TTempo::PassoAtual() const {
+    return Round(Divide(atual_ - ti_, dt_));
+}
