@@ -3,4 +3,5 @@
 
 #include "fem/Fluencia.h"
 #include "fem/ForcaTensional.h"
+#include "fem/Retracao.h"
 #include "fem/Tempo.h"
