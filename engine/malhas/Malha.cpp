@@ -1,0 +1,318 @@
+#include "malhas/Malha.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+TMalha::TMalha(int nx, int ny) : Nx(nx), Ny(ny) {}
+
+TMalha::~TMalha() = default;
+
+std::unique_ptr<TMalha> TMalha::CreateCopia(const TMalha &origem) {
+    auto m = std::make_unique<TMalha>();
+    for (const auto &v : origem.vertices_)
+        m->vertices_.push_back(std::make_unique<TNo>(*v));
+    for (const auto &a : origem.arestas_) {
+        m->AdicionaAresta(a->No1->Numero, a->No2->Numero, a->Interna);
+    }
+    m->CalculaLimites();
+    return m;
+}
+
+std::unique_ptr<TMalha> TMalha::CreatePoligono(std::span<const TNo> pontos) {
+    auto m = std::make_unique<TMalha>();
+    for (const TNo &p : pontos)
+        m->AdicionaVerticeNo(p);
+    std::size_t n = pontos.size();
+    for (std::size_t i = 0; i + 1 < n; ++i)
+        m->AdicionaArestaNos(pontos[i].Numero, pontos[i + 1].Numero);
+    if (n > 0)
+        m->AdicionaArestaNos(pontos[n - 1].Numero, pontos[0].Numero);
+    m->CalculaLimites();
+    return m;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Domain
+
+void TMalha::AdicionaVertice(double x, double y) {
+    if (ExisteVertice(x, y))
+        return;
+    vertices_.push_back(std::make_unique<TNo>(std::int32_t(vertices_.size() + 1), x, y));
+    CalculaLimites();
+}
+
+void TMalha::AdicionaAresta(int a, int b, bool interna) {
+    int nv = GetNumVertices();
+    if (a < 1 || a > nv || b < 1 || b > nv)
+        throw std::out_of_range("Vertex number out of range in an edge: " + std::to_string(a) +
+                                ", " + std::to_string(b));
+    arestas_.push_back(
+        std::make_unique<TAresta>(GetVertice(a), GetVertice(b), std::int32_t(arestas_.size() + 1)));
+    arestas_.back()->Interna = interna;
+    contornos_.push_back(std::make_unique<TContorno>(arestas_.back().get()));
+}
+
+void TMalha::AdicionaArestaPontos(const TNo &p1, const TNo &p2) {
+    int a = 0, b = 0;
+    if (!ProcuraVertice(a, p1.X, p1.Y)) {
+        AdicionaVertice(p1.X, p1.Y);
+        a = GetNumVertices();
+    }
+    if (!ProcuraVertice(b, p2.X, p2.Y)) {
+        AdicionaVertice(p2.X, p2.Y);
+        b = GetNumVertices();
+    }
+    AdicionaArestaNos(a, b);
+}
+
+void TMalha::SetVertice(int i, const TNo &no) {
+    GetVertice(i)->X = no.X;
+    GetVertice(i)->Y = no.Y;
+}
+
+void TMalha::SetAresta(int i, int a, int b) {
+    GetAresta(i)->No1 = GetVertice(a);
+    GetAresta(i)->No2 = GetVertice(b);
+}
+
+void TMalha::LimpaVertices() {
+    contornos_.clear();
+    arestas_.clear();
+    vertices_.clear();
+}
+
+void TMalha::CalculaLimites() {
+    if (vertices_.empty()) {
+        XMax_ = YMax_ = XMin_ = YMin_ = XCentro_ = YCentro_ = 0.0;
+        return;
+    }
+    double sx = 0.0, sy = 0.0;
+    XMax_ = XMin_ = vertices_[0]->X;
+    YMax_ = YMin_ = vertices_[0]->Y;
+    for (const auto &v : vertices_) {
+        sx += v->X;
+        sy += v->Y;
+        XMax_ = std::max(XMax_, v->X);
+        XMin_ = std::min(XMin_, v->X);
+        YMax_ = std::max(YMax_, v->Y);
+        YMin_ = std::min(YMin_, v->Y);
+    }
+    XCentro_ = sx / double(vertices_.size());
+    YCentro_ = sy / double(vertices_.size());
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mesh
+
+TNo *TMalha::NovoNo() {
+    return AdicionaNo(0.0, 0.0);
+}
+
+TNo *TMalha::AdicionaNo(double x, double y) {
+    nos_.push_back(std::make_unique<TNo>(std::int32_t(nos_.size() + 1), x, y));
+    return nos_.back().get();
+}
+
+void TMalha::OrientaTriangulo(int &a, int &b, int &c) const {
+    const TNo *pa = GetNo(a), *pb = GetNo(b), *pc = GetNo(c);
+    double ux = pb->X - pa->X, uy = pb->Y - pa->Y;
+    double vx = pc->X - pb->X, vy = pc->Y - pb->Y;
+    if (ux * vy - uy * vx < 0.0)
+        std::swap(b, c);
+}
+
+void TMalha::AdicionaElemento(int a, int b, int c) {
+    OrientaTriangulo(a, b, c);
+    TNo *nos[3] = {GetNo(a), GetNo(b), GetNo(c)};
+    elementos_.push_back(std::make_unique<TElemento>(nos, 2));
+    TElemento *e = elementos_.back().get();
+    e->Numero = std::int32_t(elementos_.size());
+    VerificaElemento(e);
+}
+
+void TMalha::VerificaElemento(TElemento *e) {
+    const TPontoReal c{e->XCentro(), e->YCentro()};
+    int n = e->GetN();
+    for (int k = 1; k <= n; ++k) {
+        TNo *na = e->GetNo(k), *nb = e->GetNo(k % n + 1);
+        double mx = (na->X + nb->X) / 2.0, my = (na->Y + nb->Y) / 2.0;
+        double d = TUT_Math::Distancia(c.X, c.Y, mx, my) / 20.0;
+        const TPontoReal r{mx * (1.0 + d) - c.X * d, my * (1.0 + d) - c.Y * d};
+        for (const auto &a : arestas_) {
+            if (TUT_Math::SegmentosCruzam(a->No2->Ponto(), a->No1->Ponto(), r, c)) {
+                AdicionaLado(na, nb, a.get(), e);
+                break;
+            }
+        }
+    }
+}
+
+void TMalha::AdicionaLado(TNo *na, TNo *nb, TAresta *aresta, TElemento *elemento) {
+    contornos_[std::size_t(aresta->Numero - 1)]->AdicionaLado(na, nb, elemento);
+}
+
+void TMalha::LimpaMalha() {
+    for (auto &c : contornos_)
+        c->Limpa();
+    elementos_.clear();
+    nos_.clear();
+    divisoesX_.reset();
+    divisoesY_.reset();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Queries
+
+bool TMalha::ExisteNo(double x, double y) const {
+    for (const auto &n : nos_)
+        if (n->MesmaPosicao(x, y))
+            return true;
+    return false;
+}
+
+bool TMalha::ExisteVertice(double x, double y) const {
+    int n;
+    return ProcuraVertice(n, x, y);
+}
+
+bool TMalha::ProcuraVertice(int &n, double x, double y) const {
+    for (const auto &v : vertices_)
+        if (v->MesmaPosicao(x, y)) {
+            n = v->Numero;
+            return true;
+        }
+    n = 0;
+    return false;
+}
+
+bool TMalha::ExisteAresta(const TNo &p1, const TNo &p2) const {
+    int n;
+    return ProcuraAresta(p1, p2, n);
+}
+
+bool TMalha::ProcuraAresta(const TNo &p1, const TNo &p2, int &n) const {
+    for (const auto &a : arestas_) {
+        if ((a->No1->MesmaPosicao(p1.X, p1.Y) && a->No2->MesmaPosicao(p2.X, p2.Y)) ||
+            (a->No1->MesmaPosicao(p2.X, p2.Y) && a->No2->MesmaPosicao(p1.X, p1.Y))) {
+            n = a->Numero;
+            return true;
+        }
+    }
+    n = 0;
+    return false;
+}
+
+bool TMalha::PontoNaAresta(double x, double y) const {
+    for (const auto &a : arestas_)
+        if (TUT_Math::IgualComTolerancia(x, a->No1->X) &&
+            TUT_Math::IgualComTolerancia(x, a->No2->X) && TUT_Math::Entre(y, a->No1->Y, a->No2->Y))
+            return true;
+    return false;
+}
+
+TVetorInteiro TMalha::NosNoRetangulo(double x1, double y1, double x2, double y2) const {
+    auto r = TUT_Math::Retangulo(x1, y1, x2, y2);
+    TVetorInteiro v;
+    for (const auto &n : nos_)
+        if (TUT_Math::PontoNoPoligono(n->Ponto(), r.data(), 3))
+            v.Adiciona(n->Numero);
+    return v;
+}
+
+int TMalha::NoNoRetangulo(double x1, double y1, double x2, double y2) const {
+    auto r = TUT_Math::Retangulo(x1, y1, x2, y2);
+    for (const auto &n : nos_)
+        if (TUT_Math::PontoNoPoligono(n->Ponto(), r.data(), 3))
+            return n->Numero;
+    return 0;
+}
+
+int TMalha::VerticeNoRetangulo(double x1, double y1, double x2, double y2) const {
+    auto r = TUT_Math::Retangulo(x1, y1, x2, y2);
+    for (const auto &n : vertices_)
+        if (TUT_Math::PontoNoPoligono(n->Ponto(), r.data(), 3))
+            return n->Numero;
+    return 0;
+}
+
+TVetorInteiro TMalha::ArestasNoRetangulo(double x1, double y1, double x2, double y2) const {
+    auto r = TUT_Math::Retangulo(x1, y1, x2, y2);
+    TVetorInteiro v;
+    for (const auto &a : arestas_)
+        if (!a->Interna && TUT_Math::PontoNoPoligono(a->No1->Ponto(), r.data(), 3) &&
+            TUT_Math::PontoNoPoligono(a->No2->Ponto(), r.data(), 3))
+            v.Adiciona(a->Numero);
+    return v;
+}
+
+TVetorInteiro TMalha::ArestasCruzadas(double x1, double y1, double x2, double y2) const {
+    TVetorInteiro v;
+    for (const auto &a : arestas_)
+        if (!a->Interna &&
+            TUT_Math::SegmentosCruzam({x1, y1}, {x2, y2}, a->No1->Ponto(), a->No2->Ponto()))
+            v.Adiciona(a->Numero);
+    return v;
+}
+
+int TMalha::ElementoNoPonto(double x, double y) const {
+    for (const auto &e : elementos_) {
+        if (e->GetN() < 3)
+            continue;
+        TPontoReal t[3] = {e->GetNo(1)->Ponto(), e->GetNo(2)->Ponto(), e->GetNo(3)->Ponto()};
+        if (TUT_Math::PontoNoPoligono({x, y}, t, 2))
+            return e->Numero;
+    }
+    return 0;
+}
+
+double TMalha::DistanciaCentros(int i, int j) const {
+    const TElemento *a = GetElemento(i), *b = GetElemento(j);
+    return TUT_Math::Distancia(a->XCentro(), a->YCentro(), b->XCentro(), b->YCentro());
+}
+
+double TMalha::DistanciaAoContorno(int i) const {
+    double d = 1e10;
+    for (const auto &c : contornos_)
+        for (int k = 1; k <= c->GetNumLados(); ++k)
+            d = std::min(d, DistanciaCentros(i, c->GetLado(k)->Elemento->Numero));
+    return d;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Point outside the domain
+
+template <class Pula> bool TMalha::TestaRaio(double x, double y, Pula pula) const {
+    const double l = std::fabs((XMax_ - XMin_) + (YMax_ - YMin_));
+    const TPontoReal p{x, y};
+    int conta = 0;
+    for (double t = 0.0; t <= 6.283185307179586; t += 0.017453292519943295) {
+        const double dx = l * std::cos(t), dy = l * std::sin(t);
+        const TPontoReal q{x + dx, y + dy};
+        conta = 0;
+        bool abandona = false;
+        for (const auto &a : arestas_) {
+            if (pula(*a))
+                continue;
+            double c1 = (a->No1->X - x) * dy - (a->No1->Y - y) * dx;
+            double c2 = (a->No2->X - x) * dy - (a->No2->Y - y) * dx;
+            if (TUT_Math::IgualComTolerancia(0.0, c1) || TUT_Math::IgualComTolerancia(0.0, c2)) {
+                abandona = true;
+                break;
+            }
+            if (TUT_Math::SegmentosCruzam(p, q, a->No2->Ponto(), a->No1->Ponto()))
+                ++conta;
+        }
+        if (!abandona)
+            break;
+    }
+    return conta % 2 == 0;
+}
+
+bool TMalha::PontoFora(double x, double y) const {
+    return TestaRaio(x, y, [this](const TAresta &a) { return a.Interna && !ConsideraInternas; });
+}
+
+bool TMalha::PontoFora2(double x, double y) const {
+    return TestaRaio(x, y, [](const TAresta &a) { return a.Ignorada; });
+}

@@ -1,0 +1,131 @@
+// Domain (vertices and straight edges) and the triangle mesh generated in it.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "malhas/Aresta.h"
+#include "malhas/Contorno.h"
+#include "malhas/Elemento.h"
+#include "malhas/No.h"
+#include "matematica/Vetor.h"
+
+class TMalha {
+public:
+    using TEventoProgresso = std::function<void(TMalha *)>;
+    using TEventoDivisoes = std::function<void(TMalha *, int)>;
+
+    // Empty domain and mesh with nx x ny divisions per interval.
+    TMalha(int nx = 2, int ny = 2);
+    virtual ~TMalha();
+    TMalha(const TMalha &) = delete;
+    TMalha &operator=(const TMalha &) = delete;
+
+    // Copies the vertices, the edges with their interior flag, and the limits; no mesh.
+    static std::unique_ptr<TMalha> CreateCopia(const TMalha &origem);
+    // A vertex per point, then the closed chain of edges given by the points' numbers.
+    static std::unique_ptr<TMalha> CreatePoligono(std::span<const TNo> pontos);
+
+    std::string NomeArquivo;
+    double Escala = 1.0;
+    int Nx, Ny;
+    bool ConsideraInternas = false;
+    TEventoProgresso OnProgresso;
+    TEventoDivisoes OnDivisoes;
+
+    // Domain building.
+    void AdicionaVertice(double x, double y);
+    void AdicionaVerticeNo(const TNo &no) { AdicionaVertice(no.X, no.Y); }
+    // Edge from vertex a to vertex b (1-based) with its empty side list. Throws
+    // std::out_of_range for a vertex number outside 1..count.
+    void AdicionaAresta(int a, int b, bool interna);
+    void AdicionaArestaNos(int a, int b) { AdicionaAresta(a, b, false); }
+    // Finds or adds a vertex at each point, then adds the edge.
+    void AdicionaArestaPontos(const TNo &p1, const TNo &p2);
+    void SetVertice(int i, const TNo &no);
+    // Vertex i takes the position of no; edge i joins vertices a and b.
+    void SetAresta(int i, int a, int b);
+    void LimpaVertices();
+
+    // Mesh building.
+    TNo *NovoNo();
+    TNo *AdicionaNo(double x, double y);
+    // Triangle on mesh nodes a, b, c (1-based), made counter-clockwise; its sides on domain
+    // edges are recorded in their side lists.
+    void AdicionaElemento(int a, int b, int c);
+    void AdicionaLado(TNo *na, TNo *nb, TAresta *aresta, TElemento *elemento);
+    void LimpaMalha();
+
+    // Accessors (1-based).
+    int GetNumVertices() const { return int(vertices_.size()); }
+    int GetNumArestas() const { return int(arestas_.size()); }
+    int GetNumNos() const { return int(nos_.size()); }
+    int GetNumElementos() const { return int(elementos_.size()); }
+    TNo *GetVertice(int i) const { return vertices_[std::size_t(i - 1)].get(); }
+    TAresta *GetAresta(int i) const { return arestas_[std::size_t(i - 1)].get(); }
+    TNo *GetNo(int i) const { return nos_[std::size_t(i - 1)].get(); }
+    TElemento *GetElemento(int i) const { return elementos_[std::size_t(i - 1)].get(); }
+    TContorno *GetContorno(int i) const { return contornos_[std::size_t(i - 1)].get(); }
+    const TVetor *GetDivisoesX() const { return divisoesX_.get(); }
+    const TVetor *GetDivisoesY() const { return divisoesY_.get(); }
+    double GetXMax() const { return XMax_; }
+    double GetYMax() const { return YMax_; }
+    double GetXMin() const { return XMin_; }
+    double GetYMin() const { return YMin_; }
+    double GetXCentro() const { return XCentro_; }
+    double GetYCentro() const { return YCentro_; }
+    void SetConsideraInternas(bool b) { ConsideraInternas = b; }
+    void SetOnProgresso(TEventoProgresso e) { OnProgresso = std::move(e); }
+    void SetOnDivisoes(TEventoDivisoes e) { OnDivisoes = std::move(e); }
+
+    // Centre and extremes of the vertex coordinates.
+    void CalculaLimites();
+
+    // Position tests under the engine's equality.
+    bool ExisteNo(double x, double y) const;
+    bool ExisteVertice(double x, double y) const;
+    bool ProcuraVertice(int &n, double x, double y) const;
+    bool ExisteAresta(const TNo &p1, const TNo &p2) const;
+    bool ProcuraAresta(const TNo &p1, const TNo &p2, int &n) const;
+    // Some vertical edge at abscissa x spans y.
+    bool PontoNaAresta(double x, double y) const;
+
+    // Selection by the rectangle of two opposite corners.
+    TVetorInteiro NosNoRetangulo(double x1, double y1, double x2, double y2) const;
+    int NoNoRetangulo(double x1, double y1, double x2, double y2) const;
+    int VerticeNoRetangulo(double x1, double y1, double x2, double y2) const;
+    // Edges with both ends inside, interior edges left out.
+    TVetorInteiro ArestasNoRetangulo(double x1, double y1, double x2, double y2) const;
+    // Edges (interior ones left out) crossed by the segment.
+    TVetorInteiro ArestasCruzadas(double x1, double y1, double x2, double y2) const;
+    // First element whose three nodes enclose the point; 0 when none.
+    int ElementoNoPonto(double x, double y) const;
+    double DistanciaCentros(int i, int j) const;
+    double DistanciaAoContorno(int i) const;
+
+    // Ray-parity tests: true when the point is outside the domain. PontoFora skips interior
+    // edges unless ConsideraInternas; PontoFora2 skips the ignored edges instead.
+    bool PontoFora(double x, double y) const;
+    bool PontoFora2(double x, double y) const;
+
+protected:
+    // Swaps b and c when the triangle a, b, c runs clockwise.
+    void OrientaTriangulo(int &a, int &b, int &c) const;
+    // Records the sides of element e that lie on domain edges.
+    void VerificaElemento(TElemento *e);
+
+    std::vector<std::unique_ptr<TNo>> vertices_;
+    std::vector<std::unique_ptr<TAresta>> arestas_;
+    std::vector<std::unique_ptr<TNo>> nos_;
+    std::vector<std::unique_ptr<TElemento>> elementos_;
+    std::unique_ptr<TVetor> divisoesX_, divisoesY_;
+    std::vector<std::unique_ptr<TContorno>> contornos_;
+    double XMax_ = 0.0, YMax_ = 0.0, XMin_ = 0.0, YMin_ = 0.0, XCentro_ = 0.0, YCentro_ = 0.0;
+
+private:
+    template <class Pula> bool TestaRaio(double x, double y, Pula pula) const;
+};

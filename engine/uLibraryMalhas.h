@@ -1,0 +1,8 @@
+// Mesh model: nodes, edges, element sides on edges, elements, and TMalha (domain and mesh).
+#pragma once
+
+#include "malhas/Aresta.h"
+#include "malhas/Contorno.h"
+#include "malhas/Elemento.h"
+#include "malhas/Malha.h"
+#include "malhas/No.h"
