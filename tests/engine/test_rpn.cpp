@@ -417,25 +417,6 @@ TEST_F(Formula, NumbersFollowTheDecimalSeparator) {
     EXPECT_THROW(f.Calcula(), EConvertError);
 }
 
-TEST_F(Formula, TokenHelpers) {
-    EXPECT_TRUE(TRPN::EhOperador("^"));
-    EXPECT_FALSE(TRPN::EhOperador("("));
-    EXPECT_TRUE(TRPN::EhFuncao("NEG"));
-    EXPECT_TRUE(TRPN::EhFuncao("ASEN"));
-    EXPECT_FALSE(TRPN::EhFuncao("sen"));
-    EXPECT_TRUE(TRPN::EhOperando("X"));
-    EXPECT_TRUE(TRPN::EhOperando("2.5"));
-    EXPECT_FALSE(TRPN::EhOperando(")"));
-    EXPECT_EQ(TRPN::Precedencia("SEN"), 59);
-    EXPECT_EQ(TRPN::Precedencia("NEG"), 48);
-    EXPECT_EQ(TRPN::Precedencia("^"), 50);
-    EXPECT_EQ(TRPN::Precedencia("/"), 40);
-    EXPECT_EQ(TRPN::Precedencia("-"), 30);
-    EXPECT_EQ(TRPN::Precedencia("("), 10);
-    EXPECT_EQ(TRPN::Precedencia(")"), 0);
-    EXPECT_EQ(TRPN::Precedencia("480"), 60);
-}
-
 TEST_F(Formula, EvaluationAllocatesNothing) {
     TRPN f("SEN(X)+COS(X)*TAN(X/3)-LOG(ABS(X)+1)/LN(X^2+2)+RAIZ(ABS(X))-ASEN(X/100)+EXP(NEG(X))");
     TRPN c("42");
