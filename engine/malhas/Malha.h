@@ -29,6 +29,8 @@ public:
     static std::unique_ptr<TMalha> CreateCopia(const TMalha &origem);
     // A vertex per point, then the closed chain of edges given by the points' numbers.
     static std::unique_ptr<TMalha> CreatePoligono(std::span<const TNo> pontos);
+    // Stores the name and, when the file exists, reads the domain from it.
+    static std::unique_ptr<TMalha> CreateDeArquivo(const std::string &nome);
 
     std::string NomeArquivo;
     double Escala = 1.0;
@@ -106,6 +108,17 @@ public:
     int ElementoNoPonto(double x, double y) const;
     double DistanciaCentros(int i, int j) const;
     double DistanciaAoContorno(int i) const;
+
+    // Domain and mesh files. Readers throw EInOutError naming the file and the line; what they
+    // added before the error stays.
+    // Reads the domain file NomeArquivo (vertices and edges) into this domain.
+    virtual void LeGeometria();
+    // Writes nodes, elements, vertices, edges and the mesh settings record.
+    void SalvaMalha(const std::string &nome) const;
+    // Replaces domain and mesh by those of a mesh file and loads its settings into the record.
+    void LeMalhaCompleta(const std::string &nome);
+    // Replaces the mesh (nodes and elements only) by that of a mesh file.
+    void LeMalha(const std::string &nome);
 
     // Ray-parity tests: true when the point is outside the domain. PontoFora skips interior
     // edges unless ConsideraInternas; PontoFora2 skips the ignored edges instead.

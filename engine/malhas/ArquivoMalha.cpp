@@ -1,0 +1,222 @@
+// Domain and mesh text files.
+#include <array>
+#include <filesystem>
+
+#include "malhas/Malha.h"
+#include "uEstadoInterface.h"
+#include "uPlataforma.h"
+
+namespace {
+
+// Line-oriented reader of the sections "title, count, entries".
+class TLeitorSecoes {
+public:
+    explicit TLeitorSecoes(const std::string &nome) : leitor_(nome) {}
+
+    std::string_view Linha() {
+        std::string_view l;
+        if (!leitor_.LeLinha(l))
+            leitor_.Erro("unexpected end of file");
+        return l;
+    }
+    void Pula(int n = 1) {
+        for (int i = 0; i < n; ++i)
+            Linha();
+    }
+    // Count of entries whose lines hold at least `campos` numbers.
+    int Contagem(int campos) {
+        int n = Inteiros(Linha(), 1)[0];
+        // Shortest entry line: one digit per field, blanks between, and a line end.
+        std::size_t minimo = std::size_t(2 * campos);
+        if (n < 0 || std::size_t(n) > (leitor_.BytesRestantes() + 1) / minimo)
+            leitor_.Erro("count " + std::to_string(n) + " out of range");
+        return n;
+    }
+    std::array<double, 2> Reais(std::string_view linha) {
+        auto c = Campos(linha);
+        if (c.size() < 2)
+            leitor_.Erro("two numbers expected");
+        std::array<double, 2> r{};
+        for (int i = 0; i < 2; ++i)
+            if (!TryStrToFloat(c[std::size_t(i)], r[std::size_t(i)], '.'))
+                NaoNumero(c[std::size_t(i)], "number");
+        return r;
+    }
+    std::array<int, 3> Inteiros(std::string_view linha, int n) {
+        auto c = Campos(linha);
+        if (int(c.size()) < n)
+            leitor_.Erro(std::to_string(n) + (n == 1 ? " integer" : " integers") + " expected");
+        std::array<int, 3> r{};
+        for (int i = 0; i < n; ++i)
+            if (!TryStrToInt(c[std::size_t(i)], r[std::size_t(i)]))
+                NaoNumero(c[std::size_t(i)], "integer");
+        return r;
+    }
+    void Verifica(int numero, int contagem, const char *oque) {
+        if (numero < 1 || numero > contagem)
+            leitor_.Erro(std::string(oque) + " number " + std::to_string(numero) +
+                         " out of range 1.." + std::to_string(contagem));
+    }
+    double Real(std::string_view linha, char separador) {
+        double v;
+        if (!TryStrToFloat(linha, v, separador))
+            NaoNumero(linha, "number");
+        return v;
+    }
+
+private:
+    [[noreturn]] void NaoNumero(std::string_view campo, const char *tipo) const {
+        std::string m(1, '\'');
+        m.append(campo);
+        m.append("' is not a valid ");
+        m.append(tipo);
+        leitor_.Erro(m);
+    }
+
+    TLeitorTexto leitor_;
+};
+
+} // namespace
+
+std::unique_ptr<TMalha> TMalha::CreateDeArquivo(const std::string &nome) {
+    auto m = std::make_unique<TMalha>();
+    m->NomeArquivo = nome;
+    std::error_code ec;
+    if (std::filesystem::exists(nome, ec))
+        m->LeGeometria();
+    return m;
+}
+
+void TMalha::LeGeometria() {
+    TLeitorSecoes f(NomeArquivo);
+    f.Pula();
+    int nv = f.Contagem(2);
+    for (int i = 0; i < nv; ++i) {
+        auto p = f.Reais(f.Linha());
+        AdicionaVertice(p[0], p[1]);
+    }
+    f.Pula();
+    int na = f.Contagem(3);
+    for (int i = 0; i < na; ++i) {
+        auto a = f.Inteiros(f.Linha(), 3);
+        f.Verifica(a[0], GetNumVertices(), "vertex");
+        f.Verifica(a[1], GetNumVertices(), "vertex");
+        AdicionaArestaNos(a[0], a[1]);
+        if (a[2] == 1)
+            arestas_.back()->Interna = true;
+    }
+    CalculaLimites();
+}
+
+namespace {
+void LeNosElementos(TMalha &m, TLeitorSecoes &f) {
+    f.Pula();
+    int n = f.Contagem(2);
+    for (int i = 0; i < n; ++i) {
+        auto p = f.Reais(f.Linha());
+        m.AdicionaNo(p[0], p[1]);
+    }
+    f.Pula();
+    int e = f.Contagem(3);
+    for (int i = 0; i < e; ++i) {
+        auto a = f.Inteiros(f.Linha(), 3);
+        for (int k = 0; k < 3; ++k)
+            f.Verifica(a[std::size_t(k)], m.GetNumNos(), "node");
+        m.AdicionaElemento(a[0], a[1], a[2]);
+    }
+}
+} // namespace
+
+void TMalha::LeMalha(const std::string &nome) {
+    TLeitorSecoes f(nome);
+    LimpaMalha();
+    LeNosElementos(*this, f);
+}
+
+void TMalha::LeMalhaCompleta(const std::string &nome) {
+    TLeitorSecoes f(nome);
+    LimpaVertices();
+    LimpaMalha();
+    LeNosElementos(*this, f);
+    f.Pula();
+    int nv = f.Contagem(2);
+    for (int i = 0; i < nv; ++i) {
+        auto p = f.Reais(f.Linha());
+        AdicionaVertice(p[0], p[1]);
+    }
+    f.Pula();
+    int na = f.Contagem(3);
+    for (int i = 0; i < na; ++i) {
+        auto a = f.Inteiros(f.Linha(), 3);
+        f.Verifica(a[0], GetNumVertices(), "vertex");
+        f.Verifica(a[1], GetNumVertices(), "vertex");
+        AdicionaAresta(a[0], a[1], false);
+        arestas_.back()->Interna = a[2] == 1;
+    }
+    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    f.Pula(3);
+    c.Exponencial = f.Linha() == "True";
+    f.Pula();
+    auto nxy = f.Inteiros(f.Linha(), 2);
+    c.SetNx(nxy[0]);
+    c.SetNy(nxy[1]);
+    f.Pula();
+    c.PorDmax = f.Linha() == "True";
+    f.Pula();
+    c.Dmax = f.Real(f.Linha(), DecimalSeparator());
+    if (c.OnAlteracao)
+        c.OnAlteracao();
+}
+
+void TMalha::SalvaMalha(const std::string &nome) const {
+    std::string s;
+    s.reserve(64 * (nos_.size() + vertices_.size()) + 16 * (elementos_.size() + arestas_.size()));
+    auto coordenadas = [&s](const TNo &n) {
+        AppendFixo(s, n.X, 25, 20);
+        s += "  ";
+        AppendFixo(s, n.Y, 25, 20);
+        s += '\n';
+    };
+    s += "[ COORDENADAS DOS NÓS ]\n";
+    AppendInteiro(s, GetNumNos());
+    s += '\n';
+    for (const auto &n : nos_)
+        coordenadas(*n);
+    s += "[ CONECTIVIDADES - ELEMENTOS ]\n";
+    AppendInteiro(s, GetNumElementos());
+    s += '\n';
+    for (const auto &e : elementos_) {
+        for (int i = 1; i <= e->GetN(); ++i) {
+            AppendInteiro(s, e->GetNo(i)->Numero);
+            s += "  ";
+        }
+        s += '\n';
+    }
+    s += "[coordenadas de vertices]\n";
+    AppendInteiro(s, GetNumVertices());
+    s += '\n';
+    for (const auto &v : vertices_)
+        coordenadas(*v);
+    s += "[conectividade arestas]\n";
+    AppendInteiro(s, GetNumArestas());
+    s += '\n';
+    for (const auto &a : arestas_) {
+        AppendInteiro(s, a->No1->Numero);
+        s += "  ";
+        AppendInteiro(s, a->No2->Numero);
+        s += a->Interna ? "  1\n" : "  0\n";
+    }
+    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    s += "\nConfigurações da Malha\nDivisões Exponenciais:\n";
+    s += c.Exponencial ? "True\n" : "False\n";
+    s += "Nx e Ny:\n";
+    AppendInteiro(s, c.Nx);
+    s += ' ';
+    AppendInteiro(s, c.Ny);
+    s += "\nDivisões por Dmáx:\n";
+    s += c.PorDmax ? "True\n" : "False\n";
+    s += "Dimensão máxima:\n";
+    s += FloatToStrExato(c.Dmax, DecimalSeparator());
+    s += '\n';
+    EscreveArquivo(nome, s);
+}

@@ -1,0 +1,289 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "uEstadoInterface.h"
+#include "uLibraryMalhas.h"
+#include "uPlataforma.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class ArquivoMalha : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ReiniciaEstado();
+        SetDecimalSeparator('.');
+        pasta_ = fs::temp_directory_path() /
+                 ("malha_test_" + std::to_string(getpid()) + "_" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(pasta_);
+    }
+    void TearDown() override {
+        fs::remove_all(pasta_);
+        SetDecimalSeparator('.');
+        ReiniciaEstado();
+    }
+    std::string Caminho(const std::string &nome) const { return (pasta_ / nome).string(); }
+    std::string Escreve(const std::string &nome, const std::string &texto) const {
+        std::ofstream(Caminho(nome), std::ios::binary) << texto;
+        return Caminho(nome);
+    }
+    static std::string Le(const std::string &caminho) {
+        std::ifstream f(caminho, std::ios::binary);
+        std::stringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }
+    fs::path pasta_;
+};
+
+const char *kDominio = "[coordenadas de vertices]\n"
+                       "5\n"
+                       "0 0\n"
+                       "4.5 0\n"
+                       "4.5 3\n"
+                       "0 3\n"
+                       "4.5 0\n" // repeated position: dropped
+                       "[conectividade arestas]\n"
+                       "5\n"
+                       "1 2 0\n"
+                       "2 3 2\n"
+                       "3 4 0\n"
+                       "4 1 0\n"
+                       "1 3 1\n";
+
+// Triangle mesh of the unit square with one interior diagonal edge.
+void MalhaQuadrado(TMalha &m) {
+    m.AdicionaVertice(0, 0);
+    m.AdicionaVertice(1, 0);
+    m.AdicionaVertice(1, 1);
+    m.AdicionaVertice(0, 1);
+    for (int i = 1; i <= 4; ++i)
+        m.AdicionaArestaNos(i, i % 4 + 1);
+    m.AdicionaAresta(1, 3, true);
+    m.AdicionaNo(0, 0);
+    m.AdicionaNo(1, 0);
+    m.AdicionaNo(1, 1);
+    m.AdicionaNo(0, 1.0 / 3.0);
+    m.AdicionaElemento(1, 2, 3);
+    m.AdicionaElemento(1, 3, 4);
+}
+
+} // namespace
+
+TEST_F(ArquivoMalha, DomainFileReadsVerticesEdgesAndFlags) {
+    auto m = TMalha::CreateDeArquivo(Escreve("d.txt", kDominio));
+    EXPECT_EQ(m->NomeArquivo, Caminho("d.txt"));
+    ASSERT_EQ(m->GetNumVertices(), 4);
+    ASSERT_EQ(m->GetNumArestas(), 5);
+    EXPECT_FALSE(m->GetAresta(2)->Interna); // flag 2 is not interior
+    EXPECT_TRUE(m->GetAresta(5)->Interna);
+    EXPECT_EQ(m->GetAresta(4)->No2, m->GetVertice(1));
+    EXPECT_EQ(m->GetXMax(), 4.5);
+    EXPECT_EQ(m->GetYMax(), 3.0);
+    EXPECT_EQ(m->GetNumNos(), 0);
+
+    // Windows line ends, Windows-1252 titles and odd spacing read the same.
+    std::string w = "[coordenadas de v\xe9rtices]\r\n 4 \r\n0\t0\r\n4.5   0\r\n4.5 3\r\n0 3 "
+                    "extra\r\n\xc1restas\r\n4\r\n1 2 0\r\n2 3 0\r\n3 4 0\r\n4 1 0";
+    auto mw = TMalha::CreateDeArquivo(Escreve("w.txt", w));
+    EXPECT_EQ(mw->GetNumVertices(), 4);
+    EXPECT_EQ(mw->GetNumArestas(), 4);
+    EXPECT_EQ(mw->GetVertice(2)->X, 4.5);
+
+    // A missing file gives an empty domain.
+    auto vazio = TMalha::CreateDeArquivo(Caminho("nao_existe.txt"));
+    EXPECT_EQ(vazio->GetNumVertices(), 0);
+}
+
+TEST_F(ArquivoMalha, MeshFileLayoutIsExact) {
+    TMalha m;
+    MalhaQuadrado(m);
+    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    c.Exponencial = true;
+    c.SetNx(7);
+    c.SetNy(3);
+    c.PorDmax = false;
+    c.Dmax = 0.1;
+    SetDecimalSeparator(',');
+    m.SalvaMalha(Caminho("m.txt"));
+    const std::string esperado =
+        "[ COORDENADAS DOS NÓS ]\n4\n"
+        "   0.00000000000000000000     0.00000000000000000000\n"
+        "   1.00000000000000000000     0.00000000000000000000\n"
+        "   1.00000000000000000000     1.00000000000000000000\n"
+        "   0.00000000000000000000     0.33333333333333331483\n"
+        "[ CONECTIVIDADES - ELEMENTOS ]\n2\n1  2  3  \n1  3  4  \n"
+        "[coordenadas de vertices]\n4\n"
+        "   0.00000000000000000000     0.00000000000000000000\n"
+        "   1.00000000000000000000     0.00000000000000000000\n"
+        "   1.00000000000000000000     1.00000000000000000000\n"
+        "   0.00000000000000000000     1.00000000000000000000\n"
+        "[conectividade arestas]\n5\n1  2  0\n2  3  0\n3  4  0\n4  1  0\n1  3  1\n"
+        "\nConfigurações da Malha\nDivisões Exponenciais:\nTrue\nNx e Ny:\n7 3\n"
+        "Divisões por Dmáx:\nFalse\nDimensão máxima:\n0,1\n";
+    EXPECT_EQ(Le(Caminho("m.txt")), esperado);
+}
+
+TEST_F(ArquivoMalha, MeshFileRoundTrip) {
+    TMalha m;
+    MalhaQuadrado(m);
+    m.AdicionaNo(0.123456789012345, -7.25e3);
+    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    c.Exponencial = false;
+    c.SetNx(12);
+    c.SetNy(5);
+    c.PorDmax = true;
+    c.Dmax = 0.1 + 0.2; // needs 17 digits
+    SetDecimalSeparator(',');
+    m.SalvaMalha(Caminho("m.txt"));
+
+    ReiniciaEstado();
+    int avisos = 0;
+    Estado().ConfiguracaoMalha.OnAlteracao = [&] { ++avisos; };
+    TMalha r(3, 4);
+    r.AdicionaVertice(9, 9); // replaced by the file's domain
+    r.LeMalhaCompleta(Caminho("m.txt"));
+    ASSERT_EQ(r.GetNumNos(), m.GetNumNos());
+    for (int i = 1; i <= m.GetNumNos(); ++i) {
+        EXPECT_EQ(r.GetNo(i)->X, m.GetNo(i)->X) << i;
+        EXPECT_EQ(r.GetNo(i)->Y, m.GetNo(i)->Y) << i;
+    }
+    ASSERT_EQ(r.GetNumElementos(), 2);
+    for (int e = 1; e <= 2; ++e)
+        for (int k = 1; k <= 3; ++k)
+            EXPECT_EQ(r.GetElemento(e)->GetNo(k)->Numero, m.GetElemento(e)->GetNo(k)->Numero);
+    ASSERT_EQ(r.GetNumVertices(), 4);
+    ASSERT_EQ(r.GetNumArestas(), 5);
+    for (int i = 1; i <= 5; ++i) {
+        EXPECT_EQ(r.GetAresta(i)->No1->Numero, m.GetAresta(i)->No1->Numero);
+        EXPECT_EQ(r.GetAresta(i)->No2->Numero, m.GetAresta(i)->No2->Numero);
+        EXPECT_EQ(r.GetAresta(i)->Interna, m.GetAresta(i)->Interna);
+    }
+    // Elements came before the edges: no side is recorded.
+    EXPECT_EQ(r.GetContorno(1)->GetNumLados(), 0);
+    EXPECT_EQ(r.Nx, 3); // the mesh's own divisions stay
+    const TConfiguracaoMalha &l = Estado().ConfiguracaoMalha;
+    EXPECT_FALSE(l.Exponencial);
+    EXPECT_EQ(l.Nx, 12);
+    EXPECT_EQ(l.Ny, 5);
+    EXPECT_TRUE(l.PorDmax);
+    EXPECT_EQ(l.Dmax, 0.1 + 0.2);
+    EXPECT_GE(avisos, 2);
+
+    // Written again, the file is byte for byte the same.
+    r.SalvaMalha(Caminho("m2.txt"));
+    EXPECT_EQ(Le(Caminho("m2.txt")), Le(Caminho("m.txt")));
+
+    // LeMalha replaces only nodes and elements; the domain stays and sides are recorded.
+    TMalha s;
+    MalhaQuadrado(s);
+    s.LimpaMalha();
+    s.LeMalha(Caminho("m.txt"));
+    EXPECT_EQ(s.GetNumNos(), 5);
+    EXPECT_EQ(s.GetNumElementos(), 2);
+    EXPECT_EQ(s.GetContorno(1)->GetNumLados(), 1);
+}
+
+TEST_F(ArquivoMalha, SettingsLinesAndEmptyMesh) {
+    TMalha m;
+    m.AdicionaVertice(0, 0);
+    m.SalvaMalha(Caminho("vazia.txt"));
+    std::string t = Le(Caminho("vazia.txt"));
+    EXPECT_NE(t.find("[ CONECTIVIDADES - ELEMENTOS ]\n0\n[coordenadas"), std::string::npos);
+
+    std::string texto = "n\n0\ne\n0\nv\n0\na\n0\n\nC\nD\ntrue\nN\n4 6\nP\nTrue\nM\n1.5\n";
+    Estado().ConfiguracaoMalha.Exponencial = true;
+    TMalha r;
+    r.LeMalhaCompleta(Escreve("s.txt", texto));
+    EXPECT_FALSE(Estado().ConfiguracaoMalha.Exponencial); // "true" is not "True"
+    EXPECT_TRUE(Estado().ConfiguracaoMalha.PorDmax);
+    EXPECT_EQ(Estado().ConfiguracaoMalha.Nx, 4);
+    EXPECT_EQ(Estado().ConfiguracaoMalha.Ny, 6);
+    EXPECT_EQ(Estado().ConfiguracaoMalha.Dmax, 1.5);
+    // The maximum dimension follows the locale's separator when read.
+    SetDecimalSeparator(',');
+    EXPECT_THROW(r.LeMalhaCompleta(Caminho("s.txt")), EInOutError);
+}
+
+TEST_F(ArquivoMalha, BadInputNamesFileAndLine) {
+    auto erro = [&](const std::string &texto) -> std::string {
+        std::string c = Escreve("e.txt", texto);
+        TMalha m;
+        m.NomeArquivo = c;
+        try {
+            m.LeGeometria();
+        } catch (const EInOutError &e) {
+            return e.what();
+        }
+        return "no error";
+    };
+    EXPECT_NE(erro("t\n-1\n").find("e.txt, line 2"), std::string::npos);
+    EXPECT_NE(erro("t\n3\n0 0\n").find("line 2"), std::string::npos); // more than the file holds
+    EXPECT_NE(erro("t\n1000000000\n0 0\n").find("out of range"), std::string::npos);
+    EXPECT_NE(erro("t\nx\n").find("line 2"), std::string::npos);
+    EXPECT_NE(erro("t\n2\n0 0\n1 a\n").find("line 4: 'a'"), std::string::npos);
+    EXPECT_NE(erro("t\n2\n0 0\n1          \n").find("line 4: two numbers"), std::string::npos);
+    EXPECT_NE(erro("t\n2\n0 0\n1,5 0\n").find("line 4"), std::string::npos);
+    EXPECT_NE(erro("t\n1\n0 0\na\n1\n1 2 0\n").find("line 6: vertex number 2"), std::string::npos);
+    EXPECT_NE(erro("t\n1\n0 0\na\n1\n0 1 0\n").find("line 6"), std::string::npos);
+    EXPECT_NE(erro("t\n1\n0 0\n").find("line 3: unexpected end"), std::string::npos);
+
+    // What was read before the error stays.
+    TMalha m;
+    m.NomeArquivo = Escreve("p.txt", "t\n2\n0 0\n1 0\na\n1\n1 9 0\n");
+    EXPECT_THROW(m.LeGeometria(), EInOutError);
+    EXPECT_EQ(m.GetNumVertices(), 2);
+
+    TMalha n;
+    EXPECT_THROW(n.LeMalhaCompleta(Caminho("nao_existe.txt")), EInOutError);
+    EXPECT_THROW(n.LeMalha(Caminho("nao_existe.txt")), EInOutError);
+    // Element lines naming a node outside 1..count.
+    EXPECT_THROW(n.LeMalha(Escreve("el.txt", "n\n1\n0 0\ne\n1\n1 1 2\n")), EInOutError);
+    EXPECT_EQ(n.GetNumNos(), 1);
+    EXPECT_EQ(n.GetNumElementos(), 0);
+    // A folder that does not exist cannot take a file.
+    EXPECT_THROW(n.SalvaMalha(Caminho("falta/m.txt")), EInOutError);
+}
+
+TEST_F(ArquivoMalha, EveryTruncationIsReadOrRejected) {
+    TMalha m;
+    MalhaQuadrado(m);
+    m.SalvaMalha(Caminho("m.txt"));
+    const std::string malha = Le(Caminho("m.txt"));
+    const std::string dominio = kDominio;
+    int completos = 0;
+    for (std::size_t n = 0; n <= malha.size(); ++n) {
+        std::string c = Escreve("t.txt", malha.substr(0, n));
+        TMalha r;
+        try {
+            r.LeMalhaCompleta(c);
+            ++completos;
+            EXPECT_EQ(r.GetNumElementos(), 2);
+        } catch (const EInOutError &) {
+        }
+        TMalha s;
+        try {
+            s.LeMalha(c);
+        } catch (const EInOutError &) {
+        }
+    }
+    // Only cuts inside the last line "0.25" can still read a number there: "0", "0.",
+    // "0.2", "0.25" and the whole file.
+    EXPECT_EQ(completos, 5);
+    for (std::size_t n = 0; n <= dominio.size(); ++n) {
+        TMalha r;
+        r.NomeArquivo = Escreve("t.txt", dominio.substr(0, n));
+        try {
+            r.LeGeometria();
+            EXPECT_EQ(r.GetNumArestas(), 5);
+        } catch (const EInOutError &) {
+            EXPECT_LE(r.GetNumArestas(), 5);
+        }
+    }
+}
