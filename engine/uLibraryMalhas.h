@@ -5,4 +5,5 @@
 #include "malhas/Contorno.h"
 #include "malhas/Elemento.h"
 #include "malhas/Malha.h"
+#include "malhas/MalhaPlot.h"
 #include "malhas/No.h"
