@@ -278,7 +278,7 @@ TfrmDuvidas::TfrmDuvidas(QWidget *parent) : QWidget(parent, Qt::Window) {
     coluna->addWidget(lbTexto, 1);
     coluna->addWidget(bbtnOk);
     Liga(bbtnOk, &QPushButton::clicked, this, &TfrmDuvidas::bbtnOkClick);
-    setFixedSize(coluna->sizeHint().expandedTo(QSize(440, 200)));
+    setFixedSize(coluna->sizeHint().expandedTo(QSize(440, 0)));
 }
 
 // ---------------------------------------------------------------------------------------------

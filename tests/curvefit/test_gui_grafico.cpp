@@ -6,6 +6,7 @@
 
 #include <QChart>
 #include <QChartView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
@@ -101,8 +102,14 @@ TEST_F(JanelasLumacord, ChartTitlesFollowTheShownTexts) {
     EXPECT_NEAR(SeriesCurva()[0]->points().last().y(), 8 / 6.0, 1e-9);
     frmGrafico->bbtnFechar->click();
 
-    // The title is built from the edits as they read, even after Reiniciar.
+    // Reiniciar clears what is shown and the grid, not the table; the title is built from the
+    // edits as they read.
     fLumacord->mbReiniciar->trigger();
+    EXPECT_EQ(fLumacord->edA->text(), "0");
+    EXPECT_EQ(fLumacord->edB->text(), "0");
+    EXPECT_EQ(fLumacord->edR2->text(), "0");
+    EXPECT_EQ(fLumacord->lbEquacao->text(), "y=x/(A+B.x)");
+    EXPECT_EQ(frmPontos->StgInserirPontos->Cells(1, 4), "");
     fLumacord->btnGrafico->click();
     EXPECT_EQ(SeriesCurva().last()->name(), "y=x/(0+0.x)");
     EXPECT_EQ(SeriesCurva().last()->count(), 0);
@@ -114,6 +121,9 @@ TEST_F(JanelasLumacord, ChartTitlesFollowTheShownTexts) {
         fLumacord->btnGrafico->click();
         EXPECT_EQ(SeriesCurva().last()->name(), titulos[tipo - 1]);
     }
+    fLumacord->Ajuste.TipoCurva = 3;
+    fLumacord->mbAjustar->trigger();
+    EXPECT_EQ(fLumacord->edB->text(), "0,5");
 }
 
 TEST_F(JanelasLumacord, ChartSkipsZeroAndStopsQuietlyAtErrors) {
