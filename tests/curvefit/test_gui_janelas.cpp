@@ -17,10 +17,9 @@ namespace {
 
 QWidget *AbreEditor(TGradeTexto *g, int linha, int coluna) {
     g->setCurrentCell(linha, coluna);
-    g->editItem(g->item(linha, coluna) ? g->item(linha, coluna) : [&] {
+    if (!g->item(linha, coluna))
         g->SetCells(coluna, linha, QString());
-        return g->item(linha, coluna);
-    }());
+    g->editItem(g->item(linha, coluna));
     QApplication::processEvents();
     return QApplication::focusWidget();
 }
