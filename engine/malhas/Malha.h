@@ -120,12 +120,58 @@ public:
     // Replaces the mesh (nodes and elements only) by that of a mesh file.
     void LeMalha(const std::string &nome);
 
+    // Mesh generation: fills the domain with linear triangles by a vertical sweep, with the
+    // mesh's Nx and Ny and the grading settings of the mesh settings record. Settings that
+    // cannot give a mesh are reported through the message sink and leave the mesh empty.
+    void GeraMalha();
+    void GeraTriangulos();
+    double GetDivisaoX(int i) const { return (*divisoesX_)[i]; }
+    // Division lengths of [a, b] into n parts, written into slots inicio..inicio+n-1.
+    static void DivisoesUniformes(TVetor &v, int n, int inicio, double a, double b);
+    static void DivisoesExponenciais(TVetor &v, int n, int inicio, double a, double b);
+
     // Ray-parity tests: true when the point is outside the domain. PontoFora skips interior
     // edges unless ConsideraInternas; PontoFora2 skips the ignored edges instead.
     bool PontoFora(double x, double y) const;
     bool PontoFora2(double x, double y) const;
 
 protected:
+    struct TCirculo {
+        double cx, cy, r;
+    };
+
+    // Triangles between the nodes primeiro..ultimo of the previous grid line and the nodes
+    // after them; elements from primeiroElemento on belong to the current strip.
+    virtual void Delaunay(int primeiro, int ultimo, int primeiroElemento);
+    // The exhaustive search over every node triple; used when the fast one does not apply.
+    void DelaunaySimples(int primeiro, int ultimo, int primeiroElemento);
+    // The same result from a few candidate triples per pair of neighbouring nodes; false,
+    // with nothing added, when the window is not two clean grid lines.
+    bool DelaunayRapido(int primeiro, int ultimo, int primeiroElemento);
+
+    void GeraDivisoesX();
+    void GeraDivisoesY();
+    void EscalaDivisoesX(double f);
+    // Multiplies vertex coordinates and limits by f.
+    void AplicaEscala(double f);
+    TVetor IntersecoesVerticais(double x) const;
+    void DiscretizaLinha(const TVetor &alturas, double x, int primeiroDaLinha);
+    // Twice the signed area of the mesh triangle i, j, k.
+    double AreaTriangulo(int i, int j, int k) const;
+    // Circle through nodes i, j, k (area a from AreaTriangulo, not zero).
+    TCirculo Circunferencia(int i, int j, int k, double a) const;
+    // Node m strictly inside the circle (nodes on it, within 1e-10, do not count).
+    bool NoDentro(const TCirculo &c, int m) const;
+    // No node from primeiro on, other than i, j, k, inside the circle.
+    bool CirculoVazio(int i, int j, int k, int primeiro, const TCirculo &c) const;
+    // Some element from primeiroElemento on conflicts with the triangle i, j, k.
+    bool Concorre(int i, int j, int k, int primeiroElemento) const;
+    // Element e has all three nodes, or shares two and lies on the triangle's side of them.
+    bool ConflitaCom(const TElemento &e, int i, int j, int k) const;
+    TPontoReal CentroTriangulo(int i, int j, int k) const;
+    void DisparaOnProgresso();
+    void DisparaOnDivisoes(int n);
+
     // Swaps b and c when the triangle a, b, c runs clockwise.
     void OrientaTriangulo(int &a, int &b, int &c) const;
     // Records the sides of element e that lie on domain edges.
