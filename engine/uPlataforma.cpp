@@ -279,7 +279,55 @@ double Arredonda15(double v) {
     return r;
 }
 
+namespace {
+// Fixed notation for moderate magnitudes without the general conversion: |v|·10^d is rounded to
+// the nearest integer (ties to even) exactly, using the error term of an fma. Returns false when
+// the value is out of the fast range; the output equals std::to_chars' fixed form.
+bool AppendFixoRapido(std::string &out, double v, int largura, int decimais, char separador) {
+    static constexpr double kPot[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    static constexpr std::uint64_t kPotI[] = {1,      10,      100,      1000,      10000,
+                                              100000, 1000000, 10000000, 100000000, 1000000000};
+    if (decimais < 0 || decimais > 9)
+        return false;
+    const double a = std::fabs(v);
+    const double pot = kPot[decimais];
+    const double p = a * pot;
+    if (!(p < 4.0e15)) // also rejects NaN and infinities
+        return false;
+    const double e = std::fma(a, pot, -p); // a·pot = p + e exactly
+    const double f = std::floor(p);
+    const double d = (p - f) - 0.5; // exact
+    const double s = d + e;         // sign decides; |e| is below the spacing of d when d != 0
+    auto n = std::uint64_t(f);
+    if (s > 0.0 || (s == 0.0 && (n & 1u)))
+        ++n;
+    char buf[40];
+    char *fim = buf + sizeof buf;
+    char *q = fim;
+    std::uint64_t inteiro = n / kPotI[decimais], fracao = n % kPotI[decimais];
+    for (int k = 0; k < decimais; ++k) {
+        *--q = char('0' + fracao % 10);
+        fracao /= 10;
+    }
+    if (decimais > 0)
+        *--q = separador;
+    do {
+        *--q = char('0' + inteiro % 10);
+        inteiro /= 10;
+    } while (inteiro);
+    if (std::signbit(v))
+        *--q = '-';
+    const int tam = int(fim - q);
+    if (tam < largura)
+        out.append(std::size_t(largura - tam), ' ');
+    out.append(q, fim);
+    return true;
+}
+} // namespace
+
 void AppendFixo(std::string &out, double v, int largura, int decimais, char separador) {
+    if (AppendFixoRapido(out, v, largura, decimais, separador))
+        return;
     char buf[400];
     char *fim;
     if (std::isnan(v)) {

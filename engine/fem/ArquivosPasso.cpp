@@ -1,0 +1,91 @@
+#include "fem/ArquivosPasso.h"
+
+#include <cmath>
+#include <string_view>
+
+#include "uPlataforma.h"
+
+TNomesArquivos &NomesArquivos() {
+    static TNomesArquivos nomes;
+    return nomes;
+}
+
+namespace {
+std::string Nome(const std::string &prefixo, int passo, const std::string &extensao) {
+    std::string s = prefixo;
+    AppendInteiro(s, passo);
+    s += extensao;
+    return s;
+}
+
+[[noreturn]] void ErroNumero(const TLeitorTexto &leitor, std::string_view campo) {
+    std::string msg(1, '\'');
+    msg.append(campo);
+    msg += "' is not a valid floating point value";
+    leitor.Erro(msg);
+}
+
+// First blank-separated field of a line as a real with a decimal point.
+double PrimeiroReal(TLeitorTexto &leitor, std::string_view linha) {
+    std::size_t i = 0;
+    while (i < linha.size() && (linha[i] == ' ' || linha[i] == '\t'))
+        ++i;
+    std::size_t j = i;
+    while (j < linha.size() && linha[j] != ' ' && linha[j] != '\t')
+        ++j;
+    double v = 0;
+    if (i == j || !TryStrToFloat(linha.substr(i, j - i), v, '.'))
+        ErroNumero(leitor, linha.substr(i, j - i));
+    return v;
+}
+} // namespace
+
+std::string ArquivoTemperatura(int passo) {
+    const TNomesArquivos &n = NomesArquivos();
+    return Nome(n.PrefixoTemperatura, passo, n.ExtensaoTemperatura);
+}
+
+std::string ArquivoDeformacao(int passo) {
+    const TNomesArquivos &n = NomesArquivos();
+    return Nome(n.PrefixoDeformacao, passo, n.ExtensaoDeformacao);
+}
+
+std::string ArquivoTensao(int passo) {
+    const TNomesArquivos &n = NomesArquivos();
+    return Nome(n.PrefixoTensao, passo, n.ExtensaoTensao);
+}
+
+void GravaArquivoPasso(const std::string &arquivo, const TVetor &valores, std::string &buffer) {
+    const int n = valores.GetTamanho();
+    const double *v = valores.Dados();
+    buffer.clear();
+    buffer.reserve(std::size_t(n) * 10);
+    for (int i = 0; i < n; ++i) {
+        if (!std::isfinite(v[i]))
+            VerificaFinito(v[i]);
+        AppendFixo(buffer, v[i], 8, 4);
+        buffer += '\n';
+    }
+    EscreveArquivo(arquivo, buffer);
+}
+
+void LeArquivoPasso(const std::string &arquivo, int n, TVetor &valores) {
+    TLeitorTexto leitor(arquivo);
+    valores.Redimensiona(n);
+    double *v = valores.Dados();
+    std::string_view linha;
+    for (int i = 0; i < n; ++i) {
+        if (!leitor.LeLinha(linha))
+            leitor.Erro("Read beyond end of file");
+        v[i] = PrimeiroReal(leitor, linha);
+    }
+}
+
+double LeLinhaArquivoPasso(const std::string &arquivo, int linha) {
+    TLeitorTexto leitor(arquivo);
+    std::string_view texto;
+    for (int i = 1; i <= linha; ++i)
+        if (!leitor.LeLinha(texto))
+            leitor.Erro("Read beyond end of file");
+    return PrimeiroReal(leitor, texto);
+}

@@ -1,0 +1,37 @@
+// Step result files: their names (temperature, deformation and stress, one file per step) and
+// the text file of one step's nodal temperatures.
+#pragma once
+
+#include <string>
+
+#include "matematica/Vetor.h"
+
+// Prefix (directory followed by stem) and extension of each kind of step file.
+struct TNomesArquivos {
+    std::string PrefixoTemperatura, ExtensaoTemperatura;
+    std::string PrefixoDeformacao, ExtensaoDeformacao;
+    std::string PrefixoTensao, ExtensaoTensao;
+};
+
+// The names in force (set by DefineNomesArquivos at the start of every run).
+TNomesArquivos &NomesArquivos();
+// Takes the confirmed result-file settings of the engine-facing state, or the defaults: the
+// default folder with the stems "Passo", "PassoDeform", "PassoTensao" and ".res".
+void DefineNomesArquivos();
+
+// prefix + step number (decimal, no leading zeros) + extension.
+std::string ArquivoTemperatura(int passo);
+std::string ArquivoDeformacao(int passo);
+std::string ArquivoTensao(int passo);
+
+// Writes one temperature per line, "%8.4f", through `buffer` (reused between calls), in one
+// write to a temporary name renamed over the target. A value that is not finite raises the
+// floating-point error; a file that cannot be written raises EInOutError naming it.
+void GravaArquivoPasso(const std::string &arquivo, const TVetor &valores, std::string &buffer);
+
+// Reads the first real of each of the first n lines into `valores` (resized to n). A missing
+// line or one that does not start with a number raises EInOutError naming file and line.
+void LeArquivoPasso(const std::string &arquivo, int n, TVetor &valores);
+
+// The first real of line `linha` (1-based) of a step file.
+double LeLinhaArquivoPasso(const std::string &arquivo, int linha);
