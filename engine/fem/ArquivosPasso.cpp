@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
 TNomesArquivos &NomesArquivos() {
@@ -39,6 +40,25 @@ double PrimeiroReal(TLeitorTexto &leitor, std::string_view linha) {
     return v;
 }
 } // namespace
+
+void DefineNomesArquivos() {
+    TNomesArquivos &n = NomesArquivos();
+    const TConfiguracoes &c = Estado().Configuracoes;
+    if (c.FAplicado) {
+        n.PrefixoTemperatura = c.EnderecoTemp + c.NomeTemp;
+        n.PrefixoDeformacao = c.EnderecoDeform + c.NomeDeform;
+        n.PrefixoTensao = c.EnderecoTensao + c.NomeTensao;
+        n.ExtensaoTemperatura = c.TerminacaoTemp;
+        n.ExtensaoDeformacao = c.TerminacaoDeform;
+        n.ExtensaoTensao = c.TerminacaoTensao;
+        return;
+    }
+    const std::string pasta = (PastaPadrao() / "").string();
+    n.PrefixoTemperatura = pasta + "Passo";
+    n.PrefixoDeformacao = pasta + "PassoDeform";
+    n.PrefixoTensao = pasta + "PassoTensao";
+    n.ExtensaoTemperatura = n.ExtensaoDeformacao = n.ExtensaoTensao = ".res";
+}
 
 std::string ArquivoTemperatura(int passo) {
     const TNomesArquivos &n = NomesArquivos();

@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "fem/ArquivosPasso.h"
+#include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
 namespace fs = std::filesystem;
@@ -177,4 +178,40 @@ TEST(StepFile, AFailedWriteLeavesTheGoodFileInPlace) {
         ++arquivos;
     }
     EXPECT_EQ(arquivos, 1); // no temporary left behind
+}
+
+TEST(StepFileNames, BuiltInNamesUntilTheSettingsAreConfirmed) {
+    PastaTemporaria pasta;
+    DefinePastaPadrao(pasta.p);
+    ReiniciaEstado();
+    DefineNomesArquivos();
+    const std::string dir = (pasta.p / "").string();
+    EXPECT_EQ(ArquivoTemperatura(3), dir + "Passo3.res");
+    EXPECT_EQ(ArquivoDeformacao(12), dir + "PassoDeform12.res");
+    EXPECT_EQ(ArquivoTensao(240), dir + "PassoTensao240.res");
+
+    // Confirming the unchanged defaults switches to their stems.
+    Estado().Configuracoes.FAplicado = true;
+    DefineNomesArquivos();
+    EXPECT_EQ(ArquivoTemperatura(3), dir + "PassoTemp3.res");
+    EXPECT_EQ(ArquivoDeformacao(1), dir + "PassoDeform1.res");
+
+    TConfiguracoes &c = Estado().Configuracoes;
+    c.EnderecoTemp = "/dados/";
+    c.NomeTemp = "T";
+    c.TerminacaoTemp = ".txt";
+    c.EnderecoTensao = "/outra/";
+    c.NomeTensao = "S";
+    c.TerminacaoTensao = ".out";
+    DefineNomesArquivos();
+    EXPECT_EQ(ArquivoTemperatura(10), "/dados/T10.txt");
+    EXPECT_EQ(ArquivoTensao(7), "/outra/S7.out");
+
+    // Names are taken when a run starts, not at each file.
+    c.FAplicado = false;
+    EXPECT_EQ(ArquivoTemperatura(10), "/dados/T10.txt");
+    DefineNomesArquivos();
+    EXPECT_EQ(ArquivoTemperatura(10), dir + "Passo10.res");
+    ReiniciaEstado();
+    DefinePastaPadrao({});
 }
