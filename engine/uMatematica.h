@@ -2,5 +2,6 @@
 #pragma once
 
 #include "matematica/FuncaoDiscreta.h"
+#include "matematica/MatrizSky.h"
 #include "matematica/UTMath.h"
 #include "matematica/Vetor.h"

@@ -6,7 +6,9 @@
 
 #include "matematica/UTMath.h"
 
-void TVetor::Zera() { std::fill(v_.begin(), v_.end(), 0.0); }
+void TVetor::Zera() {
+    std::fill(v_.begin(), v_.end(), 0.0);
+}
 
 void TVetor::Ordena() {
     const std::size_t n = v_.size();
@@ -49,7 +51,9 @@ double TVetor::Escalar(const TVetor &w) const {
     return s;
 }
 
-double TVetor::Norma() const { return std::sqrt(Escalar(*this)); }
+double TVetor::Norma() const {
+    return std::sqrt(Escalar(*this));
+}
 
 void TVetorInteiro::Copia(const TVetorInteiro &w) {
     for (std::size_t i = 0; i < v_.size(); ++i)
@@ -71,17 +75,25 @@ void TVetorInteiro::Ordena() {
                 std::swap(v_[p], v_[q]);
 }
 
-void TVetorInteiro::Zera() { std::fill(v_.begin(), v_.end(), 0); }
+void TVetorInteiro::Zera() {
+    std::fill(v_.begin(), v_.end(), 0);
+}
 
-TMatriz::TMatriz(int linhas, int colunas) : linhas_(linhas), colunas_(colunas) { TMatriz::Aloca(); }
+TMatriz::TMatriz(int linhas, int colunas) : linhas_(linhas), colunas_(colunas) {
+    TMatriz::Aloca();
+}
 
 void TMatriz::Aloca() {
     a_.assign(std::size_t(std::max(linhas_, 0)),
               std::vector<double>(std::size_t(std::max(colunas_, 0)), 0.0));
 }
 
-double TMatriz::Get(int i, int j) const { return a_[std::size_t(i - 1)][std::size_t(j - 1)]; }
-void TMatriz::Set(int i, int j, double v) { a_[std::size_t(i - 1)][std::size_t(j - 1)] = v; }
+double TMatriz::Get(int i, int j) const {
+    return a_[std::size_t(i - 1)][std::size_t(j - 1)];
+}
+void TMatriz::Set(int i, int j, double v) {
+    a_[std::size_t(i - 1)][std::size_t(j - 1)] = v;
+}
 
 void TMatriz::Zera() {
     for (int i = 1; i <= linhas_; ++i)
@@ -99,7 +111,9 @@ void TMatriz::AdicionaLinha(int j, double v) {
     Set(linhas_, j, v);
 }
 
-double TMatriz::Determinante2x2() const { return Get(1, 1) * Get(2, 2) - Get(1, 2) * Get(2, 1); }
+double TMatriz::Determinante2x2() const {
+    return Get(1, 1) * Get(2, 2) - Get(1, 2) * Get(2, 1);
+}
 
 void TMatriz::Inverte2x2() {
     const double d = Determinante2x2();

@@ -1,0 +1,176 @@
+// Sparse symmetric system matrix and its two solvers: conjugate gradients and a direct
+// elimination over the filled profile.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "matematica/Vetor.h"
+
+class TGauss;
+
+// Symmetric matrix that stores its upper triangle: entry (i, j) lives once, in row min(i, j) at
+// column max(i, j); a pair never stored reads as 0. Each row keeps its entries in append order
+// (the diagonal stands first after DiagonalPrimeiro). Long rows carry an index ordered by column
+// so that look-ups stay cheap once the profile has been filled.
+class TMatrizSky : public TMatriz {
+public:
+    explicit TMatrizSky(int n);
+
+    double Get(int i, int j) const override;
+    // Overwrites the stored entry or appends a new one (even for v = 0).
+    void Set(int i, int j, double v) override;
+    // All values become 0; the entries and their order stay.
+    void Zera() override;
+    // result := A v with both triangles; result must not be v.
+    void MultVetor(TVetor &result, const TVetor &v) const override;
+    void MultEscalar(double s) override;
+    // result[i] := v[i] / (first value of row i).
+    void PrecondDiagonal(TVetor &result, const TVetor &v) const override;
+
+    // Value and 1-based position of the entry with that column in the row; false (value 0) when
+    // the row holds no such column.
+    bool ProcuraNaLinha(int linha, int coluna, double &valor, int &posicao) const;
+    // Largest column of the row (0 for an empty row).
+    int MaiorColuna(int linha) const;
+    // 1-based position of the smallest column of the row (0 for an empty row).
+    int PosicaoMenorColuna(int linha) const;
+    // Moves each row's smallest column (its diagonal) to the front; true when something moved.
+    bool DiagonalPrimeiro();
+    // Widens each row with the columns that the previous row holds after its first entry,
+    // appending zeros in ascending column order; true when something was appended.
+    bool PreenchePerfil();
+
+    // The stored entries of a row in their order (1-based positions and columns).
+    int TamanhoLinha(int linha) const { return int(sky_[std::size_t(linha - 1)].coluna.size()); }
+    int ColunaNaPosicao(int linha, int pos) const {
+        return sky_[std::size_t(linha - 1)].coluna[std::size_t(pos - 1)] + 1;
+    }
+    double ValorNaPosicao(int linha, int pos) const {
+        return sky_[std::size_t(linha - 1)].valor[std::size_t(pos - 1)];
+    }
+
+protected:
+    void Aloca() override;
+
+private:
+    friend class TGauss;
+
+    static constexpr std::uint8_t kSemIndice = 0, kIndiceDenso = 1, kIndiceOrdenado = 2;
+    struct Linha {
+        std::vector<double> valor;
+        std::vector<std::int32_t> coluna; // 0-based
+        // Column index of a long row, rebuilt when stale: either the position of every column
+        // from `base` on (-1 where absent) or, for scattered columns, the positions in column
+        // order.
+        mutable std::vector<std::int32_t> indice;
+        mutable std::int32_t base = 0;
+        mutable std::uint8_t tipoIndice = kSemIndice;
+    };
+
+    // 0-based position of column c (0-based) in the row, or -1.
+    static std::int32_t Procura(const Linha &l, std::int32_t c);
+    static void Reindexa(const Linha &l);
+    static void Anexa(Linha &l, std::int32_t c, double v);
+
+    std::vector<Linha> sky_;
+};
+
+// Conjugate-gradient solver of A x = b with an iteration limit and a relative step tolerance.
+// A, b and x belong to the caller; x holds the starting guess and receives the solution.
+class TGradiente {
+public:
+    TGradiente(int maxIteracoes, double tolerancia);
+    virtual ~TGradiente() = default;
+    TGradiente(const TGradiente &) = delete;
+    TGradiente &operator=(const TGradiente &) = delete;
+
+    // New solver with the tolerance, the non-negative flag and the iteration limit of `outro`.
+    static std::unique_ptr<TGradiente> CreateCopia(const TGradiente &outro);
+
+    void DefineSistema(TMatrizSky *A, TVetor *b, TVetor *x) {
+        A_ = A;
+        b_ = b;
+        x_ = x;
+    }
+    TMatrizSky *GetMatriz() const { return A_; }
+    TVetor *GetTermoIndependente() const { return b_; }
+    TVetor *GetSolucao() const { return x_; }
+
+    // Solves the system; a zero denominator raises EZeroDivide or EInvalidOp.
+    virtual void Resolve();
+
+    int GetIteracoes() const { return iteracoes_; }
+    int GetMaxIteracoes() const { return maxIteracoes_; }
+    double GetTolerancia() const { return tolerancia_; }
+    void SetTolerancia(double t) { tolerancia_ = t; }
+    // When set, negative entries of x are cleared after every update.
+    bool GetNaoNegativo() const { return naoNegativo_; }
+    void SetNaoNegativo(bool b) { naoNegativo_ = b; }
+
+protected:
+    void VerificaSistema() const;
+    void AplicaNaoNegativo();
+
+    int iteracoes_ = 0;
+    int maxIteracoes_;
+    int n_ = 0;
+    double tolerancia_;
+    double rr_ = 0, rrLinha_ = 0, alpha_ = 0, beta_ = 0;
+    bool naoNegativo_ = false;
+    TMatrizSky *A_ = nullptr; // not owned
+    TVetor *b_ = nullptr;     // not owned
+    TVetor *x_ = nullptr;     // not owned
+};
+
+// Direct elimination without pivoting over the filled profile. Resolve leaves A eliminated and b
+// holding the solution, which is also copied into x. When A comes in bitwise equal (values and
+// entry order) to the previous successful call, the recorded elimination is reused and only b is
+// worked on, with bitwise the same results.
+class TGauss : public TGradiente {
+public:
+    explicit TGauss(int maxIteracoes = 100, double tolerancia = 0.001)
+        : TGradiente(maxIteracoes, tolerancia) {}
+    static std::unique_ptr<TGauss> CreateCopia(const TGradiente &outro);
+
+    void Resolve() override;
+    // Number of full eliminations done so far (reused ones are not counted).
+    long long GetEliminacoes() const { return eliminacoes_; }
+
+private:
+    bool Repete(TMatrizSky &A);
+    void GuardaEntrada(const TMatrizSky &A);
+    static void VerificaDiagonais(const TMatrizSky &A);
+    bool MesmoPadrao(const TMatrizSky &A) const;
+    void MontaPadrao(const TMatrizSky &A);
+    void Elimina(const TMatrizSky &A);
+    void CalculaFatores(std::int32_t linha);
+    void DevolveValores(TMatrizSky &A) const;
+    void DevolveLinha(TMatrizSky &A, std::size_t r) const;
+    void Substitui(TVetor &b) const;
+
+    long long eliminacoes_ = 0;
+    bool valido_ = false; // the recorded elimination belongs to the recorded input
+
+    // The matrix as it came in to the last full solve.
+    std::vector<std::int64_t> entradaInicio_;
+    std::vector<std::int32_t> entradaColuna_;
+    std::vector<double> entradaValor_;
+    bool entradaPronta_ = false; // diagonal-first and fill changed nothing in it
+
+    // Filled pattern with each row ordered by column (diagonal first); a row's stored and
+    // ordered entries share the same offsets.
+    std::vector<std::int64_t> inicio_;     // row offsets, n + 1
+    std::vector<std::int32_t> coluna_;     // ordered columns
+    std::vector<std::int32_t> ordem_;      // stored position -> ordered position within row
+    std::vector<std::int64_t> densoDesde_; // columns are consecutive from here to the row end
+    std::vector<std::int64_t> colInicio_;  // rows above the diagonal holding each column
+    std::vector<std::int32_t> colLinha_;
+    // Eliminated rows and the multipliers a(i, c) / a(i, i) at the positions of a(i, c).
+    std::vector<double> valor_;
+    std::vector<double> fator_;
+    std::vector<double> valorSaida_; // eliminated values in stored order
+    std::vector<double> trabalho_;
+    std::vector<std::int64_t> cursor_;
+};

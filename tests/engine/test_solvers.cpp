@@ -1,0 +1,445 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstring>
+#include <numeric>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "uMatematica.h"
+#include "uPlataforma.h"
+
+namespace {
+
+// Plain reading of the sparse matrix and both solvers: rows of (value, column) in append order,
+// linear searches, loops exactly as described.
+struct Ref {
+    struct E {
+        double v;
+        int c;
+    };
+    std::vector<std::vector<E>> l; // 1-based rows and columns (l[0] unused)
+    explicit Ref(int n) : l(std::size_t(n + 1)) {}
+    int N() const { return int(l.size()) - 1; }
+    int Busca(int r, int c, int desde) const {
+        for (int p = desde; p < int(l[r].size()); ++p)
+            if (l[r][p].c == c)
+                return p;
+        return -1;
+    }
+    double Get(int i, int j) const {
+        int p = Busca(std::min(i, j), std::max(i, j), 0);
+        return p < 0 ? 0.0 : l[std::min(i, j)][p].v;
+    }
+    void Set(int i, int j, double v) {
+        int r = std::min(i, j), c = std::max(i, j), p = Busca(r, c, 0);
+        if (p < 0)
+            l[r].push_back({v, c});
+        else
+            l[r][p].v = v;
+    }
+    void DiagonalPrimeiro() {
+        for (auto &row : l) {
+            int m = 0;
+            for (int p = 1; p < int(row.size()); ++p)
+                if (row[p].c < row[m].c)
+                    m = p;
+            if (!row.empty() && m != 0)
+                std::swap(row[0], row[m]);
+        }
+    }
+    int Maior(int r) const {
+        int m = l[r][0].c;
+        for (const E &e : l[r])
+            m = std::max(m, e.c);
+        return m;
+    }
+    void Mult(std::vector<double> &res, const std::vector<double> &v) const {
+        std::fill(res.begin(), res.end(), 0.0);
+        for (int r = 1; r <= N(); ++r)
+            for (const E &e : l[r]) {
+                res[r - 1] += e.v * v[e.c - 1];
+                if (e.c != r)
+                    res[e.c - 1] += e.v * v[r - 1];
+            }
+    }
+    std::vector<double> Gauss(std::vector<double> b) {
+        const int n = N();
+        DiagonalPrimeiro(); // also before the fill (see the solver)
+        for (int i = 2; i <= n; ++i) {
+            int m = std::max(Maior(i - 1), Maior(i)), c0 = l[i][0].c;
+            for (int c = c0 + 1; c <= m; ++c)
+                if (Busca(i, c, 1) < 0 && Busca(i - 1, c, 1) >= 0)
+                    l[i].push_back({0.0, c});
+        }
+        DiagonalPrimeiro();
+        for (int i = 1; i <= n - 1; ++i) {
+            const double p = l[i][0].v;
+            for (int t = 1; t < int(l[i].size()); ++t) {
+                const int c = l[i][t].c;
+                const double f = Divide(l[i][t].v, p);
+                for (E &e : l[c]) {
+                    int q = Busca(i, e.c, 1);
+                    if (q >= 0)
+                        e.v = e.v - f * l[i][q].v;
+                }
+                b[c - 1] = b[c - 1] - f * b[i - 1];
+            }
+        }
+        for (int j = n; j >= 2; --j) {
+            b[j - 1] = Divide(b[j - 1], l[j][Busca(j, j, 0)].v);
+            for (int r = j - 1; r >= 1; --r) {
+                int q = Busca(r, j, 1);
+                if (q >= 0)
+                    b[r - 1] = b[r - 1] - l[r][q].v * b[j - 1];
+            }
+        }
+        b[0] = Divide(b[0], l[1][Busca(1, 1, 0)].v);
+        return b;
+    }
+    // Returns the iteration count.
+    int Gradiente(const std::vector<double> &b, std::vector<double> &x, int lim, double tol,
+                  bool naoNeg) {
+        DiagonalPrimeiro();
+        const std::size_t n = b.size();
+        std::vector<double> w(n), g(n), q(n);
+        auto dot = [](const std::vector<double> &a, const std::vector<double> &c) {
+            double s = 0;
+            for (std::size_t i = 0; i < a.size(); ++i)
+                s += a[i] * c[i];
+            return s;
+        };
+        auto clip = [&] {
+            for (double &v : x)
+                if (naoNeg && v < 0)
+                    v = 0;
+        };
+        Mult(g, x);
+        for (std::size_t i = 0; i < n; ++i)
+            g[i] = g[i] - b[i];
+        double rr = dot(g, g);
+        Mult(q, g);
+        double alpha = rr / dot(g, q);
+        for (std::size_t i = 0; i < n; ++i)
+            q[i] = alpha * g[i], x[i] = x[i] + q[i];
+        clip();
+        int it = 1, k = 1;
+        for (;;) {
+            Mult(w, x);
+            for (std::size_t i = 0; i < n; ++i)
+                w[i] = b[i] - w[i];
+            double rr2 = dot(w, w), beta = rr2 / rr;
+            for (std::size_t i = 0; i < n; ++i)
+                g[i] = beta * g[i], g[i] = g[i] - w[i];
+            Mult(q, g);
+            alpha = dot(g, w) / dot(g, q);
+            for (std::size_t i = 0; i < n; ++i)
+                g[i] = alpha * g[i];
+            double s = std::sqrt(dot(g, g));
+            for (std::size_t i = 0; i < n; ++i)
+                x[i] = x[i] + g[i];
+            clip();
+            double e = std::sqrt(dot(x, x));
+            rr = rr2, ++k, ++it;
+            if (s / e <= tol || k > lim)
+                return it;
+        }
+    }
+};
+
+// A triangulated grid of nx x ny nodes with its elements shuffled, each element's nodes in a
+// random order, and the node numbering either the vertical sweep, the sweep with local swaps,
+// or a random permutation. Element matrices are random positive definite.
+struct Malha {
+    int n = 0;
+    std::vector<std::array<int, 3>> elem;
+    std::vector<std::array<double, 9>> ke;
+    Malha(int nx, int ny, int numeracao, std::mt19937 &rnd) {
+        n = nx * ny;
+        std::vector<int> num(static_cast<std::size_t>(n));
+        std::iota(num.begin(), num.end(), 1);
+        if (numeracao == 1)
+            for (int k = 0; k + 2 < n; k += 3)
+                if (rnd() % 2)
+                    std::swap(num[std::size_t(k)], num[std::size_t(k + 2)]);
+        if (numeracao == 2)
+            std::shuffle(num.begin(), num.end(), rnd);
+        auto no = [&](int x, int y) { return num[std::size_t(x * ny + y)]; };
+        for (int x = 0; x + 1 < nx; ++x)
+            for (int y = 0; y + 1 < ny; ++y) {
+                elem.push_back({no(x, y), no(x + 1, y), no(x + 1, y + 1)});
+                elem.push_back({no(x, y), no(x + 1, y + 1), no(x, y + 1)});
+            }
+        std::shuffle(elem.begin(), elem.end(), rnd);
+        std::uniform_real_distribution<double> u(-1.0, 1.0);
+        for (auto &e : elem) {
+            std::shuffle(e.begin(), e.end(), rnd);
+            std::array<double, 9> g{}, k{};
+            for (double &v : g)
+                v = u(rnd);
+            for (int i = 0; i < 3; ++i)
+                for (int j = 0; j < 3; ++j) {
+                    for (int m = 0; m < 3; ++m)
+                        k[i * 3 + j] += g[m * 3 + i] * g[m * 3 + j];
+                    if (i == j)
+                        k[i * 3 + j] += 0.1;
+                }
+            ke.push_back(k);
+        }
+    }
+    // Adds the upper triangle of each element matrix, as the analyses assemble.
+    template <class M> void Monta(M &a) const {
+        for (std::size_t e = 0; e < elem.size(); ++e)
+            for (int i = 0; i < 3; ++i)
+                for (int j = i; j < 3; ++j) {
+                    int gi = elem[e][i], gj = elem[e][j];
+                    a.Set(gi, gj, a.Get(gi, gj) + ke[e][std::size_t(i * 3 + j)]);
+                }
+    }
+};
+
+void EsperaIgual(const TMatrizSky &a, const Ref &r) {
+    for (int i = 1; i <= r.N(); ++i) {
+        ASSERT_EQ(a.TamanhoLinha(i), int(r.l[i].size())) << "row " << i;
+        for (int p = 1; p <= a.TamanhoLinha(i); ++p) {
+            ASSERT_EQ(a.ColunaNaPosicao(i, p), r.l[i][p - 1].c);
+            double x = a.ValorNaPosicao(i, p), y = r.l[i][p - 1].v;
+            ASSERT_EQ(std::memcmp(&x, &y, sizeof x), 0) << i << "," << p;
+        }
+    }
+}
+
+void EsperaBits(const TVetor &x, const std::vector<double> &y) {
+    ASSERT_EQ(x.GetTamanho(), int(y.size()));
+    for (int i = 1; i <= x.GetTamanho(); ++i) {
+        double v = x.Get(i);
+        ASSERT_EQ(std::memcmp(&v, &y[std::size_t(i - 1)], sizeof v), 0) << i;
+    }
+}
+
+// Dense elimination with partial pivoting of the symmetric matrix read through Get.
+std::vector<double> Denso(const TMatriz &a, int n, std::vector<double> b) {
+    auto m = std::vector<std::vector<double>>(std::size_t(n), std::vector<double>(std::size_t(n)));
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j)
+            m[i][j] = a.Get(i + 1, j + 1);
+    for (int k = 0; k < n; ++k) {
+        int p = k;
+        for (int i = k + 1; i < n; ++i)
+            if (std::fabs(m[i][k]) > std::fabs(m[p][k]))
+                p = i;
+        std::swap(m[k], m[p]), std::swap(b[k], b[p]);
+        for (int i = k + 1; i < n; ++i) {
+            double f = m[i][k] / m[k][k];
+            for (int j = k; j < n; ++j)
+                m[i][j] -= f * m[k][j];
+            b[i] -= f * b[k];
+        }
+    }
+    for (int k = n - 1; k >= 0; --k) {
+        for (int j = k + 1; j < n; ++j)
+            b[k] -= m[k][j] * b[j];
+        b[k] /= m[k][k];
+    }
+    return b;
+}
+
+TVetor Vetor(const std::vector<double> &v) {
+    TVetor t(int(v.size()));
+    for (std::size_t i = 0; i < v.size(); ++i)
+        t.Set(int(i + 1), v[i]);
+    return t;
+}
+
+std::vector<double> Aleatorio(int n, std::mt19937 &rnd) {
+    std::uniform_real_distribution<double> u(-10.0, 10.0);
+    std::vector<double> v(static_cast<std::size_t>(n));
+    for (double &x : v)
+        x = u(rnd);
+    return v;
+}
+
+} // namespace
+
+TEST(Gauss, MatchesThePlainEliminationBitwiseAndADenseSolve) {
+    std::mt19937 rnd(7);
+    for (int caso = 0; caso < 9; ++caso) {
+        SCOPED_TRACE(caso);
+        Malha malha(6 + caso % 3 * 4, 14 + caso, caso % 3, rnd);
+        TMatrizSky a(malha.n);
+        Ref r(malha.n);
+        malha.Monta(a), malha.Monta(r);
+        EsperaIgual(a, r);
+        const TMatrizSky original = a;
+        std::vector<double> bv = Aleatorio(malha.n, rnd);
+        TVetor b = Vetor(bv), x(1);
+        TGauss g;
+        g.DefineSistema(&a, &b, &x);
+        g.Resolve();
+        EsperaBits(x, r.Gauss(bv));
+        EsperaIgual(a, r); // eliminated in place, filled pattern in the same order
+        std::vector<double> d = Denso(original, malha.n, bv);
+        for (int i = 1; i <= malha.n; ++i)
+            ASSERT_NEAR(x.Get(i), d[std::size_t(i - 1)], 1e-9 * (1 + std::fabs(d[i - 1])));
+    }
+}
+
+TEST(Gauss, RepeatedSolvesReuseTheEliminationOnlyForABitwiseEqualMatrix) {
+    std::mt19937 rnd(11);
+    Malha malha(12, 25, 1, rnd);
+    TMatrizSky a(malha.n);
+    TVetor b(malha.n), x(malha.n);
+    TGauss g;
+    g.DefineSistema(&a, &b, &x);
+    int mexe = 0; // when set, entry (mexe, mexe + 1) is moved by one ulp after assembly
+    auto passo = [&](const std::vector<double> &bv) {
+        a.Zera();
+        malha.Monta(a); // long filled rows now go through the column index
+        if (mexe > 0)
+            a.Set(mexe, mexe + 1, std::nextafter(a.Get(mexe, mexe + 1), 1e300));
+        b = Vetor(bv);
+        TMatrizSky copia = a;
+        TVetor bc = b, xc(1);
+        g.Resolve();
+        TGauss novo; // full elimination of the same input
+        novo.DefineSistema(&copia, &bc, &xc);
+        novo.Resolve();
+        EsperaBits(x, std::vector<double>(xc.Dados(), xc.Dados() + xc.GetTamanho()));
+        for (int i = 1; i <= malha.n; ++i)
+            for (int p = 1; p <= a.TamanhoLinha(i); ++p) {
+                ASSERT_EQ(a.ColunaNaPosicao(i, p), copia.ColunaNaPosicao(i, p));
+                double u = a.ValorNaPosicao(i, p), v = copia.ValorNaPosicao(i, p);
+                ASSERT_EQ(std::memcmp(&u, &v, sizeof u), 0);
+            }
+    };
+    std::vector<double> b1 = Aleatorio(malha.n, rnd), b2 = Aleatorio(malha.n, rnd);
+    passo(b1); // assembled order
+    passo(b1); // filled pattern comes in: eliminated again
+    EXPECT_EQ(g.GetEliminacoes(), 2);
+    passo(b1);
+    passo(b2); // only the right-hand side changed
+    EXPECT_EQ(g.GetEliminacoes(), 2);
+
+    mexe = 40;
+    passo(b2); // noticed: eliminated afresh, same as a new solver's
+    EXPECT_EQ(g.GetEliminacoes(), 3);
+    passo(b2);
+    EXPECT_EQ(g.GetEliminacoes(), 3);
+
+    // Same values, one row's entries in another order: not the same input.
+    a.Zera();
+    malha.Monta(a);
+    TMatrizSky trocada(malha.n);
+    for (int i = 1; i <= malha.n; ++i)
+        for (int p = a.TamanhoLinha(i); p >= 1; --p)
+            trocada.Set(i, a.ColunaNaPosicao(i, p), a.ValorNaPosicao(i, p));
+    g.DefineSistema(&trocada, &b, &x);
+    b = Vetor(b1);
+    g.Resolve();
+    EXPECT_EQ(g.GetEliminacoes(), 4);
+}
+
+TEST(Gauss, ZeroPivotsRaiseThePlatformErrors) {
+    auto resolve = [](TMatrizSky &a, std::vector<double> bv) -> std::string {
+        TVetor b = Vetor(bv), x(1);
+        TGauss g;
+        g.DefineSistema(&a, &b, &x);
+        try {
+            g.Resolve();
+        } catch (const EMathError &e) {
+            return e.what();
+        }
+        return "no error";
+    };
+    const std::string zero = EZeroDivide::kMensagem, invalida = EInvalidOp::kMensagem;
+    TMatrizSky a(3); // zero pivot; the first further entry in stored order is 0
+    a.Set(1, 1, 0), a.Set(1, 3, 0), a.Set(1, 2, 5), a.Set(2, 2, 1), a.Set(3, 3, 1);
+    EXPECT_EQ(resolve(a, {1, 1, 1}), invalida);
+    TMatrizSky c(3);
+    c.Set(1, 1, 0), c.Set(1, 2, 5), c.Set(1, 3, 0), c.Set(2, 2, 1), c.Set(3, 3, 1);
+    EXPECT_EQ(resolve(c, {1, 1, 1}), zero);
+    TMatrizSky d(2); // singular: zero pivot met in the back substitution
+    d.Set(1, 1, 1), d.Set(1, 2, 1), d.Set(2, 2, 1);
+    EXPECT_EQ(resolve(d, {1, 2}), zero);
+    d = TMatrizSky(2);
+    d.Set(1, 1, 1), d.Set(1, 2, 1), d.Set(2, 2, 1);
+    EXPECT_EQ(resolve(d, {1, 1}), invalida);
+    TMatrizSky e(2); // a row without its diagonal
+    e.Set(1, 1, 1);
+    EXPECT_EQ(resolve(e, {1, 1}), zero);
+}
+
+TEST(Gradiente, MatchesThePlainIterationBitwise) {
+    std::mt19937 rnd(3);
+    for (int caso = 0; caso < 6; ++caso) {
+        SCOPED_TRACE(caso);
+        Malha malha(8, 10 + caso, caso % 3, rnd);
+        TMatrizSky a(malha.n);
+        Ref r(malha.n);
+        malha.Monta(a), malha.Monta(r);
+        std::vector<double> bv = Aleatorio(malha.n, rnd), x0 = Aleatorio(malha.n, rnd);
+        const bool naoNeg = caso >= 4;
+        const int lim = caso == 0 ? 1 : 40;
+        TVetor b = Vetor(bv), x = Vetor(x0);
+        TGradiente base(lim, 1e-6);
+        base.SetNaoNegativo(naoNeg);
+        auto g = TGradiente::CreateCopia(base);
+        g->DefineSistema(&a, &b, &x);
+        g->Resolve();
+        std::vector<double> xr = x0;
+        EXPECT_EQ(g->GetIteracoes(), r.Gradiente(bv, xr, lim, 1e-6, naoNeg));
+        EsperaBits(x, xr);
+        EsperaIgual(a, r); // only reordered
+        if (caso == 0) {
+            EXPECT_EQ(g->GetIteracoes(), 2);
+        }
+    }
+}
+
+TEST(Gradiente, ConvergesToTheDenseSolution) {
+    std::mt19937 rnd(5);
+    Malha malha(10, 12, 0, rnd);
+    TMatrizSky a(malha.n);
+    malha.Monta(a);
+    std::vector<double> bv = Aleatorio(malha.n, rnd);
+    std::vector<double> d = Denso(a, malha.n, bv);
+    TVetor b = Vetor(bv), x(malha.n);
+    TGradiente g(5000, 1e-13);
+    g.DefineSistema(&a, &b, &x);
+    g.Resolve();
+    EXPECT_LT(g.GetIteracoes(), 5000);
+    for (int i = 1; i <= malha.n; ++i)
+        EXPECT_NEAR(x.Get(i), d[std::size_t(i - 1)], 1e-7 * (1 + std::fabs(d[i - 1])));
+}
+
+TEST(Gradiente, ZeroDenominatorsRaiseThePlatformErrors) {
+    auto resolve = [](TMatrizSky &a, std::vector<double> bv, std::vector<double> xv,
+                      bool naoNeg) -> std::string {
+        TVetor b = Vetor(bv), x = Vetor(xv);
+        TGradiente g(10, 1e-3);
+        g.SetNaoNegativo(naoNeg);
+        g.DefineSistema(&a, &b, &x);
+        try {
+            g.Resolve();
+        } catch (const EMathError &e) {
+            for (int i = 1; i <= x.GetTamanho(); ++i)
+                EXPECT_FALSE(std::isnan(x.Get(i)));
+            return e.what();
+        }
+        return "no error";
+    };
+    TMatrizSky a(2);
+    a.Set(1, 1, 2), a.Set(2, 2, 3);
+    EXPECT_EQ(resolve(a, {2, 3}, {1, 1}, false), EInvalidOp::kMensagem); // exact start
+    TMatrizSky s(1);
+    s.Set(1, 1, 0);
+    EXPECT_EQ(resolve(s, {1}, {0}, false), EZeroDivide::kMensagem); // g.A.g = 0
+    TMatrizSky u(1);
+    u.Set(1, 1, 1);
+    EXPECT_EQ(resolve(u, {-1}, {0}, true), EZeroDivide::kMensagem); // |x| = 0 when stopping
+    // Converged exactly after one pass: the next pass divides 0 by 0.
+    EXPECT_EQ(resolve(u, {-1}, {0}, false), EInvalidOp::kMensagem);
+}
