@@ -2,7 +2,10 @@
 #pragma once
 
 #include "fem/ArquivosPasso.h"
+#include "fem/Conveccao.h"
 #include "fem/Fluencia.h"
+#include "fem/FontesCalor.h"
 #include "fem/ForcaTensional.h"
+#include "fem/Material.h"
 #include "fem/Retracao.h"
 #include "fem/Tempo.h"

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "fem/Material.h"
 #include "uPlataforma.h"
 
 namespace {
@@ -21,6 +22,31 @@ double Potencia(double b, double e) {
 }
 
 } // namespace
+
+void TFluencia::AplicaAoMaterial(TMaterial &material, double t) {
+    const double x = t - T0 / 24.0; // days since loading
+    const double e = material.GetE();
+    if (Tipo == kModuloEfetivo) {
+        const double tf = TempoFluencia / 24.0;
+        double phi = CoefFluencia;
+        if (x < 0.0)
+            phi = 0.0;
+        else if (x < tf)
+            phi = CoefFluencia * x / tf; // grows from 0 at loading to the final value at tf
+        const double eEf = Divide(e * 1000.0, 1.0 + phi);
+        Flexibilidade = eEf == 0.0 ? 0.0 : 1.0 / eEf;
+        material.SetE(eEf);
+    } else if (Tipo == kBureauReclamation) {
+        if (e == 0.0) {
+            Flexibilidade = 0.0;
+            return;
+        }
+        // A and B are entered in 1e-6/MPa.
+        const double fl = x > 0.0 ? (B / x + A) * 1e-6 * std::log(x + 1.0) : 0.0;
+        Flexibilidade = Divide(1.0, e * 1000.0) + fl;
+        material.SetE(Divide(1.0, Flexibilidade));
+    }
+}
 
 void TFluencia::CoeficienteACI(double vs, double t) {
     double x = (t - T0) / 24.0;

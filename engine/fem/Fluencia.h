@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <memory>
 
+class TMaterial;
+
 class TFluencia {
 public:
     static constexpr std::uint8_t kModuloEfetivo = 0;
@@ -24,6 +26,9 @@ public:
     double GetCoefFluencia() const { return CoefFluencia; }
     double GetTempoFluencia() const { return TempoFluencia; }
 
+    // Kinds 0 and 1 replace the material's modulus by the effective one (MPa) at time t (days);
+    // kind 7 leaves the material alone.
+    void AplicaAoMaterial(TMaterial &material, double t);
     // ACI 209 creep coefficient at time t (hours) for a volume-to-surface ratio vs (mm),
     // stored in Phi.
     void CoeficienteACI(double vs, double t);

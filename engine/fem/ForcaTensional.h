@@ -7,6 +7,9 @@
 
 #include "matematica/Vetor.h"
 
+class TAresta;
+class TLado;
+
 class TForcaTensional {
 public:
     // Empty load: every value 0, inactive, no edges.
@@ -33,6 +36,14 @@ public:
     // Own-weight force (MN) at each of a triangle's three nodes: (0, -rho g area / 3) x 1e-6
     // when active, (0, 0) otherwise.
     std::array<double, 2> ForcasPesoProprio(double area, double densidade, double gravidade) const;
+
+    // Direction of the edge from its first to its second node, between -pi/2 and pi/2; a
+    // vertical edge gives pi/2 with the sign of y2 - y1.
+    double AnguloAresta(const TAresta &aresta) const;
+    // Overwrites the x and y entries of the side's two nodes in an element load vector (two
+    // degrees of freedom per node, x first) with the nodal forces (MN) of the load on the side.
+    // Each direction is split so that the two nodal forces add up to the load's resultant.
+    void ForcasDistribuidas(TVetor &forcas, const TLado &lado) const;
 
 private:
     double Qy1 = 0.0, Qy2 = 0.0; // N/m at the edge's first and second end

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "support_valores.h"
 #include "uLibFEM.h"
 #include "uPlataforma.h"
 
@@ -72,29 +73,89 @@ TEST(FluenciaACI, LoadingAgeWithoutLogarithmRaisesMathError) {
     EXPECT_THROW(f.CoeficienteUltimoACI(38.0), EInvalidOp);
 }
 
-TEST(Fluencia, CopyKeepsEveryField) {
+TEST(Fluencia, CopyIsIndependent) {
     TFluencia f = LeiACIPadrao();
     f.A = 6.1;
-    f.B = 105.2;
-    f.SetCoefFluencia(0.6);
-    f.SetTempoFluencia(120);
     f.SetT0(48);
-    f.CoeficienteACI(40, 500);
     auto c = TFluencia::CreateCopia(f);
-    EXPECT_EQ(c->Tipo, TFluencia::kACI209);
-    EXPECT_EQ(c->A, 6.1);
-    EXPECT_EQ(c->B, 105.2);
-    EXPECT_EQ(c->GetCoefFluencia(), 0.6);
-    EXPECT_EQ(c->GetTempoFluencia(), 120);
-    EXPECT_EQ(c->T0, 48);
-    EXPECT_EQ(c->Phi, f.Phi);
-    EXPECT_EQ(c->CuraUmida, 1);
-    EXPECT_EQ(c->Umidade, 70);
-    EXPECT_EQ(c->Abatimento, 20);
-    EXPECT_EQ(c->Finos, 60);
-    EXPECT_EQ(c->Ar, 7);
-    EXPECT_EQ(c->GamaLa, f.GamaLa);
-    EXPECT_EQ(c->GamaAlfa, f.GamaAlfa);
     c->SetT0(0);
     EXPECT_EQ(f.T0, 48);
+    EXPECT_EQ(c->A, 6.1);
+    EXPECT_EQ(c->Umidade, 70);
+}
+
+TEST(FluenciaModuloEfetivo, CoefficientGrowsLinearlyUntilTheCreepTime) {
+    TFluencia f;
+    f.SetTipo(TFluencia::kModuloEfetivo);
+    f.SetCoefFluencia(0.6);
+    f.SetTempoFluencia(120); // 5 days
+    f.SetT0(48);             // loaded at day 2
+    auto m = MaterialPadrao();
+    struct Caso {
+        double dia, modulo;
+    };
+    for (Caso c : {Caso{1, 20000}, {2, 20000}, {4.5, 20000 / 1.3}, {7, 12500}, {100, 12500}}) {
+        m->SetE(20);
+        f.AplicaAoMaterial(*m, c.dia);
+        EXPECT_NEAR(m->GetE(), c.modulo, 1e-9) << c.dia;
+        EXPECT_NEAR(f.Flexibilidade, 1 / c.modulo, 1e-15) << c.dia;
+    }
+
+    f.SetCoefFluencia(0);
+    m->SetE(20);
+    f.AplicaAoMaterial(*m, 50);
+    EXPECT_EQ(m->GetE(), 20000);
+
+    // One day of creep time: half the final value half a day after loading.
+    f.SetCoefFluencia(0.6);
+    f.SetTempoFluencia(24);
+    f.SetT0(0);
+    m->SetE(20);
+    f.AplicaAoMaterial(*m, 0.5);
+    EXPECT_NEAR(m->GetE(), 20000 / 1.3, 1e-9);
+
+    // No creep time at all: the final value from loading on.
+    f.SetTempoFluencia(0);
+    m->SetE(20);
+    f.AplicaAoMaterial(*m, 0);
+    EXPECT_NEAR(m->GetE(), 12500, 1e-9);
+
+    m->SetE(0);
+    f.AplicaAoMaterial(*m, 3);
+    EXPECT_EQ(m->GetE(), 0);
+    EXPECT_EQ(f.Flexibilidade, 0);
+}
+
+TEST(FluenciaBureau, CompliancePerMicrostrain) {
+    TFluencia f;
+    f.SetTipo(TFluencia::kBureauReclamation);
+    f.A = 6.1;
+    f.B = 105.2;
+    f.SetT0(24);
+    auto m = MaterialPadrao();
+    for (double dia : {0.5, 1.0}) { // not yet loaded, and at loading
+        m->SetE(20);
+        f.AplicaAoMaterial(*m, dia);
+        EXPECT_NEAR(m->GetE(), 20000, 1e-9);
+        EXPECT_NEAR(f.Flexibilidade, 5e-5, 1e-18);
+    }
+    m->SetE(20);
+    f.AplicaAoMaterial(*m, 2); // one day after loading
+    const double j = 5e-5 + 111.3e-6 * std::log(2.0);
+    EXPECT_NEAR(f.Flexibilidade, j, 1e-15);
+    EXPECT_NEAR(m->GetE(), 1 / j, 1e-6);
+    EXPECT_GT(m->GetE(), 7000); // a modulus of the order of the elastic one, in MPa
+
+    m->SetE(0);
+    f.AplicaAoMaterial(*m, 5);
+    EXPECT_EQ(m->GetE(), 0);
+    EXPECT_EQ(f.Flexibilidade, 0);
+}
+
+TEST(FluenciaACI, LeavesTheMaterialAlone) {
+    TFluencia f = LeiACIPadrao();
+    auto m = MaterialPadrao();
+    m->SetE(20);
+    f.AplicaAoMaterial(*m, 100);
+    EXPECT_EQ(m->GetE(), 20);
 }
