@@ -225,13 +225,13 @@ void TMalha::GeraMalha() {
         MostraErro(kErroConfiguracao);
         return;
     }
-    if ((c.Exponencial || !c.PorDmax) && Ny < 1) {
-        MostraErro(kErroConfiguracao);
-        return;
-    }
-    const double divisoes = c.PorDmax
-                                ? std::max(lx, ly) / c.Dmax
-                                : std::max(double(Nx) * double(vertices_.size() - 1), double(Ny));
+    std::vector<double> xs;
+    for (const auto &v : vertices_)
+        xs.push_back(v->X);
+    std::sort(xs.begin(), xs.end());
+    const double intervalos = double(std::unique(xs.begin(), xs.end()) - xs.begin() - 1);
+    const double divisoes =
+        c.PorDmax ? std::max(lx, ly) / c.Dmax : std::max(double(Nx) * intervalos, double(Ny));
     if (!(divisoes <= kMaxDivisoes)) {
         MostraErro(kErroDivisoes);
         return;
