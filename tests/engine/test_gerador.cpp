@@ -176,6 +176,27 @@ TEST_F(Gerador, SmallRectangle) {
     EXPECT_EQ(m->GetContorno(1)->GetNumLados(), 2);
 }
 
+TEST_F(Gerador, FailedStepIsReportedAndTheSweepGoesOn) {
+    auto m = Retangulo(3, 1, 3, 1);
+    auto r = Retangulo(3, 1, 3, 1);
+    m->referencia = false;
+    for (auto *g : {m.get(), r.get()}) {
+        int passos = 0;
+        g->SetOnProgresso([&passos](TMalha *) {
+            if (++passos == 1)
+                throw EInOutError("progress window gone");
+        });
+        g->GeraMalha();
+    }
+    ASSERT_EQ(registro.textos.size(), 2u);
+    EXPECT_EQ(registro.textos[0], "Erro : Geração de triângulos.");
+    // The first strip's triangles stay; its window was not advanced, so the second search
+    // starts again from the first line (three lines: the exhaustive search).
+    EsperaIgual(*m, *r, "failed step");
+    EXPECT_EQ(m->GetNumElementos(), 6);
+    EXPECT_EQ(m->GetNumNos(), 8);
+}
+
 TEST_F(Gerador, DivisionLaws) {
     TVetor v(5);
     TMalha::DivisoesExponenciais(v, 3, 2, 0, 1);
