@@ -68,6 +68,8 @@ void TMatrizSky::Anexa(Linha &l, std::int32_t c, double v) {
     l.coluna.push_back(c);
     if (l.tipoIndice == kIndiceDenso) {
         const std::size_t k = std::size_t(std::uint32_t(c - l.base));
+        if (k >= l.indice.size() && c > l.base && k < 2 * l.coluna.size() + kLinhaCurta)
+            l.indice.resize(k + 1, -1); // grows with columns appended past the end
         if (k < l.indice.size())
             l.indice[k] = pos;
         else

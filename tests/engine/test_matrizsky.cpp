@@ -108,6 +108,21 @@ TEST(MatrizSky, LongRowsKeepOrderAndLookupsThroughTheirIndex) {
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n; ++j)
             ASSERT_EQ(a.Get(i, j), d.Get(i, j)) << i << "," << j;
+
+    // Rows grown column by column, each Set after a look-up, then one column below them all.
+    TMatrizSky b(200);
+    for (int j = 1; j <= 200; ++j)
+        b.Set(1, j, b.Get(1, j) + j);
+    for (int j = 100; j <= 150; ++j)
+        b.Set(5, j, b.Get(j, 5) - j);
+    b.Set(5, 5, 1.0);
+    for (int j = 1; j <= 200; ++j) {
+        ASSERT_EQ(b.Get(j, 1), j);
+        if (j > 1) {
+            ASSERT_EQ(b.Get(5, j), j == 5 ? 1.0 : j >= 100 && j <= 150 ? -j : 0.0);
+        }
+    }
+    EXPECT_EQ(b.ColunaNaPosicao(5, 52), 5);
 }
 
 TEST(MatrizSky, ProfileFillConsultsThePreviousRowOnly) {

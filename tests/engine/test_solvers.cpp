@@ -329,6 +329,25 @@ TEST(Gauss, RepeatedSolvesReuseTheEliminationOnlyForABitwiseEqualMatrix) {
     passo(b2);
     EXPECT_EQ(g.GetEliminacoes(), 3);
 
+    // A new matrix assembled the same way, nothing filled yet, is the same input as well.
+    TMatrizSky f1(malha.n), f2(malha.n);
+    malha.Monta(f1), malha.Monta(f2);
+    TGauss h;
+    TVetor bh = Vetor(b1), xh(1);
+    h.DefineSistema(&f1, &bh, &xh);
+    h.Resolve();
+    const std::vector<double> x1(xh.Dados(), xh.Dados() + malha.n);
+    bh = Vetor(b1);
+    h.DefineSistema(&f2, &bh, &xh);
+    h.Resolve();
+    EXPECT_EQ(h.GetEliminacoes(), 1);
+    EsperaBits(xh, x1);
+    for (int i = 1; i <= malha.n; ++i) {
+        ASSERT_EQ(f2.TamanhoLinha(i), f1.TamanhoLinha(i));
+        for (int p = 1; p <= f1.TamanhoLinha(i); ++p)
+            ASSERT_EQ(f2.ValorNaPosicao(i, p), f1.ValorNaPosicao(i, p));
+    }
+
     // Same values, one row's entries in another order: not the same input.
     a.Zera();
     malha.Monta(a);
