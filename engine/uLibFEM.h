@@ -3,6 +3,8 @@
 
 #include "fem/ArquivosPasso.h"
 #include "fem/Conveccao.h"
+#include "fem/Dominio.h"
+#include "fem/Elementos.h"
 #include "fem/Fluencia.h"
 #include "fem/FontesCalor.h"
 #include "fem/ForcaTensional.h"
