@@ -114,6 +114,8 @@ void TDominio::DivideNaElevacao(double y) {
 }
 
 void TDominio::DivideArestasNaElevacao(double y) {
+    if (!Malha)
+        return;
     for (int i = 1; i <= Malha->GetNumArestas(); ++i) {
         TAresta *a = Malha->GetAresta(i);
         const double x1 = a->No1->X, y1 = a->No1->Y;
@@ -132,6 +134,8 @@ void TDominio::DivideArestasNaElevacao(double y) {
 }
 
 void TDominio::AdicionaArestasNaElevacao(double y) {
+    if (!Malha)
+        return;
     std::vector<int> naCota;
     for (int i = 1; i <= Malha->GetNumVertices(); ++i)
         if (TUT_Math::IgualComTolerancia(y, Malha->GetVertice(i)->Y))
@@ -158,6 +162,8 @@ void TDominio::CopiaArestas(const TDominio &zona, int kTopo, int kZona, double y
                             double yEtapa) {
     if (!Malha)
         SetMalha(std::make_unique<TMalha>(2, 2));
+    if (!zona.Malha)
+        return;
     const TMalha &zm = *zona.Malha;
     for (int i = 1; i <= zm.GetNumArestas(); ++i) {
         const TAresta *e = zm.GetAresta(i);

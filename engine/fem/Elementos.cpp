@@ -223,7 +223,7 @@ void TElementoTriangular::DerivadasGlobais(TDerivadas &B, double &detJ, double x
 }
 
 void TElementoTriangular::MatrizesTermicas(TForcaInterna &fonte, const TTempo &tempo,
-                                           TMaterial &material, TMatrizElemento &K,
+                                           const TMaterial &material, TMatrizElemento &K,
                                            TMatrizElemento &C, TVetorElemento &F,
                                            const TVetorElemento &) const {
     const double rho = material.GetDensidade();
@@ -435,7 +435,7 @@ TDerivadas TElementoRetangular::DerivadasLocais(double xi, double eta) const {
 }
 
 void TElementoRetangular::MatrizesTermicas(TForcaInterna &fonte, const TTempo &tempo,
-                                           TMaterial &material, TMatrizElemento &K,
+                                           const TMaterial &material, TMatrizElemento &K,
                                            TMatrizElemento &C, TVetorElemento &F,
                                            const TVetorElemento &temperaturasAnteriores) const {
     const int n = 4;

@@ -62,8 +62,9 @@ public:
     // singular Jacobian the inverse is not formed.
     virtual void DerivadasGlobais(TDerivadas &B, double &detJ, double xi, double eta) const;
     // Adds the conduction K, capacity C and heat-source F terms at the time axis' current time.
-    virtual void MatrizesTermicas(TForcaInterna &fonte, const TTempo &tempo, TMaterial &material,
-                                  TMatrizElemento &K, TMatrizElemento &C, TVetorElemento &F,
+    virtual void MatrizesTermicas(TForcaInterna &fonte, const TTempo &tempo,
+                                  const TMaterial &material, TMatrizElemento &K, TMatrizElemento &C,
+                                  TVetorElemento &F,
                                   const TVetorElemento &temperaturasAnteriores) const;
     // Adds the stiffness K and the nodal forces F of the nodal strains (2n entries) and, in the
     // element's birth step, of the own weight held by the engine-facing state. `carga` takes
@@ -121,7 +122,7 @@ public:
     // Conduction, capacity and source at the 16 Gauss points, then the theta-scheme terms with
     // a = (1 - theta) dt, b = theta dt and T the previous temperatures:
     // F_i := sum_j (C_ij - a K_ij) T_j + (a + b) F_i and K := C + b K.
-    void MatrizesTermicas(TForcaInterna &fonte, const TTempo &tempo, TMaterial &material,
+    void MatrizesTermicas(TForcaInterna &fonte, const TTempo &tempo, const TMaterial &material,
                           TMatrizElemento &K, TMatrizElemento &C, TVetorElemento &F,
                           const TVetorElemento &temperaturasAnteriores) const override;
 };

@@ -211,13 +211,3 @@ TEST(Dominio, StagesFromFixedZonesSideBySide) {
     EXPECT_EQ(Internas(m), 2);
     EXPECT_EQ(m.GetNumVertices(), 8);
 }
-
-TEST(Dominio, PrescriptionSet) {
-    TPrescricoes p(3);
-    EXPECT_EQ(p.Valores.GetTamanho(), 3);
-    EXPECT_EQ(p.Nos.GetTamanho(), 3);
-    EXPECT_EQ(p.Valores[3], 0.0);
-    EXPECT_EQ(p.Nos[2], 0);
-    EXPECT_EQ(p.Inicio, 0.0);
-    EXPECT_EQ(p.Fim, 0.0);
-}
