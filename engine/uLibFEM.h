@@ -2,6 +2,7 @@
 #pragma once
 
 #include "fem/ArquivosPasso.h"
+#include "fem/Camadas.h"
 #include "fem/Conveccao.h"
 #include "fem/Dominio.h"
 #include "fem/Elementos.h"

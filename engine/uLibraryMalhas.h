@@ -6,4 +6,5 @@
 #include "malhas/Elemento.h"
 #include "malhas/Malha.h"
 #include "malhas/MalhaPlot.h"
+#include "malhas/MalhaPlotCamadas.h"
 #include "malhas/No.h"

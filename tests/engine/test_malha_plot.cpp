@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "CanvasGravador.h"
+#include "uLibFEM.h"
 #include "uLibraryMalhas.h"
 
 namespace {
@@ -261,4 +262,47 @@ TEST(MalhaPlot, AxesAndHatchedPolygon) {
     p.SetImagem(&g);
     p.Desenha();
     EXPECT_EQ(p.Origem, (TPonto{15, 185}));
+}
+
+TEST(MalhaPlotCamadas, LegendsOfZonesAndStages) {
+    std::vector<TNo> nos{TNo(1, 0, 0), TNo(2, 2, 0), TNo(3, 2, 3), TNo(4, 0, 3)};
+    auto sub = TDominio::CreateMalha(nos);
+    sub->SetFixo(false);
+    TVetor elev;
+    for (double e : {1.0, 2.0, 3.0})
+        elev.Adiciona(e);
+    TCamadas camadas(*sub->GetMalha(), elev);
+    camadas.DefineCamadas({sub.get()});
+    camadas.GetSubDominio(1)->SetLayer(TLayer(clOlive, clTeal, clNavy));
+    camadas.GetEtapa(2)->SetLayer(TLayer(clGray, clMaroon, clPurple));
+
+    TCanvasGravador c(200, 200);
+    TMalhaPlotCamadas p(&c, &camadas);
+    EXPECT_EQ(p.GetMalha(), camadas.GetEtapa(3)->GetMalha());
+    EXPECT_EQ(c.DoTipo("LineTo").size(), 2u); // the axes
+    EXPECT_EQ(p.Origem, (TPonto{15, 185}));
+
+    c.Chamadas.clear();
+    p.DesenhaLegendaMateriais(1);
+    ASSERT_FALSE(c.Chamadas.empty());
+    const TChamadaCanvas &t = c.Chamadas[0];
+    EXPECT_EQ(t.Tipo, "TextOut");
+    EXPECT_EQ(t.Texto, "MATERIAL 1 ");
+    EXPECT_EQ(t.Pontos[0], (TPonto{66, 100})); // centroid (1, 1.5) of the zone's vertices
+    EXPECT_EQ(t.Font.Color, clNavy);
+    EXPECT_EQ(t.Pen.Color, clTeal);
+    EXPECT_EQ(t.Brush.Color, clOlive);
+    // Then every edge of the zone (cut lines included), and the plot keeps the zone's mesh.
+    const TMalha *zona = camadas.GetSubDominio(1)->GetMalha();
+    EXPECT_EQ(c.DoTipo("LineTo").size(), std::size_t(zona->GetNumArestas()));
+    EXPECT_EQ(p.GetMalha(), zona);
+    EXPECT_TRUE(p.MostraArestas);
+
+    c.Chamadas.clear();
+    p.DesenhaLegendaEtapas(2);
+    EXPECT_EQ(c.Chamadas[0].Texto, "ETAPA 2 ");
+    EXPECT_EQ(c.Chamadas[0].Pontos[0], p.MundoParaTela(1.0, 1.0));
+    EXPECT_EQ(c.Chamadas[0].Font.Color, clPurple);
+    EXPECT_EQ(c.DoTipo("LineTo").size(), 6u);
+    EXPECT_EQ(p.GetMalha(), camadas.GetEtapa(2)->GetMalha());
 }
