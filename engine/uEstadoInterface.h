@@ -84,6 +84,9 @@ struct TEstadoInterface {
 
     // Placement temperature of each layer (not owned; may be none).
     TVetor *FTemperaturasCamadas = nullptr;
+    // Initial temperature of each node as given to the thermal analysis (not owned; may be
+    // none): the reference of a single-domain stress run's first step.
+    TVetor *FTemperaturasIniciais = nullptr;
 
     // Main window's caption becomes "ZOK-2D - " + text.
     std::function<void(const std::string &)> SetTitulo;

@@ -1,7 +1,9 @@
 // Materials, time axis, elements, loads, domains, analyses, layers and laws of the engine.
 #pragma once
 
+#include "fem/AnaliseTensional.h"
 #include "fem/ArquivosPasso.h"
+#include "fem/ArquivosTensional.h"
 #include "fem/Camadas.h"
 #include "fem/Conveccao.h"
 #include "fem/Dominio.h"
@@ -12,3 +14,4 @@
 #include "fem/Material.h"
 #include "fem/Retracao.h"
 #include "fem/Tempo.h"
+#include "fem/TensoesPrincipais.h"

@@ -1,0 +1,566 @@
+#include "fem/AnaliseTensional.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "fem/ArquivosPasso.h"
+#include "fem/ArquivosTensional.h"
+#include "fem/ElementosEtapa.h"
+#include "fem/Fluencia.h"
+#include "fem/ForcaTensional.h"
+#include "fem/Material.h"
+#include "fem/Retracao.h"
+#include "fem/Tempo.h"
+#include "uEstadoInterface.h"
+#include "uPlataforma.h"
+
+namespace {
+// The material dialog's defaults.
+std::unique_ptr<TMaterial> MaterialPadrao() {
+    return std::make_unique<TMaterial>(2.0, 2.0, 2400.0, 1000.0, 20.0, 0.08609, 0.04225, false,
+                                       12.5e-6, 0.2, 9.819, TMaterial::kModeloJCI, false, 20.0,
+                                       false, 1.408, 0.1931, false, 0.0, true);
+}
+
+// The own-weight load handed to the element stiffness; it takes no part in the computation.
+TForcaTensional &CargaVazia() {
+    static TForcaTensional carga;
+    return carga;
+}
+} // namespace
+
+TAnaliseTensional::TAnaliseTensional(TMalha *malha) {
+    Tempo = std::make_unique<TTempo>(TTempo::Padrao());
+    DominioProprio = std::make_unique<TDominio>(malha);
+    Dominio = DominioProprio.get();
+    Dominio->SetMaterial(MaterialPadrao());
+    Dominio->CargaElemento = &CargaVazia();
+    GrausLiberdade = malha ? 2 * malha->GetNumNos() : 0;
+}
+
+TAnaliseTensional::~TAnaliseTensional() = default;
+
+void TAnaliseTensional::SetTempo(std::unique_ptr<TTempo> tempo) {
+    if (tempo)
+        Tempo = std::move(tempo);
+}
+
+void TAnaliseTensional::SetSubDominio(int k, TDominio *d) {
+    if (k < 1 || k > int(SubDominios.size()) + 1)
+        throw std::out_of_range("subdomain " + std::to_string(k));
+    if (k == int(SubDominios.size()) + 1)
+        SubDominios.push_back(d);
+    else
+        SubDominios[std::size_t(k - 1)] = d;
+}
+
+void TAnaliseTensional::CriaSolver() {
+    Solver = std::make_unique<TGauss>();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Supports and prescribed displacements
+
+void TAnaliseTensional::AdicionaApoios(const TVetorInteiro &nos, bool umaDirecao, int etapa,
+                                       bool emY, double valorY, double valorX) {
+    if (etapa < 1)
+        throw std::out_of_range("stage " + std::to_string(etapa));
+    if (int(ApoiosPorEtapa.size()) < etapa)
+        ApoiosPorEtapa.resize(std::size_t(etapa));
+    auto nova = std::make_unique<TPrescricoes>(0);
+    std::unique_ptr<TPrescricoes> &velha = ApoiosPorEtapa[std::size_t(etapa - 1)];
+    if (velha) {
+        nova->Valores = velha->Valores;
+        nova->Nos = velha->Nos;
+        nova->Inicio = velha->Inicio;
+        nova->Fim = velha->Fim;
+    }
+    auto adiciona = [&](int gl, double v) {
+        nova->Nos.Adiciona(gl);
+        nova->Valores.Adiciona(v);
+    };
+    for (int i = 1; i <= nos.GetTamanho(); ++i) {
+        const int k = nos[i];
+        if (umaDirecao) {
+            if (emY)
+                adiciona(2 * k, valorY);
+            else
+                adiciona(2 * k - 1, valorX);
+        } else {
+            adiciona(2 * k - 1, valorX);
+            adiciona(2 * k, valorY);
+        }
+    }
+    if (ApoiosAtuais == velha.get())
+        ApoiosAtuais = nova.get();
+    velha = std::move(nova);
+}
+
+const TPrescricoes *TAnaliseTensional::GetApoios(int etapa) const {
+    if (etapa < 1 || etapa > int(ApoiosPorEtapa.size()))
+        return nullptr;
+    return ApoiosPorEtapa[std::size_t(etapa - 1)].get();
+}
+
+void TAnaliseTensional::DefineDeslocamentos(const TVetorInteiro &nos, double dy, double dx) {
+    const int n = GrausLiberdade / 2;
+    if (!DeslocamentosPrescritos)
+        DeslocamentosPrescritos = std::make_unique<TVetor>(GrausLiberdade);
+    for (int i = 1; i <= nos.GetTamanho(); ++i) {
+        const int k = nos[i];
+        if (k < 1 || k > n)
+            throw std::out_of_range("node " + std::to_string(k));
+        (*DeslocamentosPrescritos)[2 * k] = dy;
+        (*DeslocamentosPrescritos)[2 * k - 1] = dx;
+        GrausPrescritos.push_back(2 * k - 1);
+        GrausPrescritos.push_back(2 * k);
+    }
+    Dominio->SetDeslocamentoX(dx);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The run
+
+void TAnaliseTensional::Executa() {
+    if (DominioProprio)
+        DominioProprio->SetInstanteInicial(Tempo->GetTempoInicial());
+    Prepara();
+    ApoiosAtuais = EtapaAtual <= int(ApoiosPorEtapa.size())
+                       ? ApoiosPorEtapa[std::size_t(EtapaAtual - 1)].get()
+                       : nullptr;
+    TEstadoInterface &estado = Estado();
+    estado.TensaoMaximaTracao = 0.0;
+    const int n = Tempo->GetNumPassos();
+    for (int i = 1; i <= n; ++i) {
+        Tempo->SetTempoAtual(Tempo->GetTempoInicial() + Tempo->TempoDoPasso(i));
+        PrimeiroPassoDoRun = i == 1;
+        LeTemperaturasPasso(Tempo->PassoAtual());
+        AlocaLocais();
+        MontaSistema();
+        VerificaMemoria();
+        ImpoeApoios();
+        Resolve();
+        CalculaDeformacoes();
+        CalculaTensoes();
+        AtualizaMaximos();
+        PosPasso(i);
+    }
+    // The element of the final mesh nearest to where the maximum occurred.
+    if (estado.TensaoMaximaTracao > 0.0) {
+        double distancia = 1000.0;
+        for (int e = 1; e <= Dominio->GetNumElementos(); ++e) {
+            const TElementoTriangular *el = Dominio->GetElemento(e);
+            const double d =
+                TUT_Math::Distancia(el->XCentro(), el->YCentro(), XTensaoMaxima, YTensaoMaxima);
+            if (d < distancia) {
+                distancia = d;
+                estado.ElementoTensaoMaxima = e;
+            }
+        }
+    }
+}
+
+void TAnaliseTensional::Prepara() {
+    if (OnInicio)
+        OnInicio(Tempo->GetNumPassos());
+    AlocaSistema();
+    DeslocamentosIniciais();
+    AlocaLocais();
+}
+
+void TAnaliseTensional::AlocaSistema() {
+    const TMalha *malha = Dominio->GetMalha();
+    const int n = malha ? malha->GetNumNos() : 0;
+    const int ne = Dominio->GetNumElementos();
+    GrausLiberdade = 2 * n;
+    K.reset();
+    K = std::make_unique<TMatrizSky>(GrausLiberdade);
+    b = TVetor(GrausLiberdade);
+    Deslocamentos = TVetor(GrausLiberdade);
+    TemperaturasAnteriores = TVetor(n);
+    TemperaturasAtuais = TVetor(n);
+    TemperaturasReferencia = TVetor(n);
+    ResistenciasNos = TVetor(n);
+    for (TVetor *v : {&Tensoes, &IncrementosTensoes, &Deformacoes, &IncrementosDeformacoes,
+                      &DeformacoesTermicas})
+        *v = TVetor(3 * ne);
+    IdadesElementos = TVetor(ne);
+    TemperaturasMediasElementos = TVetor(ne);
+    Restrito.assign(std::size_t(GrausLiberdade), 0);
+    ValorImposto.assign(std::size_t(GrausLiberdade), 0.0);
+    MontaDadosElementos();
+}
+
+void TAnaliseTensional::MontaDadosElementos() {
+    const int ne = Dominio->GetNumElementos();
+    const int n = GrausLiberdade / 2;
+    DadosElementos.assign(std::size_t(ne), TDadosElemento{});
+    VizinhosNos.assign(std::size_t(n), {});
+    for (int e = 1; e <= ne; ++e) {
+        const TElementoTriangular *el = Dominio->GetElemento(e);
+        TDadosElemento &d = DadosElementos[std::size_t(e - 1)];
+        for (int k = 1; k <= 3; ++k) {
+            const int g = el->GetNo(k)->Numero;
+            d.gl[std::size_t(2 * k - 2)] = 2 * g - 1;
+            d.gl[std::size_t(2 * k - 1)] = 2 * g;
+            d.B[std::size_t(k - 1)] = el->MatrizBNo(k);
+            for (int j = 1; j <= 3; ++j)
+                VizinhosNos[std::size_t(g - 1)].push_back(el->GetNo(j)->Numero);
+        }
+        d.area = el->Area();
+        d.xc = el->XCentro();
+        d.yc = el->YCentro();
+        d.subdominio = SubDominioDoPonto(d.xc, d.yc);
+        const TDominio *sd = d.subdominio ? SubDominios[std::size_t(d.subdominio - 1)] : nullptr;
+        IdadesElementos[e] = sd ? sd->InstanteInicial : Dominio->InstanteInicial;
+    }
+    for (std::vector<int> &v : VizinhosNos) {
+        std::sort(v.begin(), v.end());
+        v.erase(std::unique(v.begin(), v.end()), v.end());
+    }
+}
+
+void TAnaliseTensional::DeslocamentosIniciais() {
+    if (DeslocamentosPrescritos && DeslocamentosPrescritos->GetTamanho() == GrausLiberdade)
+        Deslocamentos.Copia(*DeslocamentosPrescritos);
+    else
+        DeslocamentosPrescritos.reset();
+    AtualizaExtremos(Deslocamentos);
+}
+
+void TAnaliseTensional::AlocaLocais() {
+    Ke.Redimensiona(6);
+    Fe.Redimensiona(6);
+    DeformacaoTermicaNos.Redimensiona(6);
+    Resistencias.Redimensiona(3);
+}
+
+void TAnaliseTensional::LimpaSistema() {
+    if (K)
+        K->Zera();
+    b.Zera();
+    Deslocamentos.Zera();
+}
+
+void TAnaliseTensional::VerificaMemoria() {
+    Estado().VerificaMemoria();
+}
+
+int TAnaliseTensional::PassoDoArquivo(double t) const {
+    return Tempo->PassoDoTempo(t);
+}
+
+void TAnaliseTensional::LeTemperaturasPasso(int s) {
+    ArquivoPassoAtual = ArquivoTemperatura(s);
+    try {
+        LeArquivoPasso(ArquivoPassoAtual, GrausLiberdade / 2, TemperaturasAtuais);
+    } catch (const EInOutError &) {
+        MostraErro("Erro ao abrir dados das temperaturas.");
+        throw;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Subdomains and laws of an element
+
+bool TAnaliseTensional::PontoNoSubDominio(int k, double x, double y) const {
+    const TMalha *m = SubDominios[std::size_t(k - 1)]->GetMalha();
+    return m && (!m->PontoFora(x, y) || m->ExisteVertice(x, y));
+}
+
+int TAnaliseTensional::SubDominioDoPonto(double x, double y) const {
+    int melhor = 0;
+    for (int k = 1; k <= int(SubDominios.size()); ++k) {
+        if (!PontoNoSubDominio(k, x, y))
+            continue;
+        if (melhor == 0) {
+            melhor = k;
+            continue;
+        }
+        const TMalha *a = SubDominios[std::size_t(melhor - 1)]->GetMalha();
+        const TMalha *c = SubDominios[std::size_t(k - 1)]->GetMalha();
+        if (c->GetYMax() <= a->GetYMax() && c->GetXMax() <= a->GetXMax() &&
+            c->GetYMin() >= a->GetYMin() && c->GetXMin() >= a->GetXMin())
+            melhor = k;
+    }
+    return melhor;
+}
+
+void TAnaliseTensional::MaterialDoElemento(int e) {
+    SubDominioAtual = DadosElementos[std::size_t(e - 1)].subdominio;
+    const TDominio *sd = SubDominioAtual ? SubDominios[std::size_t(SubDominioAtual - 1)] : nullptr;
+    MaterialAtual = sd && sd->GetMaterial() ? sd->GetMaterial() : Dominio->GetMaterial();
+}
+
+TFluencia *TAnaliseTensional::FluenciaDoElemento(int e) {
+    if (!Estado().FluenciaAtiva)
+        return nullptr;
+    const int k = DadosElementos[std::size_t(e - 1)].subdominio;
+    const TDominio *sd = k ? SubDominios[std::size_t(k - 1)] : nullptr;
+    TFluencia *f = sd && sd->GetFluencia() ? sd->GetFluencia() : Dominio->GetFluencia();
+    if (f)
+        f->SetT0(IdadesElementos[e]);
+    return f;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Assembly
+
+void TAnaliseTensional::MontaSistema() {
+    const double t = Tempo->GetTempoAtual(), dt = Tempo->GetDt();
+    const bool primeiro = Dominio->InstanteInicial + dt == t;
+    if (primeiro)
+        TemperaturasReferenciaPrimeiroPasso(Dominio->GetMalha());
+    AreaTotal = 0.0;
+    const int ne = Dominio->GetNumElementos();
+    for (int e = 1; e <= ne; ++e) {
+        MaterialDoElemento(e);
+        TMaterial &m = *MaterialAtual;
+        DeformacaoTermicaElemento(e, primeiro, m);
+        PreencheResistencias(e);
+        TFluencia *f = FluenciaDoElemento(e);
+        const double idade = IdadesElementos[e];
+        Dominio->GetElemento(e)->MatrizRigidez(Dominio->CargaElemento, *Tempo, m, Ke, Fe,
+                                               DeformacaoTermicaNos, f, Resistencias, idade);
+        if (idade + dt == t)
+            CargasDeContorno(e);
+        MontaElemento(e);
+        if (OnElemento)
+            OnElemento(e);
+        Ke.Zera();
+        Fe.Zera();
+        AreaTotal += DadosElementos[std::size_t(e - 1)].area;
+    }
+    Perimetro = PerimetroDominio();
+}
+
+void TAnaliseTensional::PreencheResistencias(int e) {
+    const TElementoTriangular *el = Dominio->GetElemento(e);
+    for (int k = 1; k <= 3; ++k)
+        Resistencias[k] = ResistenciasNos[el->GetNo(k)->Numero];
+}
+
+void TAnaliseTensional::DeformacaoTermicaElemento(int e, bool primeiroPasso, const TMaterial &m) {
+    const double nu = m.GetPoisson(), alfa = m.GetAlfa();
+    // In-plane thermal strain: plane strain restrains the thickness direction.
+    const double fator = m.GetEPD() ? (1.0 + nu) * alfa : alfa;
+    const TVetor &ref = primeiroPasso ? TemperaturasReferencia : TemperaturasAnteriores;
+    const TElementoTriangular *el = Dominio->GetElemento(e);
+    double soma = 0.0;
+    for (int k = 1; k <= 3; ++k) {
+        const int g = el->GetNo(k)->Numero;
+        const double eps = fator * (TemperaturasAtuais[g] - ref[g]);
+        DeformacaoTermicaNos[2 * k - 1] = eps;
+        DeformacaoTermicaNos[2 * k] = eps;
+        soma += eps;
+    }
+    DeformacoesTermicas[3 * e - 2] = soma / 3.0;
+    DeformacoesTermicas[3 * e - 1] = soma / 3.0;
+    DeformacoesTermicas[3 * e] = 0.0;
+}
+
+double TAnaliseTensional::TemperaturaColocacao(int no) const {
+    const TEstadoInterface &estado = Estado();
+    if (const TVetor *camadas = estado.FTemperaturasCamadas;
+        camadas && EtapaAtual <= camadas->GetTamanho())
+        return (*camadas)[EtapaAtual];
+    if (const TVetor *iniciais = estado.FTemperaturasIniciais;
+        iniciais && no <= iniciais->GetTamanho())
+        return (*iniciais)[no];
+    return 0.0;
+}
+
+void TAnaliseTensional::TemperaturasReferenciaPrimeiroPasso(const TMalha *malhaAnterior) {
+    const TMalha *malha = Dominio->GetMalha();
+    const int n = malha->GetNumNos();
+    TemperaturasReferencia.Redimensiona(n);
+    const int s = Tempo->PassoAtual();
+    if (s < 2 || !malhaAnterior) {
+        for (int k = 1; k <= n; ++k)
+            TemperaturasReferencia[k] = TemperaturaColocacao(k);
+        return;
+    }
+    // Temperatures of step s - 1 at each node's position on the previous mesh.
+    const std::string arquivo = ArquivoTemperatura(s - 1);
+    TVetor anterior;
+    LeArquivoValores(arquivo, anterior);
+    const int ne = malhaAnterior->GetNumElementos();
+    std::vector<double> valores(std::size_t(3 * ne)), xs(valores.size()), ys(valores.size());
+    for (int e = 1; e <= ne; ++e) {
+        const TElemento *el = malhaAnterior->GetElemento(e);
+        for (int k = 1; k <= 3; ++k) {
+            const TNo *no = el->GetNo(k);
+            if (no->Numero > anterior.GetTamanho())
+                throw EInOutError(arquivo + ": Read beyond end of file");
+            const std::size_t p = std::size_t(3 * (e - 1) + (k - 1));
+            valores[p] = anterior[no->Numero];
+            xs[p] = no->X;
+            ys[p] = no->Y;
+        }
+    }
+    TElementosEtapa grade;
+    grade.Define(std::move(valores), std::move(xs), std::move(ys));
+    for (int k = 1; k <= n; ++k) {
+        const TNo *no = malha->GetNo(k);
+        const int e = grade.Procura(no->X, no->Y);
+        TemperaturasReferencia[k] =
+            e >= 0 ? grade.Interpola(e, no->X, no->Y) : TemperaturaColocacao(k);
+    }
+}
+
+void TAnaliseTensional::CargasDeContorno(int e) {
+    const TMalha *malha = Dominio->GetMalha();
+    const int numero = Dominio->GetElemento(e)->Numero;
+    for (int i = 1; i <= Dominio->GetNumForcasTensionais(); ++i) {
+        const TForcaTensional &forca = *Dominio->GetForcaTensional(i);
+        const TVetorInteiro &arestas = forca.GetArestas();
+        for (int j = 1; j <= arestas.GetTamanho(); ++j) {
+            const int a = arestas[j];
+            if (a < 1 || a > malha->GetNumArestas() || malha->GetAresta(a)->Interna)
+                continue;
+            const TContorno *c = malha->GetContorno(a);
+            for (int l = 1; l <= c->GetNumLados(); ++l) {
+                const TLado *lado = c->GetLado(l);
+                if (lado->Elemento->Numero != numero)
+                    continue;
+                ForcasLado.Zera();
+                forca.ForcasDistribuidas(ForcasLado, *lado);
+                for (int p = 1; p <= 6; ++p)
+                    Fe[p] += ForcasLado[p];
+            }
+        }
+    }
+}
+
+void TAnaliseTensional::MontaElemento(int e) {
+    const std::array<int, 6> &gl = DadosElementos[std::size_t(e - 1)].gl;
+    double *bb = b.Dados();
+    for (int a = 0; a < 6; ++a) {
+        const int ga = gl[std::size_t(a)];
+        bb[ga - 1] += Fe[a + 1];
+        for (int c = 0; c < 6; ++c) {
+            const int gc = gl[std::size_t(c)];
+            if (ga <= gc)
+                K->Set(ga, gc, K->Get(ga, gc) + Ke(a + 1, c + 1));
+        }
+    }
+}
+
+double TAnaliseTensional::PerimetroDominio() const {
+    const TMalha *m = Dominio->GetMalha();
+    double p = 0.0;
+    for (int i = 1; i <= m->GetNumArestas(); ++i)
+        if (!m->GetAresta(i)->Interna)
+            p += m->GetAresta(i)->Comprimento();
+    return p;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Supports and solution
+
+void TAnaliseTensional::ImpoeApoios() {
+    std::vector<int> impostos;
+    if (ApoiosAtuais)
+        for (int i = 1; i <= ApoiosAtuais->Nos.GetTamanho(); ++i) {
+            const int g = ApoiosAtuais->Nos[i];
+            if (g < 1 || g > GrausLiberdade)
+                continue;
+            if (!Restrito[std::size_t(g - 1)])
+                impostos.push_back(g);
+            Restrito[std::size_t(g - 1)] = 1;
+            ValorImposto[std::size_t(g - 1)] = 0.0;
+        }
+    // Prescribed displacements move once, in the run's first step, and are held afterwards.
+    if (DeslocamentosPrescritos)
+        for (int g : GrausPrescritos) {
+            if (Restrito[std::size_t(g - 1)])
+                continue;
+            impostos.push_back(g);
+            Restrito[std::size_t(g - 1)] = 2;
+            ValorImposto[std::size_t(g - 1)] =
+                PrimeiroPassoDoRun ? (*DeslocamentosPrescritos)[g] : 0.0;
+        }
+    double *bb = b.Dados();
+    for (int g : impostos) {
+        const double u = ValorImposto[std::size_t(g - 1)];
+        const int no = (g + 1) / 2;
+        for (int viz : VizinhosNos[std::size_t(no - 1)])
+            for (int j = 2 * viz - 1; j <= 2 * viz; ++j) {
+                if (j == g)
+                    continue;
+                const double v = K->Get(g, j);
+                if (v == 0.0)
+                    continue;
+                if (!Restrito[std::size_t(j - 1)])
+                    bb[j - 1] -= v * u;
+                K->Set(g, j, 0.0);
+            }
+    }
+    for (int g : impostos) {
+        const double u = ValorImposto[std::size_t(g - 1)];
+        bb[g - 1] = u == 0.0 ? 0.0 : K->Get(g, g) * u;
+        Restrito[std::size_t(g - 1)] = 0;
+        ValorImposto[std::size_t(g - 1)] = 0.0;
+    }
+}
+
+void TAnaliseTensional::Resolve() {
+    Deslocamentos.Zera();
+    const double *bb = b.Dados();
+    bool zero = true;
+    for (int i = 0; i < GrausLiberdade && zero; ++i)
+        zero = bb[i] == 0.0;
+    if (zero)
+        return;
+    if (!Solver)
+        CriaSolver();
+    Solver->DefineSistema(K.get(), &b, &Deslocamentos);
+    Solver->Resolve();
+}
+
+void TAnaliseTensional::PosPasso(int i) {
+    GravaDeformacoes(i);
+    GravaTensoes(i);
+    TemperaturasAnteriores.Copia(TemperaturasAtuais);
+    AtualizaExtremos(Deslocamentos);
+    LimpaSistema();
+    TEstadoInterface &estado = Estado();
+    if (estado.MensagemFEM)
+        estado.MensagemFEM->MostraTempo(Tempo->GetTempoAtual());
+    ++PassosFeitos;
+    if (Solver)
+        Solver->DefineSistema(nullptr, nullptr, nullptr);
+}
+
+void TAnaliseTensional::AtualizaExtremos(const TVetor &v) {
+    const double *p = v.Dados();
+    for (int i = 0, n = v.GetTamanho(); i < n; ++i) {
+        DeslocamentoMaximo = std::max(DeslocamentoMaximo, p[i]);
+        DeslocamentoMinimo = std::min(DeslocamentoMinimo, p[i]);
+    }
+}
+
+void TAnaliseTensional::Libera() {
+    K.reset();
+    for (TVetor *v :
+         {&b, &Deslocamentos, &TemperaturasAnteriores, &TemperaturasAtuais, &TemperaturasReferencia,
+          &ResistenciasNos, &Tensoes, &IncrementosTensoes, &Deformacoes, &IncrementosDeformacoes,
+          &DeformacoesTermicas, &IdadesElementos, &TemperaturasMediasElementos})
+        v->Limpa();
+    DadosElementos.clear();
+    VizinhosNos.clear();
+    ApoiosPorEtapa.clear();
+    ApoiosAtuais = nullptr;
+    DeslocamentosPrescritos.reset();
+    GrausPrescritos.clear();
+    PassosFeitos = 0;
+    DeslocamentoMaximo = -1e100;
+    DeslocamentoMinimo = 1e100;
+    if (Dominio->GetMalha())
+        GrausLiberdade = 2 * Dominio->GetMalha()->GetNumNos();
+    TEstadoInterface &estado = Estado();
+    estado.FTemperaturasCamadas = nullptr;
+    estado.FTemperaturasIniciais = nullptr;
+    estado.LiberaInformacoesSistema();
+}

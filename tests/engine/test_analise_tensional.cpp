@@ -1,0 +1,403 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+#include "CasoTensional.h"
+
+namespace {
+
+constexpr double kE = 30.0, kNu = 0.2, kAlfa = 1e-5;
+
+// Counts the solves it is asked for.
+class TGaussContador : public TGauss {
+public:
+    void Resolve() override {
+        ++Resolucoes;
+        TGauss::Resolve();
+    }
+    int Resolucoes = 0;
+};
+
+// Keeps, for every step, the assembled system before supports and the solved increments.
+class TAnaliseObservada : public TAnaliseTensional {
+public:
+    using TAnaliseTensional::TAnaliseTensional;
+    struct TPasso {
+        std::vector<std::vector<double>> K;
+        std::vector<double> b, u;
+    };
+    std::vector<TPasso> Passos;
+
+protected:
+    void MontaSistema() override {
+        TAnaliseTensional::MontaSistema();
+        TPasso p;
+        const int n = GrausLiberdade;
+        p.K.assign(std::size_t(n), std::vector<double>(std::size_t(n)));
+        for (int i = 1; i <= n; ++i)
+            for (int j = 1; j <= n; ++j)
+                p.K[std::size_t(i - 1)][std::size_t(j - 1)] = K->Get(i, j);
+        p.b.assign(b.Dados(), b.Dados() + n);
+        Passos.push_back(std::move(p));
+    }
+    void PosPasso(int i) override {
+        Passos.back().u.assign(Deslocamentos.Dados(), Deslocamentos.Dados() + GrausLiberdade);
+        TAnaliseTensional::PosPasso(i);
+    }
+};
+
+class AnaliseTensional : public CasoTensional {
+protected:
+    // A 2 x 1 plate of 4 x 2 cells (15 nodes, 16 elements) at 20 degrees before the run; two
+    // steps of 24 hours.
+    void SetUp() override {
+        CasoTensional::SetUp();
+        malha_ = Retangulo(2, 1, 4, 2);
+        iniciais_ = TVetor(malha_->GetNumNos());
+        for (int k = 1; k <= iniciais_.GetTamanho(); ++k)
+            iniciais_[k] = 20.0;
+        Estado().FTemperaturasIniciais = &iniciais_;
+    }
+
+    template <class T = TAnaliseTensional> std::unique_ptr<T> Nova(bool epd) {
+        auto a = std::make_unique<T>(malha_.get());
+        a->GetDominio().SetMaterial(Concreto(kE, kNu, kAlfa, epd));
+        a->SetTempo(std::make_unique<TTempo>(0.0, 48.0, 24.0, 2.0 / 3.0));
+        auto s = std::make_unique<TGaussContador>();
+        contador_ = s.get();
+        a->SetSolver(std::move(s));
+        return a;
+    }
+    void Temperaturas(double t1, double t2) {
+        GravaTemperaturas(1, malha_->GetNumNos(), t1);
+        GravaTemperaturas(2, malha_->GetNumNos(), t2);
+    }
+    // Restrains x on both vertical edges and y at node 1.
+    void ApoiosUniaxiais(TAnaliseTensional &a) {
+        a.AdicionaApoios(NosEmX(*malha_, 0), true, 1, false, 0, 0);
+        a.AdicionaApoios(NosEmX(*malha_, 2), true, 1, false, 0, 0);
+        a.AdicionaApoios(Nos({1}), true, 1, true, 0, 0);
+    }
+    // Restrains both directions at every boundary node.
+    void ApoiosTotais(TAnaliseTensional &a) {
+        for (const TVetorInteiro &nos :
+             {NosEmX(*malha_, 0), NosEmX(*malha_, 2), NosEmY(*malha_, 0), NosEmY(*malha_, 1)})
+            a.AdicionaApoios(nos, false, 1, true, 0, 0);
+    }
+    static void EsperaUniforme(const TAnaliseTensional &a, double sx, double sy, double tol) {
+        const TVetor &s = a.GetTensoes();
+        for (int e = 1; e <= s.GetTamanho() / 3; ++e) {
+            EXPECT_NEAR(s[3 * e - 2], sx, tol) << "element " << e;
+            EXPECT_NEAR(s[3 * e - 1], sy, tol) << "element " << e;
+            EXPECT_NEAR(s[3 * e], 0.0, tol) << "element " << e;
+        }
+    }
+
+    std::unique_ptr<TMalha> malha_;
+    TVetor iniciais_;
+    TGaussContador *contador_ = nullptr;
+};
+
+TEST_F(AnaliseTensional, FreePlateUnderUniformChangeHasNoStressAndFreeThermalStrain) {
+    for (bool epd : {false, true}) {
+        SCOPED_TRACE(epd ? "plane strain" : "plane stress");
+        auto a = Nova(epd);
+        a->AdicionaApoios(Nos({1}), false, 1, true, 0, 0);
+        a->AdicionaApoios(Nos({5}), true, 1, true, 0, 0); // node (2, 0)
+        Temperaturas(10, 10);
+        a->Executa();
+        EsperaUniforme(*a, 0.0, 0.0, 1e-9);
+        // The strain is the in-plane thermal strain of the state.
+        const double eps = (epd ? 1.0 + kNu : 1.0) * kAlfa * -10.0;
+        const TVetor &d = a->GetDeformacoes();
+        for (int e = 1; e <= d.GetTamanho() / 3; ++e) {
+            EXPECT_NEAR(d[3 * e - 2], eps, 1e-15);
+            EXPECT_NEAR(d[3 * e - 1], eps, 1e-15);
+            EXPECT_NEAR(d[3 * e], 0.0, 1e-15);
+        }
+        EXPECT_LT(Estado().TensaoMaximaTracao, 1e-9);
+    }
+}
+
+TEST_F(AnaliseTensional, RestrainedInXOnlyGivesUniaxialTension) {
+    auto a = Nova(false);
+    ApoiosUniaxiais(*a);
+    Temperaturas(10, 10);
+    a->Executa();
+    EsperaUniforme(*a, -kE * 1000 * kAlfa * -10.0, 0.0, 1e-9);
+    EXPECT_NEAR(Estado().TensaoMaximaTracao, 3.0, 1e-9);
+    // The files hold the values with their sign changed.
+    std::unique_ptr<TVetor> v;
+    a->LeTensoes(v, 48.0);
+    ASSERT_EQ(v->GetTamanho(), 3 * 16);
+    for (int e = 1; e <= 16; ++e) {
+        EXPECT_NEAR((*v)[3 * e - 2], -3.0, 1e-12);
+        EXPECT_NEAR((*v)[3 * e - 1], 0.0, 1e-12);
+    }
+}
+
+TEST_F(AnaliseTensional, FullyRestrainedPlateInBothStates) {
+    for (bool epd : {false, true}) {
+        SCOPED_TRACE(epd ? "plane strain" : "plane stress");
+        auto a = Nova(epd);
+        ApoiosTotais(*a);
+        Temperaturas(10, 10);
+        a->Executa();
+        const double s = epd ? 5.0 : 3.75;
+        EsperaUniforme(*a, s, s, 1e-9);
+    }
+}
+
+TEST_F(AnaliseTensional, AgeingModulusLeavesResidualStressOfTheIncrementalForm) {
+    auto a = Nova(false);
+    TMaterial &m = *a->GetDominio().GetMaterial();
+    m.SetEConstante(false);
+    ApoiosUniaxiais(*a);
+    Temperaturas(30, 20); // heating by 10 at one day, cooling back at two days
+    a->Executa();
+    const double e1 = 1.0 / (m.GetEa() + m.GetEb()), e2 = 2.0 / (m.GetEa() + 2.0 * m.GetEb());
+    ASSERT_GT(e2 - e1, 1.0);
+    EsperaUniforme(*a, kAlfa * 10.0 * (e2 - e1) * 1000.0, 0.0, 1e-9);
+}
+
+TEST_F(AnaliseTensional, EffectiveModulusCreepSoftensARestrainedStep) {
+    auto a = Nova(false);
+    auto f = std::make_unique<TFluencia>();
+    f->SetTipo(TFluencia::kModuloEfetivo);
+    f->SetCoefFluencia(1.5);
+    f->SetTempoFluencia(24.0);
+    a->GetDominio().SetFluencia(std::move(f));
+    ApoiosUniaxiais(*a);
+    Temperaturas(10, 10);
+
+    a->Executa(); // the creep chooser holds no law: elastic
+    EsperaUniforme(*a, 3.0, 0.0, 1e-9);
+    Estado().FluenciaAtiva = true;
+    a->Executa();
+    EsperaUniforme(*a, 3.0 / (1.0 + 1.5), 0.0, 1e-9);
+}
+
+TEST_F(AnaliseTensional, SelfWeightIsBalancedByTheSupportsAndActsOnlyAtBirth) {
+    TForcaTensional peso;
+    peso.SetAtiva(1);
+    Estado().FPesoProprio = &peso;
+    auto a = Nova<TAnaliseObservada>(true);
+    a->AdicionaApoios(NosEmY(*malha_, 0), false, 1, true, 0, 0);
+    Temperaturas(20, 20);
+    a->Executa();
+    ASSERT_EQ(a->Passos.size(), 2u);
+
+    const double peso_total = 2400 * 9.81 * 2.0 * 1e-6; // MN per unit thickness
+    const auto &p = a->Passos[0];
+    const int n = int(p.b.size());
+    double fy = 0.0, fx = 0.0;
+    for (int i = 0; i < n; ++i)
+        (i % 2 ? fy : fx) += p.b[std::size_t(i)];
+    EXPECT_NEAR(fy, -peso_total, 1e-15);
+    EXPECT_NEAR(fx, 0.0, 1e-15);
+
+    // Reactions of the assembled system at the supports: K u - F.
+    const TVetorInteiro base = NosEmY(*malha_, 0);
+    double ry = 0.0, rx = 0.0;
+    for (int j = 1; j <= base.GetTamanho(); ++j)
+        for (int c = 0; c < 2; ++c) {
+            const int g = 2 * base[j] - 1 + c;
+            double r = -p.b[std::size_t(g - 1)];
+            for (int k = 0; k < n; ++k)
+                r += p.K[std::size_t(g - 1)][std::size_t(k)] * p.u[std::size_t(k)];
+            (c ? ry : rx) += r;
+        }
+    EXPECT_NEAR(ry, peso_total, 1e-12);
+    EXPECT_NEAR(rx, 0.0, 1e-12);
+    // The top moved down.
+    EXPECT_LT(p.u[std::size_t(2 * 15 - 1)], 0.0);
+
+    // Second step: no load, no solve, nothing changes.
+    for (double v : a->Passos[1].b)
+        EXPECT_EQ(v, 0.0);
+    EXPECT_EQ(contador_->Resolucoes, 1);
+    std::unique_ptr<TVetor> s1, s2;
+    a->LeTensoes(s1, 24.0);
+    a->LeTensoes(s2, 48.0);
+    for (int i = 1; i <= s1->GetTamanho(); ++i)
+        EXPECT_EQ((*s1)[i], (*s2)[i]);
+    // The weight compresses the block on average.
+    double media = 0.0;
+    for (int e = 1; e <= 16; ++e)
+        media += a->GetTensoes()[3 * e - 1] / 16.0;
+    EXPECT_LT(media, -0.005);
+}
+
+TEST_F(AnaliseTensional, PrescribedDisplacementsMoveOnceAndAreHeld) {
+    auto a = Nova<TAnaliseObservada>(false);
+    a->GetDominio().GetMaterial()->SetPoisson(0.0);
+    a->AdicionaApoios(NosEmX(*malha_, 0), true, 1, false, 0, 0);
+    a->AdicionaApoios(Nos({1}), true, 1, true, 0, 0);
+    const TVetorInteiro direita = NosEmX(*malha_, 2);
+    a->DefineDeslocamentos(direita, 0.0, 1e-4);
+    Temperaturas(20, 20);
+    a->Executa();
+    EsperaUniforme(*a, kE * 1000 * 1e-4 / 2.0, 0.0, 1e-9);
+    for (int j = 1; j <= direita.GetTamanho(); ++j) {
+        EXPECT_NEAR(a->Passos[0].u[std::size_t(2 * direita[j] - 2)], 1e-4, 1e-16);
+        EXPECT_NEAR(a->Passos[0].u[std::size_t(2 * direita[j] - 1)], 0.0, 1e-16);
+    }
+    for (double u : a->Passos[1].u)
+        EXPECT_EQ(u, 0.0);
+    EXPECT_EQ(contador_->Resolucoes, 1);
+}
+
+TEST_F(AnaliseTensional, PlacementTemperatureOfTheStageComesBeforeTheInitialOnes) {
+    TVetor camadas(1);
+    camadas[1] = 15.0;
+    Estado().FTemperaturasCamadas = &camadas;
+    auto a = Nova(false);
+    a->AdicionaApoios(Nos({1}), false, 1, true, 0, 0);
+    a->AdicionaApoios(Nos({5}), true, 1, true, 0, 0);
+    Temperaturas(10, 10);
+    a->Executa();
+    EXPECT_NEAR(a->GetDeformacoes()[1], kAlfa * -5.0, 1e-15);
+
+    // Libera drops both references.
+    a->Libera();
+    EXPECT_EQ(Estado().FTemperaturasCamadas, nullptr);
+    EXPECT_EQ(Estado().FTemperaturasIniciais, nullptr);
+    EXPECT_EQ(a->GetApoios(1), nullptr);
+}
+
+TEST_F(AnaliseTensional, AnUnreadableTemperatureFileIsShownAndEndsTheRun) {
+    for (bool truncado : {false, true}) {
+        SCOPED_TRACE(truncado ? "short file" : "missing file");
+        mensagens_.Textos.clear();
+        auto a = Nova(false);
+        ApoiosUniaxiais(*a);
+        Temperaturas(10, 10);
+        if (truncado)
+            EscreveArquivo(ArquivoTemperatura(2), " 10.0000\n 10.0000\n");
+        else
+            std::filesystem::remove(ArquivoTemperatura(2));
+        std::filesystem::remove(ArquivoTensao(2));
+        EXPECT_THROW(a->Executa(), EInOutError);
+        ASSERT_EQ(mensagens_.Textos.size(), 1u);
+        EXPECT_EQ(mensagens_.Textos[0], "Erro ao abrir dados das temperaturas.");
+        EXPECT_EQ(mensagens_.Tipos[0], TTipoMensagem::Erro);
+        EXPECT_TRUE(std::filesystem::exists(ArquivoTensao(1)));
+        EXPECT_FALSE(std::filesystem::exists(ArquivoTensao(2)));
+        EXPECT_EQ(a->GetNumPassos(), 1);
+    }
+}
+
+TEST_F(AnaliseTensional, StepFilesHoldEveryElementInFixedWidths) {
+    auto a = Nova(false);
+    ApoiosUniaxiais(*a);
+    Temperaturas(10, 10);
+    a->Executa();
+    std::ifstream fd(ArquivoDeformacao(1)), ft(ArquivoTensao(2));
+    std::string linha;
+    int n = 0;
+    while (std::getline(ft, linha)) {
+        ++n;
+        EXPECT_EQ(linha.size(), 9u) << linha;
+        if (n % 3 == 1) {
+            EXPECT_EQ(linha, " -3.00000");
+        }
+    }
+    EXPECT_EQ(n, 48);
+    n = 0;
+    while (std::getline(fd, linha)) {
+        ++n;
+        EXPECT_EQ(linha.size(), 12u) << linha;
+        if (n % 3 == 1) { // restrained in x: no total strain
+            EXPECT_DOUBLE_EQ(StrToFloatPonto(linha), 0.0) << linha;
+        } else if (n % 3 == 2) { // free in y: thermal contraction plus the Poisson part
+            EXPECT_NEAR(StrToFloatPonto(linha), -(1 + kNu) * kAlfa * -10.0, 1e-9) << linha;
+        }
+    }
+    EXPECT_EQ(n, 48);
+    EXPECT_EQ(a->GetNumPassos(), 2);
+}
+
+TEST_F(AnaliseTensional, PointQueryReadsTheEntryOfTheElementHoldingThePoint) {
+    TForcaTensional peso;
+    peso.SetAtiva(1);
+    Estado().FPesoProprio = &peso;
+    auto a = Nova(true);
+    a->AdicionaApoios(NosEmY(*malha_, 0), false, 1, true, 0, 0);
+    Temperaturas(20, 20);
+    a->Executa();
+    std::unique_ptr<TVetor> v;
+    a->LeTensoes(v, 24.0);
+    for (int e = 1; e <= malha_->GetNumElementos(); ++e) {
+        const TElemento *el = malha_->GetElemento(e);
+        for (int c = 0; c < 3; ++c) {
+            double valor = 1e300;
+            ASSERT_TRUE(a->ValorNoPonto(valor, el->XCentro(), el->YCentro(), 24.0, c));
+            EXPECT_EQ(valor, (*v)[3 * e - 2 + c]) << "element " << e << " component " << c;
+        }
+    }
+    // The values vary from element to element.
+    EXPECT_NE((*v)[2], (*v)[5]);
+    double valor = 7.0;
+    EXPECT_FALSE(a->ValorNoPonto(valor, 3.0, 0.5, 24.0, 0));
+    EXPECT_EQ(valor, 7.0);
+    // A time beyond the end reads the last step.
+    EXPECT_TRUE(a->ValorNoPonto(valor, 0.1, 0.1, 1e6, 1));
+    EXPECT_EQ(valor, (*v)[2]);
+}
+
+TEST_F(AnaliseTensional, MaximumTensileStressAndItsElement) {
+    // Heating a restrained plate compresses it: no maximum, the element is left alone.
+    Estado().ElementoTensaoMaxima = 77;
+    auto a = Nova(false);
+    ApoiosTotais(*a);
+    Temperaturas(30, 30);
+    a->Executa();
+    EXPECT_EQ(Estado().TensaoMaximaTracao, 0.0);
+    EXPECT_EQ(Estado().ElementoTensaoMaxima, 77);
+
+    // Self-weight gives unequal stresses; the first largest positive entry names the element.
+    TForcaTensional peso;
+    peso.SetAtiva(1);
+    Estado().FPesoProprio = &peso;
+    auto b = Nova(true);
+    b->AdicionaApoios(NosEmY(*malha_, 0), false, 1, true, 0, 0);
+    Temperaturas(20, 20);
+    b->Executa();
+    const TVetor &s = b->GetTensoes();
+    int j = 0;
+    for (int i = 1; i <= s.GetTamanho(); ++i)
+        if (s[i] > 0 && (j == 0 || s[i] > s[j]))
+            j = i;
+    ASSERT_GT(j, 0);
+    EXPECT_EQ(Estado().TensaoMaximaTracao, s[j]);
+    EXPECT_EQ(Estado().ElementoTensaoMaxima, (j - 1) / 3 + 1);
+}
+
+TEST_F(AnaliseTensional, SupportListsOfAStageAppendAndImposeTwiceAlike) {
+    auto a = Nova(false);
+    a->AdicionaApoios(Nos({1, 2}), false, 2, true, 0.5, 0.25);
+    a->AdicionaApoios(Nos({3}), true, 2, true, 0.75, 0);
+    a->AdicionaApoios(Nos({4}), true, 2, false, 0, 0.125);
+    const TPrescricoes *p = a->GetApoios(2);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(a->GetApoios(1), nullptr);
+    const int nos[] = {1, 2, 3, 4, 6, 7};
+    const double val[] = {0.25, 0.5, 0.25, 0.5, 0.75, 0.125};
+    ASSERT_EQ(p->Nos.GetTamanho(), 6);
+    for (int i = 1; i <= 6; ++i) {
+        EXPECT_EQ(p->Nos[i], nos[i - 1]);
+        EXPECT_EQ(p->Valores[i], val[i - 1]);
+    }
+
+    // A node listed twice gives the same results.
+    auto c = Nova(false);
+    ApoiosUniaxiais(*c);
+    ApoiosUniaxiais(*c);
+    Temperaturas(10, 10);
+    c->Executa();
+    EsperaUniforme(*c, 3.0, 0.0, 1e-9);
+}
+
+} // namespace
