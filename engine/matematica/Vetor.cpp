@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "matematica/UTMath.h"
+#include "uPlataforma.h"
 
 void TVetor::Zera() {
     std::fill(v_.begin(), v_.end(), 0.0);
@@ -120,10 +121,10 @@ void TMatriz::Inverte2x2() {
     if (d == 0.0)
         return;
     const double a11 = Get(1, 1), a12 = Get(1, 2), a21 = Get(2, 1), a22 = Get(2, 2);
-    Set(1, 1, a22 / d);
-    Set(2, 2, a11 / d);
-    Set(1, 2, -a12 / d);
-    Set(2, 1, -a21 / d);
+    Set(1, 1, Divide(a22, d));
+    Set(2, 2, Divide(a11, d));
+    Set(1, 2, -Divide(a12, d));
+    Set(2, 1, -Divide(a21, d));
 }
 
 void TMatriz::MultVetor(TVetor &result, const TVetor &v) const {
@@ -175,7 +176,7 @@ void TMatriz::Transposta(TMatriz &m) const {
 
 void TMatriz::PrecondDiagonal(TVetor &result, const TVetor &v) const {
     for (int i = 1; i <= v.GetTamanho(); ++i)
-        result.Set(i, v.Get(i) / Get(i, i));
+        result.Set(i, Divide(v.Get(i), Get(i, i)));
 }
 
 void TMatriz::OrdenaLinhasPelaColuna1() {

@@ -102,7 +102,8 @@ public:
     void AumentaLinha();
     virtual void AdicionaLinha(int j, double v);
     double Determinante2x2() const;
-    // Inverts the upper-left 2x2 block in place; a singular block is left unchanged.
+    // Inverts the upper-left 2x2 block in place; a singular block is left unchanged, an inverse
+    // beyond the range of doubles raises EOverflow.
     void Inverte2x2();
     // result[i] := sum_j a(i,j) v[j], i and j over the length of result.
     virtual void MultVetor(TVetor &result, const TVetor &v) const;
@@ -111,7 +112,7 @@ public:
     void Soma(TMatriz &result, const TMatriz &b) const;
     void CopiaPara(TMatriz &m) const;
     void Transposta(TMatriz &m) const;
-    // result[i] := v[i] / a(i,i) over the length of v.
+    // result[i] := v[i] / a(i,i) over the length of v; a zero diagonal entry raises EZeroDivide.
     virtual void PrecondDiagonal(TVetor &result, const TVetor &v) const;
     void OrdenaLinhasPelaColuna1();
 

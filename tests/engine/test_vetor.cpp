@@ -92,3 +92,20 @@ TEST(Matriz, InverseProductsAndRowSort) {
     EXPECT_EQ(rows.Get(1, 2), 9);
     EXPECT_EQ(rows.Get(3, 1), 3);
 }
+
+TEST(Matriz, DivisionsRaiseInsteadOfInfinities) {
+    TMatriz m(2, 2);
+    m.Set(1, 1, 2), m.Set(2, 2, 0);
+    TVetor v(2), r(2);
+    v.Set(1, 4), v.Set(2, 1);
+    EXPECT_THROW(m.PrecondDiagonal(r, v), EZeroDivide);
+    m.Set(2, 2, 4);
+    m.PrecondDiagonal(r, v);
+    EXPECT_EQ(r.Get(1), 2);
+    EXPECT_EQ(r.Get(2), 0.25);
+
+    // The inverse of diag(1, 1e-310) holds 1e310, beyond the doubles.
+    TMatriz d(2, 2);
+    d.Set(1, 1, 1), d.Set(2, 2, 1e-310);
+    EXPECT_THROW(d.Inverte2x2(), EOverflow);
+}
