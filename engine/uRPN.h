@@ -39,6 +39,23 @@ public:
     // a scratch stack of the object, so one object is not evaluated from two threads at once.
     double Calcula() const;
 
+    // Operator help shown by the formula dialog, one line per operator, lines separated by "\r".
+    static constexpr std::string_view kAjudaOperadores = "-> POTENCIAÇÃO: ^\r"
+                                                         "-> MULTIPLICAÇÃO:  * \r"
+                                                         "-> DIVISÃO: / \r"
+                                                         "-> SOMA: + \r"
+                                                         "-> SUBTRAÇÃO: -\r"
+                                                         "-> SENO: SEN(X)\r"
+                                                         "-> COSENO: COS(X)\r"
+                                                         "-> TANGENTE: TAN(X)\r"
+                                                         "->LOGARITMO NEPERIANO: LN(X)\r"
+                                                         "->LOGARITMO (NA BASE 10): LOG(X)\r"
+                                                         "->NEGATIVO: NEG(X)\r"
+                                                         "-> ABSOLUTO: ABS(X)\r"
+                                                         "-> RAIZ QUADRADA: RAIZ(X)\r"
+                                                         "-> ARCO SENO: ASEN(X)\r"
+                                                         "-> e=(2,718281828)^X: EXP(X)";
+
     static bool EhOperador(std::string_view t);
     static bool EhFuncao(std::string_view t);
     static bool EhOperando(std::string_view t);

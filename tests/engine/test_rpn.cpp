@@ -607,3 +607,35 @@ TEST(Arredonda15Texto, EqualsTheTextRoundTrip) {
 }
 
 } // namespace
+
+// The formula dialog's help lists exactly what the evaluator understands.
+TEST_F(Formula, OperatorHelpNamesWhatTheEvaluatorUnderstands) {
+    std::vector<std::string> linhas;
+    std::string_view ajuda = TRPN::kAjudaOperadores;
+    for (std::size_t a = 0, b; a <= ajuda.size(); a = b + 1) {
+        b = ajuda.find('\r', a);
+        if (b == std::string_view::npos)
+            b = ajuda.size();
+        linhas.emplace_back(ajuda.substr(a, b - a));
+    }
+    ASSERT_EQ(linhas.size(), 15u);
+    EXPECT_EQ(linhas[0], "-> POTENCIAÇÃO: ^");
+    EXPECT_EQ(linhas[1], "-> MULTIPLICAÇÃO:  * ");
+    EXPECT_EQ(linhas[14], "-> e=(2,718281828)^X: EXP(X)");
+    const std::string operadores = "^*/+-";
+    for (std::size_t k = 0; k < 5; ++k) {
+        std::string_view uso = std::string_view(linhas[k]).substr(linhas[k].rfind(':') + 1);
+        EXPECT_EQ(Apara(uso), operadores.substr(k, 1)) << linhas[k];
+        EXPECT_TRUE(TRPN::EhOperador(Apara(uso)));
+    }
+    int funcoes = 0;
+    for (std::size_t k = 5; k < linhas.size(); ++k) {
+        const std::string &l = linhas[k];
+        ASSERT_EQ(l.substr(l.size() - 3), "(X)") << l;
+        const std::string uso = l.substr(l.rfind(' ') + 1);
+        EXPECT_TRUE(TRPN::EhFuncao(uso.substr(0, uso.size() - 3))) << l;
+        EXPECT_NO_THROW(TRPN f(uso)) << l;
+        ++funcoes;
+    }
+    EXPECT_EQ(funcoes, 10);
+}
