@@ -1,10 +1,12 @@
 #include "uPlataforma.h"
 
 #include <atomic>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <iostream>
 #include <mutex>
@@ -12,6 +14,7 @@
 #include <system_error>
 
 #include <pwd.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 // ---------------------------------------------------------------------------------------------
@@ -400,14 +403,24 @@ std::filesystem::path PastaPadrao() {
     std::lock_guard<std::mutex> lock(gPastaMutex);
     fs::path p = gPastaDefinida.empty() ? fs::temp_directory_path() / ("zok2d-" + NomeUsuario())
                                         : gPastaDefinida;
-    std::error_code ec;
-    if (!fs::is_directory(p, ec)) {
-        fs::create_directories(p, ec);
-        if (ec)
-            throw EInOutError("Cannot create folder " + p.string() + ": " + ec.message());
-        if (gPastaDefinida.empty())
-            fs::permissions(p, fs::perms::owner_all, fs::perm_options::replace, ec);
+    if (!gPastaDefinida.empty()) {
+        std::error_code ec;
+        if (!fs::is_directory(p, ec)) {
+            fs::create_directories(p, ec);
+            if (ec)
+                throw EInOutError("Cannot create folder " + p.string() + ": " + ec.message());
+        }
+        return p;
     }
+    // The folder sits in the shared temporary folder: it must be a real directory of this user
+    // that nobody else can enter, or others could plant files and links where results go.
+    if (::mkdir(p.c_str(), 0700) != 0 && errno != EEXIST)
+        throw EInOutError("Cannot create folder " + p.string() + ": " + std::strerror(errno));
+    struct stat st {};
+    if (::lstat(p.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
+        throw EInOutError("The folder " + p.string() + " is not a private folder of this user");
+    if ((st.st_mode & 077) != 0 && ::chmod(p.c_str(), 0700) != 0)
+        throw EInOutError("Cannot protect folder " + p.string() + ": " + std::strerror(errno));
     return p;
 }
 

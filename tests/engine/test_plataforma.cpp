@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
+
+#include <unistd.h>
 
 #include "uPlataforma.h"
 
@@ -97,4 +101,36 @@ TEST(Folders, DefaultFolderIsCreatedPrivate) {
     auto p = PastaPadrao();
     EXPECT_TRUE(std::filesystem::is_directory(p));
     EXPECT_NE(p.filename().string().find("zok2d-"), std::string::npos);
+}
+
+// The default folder lies in the shared temporary folder; one planted there by someone else must
+// not be used, and one that others may enter is closed.
+TEST(Folders, DefaultFolderMustBeAPrivateDirectoryOfThisUser) {
+    namespace fs = std::filesystem;
+    const char *antes = std::getenv("TMPDIR");
+    const std::string tmpdir = antes ? antes : "";
+    const fs::path raiz = fs::temp_directory_path() / ("pasta_padrao_" + std::to_string(getpid()));
+    fs::remove_all(raiz);
+    fs::create_directories(raiz / "outra");
+    setenv("TMPDIR", raiz.c_str(), 1);
+
+    const fs::path p = PastaPadrao();
+    EXPECT_EQ(p.parent_path(), raiz);
+    EXPECT_EQ(fs::status(p).permissions(), fs::perms::owner_all);
+    fs::permissions(p, fs::perms::all);
+    EXPECT_EQ(PastaPadrao(), p);
+    EXPECT_EQ(fs::status(p).permissions(), fs::perms::owner_all);
+
+    fs::remove(p);
+    fs::create_directory_symlink(raiz / "outra", p);
+    EXPECT_THROW(PastaPadrao(), EInOutError);
+    fs::remove(p);
+    std::ofstream(p) << "x";
+    EXPECT_THROW(PastaPadrao(), EInOutError);
+
+    if (antes)
+        setenv("TMPDIR", tmpdir.c_str(), 1);
+    else
+        unsetenv("TMPDIR");
+    fs::remove_all(raiz);
 }
