@@ -280,6 +280,16 @@ void TMalha::GeraTriangulos() {
     EscalaDivisoesX(f);
     AplicaEscala(f);
 
+    // Grid lines are at least one unit apart now, so a line within a quarter of a unit of a
+    // vertex abscissa is the one meant to fall on it: it is put exactly there, since the
+    // divisions added up can miss it by a rounding error and an edge ending at that abscissa
+    // would then not be cut.
+    std::vector<double> xs;
+    for (const auto &v : vertices_)
+        xs.push_back(v->X);
+    const TVetor abscissas = Distintos(xs);
+    int proxima = 2;
+
     double x = XMin_;
     DiscretizaLinha(IntersecoesVerticais(x), x, 1);
     int primeiro = 1, ultimo = GetNumNos(), seguinte = GetNumNos() + 1, primeiroElemento = 1;
@@ -287,6 +297,8 @@ void TMalha::GeraTriangulos() {
     for (int k = 1; k <= passos; ++k) {
         try {
             x += (*divisoesX_)[k];
+            if (proxima <= abscissas.GetTamanho() && std::fabs(x - abscissas[proxima]) < 0.25)
+                x = abscissas[proxima++];
             DiscretizaLinha(IntersecoesVerticais(x), x, GetNumNos() + 1);
             const int c = GetNumNos();
             Delaunay(primeiro, ultimo, primeiroElemento);

@@ -417,3 +417,34 @@ TEST_F(Gerador, FastSearchEqualsExhaustiveOnNearlyCocircularNodes) {
         EXPECT_EQ(b.GetNumElementos(), 6); // only triangles with a node on the first line
     }
 }
+
+TEST_F(Gerador, GridLinesFallExactlyOnVertexAbscissas) {
+    // Triangles pointing right: the divisions of the interval, added up, miss the apex abscissa
+    // by a rounding error, and the last grid line must still reach the apex.
+    struct TCaso {
+        double x0, l, h;
+        int nx, ny;
+        bool porDmax;
+        double dmax;
+    };
+    for (const TCaso &t :
+         {TCaso{12.83, 9.95, 9.49, 1, 1, false, 0}, TCaso{8.7, 8.4, 19.73, 8, 4, false, 0},
+          TCaso{15.51, 15.94, 10.47, 4, 1, true, 1.05}}) {
+        Estado().ConfiguracaoMalha.PorDmax = t.porDmax;
+        Estado().ConfiguracaoMalha.Dmax = t.dmax;
+        auto m = Poligono({{t.x0, 0}, {t.x0 + t.l, t.h / 2}, {t.x0, t.h}}, t.nx, t.ny);
+        m->referencia = false;
+        m->GeraMalha();
+        const std::string caso = std::to_string(t.x0) + " " + std::to_string(t.nx);
+        const TNo *ultimo = m->GetNo(m->GetNumNos());
+        EXPECT_TRUE(ultimo->MesmaPosicao(t.x0 + t.l, t.h / 2)) << caso;
+        EXPECT_NEAR(AreaMalha(*m), t.l * t.h / 2, 1e-9 * t.l * t.h) << caso;
+        // Both slanted edges are covered by element sides up to the apex.
+        for (int a : {1, 2}) {
+            double l = 0;
+            for (int k = 1; k <= m->GetContorno(a)->GetNumLados(); ++k)
+                l += m->GetContorno(a)->GetLado(k)->Comprimento();
+            EXPECT_NEAR(l, m->GetAresta(a)->Comprimento(), 1e-9) << caso << " edge " << a;
+        }
+    }
+}
