@@ -75,7 +75,7 @@ bool TMalha::Concorre(int i, int j, int k, int primeiroElemento) const {
             if (ConflitaCom(*elementos_[std::size_t(e - 1)], i, j, k))
                 return true;
         } catch (const std::exception &) {
-            MostraErro("Erro : Concorrem");
+            ShowMessage("Erro : Concorrem");
         }
     }
     return false;

@@ -308,7 +308,7 @@ void TMalha::GeraTriangulos() {
             primeiroElemento = GetNumElementos() + 1;
             DisparaOnProgresso();
         } catch (const std::exception &) {
-            MostraErro(kErroGeracao);
+            ShowMessage(kErroGeracao);
         }
     }
     for (auto &n : nos_) {

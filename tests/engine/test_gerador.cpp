@@ -15,10 +15,12 @@ namespace {
 // Records the messages the generator shows.
 class TRegistro : public IMensagens {
 public:
-    bool Mostra(TTipoMensagem, const std::string &t) override {
+    bool Mostra(TTipoMensagem tipo, const std::string &t) override {
+        tipos.push_back(tipo);
         textos.push_back(t);
         return true;
     }
+    std::vector<TTipoMensagem> tipos;
     std::vector<std::string> textos;
 };
 
@@ -190,6 +192,7 @@ TEST_F(Gerador, FailedStepIsReportedAndTheSweepGoesOn) {
     }
     ASSERT_EQ(registro.textos.size(), 2u);
     EXPECT_EQ(registro.textos[0], "Erro : Geração de triângulos.");
+    EXPECT_EQ(registro.tipos[0], TTipoMensagem::Informacao); // a plain message box
     // The first strip's triangles stay; its window was not advanced, so the second search
     // starts again from the first line (three lines: the exhaustive search).
     EsperaIgual(*m, *r, "failed step");
@@ -319,7 +322,8 @@ TEST_F(Gerador, FastSearchEqualsExhaustiveOnShapes) {
         inclinado = {{0, 0}, {5, 1}, {6, 4}, {2, 5}, {-1, 3}},
         barragem = {{0, 0}, {30, 0}, {30, 2}, {8, 40}, {4, 40}, {4, 36}, {0, 30}};
     for (auto [nx, ny] : std::vector<std::pair<int, int>>{{1, 1}, {2, 2}, {3, 5}, {6, 4}, {9, 9}}) {
-        std::string t = " " + std::to_string(nx) + "x" + std::to_string(ny);
+        std::string t = " ";
+        t += std::to_string(nx) + "x" + std::to_string(ny);
         ComparaGeracao(ele, {}, nx, ny, "L" + t);
         ComparaGeracao(entalhe, {}, nx, ny, "notch" + t);
         ComparaGeracao(inclinado, {}, nx, ny, "slanted" + t);
