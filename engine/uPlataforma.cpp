@@ -141,8 +141,17 @@ std::string_view Apara(std::string_view s) {
 
 bool TryStrToFloat(std::string_view s, double &v, char separador) {
     std::string_view t = Apara(s);
-    char buf[128];
-    std::size_t n = NormalizaReal(t, separador, buf, sizeof buf);
+    // Fixed notation of a large value (as "%.20f" writes it) runs to hundreds of characters.
+    char fixo[128];
+    std::string longo;
+    char *buf = fixo;
+    std::size_t cap = sizeof fixo;
+    if (t.size() >= cap) {
+        longo.resize(t.size() + 1);
+        buf = longo.data();
+        cap = longo.size();
+    }
+    std::size_t n = NormalizaReal(t, separador, buf, cap);
     if (n == 0)
         return false;
     double r = 0;

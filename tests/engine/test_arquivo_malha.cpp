@@ -190,6 +190,39 @@ TEST_F(ArquivoMalha, MeshFileRoundTrip) {
     EXPECT_EQ(s.GetContorno(1)->GetNumLados(), 1);
 }
 
+TEST_F(ArquivoMalha, HugeCoordinatesReadBack) {
+    // Fixed notation with 20 decimals makes lines of hundreds of characters: the readers take
+    // whatever the writer writes.
+    TMalha m;
+    const double grandes[] = {1e100, -3.5e150, 1.7976931348623157e308, -2.5e307};
+    m.AdicionaNo(grandes[0], grandes[1]);
+    m.AdicionaNo(grandes[2], grandes[3]);
+    m.AdicionaVertice(grandes[1], grandes[2]);
+    m.AdicionaVertice(0, grandes[3]);
+    m.AdicionaArestaNos(1, 2);
+    m.SalvaMalha(Caminho("g.txt"));
+
+    TMalha r;
+    r.LeMalhaCompleta(Caminho("g.txt"));
+    ASSERT_EQ(r.GetNumNos(), 2);
+    EXPECT_EQ(r.GetNo(1)->X, grandes[0]);
+    EXPECT_EQ(r.GetNo(1)->Y, grandes[1]);
+    EXPECT_EQ(r.GetNo(2)->X, grandes[2]);
+    EXPECT_EQ(r.GetNo(2)->Y, grandes[3]);
+    ASSERT_EQ(r.GetNumVertices(), 2);
+    EXPECT_EQ(r.GetVertice(1)->X, grandes[1]);
+    EXPECT_EQ(r.GetVertice(2)->Y, grandes[3]);
+    EXPECT_EQ(r.GetNumArestas(), 1);
+
+    // The same lines as a domain file.
+    std::string t = Le(Caminho("g.txt"));
+    TMalha d;
+    d.NomeArquivo = Escreve("d.txt", t.substr(t.find("[coordenadas de vertices]")));
+    d.LeGeometria();
+    ASSERT_EQ(d.GetNumVertices(), 2);
+    EXPECT_EQ(d.GetVertice(1)->Y, grandes[2]);
+}
+
 TEST_F(ArquivoMalha, SettingsLinesAndEmptyMesh) {
     TMalha m;
     m.AdicionaVertice(0, 0);
