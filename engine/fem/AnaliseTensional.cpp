@@ -98,6 +98,10 @@ void TAnaliseTensional::AdicionaApoios(const TVetorInteiro &nos, bool umaDirecao
 }
 
 const TPrescricoes *TAnaliseTensional::GetApoios(int etapa) const {
+    return GetApoiosEtapa(etapa);
+}
+
+TPrescricoes *TAnaliseTensional::GetApoiosEtapa(int etapa) const {
     if (etapa < 1 || etapa > int(ApoiosPorEtapa.size()))
         return nullptr;
     return ApoiosPorEtapa[std::size_t(etapa - 1)].get();
@@ -126,9 +130,7 @@ void TAnaliseTensional::Executa() {
     if (DominioProprio)
         DominioProprio->SetInstanteInicial(Tempo->GetTempoInicial());
     Prepara();
-    ApoiosAtuais = EtapaAtual <= int(ApoiosPorEtapa.size())
-                       ? ApoiosPorEtapa[std::size_t(EtapaAtual - 1)].get()
-                       : nullptr;
+    ApoiosAtuais = GetApoiosEtapa(EtapaAtual);
     TEstadoInterface &estado = Estado();
     estado.TensaoMaximaTracao = 0.0;
     const int n = Tempo->GetNumPassos();
@@ -181,7 +183,7 @@ void TAnaliseTensional::AlocaSistema() {
     TemperaturasAnteriores = TVetor(n);
     TemperaturasAtuais = TVetor(n);
     TemperaturasReferencia = TVetor(n);
-    ResistenciasNos = TVetor(n);
+    IdadesEquivalentes = TVetor(n);
     for (TVetor *v : {&Tensoes, &IncrementosTensoes, &Deformacoes, &IncrementosDeformacoes,
                       &DeformacoesTermicas})
         *v = TVetor(3 * ne);
@@ -212,7 +214,9 @@ void TAnaliseTensional::MontaDadosElementos() {
         d.xc = el->XCentro();
         d.yc = el->YCentro();
         d.subdominio = SubDominioDoPonto(d.xc, d.yc);
-        const TDominio *sd = d.subdominio ? SubDominios[std::size_t(d.subdominio - 1)] : nullptr;
+        const TDominio *sd = d.subdominio && d.subdominio <= int(SubDominios.size())
+                                 ? SubDominios[std::size_t(d.subdominio - 1)]
+                                 : nullptr;
         IdadesElementos[e] = sd ? sd->InstanteInicial : Dominio->InstanteInicial;
     }
     for (std::vector<int> &v : VizinhosNos) {
@@ -264,22 +268,21 @@ void TAnaliseTensional::LeTemperaturasPasso(int s) {
 // ---------------------------------------------------------------------------------------------
 // Subdomains and laws of an element
 
-bool TAnaliseTensional::PontoNoSubDominio(int k, double x, double y) const {
-    const TMalha *m = SubDominios[std::size_t(k - 1)]->GetMalha();
+bool TAnaliseTensional::PontoNoContorno(const TMalha *m, double x, double y) {
     return m && (!m->PontoFora(x, y) || m->ExisteVertice(x, y));
 }
 
-int TAnaliseTensional::SubDominioDoPonto(double x, double y) const {
+int TAnaliseTensional::DominioDoPonto(int n, const std::function<const TMalha *(int)> &malha,
+                                      const std::function<bool(int)> &contem) {
     int melhor = 0;
-    for (int k = 1; k <= int(SubDominios.size()); ++k) {
-        if (!PontoNoSubDominio(k, x, y))
+    for (int k = 1; k <= n; ++k) {
+        if (!contem(k))
             continue;
         if (melhor == 0) {
             melhor = k;
             continue;
         }
-        const TMalha *a = SubDominios[std::size_t(melhor - 1)]->GetMalha();
-        const TMalha *c = SubDominios[std::size_t(k - 1)]->GetMalha();
+        const TMalha *a = malha(melhor), *c = malha(k);
         if (c->GetYMax() <= a->GetYMax() && c->GetXMax() <= a->GetXMax() &&
             c->GetYMin() >= a->GetYMin() && c->GetXMin() >= a->GetXMin())
             melhor = k;
@@ -287,10 +290,23 @@ int TAnaliseTensional::SubDominioDoPonto(double x, double y) const {
     return melhor;
 }
 
+bool TAnaliseTensional::PontoNoSubDominio(int k, double x, double y) const {
+    return PontoNoContorno(SubDominios[std::size_t(k - 1)]->GetMalha(), x, y);
+}
+
+int TAnaliseTensional::SubDominioDoPonto(double x, double y) const {
+    return DominioDoPonto(
+        int(SubDominios.size()),
+        [this](int k) { return SubDominios[std::size_t(k - 1)]->GetMalha(); },
+        [&](int k) { return PontoNoSubDominio(k, x, y); });
+}
+
 void TAnaliseTensional::MaterialDoElemento(int e) {
     SubDominioAtual = DadosElementos[std::size_t(e - 1)].subdominio;
     const TDominio *sd = SubDominioAtual ? SubDominios[std::size_t(SubDominioAtual - 1)] : nullptr;
     MaterialAtual = sd && sd->GetMaterial() ? sd->GetMaterial() : Dominio->GetMaterial();
+    if (!MaterialAtual)
+        MaterialAtual = DominioProprio->GetMaterial();
 }
 
 TFluencia *TAnaliseTensional::FluenciaDoElemento(int e) {
@@ -336,9 +352,14 @@ void TAnaliseTensional::MontaSistema() {
 }
 
 void TAnaliseTensional::PreencheResistencias(int e) {
+    const TMaterial &m = *MaterialAtual;
+    if (!m.GetMaturidade())
+        return;
     const TElementoTriangular *el = Dominio->GetElemento(e);
-    for (int k = 1; k <= 3; ++k)
-        Resistencias[k] = ResistenciasNos[el->GetNo(k)->Numero];
+    for (int k = 1; k <= 3; ++k) {
+        const double t = IdadesEquivalentes[el->GetNo(k)->Numero] / 24.0;
+        Resistencias[k] = Divide(t, m.GetFTa() + m.GetFTb() * t);
+    }
 }
 
 void TAnaliseTensional::DeformacaoTermicaElemento(int e, bool primeiroPasso, const TMaterial &m) {
@@ -545,7 +566,7 @@ void TAnaliseTensional::Libera() {
     K.reset();
     for (TVetor *v :
          {&b, &Deslocamentos, &TemperaturasAnteriores, &TemperaturasAtuais, &TemperaturasReferencia,
-          &ResistenciasNos, &Tensoes, &IncrementosTensoes, &Deformacoes, &IncrementosDeformacoes,
+          &IdadesEquivalentes, &Tensoes, &IncrementosTensoes, &Deformacoes, &IncrementosDeformacoes,
           &DeformacoesTermicas, &IdadesElementos, &TemperaturasMediasElementos})
         v->Limpa();
     DadosElementos.clear();

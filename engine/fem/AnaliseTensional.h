@@ -104,6 +104,7 @@ protected:
         std::array<TBlocoB, 3> B{};
         double area = 0.0, xc = 0.0, yc = 0.0;
         int subdominio = 0;
+        double distanciaContorno = -1.0; // to the boundary, computed when first needed
     };
 
     virtual void CalculaTensoes();
@@ -115,6 +116,12 @@ protected:
     virtual void MaterialDoElemento(int e);
     virtual bool PontoNoSubDominio(int k, double x, double y) const;
     virtual int SubDominioDoPonto(double x, double y) const;
+    // Inside the outline of m, or at one of its vertices.
+    static bool PontoNoContorno(const TMalha *m, double x, double y);
+    // Of the n candidates whose outline holds the point (contem), the innermost by bounding
+    // box, the last of equal boxes; 0 when none.
+    static int DominioDoPonto(int n, const std::function<const TMalha *(int)> &malha,
+                              const std::function<bool(int)> &contem);
     // Looks the current mesh's nodes up in the previous stage's strain file; nothing here.
     virtual void LeDeformacoesEtapaAnterior() {}
 
@@ -127,6 +134,8 @@ protected:
     void AlocaLocais();
     void LimpaSistema();
     void VerificaMemoria();
+    // The support list of a stage, or none.
+    TPrescricoes *GetApoiosEtapa(int etapa) const;
     // Allocates the system and the result vectors for the current domain and rebuilds the
     // per-element data.
     void AlocaSistema();
@@ -151,7 +160,8 @@ protected:
     // Placement temperature of the current stage; without per-layer temperatures, the initial
     // temperature of node `no` as given to the thermal analysis (0 when none was given).
     double TemperaturaColocacao(int no) const;
-    // Strengths of element e's nodes for the maturity mode.
+    // Strengths of element e's nodes for the maturity mode: the strength law of the element's
+    // material at each node's equivalent age.
     void PreencheResistencias(int e);
     // Perimeter of the domain's outline (edges that are not interior).
     double PerimetroDominio() const;
@@ -181,7 +191,7 @@ protected:
     int PassosFeitos = 0;
     std::vector<TDominio *> SubDominios;
     TVetor TemperaturasMediasElementos;
-    TVetor ResistenciasNos; // strength per node (maturity mode)
+    TVetor IdadesEquivalentes; // per node, hours (maturity mode)
     std::unique_ptr<TMatrizSky> K;
     TVetor b, Deslocamentos;
     TPrescricoes *ApoiosAtuais = nullptr; // owned by ApoiosPorEtapa

@@ -1,0 +1,298 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+
+#include "CasoTensional.h"
+
+namespace {
+
+// Keeps, for every step, the stage, the sum of the assembled y loads and the reference
+// temperatures of the thermal strains.
+class TCamadasObservada : public TAnaliseCamadasTensional {
+public:
+    using TAnaliseCamadasTensional::TAnaliseCamadasTensional;
+    std::vector<int> Etapas;
+    std::vector<double> SomaCargasY;
+    std::vector<std::vector<double>> Referencias;
+
+protected:
+    void MontaSistema() override {
+        TAnaliseCamadasTensional::MontaSistema();
+        Etapas.push_back(EtapaAtual);
+        double s = 0.0;
+        for (int i = 2; i <= GrausLiberdade; i += 2)
+            s += b[i];
+        SomaCargasY.push_back(s);
+        Referencias.emplace_back(TemperaturasReferencia.Dados(),
+                                 TemperaturasReferencia.Dados() +
+                                     TemperaturasReferencia.GetTamanho());
+    }
+};
+
+class AnaliseCamadasTensional : public CasoTensional {
+protected:
+    // A 2 x 2 block built in two layers of 1 m (one zone, not fixed), placed at 0 and at
+    // `inicio2` hours at 30 and `colocacao2` degrees; the run goes to 96 hours in steps of 24
+    // with supports on the base of each stage.
+    void Constroi(double inicio2, double colocacao2) {
+        std::vector<TNo> nos = {{1, 0, 0}, {2, 2, 0}, {3, 2, 2}, {4, 0, 2}};
+        sub_ = TDominio::CreateMalha(nos);
+        sub_->SetFixo(false);
+        TVetor elev;
+        elev.Adiciona(1.0);
+        elev.Adiciona(2.0);
+        camadas_ = std::make_unique<TCamadas>(*sub_->GetMalha(), elev);
+        camadas_->DefineCamadas({sub_.get()});
+        camadas_->GetSubDominio(1)->SetMaterial(Concreto(30.0, 0.2, 1e-5, true));
+        camadas_->SetNx(3);
+        camadas_->SetNy(3);
+        camadas_->GetEtapa(1)->SetInstanteInicial(0.0);
+        camadas_->GetEtapa(1)->SetInstanteFinal(inicio2);
+        camadas_->GetEtapa(2)->SetInstanteInicial(inicio2);
+        camadas_->GetEtapa(2)->SetInstanteFinal(96.0);
+        for (int k = 1; k <= 2; ++k)
+            camadas_->SalvaMalhaEtapa(k);
+        colocacao_ = TVetor(2);
+        colocacao_[1] = 30.0;
+        colocacao_[2] = colocacao2;
+        Estado().FTemperaturasCamadas = &colocacao_;
+    }
+
+    // Temperatures f(x) at every node of the stage mesh in force at each step.
+    template <class F> void Temperaturas(F f) {
+        std::string buffer;
+        for (int s = 1; s <= 4; ++s) {
+            const TMalha &m = *camadas_->GetEtapa(s <= 2 ? 1 : 2)->GetMalha();
+            TVetor v(m.GetNumNos());
+            for (int k = 1; k <= m.GetNumNos(); ++k)
+                v[k] = f(m.GetNo(k)->X);
+            GravaArquivoPasso(ArquivoTemperatura(s), v, buffer);
+        }
+    }
+
+    template <class T = TAnaliseCamadasTensional> std::unique_ptr<T> Nova() {
+        auto a = std::make_unique<T>(camadas_.get());
+        a->SetTempo(std::make_unique<TTempo>(0.0, 96.0, 24.0, 2.0 / 3.0));
+        for (int k = 1; k <= 2; ++k)
+            a->AdicionaApoios(NosEmY(*camadas_->GetEtapa(k)->GetMalha(), 0), false, k, true, 0, 0);
+        return a;
+    }
+
+    std::unique_ptr<TMalha> MalhaEtapa(int k) {
+        auto m = std::make_unique<TMalha>();
+        m->LeMalha(TCamadas::ArquivoMalhaEtapa(k).string());
+        return m;
+    }
+
+    std::unique_ptr<TDominio> sub_;
+    std::unique_ptr<TCamadas> camadas_;
+    TVetor colocacao_;
+};
+
+std::vector<std::string> Linhas(const std::string &arquivo) {
+    std::ifstream f(arquivo);
+    std::vector<std::string> l;
+    for (std::string s; std::getline(f, s);)
+        l.push_back(s);
+    return l;
+}
+
+TEST_F(AnaliseCamadasTensional, NewLayerStartsAtZeroAndOldElementsCarryTheirValues) {
+    // Layer 1 cools from 30 to 20 in step 1; nothing changes afterwards, so step 3 (the first
+    // of stage 2) adds nothing and its totals are the carried values.
+    Constroi(48.0, 20.0);
+    Temperaturas([](double) { return 20.0; });
+    auto m1 = MalhaEtapa(1);
+    auto a = Nova();
+    std::vector<std::string> titulos;
+    Estado().SetTitulo = [&](const std::string &t) { titulos.push_back(t); };
+    a->Executa();
+    EXPECT_EQ(a->GetEtapaAtual(), 2);
+    const TMalha &m2 = *camadas_->GetEtapa(2)->GetMalha();
+    ASSERT_EQ(titulos.size(), 1u);
+    EXPECT_EQ(titulos[0], std::to_string(m2.GetNumElementos()) + "  Elementos    " +
+                              std::to_string(m2.GetNumNos()) + "  Nós");
+
+    std::vector<std::string> s2 = Linhas(ArquivoTensao(2)), s3 = Linhas(ArquivoTensao(3));
+    std::vector<std::string> d2 = Linhas(ArquivoDeformacao(2)), d3 = Linhas(ArquivoDeformacao(3));
+    ASSERT_EQ(s2.size(), std::size_t(3 * m1->GetNumElementos()));
+    ASSERT_EQ(s3.size(), std::size_t(3 * m2.GetNumElementos()));
+    ASSERT_EQ(d3.size(), s3.size());
+    int novos = 0, tracionados = 0;
+    for (int e = 1; e <= m2.GetNumElementos(); ++e) {
+        const TElemento *el = m2.GetElemento(e);
+        int o = 0;
+        for (int i = 1; i <= m1->GetNumElementos() && o == 0; ++i)
+            if (m1->GetElemento(i)->ContemPonto(el->XCentro(), el->YCentro()))
+                o = i;
+        for (int c = 0; c < 3; ++c) {
+            const std::size_t n = std::size_t(3 * e - 3 + c);
+            if (o == 0) {
+                EXPECT_EQ(s3[n], "  0.00000") << e;
+                EXPECT_EQ(d3[n], " 0.000000000") << e;
+            } else {
+                const std::size_t v = std::size_t(3 * o - 3 + c);
+                EXPECT_EQ(s3[n], s2[v]) << e;
+                EXPECT_EQ(d3[n], d2[v]) << e;
+                tracionados += StrToFloatPonto(s2[v]) < -0.1;
+            }
+        }
+        novos += o == 0;
+        EXPECT_EQ(o == 0, el->YCentro() > 1.0) << e;
+    }
+    EXPECT_GT(novos, 0);
+    EXPECT_GT(tracionados, 0);
+}
+
+TEST_F(AnaliseCamadasTensional, ReferenceTemperaturesAtTheStartOfEachStage) {
+    // The second case places layer 2 between two steps: the stage change still starts it.
+    for (double inicio2 : {48.0, 50.0}) {
+        SCOPED_TRACE(inicio2);
+        Constroi(inicio2, 25.0);
+        Temperaturas([](double x) { return 20.0 + x; });
+        auto a = Nova<TCamadasObservada>();
+        a->Executa();
+        ASSERT_EQ(a->Etapas, (std::vector<int>{1, 1, 2, 2}));
+        for (double t : a->Referencias[0])
+            EXPECT_EQ(t, 30.0);
+        const TMalha &m2 = *camadas_->GetEtapa(2)->GetMalha();
+        ASSERT_EQ(a->Referencias[2].size(), std::size_t(m2.GetNumNos()));
+        int dentro = 0;
+        for (int k = 1; k <= m2.GetNumNos(); ++k) {
+            const TNo *no = m2.GetNo(k);
+            const bool velho = no->Y <= 1.0;
+            dentro += velho;
+            EXPECT_NEAR(a->Referencias[2][std::size_t(k - 1)], velho ? 20.0 + no->X : 25.0, 6e-5)
+                << no->X << " " << no->Y;
+        }
+        EXPECT_GT(dentro, 0);
+    }
+}
+
+TEST_F(AnaliseCamadasTensional, OwnWeightActsOnceInEachElementsBirthStep) {
+    Constroi(48.0, 20.0);
+    Temperaturas([](double) { return 20.0; });
+    colocacao_[1] = 20.0;
+    TForcaTensional peso;
+    peso.SetAtiva(1);
+    Estado().FPesoProprio = &peso;
+    auto a = Nova<TCamadasObservada>();
+    a->Executa();
+    // Stage 2's mesh does not follow the layer interface: an element belongs to the layer
+    // that holds its centroid, and is born with it.
+    const double rhoG = -2400 * 9.81 * 1e-6;
+    double novos = 0.0;
+    auto m2 = MalhaEtapa(2);
+    for (int e = 1; e <= m2->GetNumElementos(); ++e)
+        if (camadas_->CamadaDaElevacao(m2->GetElemento(e)->YCentro()) == 2)
+            novos += m2->GetElemento(e)->Area();
+    EXPECT_GT(novos, 1.5);
+    ASSERT_EQ(a->SomaCargasY.size(), 4u);
+    EXPECT_NEAR(a->SomaCargasY[0], rhoG * 2.0, 1e-15);
+    EXPECT_EQ(a->SomaCargasY[1], 0.0);
+    EXPECT_NEAR(a->SomaCargasY[2], rhoG * novos, 1e-15);
+    EXPECT_EQ(a->SomaCargasY[3], 0.0);
+    EXPECT_LT(Estado().TensaoMaximaTracao, 1.0);
+}
+
+TEST_F(AnaliseCamadasTensional, StageAndStepFilesOfEveryStage) {
+    Constroi(48.0, 20.0);
+    Temperaturas([](double x) { return 18.0 + x; });
+    auto a = Nova();
+    a->Executa();
+    const int e1 = MalhaEtapa(1)->GetNumElementos(), e2 = MalhaEtapa(2)->GetNumElementos();
+    for (int s = 1; s <= 4; ++s) {
+        const int ne = s <= 2 ? e1 : e2;
+        const std::vector<std::string> t = Linhas(ArquivoTensao(s)),
+                                       d = Linhas(ArquivoDeformacao(s));
+        ASSERT_EQ(t.size(), std::size_t(3 * ne)) << s;
+        ASSERT_EQ(d.size(), std::size_t(3 * ne)) << s;
+        for (const std::string &l : t)
+            EXPECT_EQ(l.size(), 9u) << l;
+        for (const std::string &l : d)
+            EXPECT_EQ(l.size(), 12u) << l;
+    }
+    // Stage files: three node lines per element with the element's strains (not negated),
+    // then an empty line; stage 1 at the change, stage 2 at the final step.
+    for (int k = 1; k <= 2; ++k) {
+        const std::vector<std::string> l =
+            Linhas(TAnaliseCamadasTensional::ArquivoElementosEtapaDeform(k));
+        const std::vector<std::string> d = Linhas(ArquivoDeformacao(k == 1 ? 2 : 4));
+        auto m = MalhaEtapa(k);
+        ASSERT_EQ(l.size(), std::size_t(4 * m->GetNumElementos())) << k;
+        for (int e = 1; e <= m->GetNumElementos(); ++e) {
+            for (int j = 1; j <= 3; ++j) {
+                const std::string &linha = l[std::size_t(4 * (e - 1) + j - 1)];
+                ASSERT_EQ(linha.size(), 65u) << linha;
+                for (int c = 0; c < 3; ++c)
+                    EXPECT_NEAR(StrToFloatPonto(linha.substr(std::size_t(15 * c), 15)),
+                                -StrToFloatPonto(d[std::size_t(3 * e - 3 + c)]), 1e-9);
+                const TNo *no = m->GetElemento(e)->GetNo(j);
+                EXPECT_NEAR(StrToFloatPonto(linha.substr(45, 10)), no->X, 5e-5);
+                EXPECT_NEAR(StrToFloatPonto(linha.substr(55, 10)), no->Y, 5e-5);
+            }
+            EXPECT_EQ(l[std::size_t(4 * e - 1)], "");
+        }
+    }
+}
+
+TEST_F(AnaliseCamadasTensional, HistoryAtAPointFollowsTheStages) {
+    Constroi(48.0, 20.0);
+    Temperaturas([](double x) { return 18.0 + x; });
+    auto a = Nova();
+    a->Executa();
+    TVetor tempos, valores;
+    a->HistoricoNoPonto(1.05, 1.5, true, 0, tempos, valores); // in layer 2
+    ASSERT_EQ(tempos.GetTamanho(), 2);
+    EXPECT_EQ(tempos[1], 72.0);
+    EXPECT_EQ(tempos[2], 96.0);
+    a->HistoricoNoPonto(1.05, 0.4, false, 1, tempos, valores); // in layer 1
+    ASSERT_EQ(tempos.GetTamanho(), 4);
+    for (int s = 1; s <= 4; ++s) {
+        EXPECT_EQ(tempos[s], 24.0 * s);
+        auto m = MalhaEtapa(s <= 2 ? 1 : 2);
+        const int e = m->ElementoNoPonto(1.05, 0.4);
+        ASSERT_GT(e, 0);
+        TVetor d;
+        LeArquivoValores(ArquivoDeformacao(s), d);
+        EXPECT_EQ(valores[s], d[3 * e - 1]) << s;
+        // Principal stresses of the same element.
+        TVetor t;
+        LeArquivoValores(ArquivoTensao(s), t);
+        TTensoesPrincipais p;
+        p.Calcula(t[3 * e - 2], t[3 * e - 1], t[3 * e]);
+        TVetor tt, v1, v2;
+        a->HistoricoNoPonto(1.05, 0.4, true, 3, tt, v1);
+        a->HistoricoNoPonto(1.05, 0.4, true, 5, tt, v2);
+        EXPECT_EQ(v1[s], p.Sigma1);
+        EXPECT_EQ(v2[s], p.TauMax);
+    }
+    EXPECT_EQ(a->GetEtapaAtual(), 2);
+    const TMalha &m2 = *a->GetDominio().GetMalha();
+    const int alto = m2.ElementoNoPonto(1.05, 1.5), baixo = m2.ElementoNoPonto(1.05, 0.4);
+    EXPECT_EQ(a->InstanteColocacaoElemento(alto), 48.0);
+    EXPECT_EQ(a->InstanteColocacaoElemento(baixo), 0.0);
+    EXPECT_EQ(a->EtapaDoTempo(48.0), 1);
+    EXPECT_EQ(a->EtapaDoTempo(60.0), 2);
+    EXPECT_EQ(a->EtapaDoTempo(500.0), 1);
+}
+
+TEST_F(AnaliseCamadasTensional, InitialDisplacementsOfALayer) {
+    Constroi(48.0, 20.0);
+    Temperaturas([](double) { return 20.0; });
+    colocacao_[1] = 20.0;
+    auto a = Nova();
+    EXPECT_THROW(a->SetTemDeformacaoInicial(3, true), std::out_of_range);
+    a->Executa();
+    EXPECT_EQ(a->GetDeslocamentoMaximo(), 0.0);
+    auto b = Nova();
+    b->SetTemDeformacaoInicial(1, true);
+    b->SetDeformacaoInicialX(1, 1e-3);
+    b->SetDeformacaoInicialY(1, 2e-3);
+    b->Executa();
+    EXPECT_EQ(b->GetDeslocamentoMaximo(), 2e-3);
+    EXPECT_EQ(b->GetDeslocamentoMinimo(), 0.0);
+}
+
+} // namespace
