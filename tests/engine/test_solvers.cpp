@@ -361,6 +361,69 @@ TEST(Gauss, RepeatedSolvesReuseTheEliminationOnlyForABitwiseEqualMatrix) {
     EXPECT_EQ(g.GetEliminacoes(), 4);
 }
 
+// Scattered patterns that no mesh produces (rows assembled off-diagonal first, wide gaps, entries
+// added between solves) and singular ones: same values, same fill and the same error as the plain
+// elimination.
+TEST(Gauss, ArbitraryPatternsMatchThePlainEliminationAndItsErrors) {
+    std::mt19937 rnd(21);
+    std::uniform_real_distribution<double> u(-1.0, 1.0);
+    int erros = 0;
+    for (int caso = 0; caso < 300; ++caso) {
+        SCOPED_TRACE(caso);
+        const int n = 1 + int(rnd() % (caso % 3 == 0 ? 90 : 30));
+        const double densidade = 0.05 + 0.5 * (u(rnd) + 1.0) / 2.0;
+        std::vector<std::array<double, 3>> termos; // i, j, value
+        for (int i = 1; i <= n; ++i)
+            for (int j = i + 1; j <= n; ++j)
+                if ((u(rnd) + 1.0) / 2.0 < densidade)
+                    termos.push_back({double(j), double(i), u(rnd)});
+        for (int i = 1; i <= n; ++i)
+            termos.push_back({double(i), double(i), rnd() % 7 == 0 ? 0.0 : 1.0 + u(rnd)});
+        std::shuffle(termos.begin(), termos.end(), rnd);
+        TMatrizSky a(n);
+        Ref r(n);
+        TGauss g;
+        for (int vez = 0; vez < 3; ++vez) {
+            a.Zera();
+            for (auto &linha : r.l)
+                for (Ref::E &e : linha)
+                    e.v *= 0.0;
+            if (vez == 2) { // a new entry anywhere: the pattern grows
+                const int i = 1 + int(rnd() % unsigned(n)), j = 1 + int(rnd() % unsigned(n));
+                termos.push_back({double(i), double(j), u(rnd)});
+            }
+            for (const auto &t : termos) {
+                const int i = int(t[0]), j = int(t[1]);
+                a.Set(i, j, a.Get(i, j) + t[2]);
+                r.Set(i, j, r.Get(i, j) + t[2]);
+            }
+            std::vector<double> bv = Aleatorio(n, rnd);
+            TVetor b = Vetor(bv), x(1);
+            g.DefineSistema(&a, &b, &x);
+            std::string erro, erroRef;
+            std::vector<double> xr;
+            try {
+                g.Resolve();
+            } catch (const EMathError &e) {
+                erro = e.what();
+            }
+            try {
+                xr = r.Gauss(bv);
+            } catch (const EMathError &e) {
+                erroRef = e.what();
+            }
+            ASSERT_EQ(erro, erroRef);
+            if (!erro.empty()) {
+                ++erros;
+                break;
+            }
+            EsperaBits(x, xr);
+            EsperaIgual(a, r);
+        }
+    }
+    EXPECT_GT(erros, 20); // the singular cases did occur
+}
+
 TEST(Gauss, ZeroPivotsRaiseThePlatformErrors) {
     auto resolve = [](TMatrizSky &a, std::vector<double> bv) -> std::string {
         TVetor b = Vetor(bv), x(1);
