@@ -1,6 +1,7 @@
 // Materials, time axis, elements, loads, domains, analyses, layers and laws of the engine.
 #pragma once
 
+#include "fem/Analise.h"
 #include "fem/AnaliseCamadasTensional.h"
 #include "fem/AnaliseTensional.h"
 #include "fem/ArquivosPasso.h"

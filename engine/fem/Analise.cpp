@@ -1,0 +1,423 @@
+#include "fem/Analise.h"
+
+#include <algorithm>
+
+#include "fem/Conveccao.h"
+#include "fem/FontesCalor.h"
+#include "fem/Material.h"
+#include "malhas/Malha.h"
+#include "uEstadoInterface.h"
+
+namespace {
+// The material dialog's defaults.
+std::unique_ptr<TMaterial> MaterialPadrao() {
+    auto m = std::make_unique<TMaterial>(2.0, 2.0, 2400.0, 1000.0, 20.0, 0.08609, 0.04225, false,
+                                         12.5e-6, 0.2, 9.819, TMaterial::kModeloJCI, false, 20.0,
+                                         false, 1.408, 0.1931, true, 0.0, true);
+    m->SetEConstanteValor(20.0);
+    return m;
+}
+} // namespace
+
+TAnalise::TAnalise(TMalha *malha) {
+    Dominio = std::make_unique<TDominio>(malha, TClasseElemento::Triangular);
+    Dominio->SetMaterial(MaterialPadrao());
+    Dominio->SetFonte(std::make_unique<TForcaInterna>(0.0));
+    Tempo = std::make_unique<TTempo>(TTempo::Padrao());
+    NumNos = malha->GetNumNos();
+    prescricaoInicial_ = std::make_unique<TPrescricoes>(0);
+    PrescricaoAtual = prescricaoInicial_.get();
+    VetorTemperaturasIniciais = TVetor(NumNos);
+}
+
+TAnalise::~TAnalise() {
+    OnPasso = nullptr;
+}
+
+void TAnalise::SetTempo(std::unique_ptr<TTempo> tempo) {
+    Tempo = std::move(tempo);
+}
+
+void TAnalise::SetSolver(std::unique_ptr<TGradiente> solver) {
+    Solver = std::move(solver);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Subdomains
+
+void TAnalise::SetSubDominio(int k, TDominio *dominio) {
+    if (k >= 1 && k <= int(SubDominios.size()))
+        SubDominios[std::size_t(k - 1)] = dominio;
+    else
+        SubDominios.push_back(dominio);
+    indicesProntos_ = false;
+}
+
+bool TAnalise::PontoNoSubDominio(int k, double x, double y) {
+    const TMalha *m = GetSubDominio(k)->GetMalha();
+    return !m->PontoFora(x, y) || m->ExisteVertice(x, y);
+}
+
+int TAnalise::SubDominioDoPonto(double x, double y) {
+    int escolhido = 0;
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+    for (int k = 1; k <= GetNumSubDominios(); ++k) {
+        if (!PontoNoSubDominio(k, x, y))
+            continue;
+        const TMalha *m = GetSubDominio(k)->GetMalha();
+        if (escolhido == 0 || (m->GetXMin() >= xMin && m->GetXMax() <= xMax &&
+                               m->GetYMin() >= yMin && m->GetYMax() <= yMax)) {
+            escolhido = k;
+            xMin = m->GetXMin();
+            xMax = m->GetXMax();
+            yMin = m->GetYMin();
+            yMax = m->GetYMax();
+        }
+    }
+    return escolhido;
+}
+
+TMaterial *TAnalise::MaterialDoElemento(int e) {
+    PreparaIndices();
+    const int k = subDominioDoElemento_[std::size_t(e - 1)];
+    TMaterial *m = k ? GetSubDominio(k)->GetMaterial() : nullptr;
+    return m ? m : Dominio->GetMaterial();
+}
+
+TForcaInterna *TAnalise::FonteDoElemento(int e) {
+    PreparaIndices();
+    const int k = subDominioDoElemento_[std::size_t(e - 1)];
+    if (k) {
+        TDominio *sub = GetSubDominio(k);
+        if (TForcaInterna *f = sub->GetFonte()) {
+            f->SetInstanteInicial(sub->InstanteInicial);
+            return f;
+        }
+    }
+    return Dominio->GetFonte();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Per-run look-ups
+
+void TAnalise::InvalidaIndices() {
+    indicesProntos_ = false;
+}
+
+void TAnalise::PreparaIndices() {
+    if (indicesProntos_)
+        return;
+    const int ne = Dominio->GetNumElementos();
+
+    // Subdomain of each element's centroid; the geometry does not change during a run.
+    subDominioDoElemento_.assign(std::size_t(ne), 0);
+    if (!SubDominios.empty())
+        for (int e = 1; e <= ne; ++e) {
+            const TElementoTriangular *el = Dominio->GetElemento(e);
+            subDominioDoElemento_[std::size_t(e - 1)] =
+                SubDominioDoPonto(el->XCentro(), el->YCentro());
+        }
+
+    // Convection sides of each element, in the order of loads and of their edge lists: for each
+    // load and edge, the first side of the edge that belongs to the element. Edges flagged
+    // interior carry no boundary load.
+    struct TItem {
+        std::int32_t elemento;
+        TLadoCarregado lado;
+    };
+    std::vector<TItem> itens;
+    std::vector<std::int32_t> visto(std::size_t(ne) + 1, -1);
+    std::int32_t marca = 0;
+    const TMalha *malha = Dominio->GetMalha();
+    const int numArestas = malha ? malha->GetNumArestas() : 0;
+    for (int l = 1; l <= Dominio->GetNumForcasExternas(); ++l) {
+        TForcaExterna *forca = Dominio->GetForcaExterna(l);
+        const TVetorInteiro &arestas = forca->GetArestas();
+        for (int i = 1; i <= arestas.GetTamanho(); ++i, ++marca) {
+            const int a = arestas[i];
+            if (a < 1 || a > numArestas || malha->GetAresta(a)->Interna)
+                continue;
+            const TContorno *c = Dominio->GetContorno(a);
+            for (int s = 1; s <= c->GetNumLados(); ++s) {
+                const TLado *lado = c->GetLado(s);
+                const int e = lado->Elemento ? lado->Elemento->Numero : 0;
+                if (e < 1 || e > ne || visto[std::size_t(e)] == marca)
+                    continue;
+                visto[std::size_t(e)] = marca;
+                itens.push_back({e, {forca, lado}});
+            }
+        }
+    }
+    // Element e's sides are lados_[ladosInicio_[e - 1] .. ladosInicio_[e] - 1].
+    ladosInicio_.assign(std::size_t(ne) + 1, 0);
+    for (const TItem &it : itens)
+        ++ladosInicio_[std::size_t(it.elemento)];
+    for (int e = 1; e <= ne; ++e)
+        ladosInicio_[std::size_t(e)] += ladosInicio_[std::size_t(e - 1)];
+    std::vector<std::int32_t> proximo(ladosInicio_.begin(), ladosInicio_.end() - 1);
+    lados_.resize(itens.size());
+    for (const TItem &it : itens)
+        lados_[std::size_t(proximo[std::size_t(it.elemento - 1)]++)] = it.lado;
+    indicesProntos_ = true;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Element arrays and assembly
+
+void TAnalise::AlocaLocais() {
+    const int ne = Dominio->GetNumElementos() > 0 ? Dominio->GetElemento(1)->GetN() : 3;
+    Ke.Redimensiona(ne);
+    Ce.Redimensiona(ne);
+    Fe.Redimensiona(ne);
+    Te.Redimensiona(ne);
+    mAresta_ = TMatriz(ne, ne);
+    fAresta_ = TVetor(ne);
+    InvalidaIndices();
+}
+
+void TAnalise::LiberaLocais() {
+    Ke.Redimensiona(0);
+    Ce.Redimensiona(0);
+    Fe.Redimensiona(0);
+    Te.Redimensiona(0);
+}
+
+void TAnalise::ColetaValoresElemento(int e) {
+    const TElementoTriangular *el = Dominio->GetElemento(e);
+    const double *t = T->Dados();
+    for (int i = 1; i <= el->GetN(); ++i)
+        Te[i] = t[el->GetNo(i)->Numero - 1];
+}
+
+void TAnalise::CargasDeContorno(int e, double t) {
+    PreparaIndices();
+    const int n = Ke.GetLinhas();
+    for (std::int32_t k = ladosInicio_[std::size_t(e - 1)]; k < ladosInicio_[std::size_t(e)]; ++k) {
+        const TLadoCarregado &lc = lados_[std::size_t(k)];
+        lc.forca->MatrizAresta(*lc.lado, mAresta_, t);
+        lc.forca->CargaAresta(*lc.lado, fAresta_, t);
+        for (int i = 1; i <= n; ++i) {
+            for (int j = 1; j <= n; ++j)
+                Ke(i, j) += mAresta_.Get(i, j);
+            Fe[i] += fAresta_[i];
+        }
+    }
+}
+
+void TAnalise::EsquemaTheta(int) {
+    const double theta = Tempo->GetTheta(), dt = Tempo->GetDt();
+    const double a = (1.0 - theta) * dt, c = theta * dt;
+    const int n = Ke.GetLinhas();
+    for (int i = 1; i <= n; ++i) {
+        double s = 0.0;
+        for (int j = 1; j <= n; ++j)
+            s += (Ce(i, j) - a * Ke(i, j)) * Te[j];
+        for (int j = 1; j <= n; ++j)
+            Ke(i, j) = Ce(i, j) + c * Ke(i, j);
+        Fe[i] = (a + c) * Fe[i] + s;
+    }
+}
+
+void TAnalise::MontaElemento(int e) {
+    const TElementoTriangular *el = Dominio->GetElemento(e);
+    const int n = el->GetN();
+    double *bb = b->Dados();
+    for (int i = 1; i <= n; ++i) {
+        const int gi = el->GetNo(i)->Numero;
+        bb[gi - 1] += Fe[i];
+        for (int j = i; j <= n; ++j) {
+            const int gj = el->GetNo(j)->Numero;
+            K->Set(gi, gj, K->Get(gi, gj) + Ke(i, j));
+        }
+    }
+}
+
+void TAnalise::MontaSistema() {
+    PreparaIndices();
+    const int ne = Dominio->GetNumElementos();
+    const double t = Tempo->GetTempoAtual();
+    const bool comSubDominios = !SubDominios.empty();
+    for (int e = 1; e <= ne; ++e) {
+        ColetaValoresElemento(e);
+        TForcaInterna *fonte = Dominio->GetFonte();
+        TMaterial *material = Dominio->GetMaterial();
+        if (comSubDominios) {
+            fonte = FonteDoElemento(e);
+            material = MaterialDoElemento(e);
+        }
+        Dominio->GetElemento(e)->MatrizesTermicas(*fonte, *Tempo, *material, Ke, Ce, Fe, Te);
+        CargasDeContorno(e, t);
+        EsquemaTheta(e);
+        MontaElemento(e);
+        if (OnElemento)
+            OnElemento(e);
+        Ke.Zera();
+        Ce.Zera();
+        Fe.Zera();
+        Te.Zera();
+    }
+}
+
+void TAnalise::LimpaSistema() {
+    if (K)
+        K->Zera();
+    if (b)
+        b->Zera();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Initial and prescribed temperatures
+
+void TAnalise::TemperaturasIniciais() {
+    T->Copia(VetorTemperaturasIniciais);
+    T->Redimensiona(NumNos);
+    TMaxima = -1e100;
+    TMinima = 1e100;
+    AlargaExtremos(T->Dados(), T->GetTamanho());
+}
+
+void TAnalise::AlargaExtremos(const double *v, int n) {
+    for (int i = 0; i < n; ++i) {
+        TMaxima = std::max(TMaxima, v[i]);
+        TMinima = std::min(TMinima, v[i]);
+    }
+}
+
+void TAnalise::AplicaTemperaturaInicial(const TVetorInteiro &nos, double T0) {
+    for (int i = 1; i <= nos.GetTamanho(); ++i)
+        if (nos[i] >= 1 && nos[i] <= VetorTemperaturasIniciais.GetTamanho())
+            VetorTemperaturasIniciais[nos[i]] = T0;
+    Dominio->SetTemperaturaInicial(T0);
+}
+
+TPrescricoes *TAnalise::GetPrescricao(int k) const {
+    if (k < 1 || k > int(Prescricoes.size()))
+        return nullptr;
+    return Prescricoes[std::size_t(k - 1)].get();
+}
+
+void TAnalise::SelecionaPrescricao(int k) {
+    PrescricaoAtual = GetPrescricao(k);
+}
+
+void TAnalise::AdicionaPrescricao(int no, double valor) {
+    if (!PrescricaoAtual)
+        return;
+    PrescricaoAtual->Nos.Adiciona(no);
+    PrescricaoAtual->Valores.Adiciona(valor);
+}
+
+void TAnalise::AdicionaPrescricoes(const TVetorInteiro &nos, int k, double valor, double inicio,
+                                   double fim) {
+    if (k < 1)
+        return;
+    if (int(Prescricoes.size()) < k)
+        Prescricoes.resize(std::size_t(k));
+    std::unique_ptr<TPrescricoes> &p = Prescricoes[std::size_t(k - 1)];
+    if (!p) {
+        p = std::make_unique<TPrescricoes>(0);
+        p->Inicio = inicio;
+        p->Fim = fim;
+    }
+    // An existing set keeps its window and its entries; the new ones follow.
+    for (int i = 1; i <= nos.GetTamanho(); ++i) {
+        p->Nos.Adiciona(nos[i]);
+        p->Valores.Adiciona(valor);
+    }
+}
+
+void TAnalise::ImpoePrescricoes() {
+    TPrescricoes *p = PrescricaoAtual;
+    if (!p)
+        return;
+    const double t = Tempo->GetTempoAtual();
+    if (!(p->Inicio <= t && t <= p->Fim))
+        return;
+    const int m = p->Nos.GetTamanho();
+    if (m == 0)
+        return;
+    const int n = NumNos;
+    prescrito_.assign(std::size_t(n) + 1, 0);
+    valorPrescrito_.assign(std::size_t(n) + 1, 0.0);
+    entradaEfetiva_.assign(std::size_t(n) + 1, 0);
+    // A node listed twice takes its last value, as T does after the step.
+    for (int k = 1; k <= m; ++k) {
+        const int no = p->Nos[k];
+        if (no < 1 || no > n)
+            continue;
+        prescrito_[std::size_t(no)] = 1;
+        valorPrescrito_[std::size_t(no)] = p->Valores[k];
+        entradaEfetiva_[std::size_t(no)] = k;
+    }
+
+    // Known values to the right-hand side of the free rows, in the order of the set's entries,
+    // from the coefficients as assembled.
+    contribuicoes_.clear();
+    for (int r = 1; r <= n; ++r) {
+        const int tam = K->TamanhoLinha(r);
+        for (int pos = 1; pos <= tam; ++pos) {
+            const int c = K->ColunaNaPosicao(r, pos);
+            if (c == r || prescrito_[std::size_t(r)] == prescrito_[std::size_t(c)])
+                continue;
+            const double v = K->ValorNaPosicao(r, pos);
+            if (prescrito_[std::size_t(c)])
+                contribuicoes_.push_back({r, entradaEfetiva_[std::size_t(c)], v});
+            else
+                contribuicoes_.push_back({c, entradaEfetiva_[std::size_t(r)], v});
+        }
+    }
+    std::sort(contribuicoes_.begin(), contribuicoes_.end(),
+              [](const TContribuicao &x, const TContribuicao &y) {
+                  return x.linha != y.linha ? x.linha < y.linha : x.entrada < y.entrada;
+              });
+    double *bb = b->Dados();
+    for (const TContribuicao &c : contribuicoes_)
+        bb[c.linha - 1] -= p->Valores[c.entrada] * c.coeficiente;
+    for (int no = 1; no <= n; ++no)
+        if (prescrito_[std::size_t(no)])
+            bb[no - 1] = valorPrescrito_[std::size_t(no)];
+
+    // Prescribed rows and columns become those of the identity.
+    for (int r = 1; r <= n; ++r) {
+        const int tam = K->TamanhoLinha(r);
+        for (int pos = 1; pos <= tam; ++pos) {
+            const int c = K->ColunaNaPosicao(r, pos);
+            if (prescrito_[std::size_t(r)] || prescrito_[std::size_t(c)])
+                K->Set(r, c, c == r ? 1.0 : 0.0);
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Solution
+
+void TAnalise::Resolve() {
+    const double *bb = b->Dados();
+    bool zero = true;
+    for (int i = 0; i < b->GetTamanho() && zero; ++i)
+        zero = bb[i] == 0.0;
+    if (zero) {
+        T->Zera();
+        return;
+    }
+    Solver->DefineSistema(K.get(), b.get(), T.get());
+    Solver->Resolve();
+}
+
+void TAnalise::VerificaMemoria() {
+    Estado().VerificaMemoria();
+}
+
+TElementoTriangular *TAnalise::GetElemento(int i, double) {
+    return Dominio->GetElemento(i);
+}
+
+void TAnalise::Libera() {
+    if (Solver)
+        Solver->DefineSistema(nullptr, nullptr, nullptr);
+    K.reset();
+    b.reset();
+    T.reset();
+    Prescricoes.clear();
+    PrescricaoAtual = nullptr;
+}

@@ -1,0 +1,189 @@
+// Transient thermal analysis of one mesh: assembly of each time step's system with the theta
+// scheme, prescribed temperatures, the time loop with one result file per step, and the
+// queries that read the temperatures back from those files.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "fem/Dominio.h"
+#include "fem/MatrizesLocais.h"
+#include "fem/Tempo.h"
+#include "matematica/MatrizSky.h"
+#include "matematica/Vetor.h"
+
+class TForcaExterna;
+class TForcaInterna;
+class TLado;
+class TMalha;
+class TMaterial;
+
+class TAnalise {
+public:
+    using TEventoPasso = std::function<void(TTempo &)>;
+    using TEventoInteiro = std::function<void(int)>;
+
+    // Domain of triangles on the mesh (not owned) with a default material and a zero heat
+    // source; time axis 0 to 1 by 0.1 with theta 2/3; no solver until one is handed over.
+    explicit TAnalise(TMalha *malha);
+    virtual ~TAnalise();
+    TAnalise(const TAnalise &) = delete;
+    TAnalise &operator=(const TAnalise &) = delete;
+
+    // One step's element loop: element arrays, convection, theta scheme, assembly.
+    virtual void MontaSistema();
+    // Adds the element arrays into K (upper triangle) and b.
+    virtual void MontaElemento(int e);
+    // Writes the step file of step i.
+    virtual void GravaPasso(int i);
+    // Step file, prescribed values kept in T, system cleared, OnPasso, extremes, step count.
+    virtual void PosPasso(int i);
+    // T := initial temperatures; TMaxima and TMinima := their extremes.
+    virtual void TemperaturasIniciais();
+    // Start of a run: file names, OnInicio, new system, initial temperatures, element arrays.
+    virtual void Prepara();
+    virtual void AlocaLocais();
+    virtual void LiberaLocais();
+    // K and b set to zero; K keeps its pattern.
+    virtual void LimpaSistema();
+    // Material and heat source of the subdomain holding the element's centroid (the domain's
+    // own when none holds it). FonteDoElemento also sets the source's start time to the
+    // subdomain's start.
+    virtual TMaterial *MaterialDoElemento(int e);
+    virtual TForcaInterna *FonteDoElemento(int e);
+    // (x, y) inside subdomain k's boundary or on one of its vertices.
+    virtual bool PontoNoSubDominio(int k, double x, double y);
+    // Index (1-based) of the subdomain holding the point, the innermost of nested ones; 0 when
+    // none does.
+    virtual int SubDominioDoPonto(double x, double y);
+    // Convection of the domain's loads on the element's sides at time t into Ke and Fe.
+    virtual void CargasDeContorno(int e, double t);
+    // Appends one entry to the current set.
+    virtual void AdicionaPrescricao(int no, double valor);
+    virtual int GetNumPassos() const { return PassosFeitos; }
+    // (C + theta dt K) on Ke and dt F + (C - (1 - theta) dt K) Te on Fe.
+    virtual void EsquemaTheta(int e);
+    // Te(i) := T(global number of element node i).
+    virtual void ColetaValoresElemento(int e);
+    // The per-step memory check of the engine-facing state.
+    virtual void VerificaMemoria();
+    // The time loop.
+    virtual void Executa();
+    // Temperatures of the step holding time t (measured from the initial time).
+    virtual void LeResultados(TVetor &saida, double t);
+    // Initial temperature of the node followed by its value at every step done.
+    virtual void HistoricoNo(TVetor &historico, int no);
+    // Values at up to 101 points of the segment at time t, with their abscissas (x, or y on a
+    // vertical segment); points outside the mesh are left out.
+    virtual void PerfilNaLinha(TVetor &valores, TVetor &abscissas, double x1, double y1, double x2,
+                               double y2, double t);
+    // Initial temperature T0 at every listed node, and as the domain's initial temperature.
+    virtual void AplicaTemperaturaInicial(const TVetorInteiro &nos, double T0);
+    // Set k gets one entry per listed node with the value; a new set takes the window, an
+    // existing one keeps its own and its entries come first.
+    virtual void AdicionaPrescricoes(const TVetorInteiro &nos, int k, double valor, double inicio,
+                                     double fim);
+    virtual TElementoTriangular *GetElemento(int i, double t);
+    // Frees the system and every prescription set; no current set remains.
+    virtual void Libera();
+
+    void SetOnInicio(TEventoInteiro e) { OnInicio = std::move(e); }
+    void SetOnPasso(TEventoPasso e) { OnPasso = std::move(e); }
+    void SetOnElemento(TEventoInteiro e) { OnElemento = std::move(e); }
+
+    // Subdomains (not owned), 1-based; writing beyond the end appends one.
+    TDominio *GetSubDominio(int k) const { return SubDominios[std::size_t(k - 1)]; }
+    void SetSubDominio(int k, TDominio *dominio);
+    int GetNumSubDominios() const { return int(SubDominios.size()); }
+
+    // Current set := set k, or none when it does not exist.
+    void SelecionaPrescricao(int k);
+    // Imposes the current set on K and b when the current time lies in its window.
+    void ImpoePrescricoes();
+    // T := 0 when b is all zero, else the solver's solution from T as starting guess.
+    void Resolve();
+
+    // Value at (x, y) of the step holding time t, interpolated in the first element that holds
+    // the point; false (value unchanged) when none does.
+    bool ValorNoPonto(double &valor, double x, double y, double t);
+    // Where element i's linear field of the current temperatures equals `nivel`.
+    bool SegmentoIsolinha(int i, double &x1, double &y1, double &x2, double &y2, double nivel);
+
+    TDominio *GetDominio() const { return Dominio.get(); }
+    TTempo *GetTempo() const { return Tempo.get(); }
+    // Takes ownership of a time axis or of a solver.
+    void SetTempo(std::unique_ptr<TTempo> tempo);
+    void SetSolver(std::unique_ptr<TGradiente> solver);
+    TGradiente *GetSolver() const { return Solver.get(); }
+    TMatrizSky *GetMatriz() const { return K.get(); }
+    TVetor *GetTermoIndependente() const { return b.get(); }
+    TVetor *GetTemperaturas() const { return T.get(); }
+    TVetor &GetVetorTemperaturasIniciais() { return VetorTemperaturasIniciais; }
+    int GetNumNos() const { return NumNos; }
+    int GetNumPrescricoes() const { return int(Prescricoes.size()); }
+    TPrescricoes *GetPrescricao(int k) const;
+    TPrescricoes *GetPrescricaoAtual() const { return PrescricaoAtual; }
+    double GetTMaxima() const { return TMaxima; }
+    double GetTMinima() const { return TMinima; }
+
+protected:
+    // Per-run look-ups: subdomain of each element and the convection sides of each element.
+    void InvalidaIndices();
+    void PreparaIndices();
+    // Reads the step file of the step holding t (n values).
+    void LeArquivoDoTempo(double t, TVetor &valores);
+    // First element holding the point, 0 when none.
+    int ElementoDoPonto(double x, double y) const;
+    void AlargaExtremos(const double *v, int n);
+
+    TMatrizElemento Ke, Ce;
+    TVetorElemento Fe, Te;
+    int NumNos = 0;
+    TEventoPasso OnPasso;
+    TEventoInteiro OnElemento;
+    double TMaxima = -1e100, TMinima = 1e100;
+    TEventoInteiro OnInicio;
+    int PassosFeitos = 0;
+    std::vector<TDominio *> SubDominios;
+    std::unique_ptr<TMatrizSky> K;
+    std::unique_ptr<TVetor> b;
+    std::unique_ptr<TVetor> T;
+    TPrescricoes *PrescricaoAtual = nullptr;
+    std::unique_ptr<TTempo> Tempo;
+    std::unique_ptr<TDominio> Dominio;
+    std::unique_ptr<TGradiente> Solver;
+    std::vector<std::unique_ptr<TPrescricoes>> Prescricoes;
+    TVetor VetorTemperaturasIniciais;
+
+private:
+    // The set that is current before the first selection.
+    std::unique_ptr<TPrescricoes> prescricaoInicial_;
+
+    // Look-ups valid for one run (built by the first assembly after Prepara).
+    bool indicesProntos_ = false;
+    std::vector<std::int32_t> subDominioDoElemento_; // 0 = none
+    std::vector<std::int32_t> ladosInicio_;          // element -> first entry (size E + 1)
+    struct TLadoCarregado {
+        TForcaExterna *forca;
+        const TLado *lado;
+    };
+    std::vector<TLadoCarregado> lados_;
+    TMatriz mAresta_{3, 3};
+    TVetor fAresta_{3};
+
+    // Prescription work: flag and value per node, contributions to free rows.
+    std::vector<std::uint8_t> prescrito_;
+    std::vector<double> valorPrescrito_;
+    std::vector<std::int32_t> entradaEfetiva_;
+    struct TContribuicao {
+        std::int32_t linha, entrada;
+        double coeficiente;
+    };
+    std::vector<TContribuicao> contribuicoes_;
+
+    std::string buffer_; // step-file text
+    TVetor leitura_;     // values read back by the queries
+};
