@@ -49,6 +49,23 @@ bool TGauss::Repete(TMatrizSky &A) {
     return true;
 }
 
+bool TGauss::MesmaEntrada(const TMatrizSky &A) const {
+    const std::size_t n = A.sky_.size();
+    if (!valido_ || entradaInicio_.size() != n + 1)
+        return false;
+    for (std::size_t r = 0; r < n; ++r) {
+        const TMatrizSky::Linha &l = A.sky_[r];
+        const std::size_t m = l.coluna.size();
+        const std::size_t o = std::size_t(entradaInicio_[r]);
+        if (std::size_t(entradaInicio_[r + 1]) - o != m ||
+            std::memcmp(l.coluna.data(), entradaColuna_.data() + o, m * sizeof(std::int32_t)) !=
+                0 ||
+            std::memcmp(l.valor.data(), entradaValor_.data() + o, m * sizeof(double)) != 0)
+            return false;
+    }
+    return true;
+}
+
 void TGauss::GuardaEntrada(const TMatrizSky &A) {
     const std::size_t n = A.sky_.size();
     entradaInicio_.resize(n + 1);
@@ -257,6 +274,16 @@ void TGauss::Substitui(TVetor &b) const {
             s -= val[p] * x[col[p]];
         x[r] = Divide(s, val[o]);
     }
+}
+
+bool TGauss::RepeteSolucao() {
+    VerificaSistema();
+    if (!MesmaEntrada(*A_))
+        return false;
+    n_ = A_->GetLinhas();
+    Substitui(*b_);
+    x_->Copia(*b_);
+    return true;
 }
 
 void TGauss::Resolve() {

@@ -135,11 +135,16 @@ public:
     static std::unique_ptr<TGauss> CreateCopia(const TGradiente &outro);
 
     void Resolve() override;
+    // When A is bitwise the input of the last full solve, solves for b with that elimination,
+    // leaving A as it is (neither filled nor eliminated), and returns true; otherwise does
+    // nothing and returns false. For callers that keep their matrix unfilled.
+    bool RepeteSolucao();
     // Number of full eliminations done so far (reused ones are not counted).
     long long GetEliminacoes() const { return eliminacoes_; }
 
 private:
     bool Repete(TMatrizSky &A);
+    bool MesmaEntrada(const TMatrizSky &A) const;
     void GuardaEntrada(const TMatrizSky &A);
     static void VerificaDiagonais(const TMatrizSky &A);
     bool MesmoPadrao(const TMatrizSky &A) const;

@@ -266,3 +266,45 @@ TEST(SistemaTermico, InnermostSubdomainGivesMaterialSourceAndStartTime) {
             EXPECT_EQ(b.FonteDoElemento(e), b.GetDominio()->GetFonte());
         }
 }
+
+TEST(SistemaTermico, ReusedDirectEliminationGivesThePlainSolutionBitwise) {
+    // Convection with a curing window that ends after the second step: the system matrix
+    // changes once, then stays.
+    PastaResultados pasta;
+    auto malha = Retangulo(Uniforme(3, 6), 2.0, 4);
+    TAnalise a(malha.get());
+    TDominio *d = a.GetDominio();
+    d->SetMaterial(MaterialTermico(3.0, 2.0, 5.0));
+    d->SetFonte(std::make_unique<TForcaInterna>(7.0));
+    auto conv = Conveccao(4.0, 20.0, {1, 2, 3});
+    conv->SetUsaJanela(true);
+    conv->SetCoefConveccaoJanela(40.0);
+    conv->SetFimJanela(1.0);
+    d->AdicionaForcaExterna(*conv);
+    a.SetTempo(std::make_unique<TTempo>(0.0, 3.0, 0.5, 2.0 / 3.0));
+    a.AplicaTemperaturaInicial(TodosOsNos(malha->GetNumNos()), 15.0);
+    a.AdicionaPrescricoes(Nos({3, 17}), 1, 25.0, 0.0, 1.5);
+    auto gauss = std::make_unique<TGauss>();
+    TGauss *g = gauss.get();
+    a.SetSolver(std::move(gauss));
+    a.Prepara();
+    a.SelecionaPrescricao(1);
+    for (int i = 1; i <= a.GetTempo()->GetNumPassos(); ++i) {
+        a.GetTempo()->SetTempoAtual(a.GetTempo()->TempoDoPasso(i));
+        a.MontaSistema();
+        a.ImpoePrescricoes();
+        TMatrizSky K = *a.GetMatriz();
+        TVetor b = *a.GetTermoIndependente(), x = *a.GetTemperaturas();
+        const int linhas = a.GetMatriz()->TamanhoLinha(1);
+        a.Resolve();
+        TGauss simples;
+        simples.DefineSistema(&K, &b, &x);
+        simples.Resolve();
+        for (int k = 1; k <= malha->GetNumNos(); ++k)
+            ASSERT_EQ((*a.GetTemperaturas())[k], x[k]) << "step " << i << " node " << k;
+        EXPECT_EQ(a.GetMatriz()->TamanhoLinha(1), linhas); // the analysis' matrix stays unfilled
+        a.PosPasso(i);
+    }
+    // Eliminations: the first step, the end of the window, the end of the prescriptions.
+    EXPECT_EQ(g->GetEliminacoes(), 3);
+}

@@ -1,0 +1,180 @@
+// Transient thermal runs of a 10 m x 5 m block on uniform meshes: 240 steps of 6 h, theta 2/3,
+// source, convection on all four edges. Per step: assembly, solution and step-file writing;
+// the whole run with and without step files; direct and conjugate-gradient solvers.
+// Options: --smoke (tiny case), --malhas DIR (also save each mesh file there, for the peer),
+// --tamanho K (only the K-th mesh, 1 to 3).
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <memory>
+#include <span>
+#include <string>
+
+#include <unistd.h>
+
+#include "uEstadoInterface.h"
+#include "uLibFEM.h"
+#include "uLibraryMalhas.h"
+#include "uPlataforma.h"
+
+namespace {
+
+double Agora() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
+// The block split into nx x ny squares, each cut into two triangles; nodes numbered up each
+// column, as the generator numbers them; domain edges bottom, right, top, left.
+std::unique_ptr<TMalha> Bloco(int nx, int ny) {
+    const double W = 10, H = 5;
+    auto m = std::make_unique<TMalha>(nx, ny);
+    m->AdicionaVertice(0, 0);
+    m->AdicionaVertice(W, 0);
+    m->AdicionaVertice(W, H);
+    m->AdicionaVertice(0, H);
+    for (int i = 1; i <= 4; ++i)
+        m->AdicionaAresta(i, i % 4 + 1, false);
+    for (int i = 0; i <= nx; ++i)
+        for (int j = 0; j <= ny; ++j)
+            m->AdicionaNo(W * i / nx, H * j / ny);
+    auto no = [ny](int i, int j) { return i * (ny + 1) + j + 1; };
+    for (int i = 0; i < nx; ++i)
+        for (int j = 0; j < ny; ++j) {
+            m->AdicionaElemento(no(i, j), no(i + 1, j), no(i + 1, j + 1));
+            m->AdicionaElemento(no(i, j), no(i + 1, j + 1), no(i, j + 1));
+        }
+    return m;
+}
+
+// The analysis with its phases timed; step files can be left out.
+class TAnaliseCronometrada : public TAnalise {
+public:
+    using TAnalise::TAnalise;
+    bool gravar = true;
+    double montagem = 0, solucao = 0, escrita = 0, marca = 0;
+    double bytes = 0;
+    long long iteracoes = 0;
+
+    void MontaSistema() override {
+        const double t0 = Agora();
+        TAnalise::MontaSistema();
+        montagem += Agora() - t0;
+    }
+    void VerificaMemoria() override {
+        TAnalise::VerificaMemoria();
+        marca = Agora(); // prescriptions and solution follow
+    }
+    void PosPasso(int i) override {
+        solucao += Agora() - marca;
+        iteracoes += Solver->GetIteracoes();
+        TAnalise::PosPasso(i);
+    }
+    void GravaPasso(int i) override {
+        if (!gravar)
+            return;
+        const double t0 = Agora();
+        TAnalise::GravaPasso(i);
+        escrita += Agora() - t0;
+        bytes += double(std::filesystem::file_size(ArquivoTemperatura(i)));
+    }
+};
+
+void Caso(TMalha *malha, const char *nomeSolver, bool gradiente, bool gravar, int passos) {
+    TAnaliseCronometrada a(malha);
+    TDominio *d = a.GetDominio();
+    d->SetMaterial(std::make_unique<TMaterial>(
+        1720.0, 1720.0, 2400.0, 230.0, 20.0, 0.08609, 0.04225, false, 1.25e-5, 0.2, 9.819,
+        TMaterial::kModeloJCI, false, 20.0, false, 1.408, 0.1931, true, 0.0, true));
+    d->SetFonte(std::make_unique<TForcaInterna>(2000.0));
+    TForcaExterna conv;
+    conv.SetTipo(TForcaExterna::kConstante);
+    conv.SetTemperaturaAmbiente(20.0);
+    conv.SetCoefConveccao(8600.0);
+    TVetorInteiro arestas(4);
+    for (int i = 1; i <= 4; ++i)
+        arestas[i] = i;
+    conv.SetArestas(arestas);
+    d->AdicionaForcaExterna(conv);
+    a.SetTempo(std::make_unique<TTempo>(0.0, 6.0 * passos, 6.0, 2.0 / 3.0));
+    const int n = malha->GetNumNos();
+    TVetorInteiro todos(n);
+    for (int i = 1; i <= n; ++i)
+        todos[i] = i;
+    a.AplicaTemperaturaInicial(todos, 15.0);
+    if (gradiente)
+        a.SetSolver(std::make_unique<TGradiente>(100, 1e-6));
+    else
+        a.SetSolver(std::make_unique<TGauss>());
+    a.gravar = gravar;
+
+    const double t0 = Agora();
+    a.Executa();
+    const double total = Agora() - t0;
+    const int ne = malha->GetNumElementos();
+    std::printf("name=thermal_%s_%s n=%d seconds=%.3f elements=%d steps=%d "
+                "assembly_s_per_step=%.5f solve_s_per_step=%.5f write_s_per_step=%.5f "
+                "assembly_ns_per_element=%.1f",
+                nomeSolver, gravar ? "files" : "nofiles", n, total, ne, passos, a.montagem / passos,
+                a.solucao / passos, a.escrita / passos, a.montagem / passos / ne * 1e9);
+    if (gravar)
+        std::printf(" write_mb_per_s=%.0f", a.bytes / a.escrita / 1e6);
+    if (gradiente)
+        std::printf(" iterations_per_step=%.1f", double(a.iteracoes) / passos);
+    std::printf(" tmax=%.4f\n", Estado().TemperaturaMaxima);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    bool smoke = false;
+    std::string pastaMalhas;
+    int so = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--smoke") == 0)
+            smoke = true;
+        else if (std::strcmp(argv[i], "--malhas") == 0 && i + 1 < argc)
+            pastaMalhas = argv[++i];
+        else if (std::strcmp(argv[i], "--tamanho") == 0 && i + 1 < argc)
+            so = std::atoi(argv[++i]);
+    }
+    // Step files go to a private folder that is removed at the end.
+    const std::filesystem::path pasta =
+        std::filesystem::temp_directory_path() / ("bench_thermal_" + std::to_string(::getpid()));
+    std::filesystem::create_directories(pasta);
+    DefinePastaPadrao(pasta);
+
+    struct Tamanho {
+        int nx, ny;
+    };
+    const Tamanho grandes[] = {{140, 70}, {282, 141}, {564, 282}};
+    const Tamanho pequeno[] = {{20, 10}};
+    const int passos = smoke ? 3 : 240;
+    int rc = 0;
+    try {
+        std::span<const Tamanho> casos(grandes);
+        if (smoke)
+            casos = pequeno;
+        else if (so >= 1 && so <= 3)
+            casos = casos.subspan(std::size_t(so - 1), 1);
+        for (const Tamanho &t : casos) {
+            auto malha = Bloco(t.nx, t.ny);
+            if (!pastaMalhas.empty())
+                malha->SalvaMalha(pastaMalhas + "/bloco_" + std::to_string(t.nx) + "x" +
+                                  std::to_string(t.ny) + ".txt");
+            Caso(malha.get(), "gauss", false, true, passos);
+            Caso(malha.get(), "gauss", false, false, passos);
+            Caso(malha.get(), "gradiente", true, true, passos);
+            Caso(malha.get(), "gradiente", true, false, passos);
+        }
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "bench_thermal: %s\n", e.what());
+        rc = 1;
+    }
+    DefinePastaPadrao({});
+    std::filesystem::remove_all(pasta);
+    return rc;
+}
