@@ -2,6 +2,7 @@
 #pragma once
 
 #include "fem/Analise.h"
+#include "fem/AnaliseCamadas.h"
 #include "fem/AnaliseCamadasTensional.h"
 #include "fem/AnaliseTensional.h"
 #include "fem/ArquivosPasso.h"

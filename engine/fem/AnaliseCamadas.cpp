@@ -1,0 +1,363 @@
+#include "fem/AnaliseCamadas.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+
+#include "fem/ArquivosPasso.h"
+#include "fem/ElementosEtapa.h"
+#include "fem/FontesCalor.h"
+#include "fem/Material.h"
+#include "uEstadoInterface.h"
+#include "uPlataforma.h"
+
+namespace {
+
+double Segundos(std::chrono::steady_clock::time_point desde) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - desde).count();
+}
+
+} // namespace
+
+TAnaliseCamadas::TAnaliseCamadas(TCamadas *camadas)
+    : TAnalise(camadas->GetMalha()), Camadas(camadas),
+      TemperaturasCamadas(camadas->GetNumEtapas()) {
+    TMaxima = -1e100;
+    TMinima = 1e100;
+    // The domain the base built keeps the default material and source; the analysis' domain
+    // is from now on always a stage of the layered model, which owns it.
+    dominioPadrao_ = std::move(Dominio);
+    if (Camadas->GetNumEtapas() > 0)
+        Dominio.reset(Camadas->GetEtapa(1));
+}
+
+TAnaliseCamadas::~TAnaliseCamadas() {
+    (void)Dominio.release();
+}
+
+void TAnaliseCamadas::UsaEtapa(int k) {
+    (void)Dominio.release();
+    Dominio.reset(Camadas->GetEtapa(k));
+    NumNos = Dominio->GetMalha()->GetNumNos();
+    InvalidaIndices();
+    zonaDoElemento_.clear();
+}
+
+TDominio *TAnaliseCamadas::SetTemperaturaInicialSubDominio(int i, double t) {
+    TDominio *z = Camadas->GetSubDominio(i);
+    if (z->Fixo)
+        z->SetTemperaturaInicial(t);
+    return z;
+}
+
+int TAnaliseCamadas::EtapaDoTempo(double t) {
+    const int n = Camadas->GetNumEtapas();
+    if (n < 1)
+        return 1;
+    Camadas->GetEtapa(n)->SetInstanteFinal(Tempo->GetTempoFinal());
+    for (int k = 1; k <= n; ++k) {
+        const TDominio *e = Camadas->GetEtapa(k);
+        if (e->InstanteInicial <= t && t <= e->InstanteFinal)
+            return k;
+    }
+    return 1;
+}
+
+void TAnaliseCamadas::CarregaMalhaEtapa(int k) {
+    if (k != EtapaAtual || Camadas->GetEtapa(k)->GetMalha()->GetNumNos() == 0) {
+        EtapaAtual = k;
+        Camadas->CarregaMalhaEtapa(k);
+    }
+    UsaEtapa(k);
+}
+
+double TAnaliseCamadas::InstanteColocacaoNoPonto(double, double y) const {
+    return Camadas->GetEtapa(Camadas->CamadaDaElevacao(y))->InstanteInicial;
+}
+
+void TAnaliseCamadas::HistoricoNoPonto(TVetor &tempos, TVetor &valores, double x, double y) {
+    tempos.Limpa();
+    valores.Limpa();
+    for (int s = 1; s <= PassosFeitos; ++s) {
+        const double t = Tempo->GetTempoInicial() + Tempo->TempoDoPasso(s);
+        CarregaMalhaEtapa(EtapaDoTempo(t));
+        LeArquivoPasso(ArquivoTemperatura(s), NumNos, leitura_);
+        const int e = ElementoDoPonto(x, y);
+        if (e == 0)
+            continue; // the point's layer is not in place yet
+        TElementoTriangular *el = Dominio->GetElemento(e);
+        double v[3];
+        for (int i = 1; i <= 3; ++i)
+            v[i - 1] = leitura_.Get(el->GetNo(i)->Numero);
+        tempos.Adiciona(t);
+        valores.Adiciona(el->Interpola(v, x, y));
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Zones
+
+bool TAnaliseCamadas::PontoNoSubDominio(int k, double x, double y) {
+    const TMalha *m = Camadas->GetSubDominio(k)->GetMalha();
+    return !m->PontoFora(x, y) || m->ExisteVertice(x, y);
+}
+
+int TAnaliseCamadas::SubDominioDoPonto(double x, double y) {
+    int escolhido = 0;
+    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
+    for (int k = 1; k <= Camadas->GetNumZonas(); ++k) {
+        if (!PontoNoSubDominio(k, x, y))
+            continue;
+        const TMalha *m = Camadas->GetSubDominio(k)->GetMalha();
+        if (escolhido == 0 || (m->GetXMin() >= xMin && m->GetXMax() <= xMax &&
+                               m->GetYMin() >= yMin && m->GetYMax() <= yMax)) {
+            escolhido = k;
+            xMin = m->GetXMin();
+            xMax = m->GetXMax();
+            yMin = m->GetYMin();
+            yMax = m->GetYMax();
+        }
+    }
+    return escolhido;
+}
+
+void TAnaliseCamadas::CalculaZonas() {
+    const int ne = Dominio->GetNumElementos();
+    zonaDoElemento_.assign(std::size_t(ne), 0);
+    for (int e = 1; e <= ne; ++e) {
+        const TElementoTriangular *el = Dominio->GetElemento(e);
+        zonaDoElemento_[std::size_t(e - 1)] = SubDominioDoPonto(el->XCentro(), el->YCentro());
+    }
+}
+
+TDominio *TAnaliseCamadas::ZonaDoElemento(int e) const {
+    const int z = zonaDoElemento_[std::size_t(e - 1)];
+    return z ? Camadas->GetSubDominio(z) : nullptr;
+}
+
+TMaterial *TAnaliseCamadas::MaterialDoElemento(int e) {
+    if (zonaDoElemento_.size() != std::size_t(Dominio->GetNumElementos()))
+        CalculaZonas();
+    const TDominio *z = ZonaDoElemento(e);
+    TMaterial *m = z ? z->GetMaterial() : nullptr;
+    return m ? m : dominioPadrao_->GetMaterial();
+}
+
+TForcaInterna *TAnaliseCamadas::FonteDoElemento(int e) {
+    if (zonaDoElemento_.size() != std::size_t(Dominio->GetNumElementos()))
+        CalculaZonas();
+    if (const TDominio *z = ZonaDoElemento(e))
+        if (TForcaInterna *f = z->GetFonte()) {
+            f->SetInstanteInicial(z->InstanteInicial);
+            return f;
+        }
+    return dominioPadrao_->GetFonte();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Run
+
+void TAnaliseCamadas::Executa() {
+    if (!Solver)
+        throw Exception("Nenhum método de solução foi definido para a análise.");
+    const int n = Camadas->GetNumEtapas();
+    if (n < 1)
+        throw Exception("O modelo em camadas não tem etapas.");
+    TEstadoInterface &estado = Estado();
+    estado.TemperaturaMaxima = 0.0;
+    estado.IdadeTemperaturaMaxima = 0.0;
+    estado.XTemperaturaMaxima = 0.0;
+    estado.YTemperaturaMaxima = 0.0;
+    double raio = 1000.0;
+    temposMudancas_.clear();
+
+    EtapaAtual = 1;
+    PassosFeitos = 0;
+    // Stage 1's mesh as generated; when a previous run or query left it empty, from its file.
+    if (Camadas->GetEtapa(1)->GetMalha()->GetNumNos() == 0)
+        Camadas->CarregaMalhaEtapa(1);
+    UsaEtapa(1);
+    Camadas->GetEtapa(1)->SetInstanteInicial(Tempo->GetTempoInicial());
+    Camadas->GetEtapa(n)->SetInstanteFinal(Tempo->GetTempoFinal());
+
+    Prepara();
+    SelecionaPrescricao(1);
+    const int passos = Tempo->GetNumPassos();
+    for (int i = 1; i <= passos; ++i) {
+        Tempo->SetTempoAtual(Tempo->GetTempoInicial() + Tempo->TempoDoPasso(i));
+        MontaSistema();
+        VerificaMemoria();
+        ImpoePrescricoes();
+        Resolve();
+        PosPasso(i);
+        if (TMaxima > estado.TemperaturaMaxima) {
+            const TMalha *malha = Dominio->GetMalha();
+            estado.TemperaturaMaxima = TMaxima;
+            estado.IdadeTemperaturaMaxima = Tempo->GetTempoAtual();
+            const double *t = T->Dados();
+            for (int k = 1; k <= NumNos; ++k)
+                if (t[k - 1] == estado.TemperaturaMaxima) {
+                    estado.NoTemperaturaMaxima = k;
+                    estado.XTemperaturaMaxima = malha->GetNo(k)->X;
+                    estado.YTemperaturaMaxima = malha->GetNo(k)->Y;
+                }
+        }
+    }
+
+    const TMalha *malha = Dominio->GetMalha();
+    for (int k = 1; k <= malha->GetNumNos(); ++k) {
+        const TNo *no = malha->GetNo(k);
+        const double d =
+            std::hypot(no->X - estado.XTemperaturaMaxima, no->Y - estado.YTemperaturaMaxima);
+        if (d < raio) {
+            raio = d;
+            estado.NoTemperaturaMaxima = k;
+        }
+    }
+    estado.LiberaInformacoesSistema();
+    if (estado.HabilitaRelatorio)
+        estado.HabilitaRelatorio();
+}
+
+void TAnaliseCamadas::Prepara() {
+    DefineNomesArquivos();
+    UsaEtapa(EtapaAtual);
+    Dominio->GetMalha()->SalvaMalha(TCamadas::ArquivoMalhaEtapa(EtapaAtual).string());
+    TAnalise::Prepara();
+}
+
+void TAnaliseCamadas::MontaSistema() {
+    const double t = Tempo->GetTempoAtual();
+    if (EtapaAtual < Camadas->GetNumEtapas() && t > Camadas->GetEtapa(EtapaAtual)->InstanteFinal &&
+        t <= Tempo->GetTempoFinal())
+        MudaEtapa();
+
+    // Every element takes the material and source of its zone.
+    if (zonaDoElemento_.size() != std::size_t(Dominio->GetNumElementos()))
+        CalculaZonas();
+    const int ne = Dominio->GetNumElementos();
+    for (int e = 1; e <= ne; ++e) {
+        ColetaValoresElemento(e);
+        TForcaInterna *fonte = FonteDoElemento(e);
+        TMaterial *material = MaterialDoElemento(e);
+        Dominio->GetElemento(e)->MatrizesTermicas(*fonte, *Tempo, *material, Ke, Ce, Fe, Te);
+        CargasDeContorno(e, t);
+        EsquemaTheta(e);
+        MontaElemento(e);
+        if (OnElemento)
+            OnElemento(e);
+        Ke.Zera();
+        Ce.Zera();
+        Fe.Zera();
+        Te.Zera();
+    }
+}
+
+void TAnaliseCamadas::MudaEtapa() {
+    TTempoMudanca tempos;
+    const int k = EtapaAtual;
+    auto t0 = std::chrono::steady_clock::now();
+    GravaElementosEtapa(k);
+    tempos.ArquivoElementos = Segundos(t0);
+
+    // Every stage mesh is emptied (those generated before the run included); then the new
+    // stage's is read from its file.
+    t0 = std::chrono::steady_clock::now();
+    for (int j = 1; j <= Camadas->GetNumEtapas(); ++j) {
+        TDominio *e = Camadas->GetEtapa(j);
+        if (e->GetMalha()->GetNumNos() > 0 || e->GetNumElementos() > 0) {
+            e->GetMalha()->LimpaMalha();
+            e->CriaElementos();
+        }
+    }
+    tempos.Liberacao = Segundos(t0);
+    t0 = std::chrono::steady_clock::now();
+    EtapaAtual = k + 1;
+    Camadas->CarregaMalhaEtapa(EtapaAtual);
+    UsaEtapa(EtapaAtual);
+    tempos.MalhaEtapa = Segundos(t0);
+
+    t0 = std::chrono::steady_clock::now();
+    SelecionaPrescricao(EtapaAtual);
+    if (Solver)
+        Solver->DefineSistema(nullptr, nullptr, nullptr);
+    K = std::make_unique<TMatrizSky>(NumNos);
+    b = std::make_unique<TVetor>(NumNos);
+    T = std::make_unique<TVetor>(NumNos);
+    AlocaLocais();
+    tempos.Realocacao = Segundos(t0);
+
+    t0 = std::chrono::steady_clock::now();
+    TemperaturasIniciais();
+    tempos.Transporte = Segundos(t0);
+    tempos.Etapa = EtapaAtual;
+    tempos.Nos = NumNos;
+    temposMudancas_.push_back(tempos);
+}
+
+void TAnaliseCamadas::TemperaturasIniciais() {
+    T->Redimensiona(NumNos);
+    T->Zera();
+    CalculaZonas();
+    double *t = T->Dados();
+    const int ne = Dominio->GetNumElementos();
+    for (int e = 1; e <= ne; ++e) {
+        const TDominio *z = ZonaDoElemento(e);
+        if (!z)
+            continue;
+        const TElementoTriangular *el = Dominio->GetElemento(e);
+        const double v = z->Fixo
+                             ? z->TemperaturaInicial
+                             : TemperaturasCamadas.Get(Camadas->CamadaDaElevacao(el->YCentro()));
+        for (int i = 1; i <= el->GetN(); ++i)
+            t[el->GetNo(i)->Numero - 1] = v;
+    }
+    if (PassosFeitos >= 1 && EtapaAtual > 1)
+        TransportaTemperaturas(EtapaAtual - 1);
+    TMaxima = -1e100;
+    TMinima = 1e100;
+    AlargaExtremos(t, NumNos);
+}
+
+void TAnaliseCamadas::TransportaTemperaturas(int k) {
+    TElementosEtapa anteriores;
+    anteriores.Le(TElementosEtapa::NomeArquivo(k));
+    const TMalha *m = Dominio->GetMalha();
+    double *t = T->Dados();
+    for (int i = 1; i <= NumNos; ++i) {
+        const TNo *no = m->GetNo(i);
+        int e = anteriores.Procura(no->X, no->Y);
+        if (e < 0) {
+            // A node on the old boundary that the file's five decimals leave just outside it.
+            const double tol = 1e-5 + 1e-12 * (std::fabs(no->X) + std::fabs(no->Y));
+            e = anteriores.ProcuraProximo(no->X, no->Y, tol);
+        }
+        if (e >= 0)
+            t[i - 1] = anteriores.Interpola(e, no->X, no->Y);
+    }
+}
+
+void TAnaliseCamadas::GravaElementosEtapa(int k) {
+    const TMalha *m = Dominio->GetMalha();
+    const double *t = T->Dados();
+    buffer_.clear();
+    buffer_.reserve(std::size_t(m->GetNumElementos()) * 97);
+    for (int e = 1; e <= m->GetNumElementos(); ++e) {
+        const TElemento *el = m->GetElemento(e);
+        double v[3], x[3], y[3];
+        for (int i = 0; i < 3; ++i) {
+            const TNo *no = el->GetNo(i + 1);
+            v[i] = t[no->Numero - 1];
+            x[i] = no->X;
+            y[i] = no->Y;
+        }
+        TElementosEtapa::AppendLinha(buffer_, v, x, y);
+    }
+    EscreveArquivo(TElementosEtapa::NomeArquivo(k), buffer_);
+}
+
+void TAnaliseCamadas::PosPasso(int i) {
+    if (i == Tempo->GetNumPassos())
+        GravaElementosEtapa(EtapaAtual);
+    TAnalise::PosPasso(i);
+}

@@ -1,0 +1,321 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+#include "fem/AnaliseCamadas.h"
+#include "uEstadoInterface.h"
+#include "uLibFEM.h"
+#include "uLibraryMalhas.h"
+#include "uPlataforma.h"
+
+namespace {
+
+std::unique_ptr<TMaterial> Material(double k) {
+    return std::make_unique<TMaterial>(k, k, 2400.0, 0.24, 20.0, 0.08609, 0.04225, false, 1.25e-5,
+                                       0.2, 9.819, TMaterial::kModeloJCI, false, 20.0, false, 1.408,
+                                       0.1931, true, 0.0, true);
+}
+
+TVetorInteiro Lista(std::initializer_list<int> l) {
+    TVetorInteiro v;
+    for (int i : l)
+        v.Adiciona(i);
+    return v;
+}
+
+// A block 0..L x 0..H (L = 2 unless given) built in layers of the given elevations, placed at the
+// given times; one zone (not fixed unless asked) with a material of conductivity k and a constant
+// heat rate q.
+struct TBloco {
+    std::unique_ptr<TDominio> sub;
+    std::unique_ptr<TCamadas> camadas;
+    std::unique_ptr<TAnaliseCamadas> analise;
+
+    TBloco(std::vector<double> elevacoes, std::vector<double> inicios, double tf, double dt,
+           double k, double q, std::vector<std::pair<int, int>> divisoes, bool fixo = false,
+           double L = 2.0) {
+        const double h = elevacoes.back();
+        std::vector<TNo> nos{TNo(1, 0, 0), TNo(2, L, 0), TNo(3, L, h), TNo(4, 0, h)};
+        sub = TDominio::CreateMalha(nos);
+        sub->SetFixo(fixo);
+        TVetor e;
+        for (double v : elevacoes)
+            e.Adiciona(v);
+        camadas = std::make_unique<TCamadas>(*sub->GetMalha(), e);
+        camadas->DefineCamadas({sub.get()});
+        const int n = int(elevacoes.size());
+        for (int i = 1; i <= n; ++i) {
+            camadas->SetNx(divisoes[std::size_t(i - 1)].first);
+            camadas->SetNy(divisoes[std::size_t(i - 1)].second);
+            camadas->SalvaMalhaEtapa(i);
+            camadas->GetEtapa(i)->SetInstanteInicial(inicios[std::size_t(i - 1)]);
+            camadas->GetEtapa(i)->SetInstanteFinal(i < n ? inicios[std::size_t(i)] : tf);
+        }
+        TDominio *zona = camadas->GetSubDominio(1);
+        zona->SetMaterial(Material(k));
+        zona->SetFonte(std::make_unique<TForcaInterna>(q));
+        analise = std::make_unique<TAnaliseCamadas>(camadas.get());
+        analise->SetTempo(std::make_unique<TTempo>(0.0, tf, dt, 2.0 / 3.0));
+        analise->SetSolver(std::make_unique<TGauss>());
+    }
+};
+
+class AnaliseCamadas : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ReiniciaEstado();
+        pasta_ = std::filesystem::temp_directory_path() /
+                 ("darv_analise_camadas_" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(pasta_);
+        DefinePastaPadrao(pasta_);
+    }
+    void TearDown() override {
+        DefinePastaPadrao({});
+        std::filesystem::remove_all(pasta_);
+        ReiniciaEstado();
+    }
+    std::vector<std::string> Linhas(const std::string &nome) {
+        TLeitorTexto l(pasta_ / nome);
+        std::vector<std::string> r;
+        std::string_view s;
+        while (l.LeLinha(s))
+            r.emplace_back(s);
+        return r;
+    }
+    std::filesystem::path pasta_;
+};
+
+} // namespace
+
+TEST_F(AnaliseCamadas, UniformBlockKeepsItsTemperatureAcrossTheStageChange) {
+    TBloco b({1.0, 2.0}, {0.0, 2.0}, 4.0, 1.0, 2.0, 0.0, {{2, 2}, {3, 3}});
+    b.analise->SetTemperaturaCamada(1, 20.0);
+    b.analise->SetTemperaturaCamada(2, 20.0);
+    std::vector<int> etapas;
+    b.analise->SetOnPasso([&](TTempo &) { etapas.push_back(b.analise->GetEtapaAtual()); });
+    b.analise->Executa();
+    EXPECT_EQ(etapas, (std::vector<int>{1, 1, 2, 2}));
+    EXPECT_EQ(b.analise->GetNumPassos(), 4);
+    ASSERT_EQ(b.analise->GetTemposMudancas().size(), 1u);
+    const TMalha &m = *b.camadas->GetEtapa(2)->GetMalha();
+    ASSERT_EQ(b.analise->GetNumNos(), m.GetNumNos());
+    const TVetor &t = *b.analise->GetTemperaturas();
+    for (int i = 1; i <= t.GetTamanho(); ++i)
+        EXPECT_NEAR(t[i], 20.0, 1e-9) << i;
+    for (int s = 1; s <= 4; ++s)
+        for (const auto &l : Linhas("Passo" + std::to_string(s) + ".res"))
+            EXPECT_EQ(l, " 20.0000");
+    // Both stages' element files, one line per element.
+    const auto e1 = Linhas("ElementosEtapa1.res");
+    const auto e2 = Linhas("ElementosEtapa2.res");
+    EXPECT_GT(e1.size(), 0u);
+    EXPECT_EQ(e2.size(), std::size_t(m.GetNumElementos()));
+    // Stage 1's mesh was emptied at the change; stage 2's is the current one.
+    EXPECT_EQ(b.camadas->GetEtapa(1)->GetMalha()->GetNumNos(), 0);
+
+    // Queries.
+    EXPECT_EQ(b.analise->EtapaDoTempo(1.0), 1);
+    EXPECT_EQ(b.analise->EtapaDoTempo(2.0), 1);
+    EXPECT_EQ(b.analise->EtapaDoTempo(2.5), 2);
+    EXPECT_EQ(b.analise->EtapaDoTempo(4.0), 2);
+    EXPECT_EQ(b.analise->EtapaDoTempo(9.0), 1);
+    EXPECT_EQ(b.analise->InstanteColocacaoNoPonto(1.0, 0.5), 0.0);
+    EXPECT_EQ(b.analise->InstanteColocacaoNoPonto(1.0, 1.5), 2.0);
+    TVetor tempos, valores;
+    b.analise->HistoricoNoPonto(tempos, valores, 1.0, 0.5);
+    ASSERT_EQ(tempos.GetTamanho(), 4);
+    for (int s = 1; s <= 4; ++s) {
+        EXPECT_EQ(tempos[s], double(s));
+        EXPECT_NEAR(valores[s], 20.0, 1e-12);
+    }
+    EXPECT_EQ(b.analise->GetEtapaAtual(), 2);
+    b.analise->HistoricoNoPonto(tempos, valores, 1.0, 1.5); // the upper layer: stage 2 only
+    EXPECT_EQ(tempos.GetTamanho(), 2);
+    EXPECT_EQ(tempos[1], 3.0);
+}
+
+TEST_F(AnaliseCamadas, LinearFieldCarriedOntoAFinerMesh) {
+    // No conduction: every step keeps the field it starts from. The width has more decimals
+    // than the element file keeps, so the right side's new nodes lie just outside the old
+    // elements as read back; they still carry the old field.
+    TBloco b({1.0, 2.0}, {0.0, 2.0}, 3.0, 1.0, 0.0, 0.0, {{2, 2}, {7, 5}}, false, 2.000004);
+    b.analise->SetTemperaturaCamada(2, 50.0);
+    const TMalha &m1 = *b.camadas->GetEtapa(1)->GetMalha();
+    auto campo = [](double x, double y) { return 10.0 + 2.0 * x + 3.0 * y; };
+    for (int i = 1; i <= m1.GetNumNos(); ++i)
+        b.analise->AdicionaPrescricoes(Lista({i}), 1, campo(m1.GetNo(i)->X, m1.GetNo(i)->Y), 0.0,
+                                       2.0);
+    const int nos2 = b.camadas->GetEtapa(2)->GetMalha()->GetNumNos();
+    ASSERT_GT(nos2, 4 * m1.GetNumNos());
+    b.analise->Executa();
+    ASSERT_EQ(b.analise->GetEtapaAtual(), 2);
+    const TMalha &m2 = *b.camadas->GetEtapa(2)->GetMalha();
+    const TVetor &t = *b.analise->GetTemperaturas();
+    int antigos = 0, novos = 0, direita = 0;
+    for (int i = 1; i <= m2.GetNumNos(); ++i) {
+        const double x = m2.GetNo(i)->X, y = m2.GetNo(i)->Y;
+        if (y <= 1.0 + 1e-9) {
+            EXPECT_NEAR(t[i], campo(x, y), 3e-5) << x << " " << y;
+            ++antigos;
+            direita += x == 2.000004;
+        } else {
+            EXPECT_NEAR(t[i], 50.0, 1e-9) << x << " " << y;
+            ++novos;
+        }
+    }
+    EXPECT_GT(antigos, 20);
+    EXPECT_GT(novos, 20);
+    EXPECT_GT(direita, 3);
+}
+
+TEST_F(AnaliseCamadas, HeatedBlockPlacesTheNewLayerAtItsTemperature) {
+    TBloco b({1.0, 2.0}, {0.0, 2.0}, 4.0, 1.0, 2.0, 50.0, {{3, 3}, {3, 3}});
+    b.analise->SetTemperaturaCamada(1, 20.0);
+    b.analise->SetTemperaturaCamada(2, 30.0);
+    const TMalha &m1 = *b.camadas->GetEtapa(1)->GetMalha();
+    std::vector<std::array<double, 2>> pos1;
+    for (int i = 1; i <= m1.GetNumNos(); ++i)
+        pos1.push_back({m1.GetNo(i)->X, m1.GetNo(i)->Y});
+    std::vector<std::array<int, 3>> elem1;
+    for (int e = 1; e <= m1.GetNumElementos(); ++e)
+        elem1.push_back({m1.GetElemento(e)->GetNo(1)->Numero, m1.GetElemento(e)->GetNo(2)->Numero,
+                         m1.GetElemento(e)->GetNo(3)->Numero});
+    TVetor fimEtapa1, inicioEtapa2;
+    std::vector<double> noOrigem; // the value at (0, 0) after every step
+    b.analise->SetOnPasso([&](TTempo &t) {
+        if (t.GetTempoAtual() == 2.0)
+            fimEtapa1 = *b.analise->GetTemperaturas();
+        const TMalha &m = *b.camadas->GetEtapa(b.analise->GetEtapaAtual())->GetMalha();
+        for (int i = 1; i <= m.GetNumNos(); ++i)
+            if (m.GetNo(i)->X == 0.0 && m.GetNo(i)->Y == 0.0)
+                noOrigem.push_back((*b.analise->GetTemperaturas())[i]);
+    });
+    b.analise->SetOnElemento([&](int e) {
+        if (e == 1 && b.analise->GetTempo()->GetTempoAtual() == 3.0)
+            inicioEtapa2 = *b.analise->GetTemperaturas();
+    });
+    b.analise->Executa();
+    ASSERT_EQ(fimEtapa1.GetTamanho(), int(pos1.size()));
+    const TMalha &m2 = *b.camadas->GetEtapa(2)->GetMalha();
+    ASSERT_EQ(inicioEtapa2.GetTamanho(), m2.GetNumNos());
+    for (int i = 1; i <= m2.GetNumNos(); ++i) {
+        const double x = m2.GetNo(i)->X, y = m2.GetNo(i)->Y;
+        if (y > 1.0 + 1e-9) {
+            EXPECT_EQ(inicioEtapa2[i], 30.0) << x << " " << y;
+        } else {
+            EXPECT_GT(inicioEtapa2[i], 20.0); // heated during stage 1
+            // A node where stage 1 had one carries that node's value (five decimals).
+            for (std::size_t k = 0; k < pos1.size(); ++k) {
+                if (pos1[k][0] == x && pos1[k][1] == y) {
+                    EXPECT_NEAR(inicioEtapa2[i], fimEtapa1[int(k) + 1], 5.000001e-6);
+                }
+            }
+        }
+    }
+    // Stage 1's element file: per element three nodes of value, x, y in "%10.5f", two blanks
+    // after each node.
+    const auto linhas = Linhas("ElementosEtapa1.res");
+    ASSERT_EQ(linhas.size(), elem1.size());
+    for (std::size_t e = 0; e < linhas.size(); ++e) {
+        std::string esperado;
+        for (int k = 0; k < 3; ++k) {
+            const int no = elem1[e][std::size_t(k)];
+            AppendFixo(esperado, fimEtapa1[no], 10, 5);
+            AppendFixo(esperado, pos1[std::size_t(no - 1)][0], 10, 5);
+            AppendFixo(esperado, pos1[std::size_t(no - 1)][1], 10, 5);
+            esperado += "  ";
+        }
+        EXPECT_EQ(linhas[e], esperado);
+        EXPECT_EQ(linhas[e].size(), 96u);
+    }
+    // The last stage's element file is written after the last step.
+    EXPECT_EQ(Linhas("ElementosEtapa2.res").size(), std::size_t(m2.GetNumElementos()));
+
+    // The history at a node of both meshes follows the step files (four decimals).
+    ASSERT_EQ(noOrigem.size(), 4u);
+    TVetor tempos, valores;
+    b.analise->HistoricoNoPonto(tempos, valores, 0.0, 0.0);
+    ASSERT_EQ(valores.GetTamanho(), 4);
+    for (int s = 1; s <= 4; ++s) {
+        EXPECT_EQ(tempos[s], double(s));
+        EXPECT_NEAR(valores[s], noOrigem[std::size_t(s - 1)], 0.5e-4 + 1e-12);
+    }
+    EXPECT_GT(valores[4], valores[1]);
+
+    // A second run starts again from stage 1 (read back from its file) and repeats the first.
+    const TVetor primeira = *b.analise->GetTemperaturas();
+    b.analise->SetOnPasso(nullptr);
+    b.analise->SetOnElemento(nullptr);
+    b.analise->Executa();
+    const TVetor &segunda = *b.analise->GetTemperaturas();
+    ASSERT_EQ(segunda.GetTamanho(), primeira.GetTamanho());
+    for (int i = 1; i <= segunda.GetTamanho(); ++i)
+        EXPECT_EQ(segunda[i], primeira[i]) << i;
+}
+
+TEST_F(AnaliseCamadas, OneStageChangePerStep) {
+    TBloco b({1.0, 2.0, 3.0}, {0.0, 1.0, 1.5}, 4.0, 1.0, 2.0, 0.0, {{2, 2}, {2, 2}, {2, 2}});
+    std::vector<int> etapas;
+    b.analise->SetOnPasso([&](TTempo &) { etapas.push_back(b.analise->GetEtapaAtual()); });
+    b.analise->Executa();
+    EXPECT_EQ(etapas, (std::vector<int>{1, 2, 3, 3}));
+}
+
+TEST_F(AnaliseCamadas, OneStageBehavesAsThePlainAnalysis) {
+    TBloco b({2.0}, {0.0}, 5.0, 0.5, 1.5, 80.0, {{4, 3}});
+    b.analise->SetTemperaturaCamada(1, 18.0);
+    auto conv = std::make_unique<TForcaExterna>();
+    conv->SetTipo(TForcaExterna::kConstante);
+    conv->SetTemperaturaAmbiente(25.0);
+    conv->SetCoefConveccao(10.0);
+    b.camadas->AdicionaForcaExternaEtapas(*conv, false, 1.0, 1.0, 1.0, 3.0); // the top edge
+    ASSERT_EQ(b.camadas->GetEtapa(1)->GetForcaExterna(1)->GetArestas().GetTamanho(), 1);
+    b.analise->Executa();
+    const TVetor camadas = *b.analise->GetTemperaturas();
+
+    TMalha *m = b.camadas->GetEtapa(1)->GetMalha();
+    TAnalise simples(m);
+    simples.GetDominio()->SetMaterial(Material(1.5));
+    simples.GetDominio()->SetFonte(std::make_unique<TForcaInterna>(80.0));
+    simples.GetDominio()->AdicionaForcaExternaArestas(
+        *conv, b.camadas->GetEtapa(1)->GetForcaExterna(1)->GetArestas());
+    TVetorInteiro todos(m->GetNumNos());
+    for (int i = 1; i <= m->GetNumNos(); ++i)
+        todos[i] = i;
+    simples.AplicaTemperaturaInicial(todos, 18.0);
+    simples.SetTempo(std::make_unique<TTempo>(0.0, 5.0, 0.5, 2.0 / 3.0));
+    simples.SetSolver(std::make_unique<TGauss>());
+    simples.Executa();
+    const TVetor &t = *simples.GetTemperaturas();
+    ASSERT_EQ(t.GetTamanho(), camadas.GetTamanho());
+    for (int i = 1; i <= t.GetTamanho(); ++i)
+        EXPECT_EQ(t[i], camadas[i]) << i;
+    EXPECT_GT(t[1], 18.0);
+    EXPECT_TRUE(std::filesystem::exists(pasta_ / "ElementosEtapa1.res"));
+}
+
+TEST_F(AnaliseCamadas, FixedZonesAndMissingStageFiles) {
+    TBloco b({1.0, 2.0}, {0.0, 2.0}, 4.0, 1.0, 2.0, 0.0, {{2, 2}, {2, 2}}, true);
+    EXPECT_EQ(b.analise->SetTemperaturaInicialSubDominio(1, 33.0), b.camadas->GetSubDominio(1));
+    EXPECT_EQ(b.camadas->GetSubDominio(1)->TemperaturaInicial, 33.0);
+    b.analise->Executa();
+    // A fixed zone starts at its own initial temperature in every stage.
+    const TVetor &t = *b.analise->GetTemperaturas();
+    for (int i = 1; i <= t.GetTamanho(); ++i)
+        EXPECT_NEAR(t[i], 33.0, 1e-9);
+
+    TBloco c({1.0, 2.0}, {0.0, 2.0}, 4.0, 1.0, 2.0, 0.0, {{2, 2}, {2, 2}});
+    c.analise->SetTemperaturaInicialSubDominio(1, 44.0); // not fixed: unchanged
+    EXPECT_EQ(c.camadas->GetSubDominio(1)->TemperaturaInicial, 0.0);
+    std::filesystem::remove(pasta_ / "MalhaEtapa2.res");
+    try {
+        c.analise->Executa();
+        FAIL();
+    } catch (const EInOutError &e) {
+        EXPECT_NE(std::string(e.what()).find("MalhaEtapa2.res"), std::string::npos);
+    }
+}
