@@ -245,6 +245,7 @@ void TAnaliseCamadasTensional::MontaSistema() {
         Ke.Zera();
         Fe.Zera();
     }
+    TransfereMatriz();
     Perimetro = PerimetroDominio();
 }
 

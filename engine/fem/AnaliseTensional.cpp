@@ -223,6 +223,34 @@ void TAnaliseTensional::MontaDadosElementos() {
         std::sort(v.begin(), v.end());
         v.erase(std::unique(v.begin(), v.end()), v.end());
     }
+    // Entries of each row in the order in which element-by-element assembly creates them.
+    std::vector<std::vector<int>> colunas;
+    colunas.resize(std::size_t(GrausLiberdade));
+    std::vector<std::pair<int, int>> locais;
+    locais.reserve(std::size_t(21 * ne));
+    for (const TDadosElemento &d : DadosElementos)
+        for (int ga : d.gl)
+            for (int gc : d.gl) {
+                if (ga > gc)
+                    continue;
+                std::vector<int> &linha = colunas[std::size_t(ga - 1)];
+                const auto it = std::find(linha.begin(), linha.end(), gc);
+                locais.emplace_back(ga, int(it - linha.begin()));
+                if (it == linha.end())
+                    linha.push_back(gc);
+            }
+    InicioLinha.assign(std::size_t(GrausLiberdade) + 1, 0);
+    for (int r = 0; r < GrausLiberdade; ++r)
+        InicioLinha[std::size_t(r + 1)] =
+            InicioLinha[std::size_t(r)] + int(colunas[std::size_t(r)].size());
+    ColunasMontagem.resize(std::size_t(InicioLinha.back()));
+    for (int r = 0; r < GrausLiberdade; ++r)
+        std::copy(colunas[std::size_t(r)].begin(), colunas[std::size_t(r)].end(),
+                  ColunasMontagem.begin() + InicioLinha[std::size_t(r)]);
+    ValoresMontagem.assign(ColunasMontagem.size(), 0.0);
+    PosicoesElementos.resize(locais.size());
+    for (std::size_t i = 0; i < locais.size(); ++i)
+        PosicoesElementos[i] = InicioLinha[std::size_t(locais[i].first - 1)] + locais[i].second;
 }
 
 void TAnaliseTensional::DeslocamentosIniciais() {
@@ -348,6 +376,7 @@ void TAnaliseTensional::MontaSistema() {
         Fe.Zera();
         AreaTotal += DadosElementos[std::size_t(e - 1)].area;
     }
+    TransfereMatriz();
     Perimetro = PerimetroDominio();
 }
 
@@ -367,10 +396,10 @@ void TAnaliseTensional::DeformacaoTermicaElemento(int e, bool primeiroPasso, con
     // In-plane thermal strain: plane strain restrains the thickness direction.
     const double fator = m.GetEPD() ? (1.0 + nu) * alfa : alfa;
     const TVetor &ref = primeiroPasso ? TemperaturasReferencia : TemperaturasAnteriores;
-    const TElementoTriangular *el = Dominio->GetElemento(e);
+    const std::array<int, 6> &gl = DadosElementos[std::size_t(e - 1)].gl;
     double soma = 0.0;
     for (int k = 1; k <= 3; ++k) {
-        const int g = el->GetNo(k)->Numero;
+        const int g = gl[std::size_t(2 * k - 1)] / 2;
         const double eps = fator * (TemperaturasAtuais[g] - ref[g]);
         DeformacaoTermicaNos[2 * k - 1] = eps;
         DeformacaoTermicaNos[2 * k] = eps;
@@ -456,16 +485,26 @@ void TAnaliseTensional::CargasDeContorno(int e) {
 
 void TAnaliseTensional::MontaElemento(int e) {
     const std::array<int, 6> &gl = DadosElementos[std::size_t(e - 1)].gl;
+    const int *pos = PosicoesElementos.data() + 21 * std::size_t(e - 1);
+    double *v = ValoresMontagem.data();
     double *bb = b.Dados();
     for (int a = 0; a < 6; ++a) {
         const int ga = gl[std::size_t(a)];
         bb[ga - 1] += Fe[a + 1];
-        for (int c = 0; c < 6; ++c) {
-            const int gc = gl[std::size_t(c)];
-            if (ga <= gc)
-                K->Set(ga, gc, K->Get(ga, gc) + Ke(a + 1, c + 1));
-        }
+        for (int c = 0; c < 6; ++c)
+            if (ga <= gl[std::size_t(c)])
+                v[*pos++] += Ke(a + 1, c + 1);
     }
+}
+
+void TAnaliseTensional::TransfereMatriz() {
+    const int *col = ColunasMontagem.data();
+    double *v = ValoresMontagem.data();
+    for (int r = 1; r <= GrausLiberdade; ++r)
+        for (int p = InicioLinha[std::size_t(r - 1)]; p < InicioLinha[std::size_t(r)]; ++p) {
+            K->Set(r, col[p], v[p]);
+            v[p] = 0.0;
+        }
 }
 
 double TAnaliseTensional::PerimetroDominio() const {
@@ -536,6 +575,20 @@ void TAnaliseTensional::Resolve() {
         return;
     if (!Solver)
         CriaSolver();
+    if (auto *gauss = dynamic_cast<TGauss *>(Solver.get())) {
+        // K stays unfilled, so that assembly and clearing only touch the assembled entries: the
+        // direct solver eliminates a copy, and repeats its last elimination while the matrix
+        // comes out of the assembly unchanged.
+        gauss->DefineSistema(K.get(), &b, &Deslocamentos);
+        if (gauss->RepeteSolucao())
+            return;
+        if (!CopiaK || CopiaK->GetLinhas() != K->GetLinhas())
+            CopiaK = std::make_unique<TMatrizSky>(K->GetLinhas());
+        *CopiaK = *K;
+        gauss->DefineSistema(CopiaK.get(), &b, &Deslocamentos);
+        gauss->Resolve();
+        return;
+    }
     Solver->DefineSistema(K.get(), &b, &Deslocamentos);
     Solver->Resolve();
 }
@@ -563,7 +616,10 @@ void TAnaliseTensional::AtualizaExtremos(const TVetor &v) {
 }
 
 void TAnaliseTensional::Libera() {
+    if (Solver)
+        Solver->DefineSistema(nullptr, nullptr, nullptr);
     K.reset();
+    CopiaK.reset();
     for (TVetor *v :
          {&b, &Deslocamentos, &TemperaturasAnteriores, &TemperaturasAtuais, &TemperaturasReferencia,
           &IdadesEquivalentes, &Tensoes, &IncrementosTensoes, &Deformacoes, &IncrementosDeformacoes,
@@ -571,6 +627,10 @@ void TAnaliseTensional::Libera() {
         v->Limpa();
     DadosElementos.clear();
     VizinhosNos.clear();
+    InicioLinha.clear();
+    ColunasMontagem.clear();
+    PosicoesElementos.clear();
+    ValoresMontagem.clear();
     ApoiosPorEtapa.clear();
     ApoiosAtuais = nullptr;
     DeslocamentosPrescritos.reset();

@@ -127,7 +127,11 @@ protected:
 
     // Creep law of element e when creep is on for it, with its loading time set.
     virtual TFluencia *FluenciaDoElemento(int e);
+    // Adds the element arrays into the assembly buffer (matrix) and the right-hand side.
     void MontaElemento(int e);
+    // Writes the assembled entries into the system matrix, row by row in the order the
+    // elements first touched them, and clears the buffer.
+    void TransfereMatriz();
     void CargasDeContorno(int e);
     void GravaDeformacoes(int i);
     void GravaTensoes(int i);
@@ -193,6 +197,7 @@ protected:
     TVetor TemperaturasMediasElementos;
     TVetor IdadesEquivalentes; // per node, hours (maturity mode)
     std::unique_ptr<TMatrizSky> K;
+    std::unique_ptr<TMatrizSky> CopiaK; // the direct solver's working copy of K
     TVetor b, Deslocamentos;
     TPrescricoes *ApoiosAtuais = nullptr; // owned by ApoiosPorEtapa
     std::unique_ptr<TTempo> Tempo;
@@ -213,8 +218,12 @@ protected:
     bool PrimeiroPassoDoRun = false;
     std::vector<TDadosElemento> DadosElementos;
     std::vector<std::vector<int>> VizinhosNos; // nodes sharing an element with each node
-    std::vector<double> ValorImposto;          // per degree of freedom, 0-based
-    std::vector<unsigned char> Restrito;       // per degree of freedom, 0-based
+    // Assembly buffer: the upper-triangle entries of each row (columns in first-touch order),
+    // their sums, and the buffer position of each element's entries.
+    std::vector<int> InicioLinha, ColunasMontagem, PosicoesElementos;
+    std::vector<double> ValoresMontagem;
+    std::vector<double> ValorImposto;    // per degree of freedom, 0-based
+    std::vector<unsigned char> Restrito; // per degree of freedom, 0-based
     std::string Buffer;
     TVetor ForcasLado{6};
 };

@@ -400,4 +400,32 @@ TEST_F(AnaliseTensional, SupportListsOfAStageAppendAndImposeTwiceAlike) {
     EsperaUniforme(*c, 3.0, 0.0, 1e-9);
 }
 
+TEST_F(AnaliseTensional, ReadsTheTemperaturesOfAThermalRunWithItsFileNames) {
+    // Temperature files with their own stem and extension.
+    TConfiguracoes &c = Estado().Configuracoes;
+    c.FAplicado = true;
+    c.NomeTemp = "Temperaturas";
+    c.TerminacaoTemp = ".txt";
+    c.NomeTensao = "Tensoes";
+    TAnalise termica(malha_.get());
+    termica.SetTempo(std::make_unique<TTempo>(0.0, 48.0, 24.0, 2.0 / 3.0));
+    termica.SetSolver(std::make_unique<TGauss>());
+    TVetorInteiro todos;
+    for (int k = 1; k <= malha_->GetNumNos(); ++k)
+        todos.Adiciona(k);
+    termica.AplicaTemperaturaInicial(todos, 20.0);
+    termica.AdicionaPrescricoes(todos, 1, 10.0, 0.0, 48.0);
+    termica.Executa();
+    ASSERT_TRUE(std::filesystem::exists(ArquivoTemperatura(2)));
+    EXPECT_EQ(std::filesystem::path(ArquivoTemperatura(2)).filename(), "Temperaturas2.txt");
+
+    // The program hands over the thermal run's initial temperatures.
+    Estado().FTemperaturasIniciais = &termica.GetVetorTemperaturasIniciais();
+    auto a = Nova(false);
+    ApoiosUniaxiais(*a);
+    a->Executa();
+    EsperaUniforme(*a, 3.0, 0.0, 1e-9);
+    EXPECT_TRUE(std::filesystem::exists(pasta_ / "Tensoes2.res"));
+}
+
 } // namespace

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <random>
 #include <sstream>
 
 #include "fem/ArquivosTensional.h"
@@ -49,6 +51,48 @@ TEST_F(ArquivosTensional, StepFilesHoldTheNegatedValuesInTheirFixedWidths) {
     ASSERT_EQ(lido.GetTamanho(), 6);
     for (int i = 1; i <= 6; ++i)
         EXPECT_NEAR(lido[i], -v[i], 1e-9) << i;
+}
+
+// The plain reference: correctly rounded fixed notation, right-aligned.
+std::string Referencia(double v, int largura, int decimais) {
+    char buf[400];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimais);
+    std::string s(buf, r.ptr);
+    if (int(s.size()) < largura)
+        s.insert(0, std::size_t(largura - int(s.size())), ' ');
+    return s;
+}
+
+TEST_F(ArquivosTensional, StepFileTextMatchesCorrectlyRoundedFixedNotation) {
+    std::mt19937_64 rng(12345);
+    std::uniform_real_distribution<double> exp10(-14.0, 16.0), unif(-1.0, 1.0);
+    TVetor v;
+    for (int i = 0; i < 20000; ++i)
+        v.Adiciona(unif(rng) * std::pow(10.0, exp10(rng)));
+    // Values next to the rounding boundaries of both formats.
+    for (int d : {5, 9})
+        for (int i = 0; i < 2000; ++i) {
+            const double meio =
+                (double(std::int64_t(rng() % 2000000)) - 1e6 + 0.5) / std::pow(10.0, d);
+            v.Adiciona(meio);
+            v.Adiciona(std::nextafter(meio, 1e300));
+            v.Adiciona(std::nextafter(meio, -1e300));
+        }
+    for (double x : {0.0, -0.0, 1e-300, -1e-300, 5e-6, -5e-10, 4e5, 3.9999999e6, 4e6, 1e10, -1e15,
+                     123456789.987654321, 1e300})
+        v.Adiciona(x);
+    std::string buffer;
+    const std::string tens = Arquivo("t.res"), def = Arquivo("d.res");
+    GravaArquivoTensoes(tens, v, buffer);
+    GravaArquivoDeformacoes(def, v, buffer);
+    std::string et, ed;
+    for (int i = 1; i <= v.GetTamanho(); ++i) {
+        const double w = v[i] == 0.0 ? 0.0 : -v[i];
+        et += Referencia(w, 9, 5) + "\n";
+        ed += Referencia(w, 12, 9) + "\n";
+    }
+    EXPECT_EQ(Conteudo(tens), et);
+    EXPECT_EQ(Conteudo(def), ed);
 }
 
 TEST_F(ArquivosTensional, ANonFiniteValueIsRaisedAndNothingIsWritten) {
