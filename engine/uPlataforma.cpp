@@ -292,17 +292,18 @@ double Arredonda15(double v) {
 }
 
 namespace {
-// Fixed notation for moderate magnitudes without the general conversion: |v|·10^d is rounded to
+// Fixed notation for moderate magnitudes without the general conversion: |v|·10^D is rounded to
 // the nearest integer (ties to even) exactly, using the error term of an fma. Returns false when
 // the value is out of the fast range; the output equals std::to_chars' fixed form.
-bool AppendFixoRapido(std::string &out, double v, int largura, int decimais, char separador) {
-    static constexpr double kPot[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-    static constexpr std::uint64_t kPotI[] = {1,      10,      100,      1000,      10000,
-                                              100000, 1000000, 10000000, 100000000, 1000000000};
-    if (decimais < 0 || decimais > 9)
-        return false;
+template <int D> bool FixoRapido(std::string &out, double v, int largura, char separador) {
+    constexpr std::uint64_t potI = [] {
+        std::uint64_t p = 1;
+        for (int k = 0; k < D; ++k)
+            p *= 10;
+        return p;
+    }();
+    constexpr double pot = double(potI);
     const double a = std::fabs(v);
-    const double pot = kPot[decimais];
     const double p = a * pot;
     if (!(p < 4.0e15)) // also rejects NaN and infinities
         return false;
@@ -313,27 +314,77 @@ bool AppendFixoRapido(std::string &out, double v, int largura, int decimais, cha
     auto n = std::uint64_t(f);
     if (s > 0.0 || (s == 0.0 && (n & 1u)))
         ++n;
-    char buf[40];
+    // Digits two at a time, from the right.
+    static constexpr char kPares[] =
+        "00010203040506070809101112131415161718192021222324252627282930"
+        "31323334353637383940414243444546474849505152535455565758596061"
+        "62636465666768697071727374757677787980818283848586878889909192"
+        "93949596979899";
+    char buf[48];
     char *fim = buf + sizeof buf;
     char *q = fim;
-    std::uint64_t inteiro = n / kPotI[decimais], fracao = n % kPotI[decimais];
-    for (int k = 0; k < decimais; ++k) {
-        *--q = char('0' + fracao % 10);
-        fracao /= 10;
+    std::uint64_t inteiro = n / potI, fracao = n % potI;
+    int k = 0;
+    for (; k + 1 < D; k += 2) {
+        const unsigned par = unsigned(fracao % 100);
+        fracao /= 100;
+        q -= 2;
+        q[0] = kPares[2 * par];
+        q[1] = kPares[2 * par + 1];
     }
-    if (decimais > 0)
+    if (k < D)
+        *--q = char('0' + fracao % 10);
+    if (D > 0)
         *--q = separador;
-    do {
-        *--q = char('0' + inteiro % 10);
-        inteiro /= 10;
-    } while (inteiro);
+    while (inteiro >= 100) {
+        const unsigned par = unsigned(inteiro % 100);
+        inteiro /= 100;
+        q -= 2;
+        q[0] = kPares[2 * par];
+        q[1] = kPares[2 * par + 1];
+    }
+    if (inteiro >= 10) {
+        q -= 2;
+        q[0] = kPares[2 * inteiro];
+        q[1] = kPares[2 * inteiro + 1];
+    } else {
+        *--q = char('0' + inteiro);
+    }
     if (std::signbit(v))
         *--q = '-';
-    const int tam = int(fim - q);
-    if (tam < largura)
-        out.append(std::size_t(largura - tam), ' ');
+    while (fim - q < largura && q > buf)
+        *--q = ' ';
+    if (fim - q < largura) // wider than the buffer: pad separately
+        out.append(std::size_t(largura - (fim - q)), ' ');
     out.append(q, fim);
     return true;
+}
+
+bool AppendFixoRapido(std::string &out, double v, int largura, int decimais, char separador) {
+    switch (decimais) {
+    case 0:
+        return FixoRapido<0>(out, v, largura, separador);
+    case 1:
+        return FixoRapido<1>(out, v, largura, separador);
+    case 2:
+        return FixoRapido<2>(out, v, largura, separador);
+    case 3:
+        return FixoRapido<3>(out, v, largura, separador);
+    case 4:
+        return FixoRapido<4>(out, v, largura, separador);
+    case 5:
+        return FixoRapido<5>(out, v, largura, separador);
+    case 6:
+        return FixoRapido<6>(out, v, largura, separador);
+    case 7:
+        return FixoRapido<7>(out, v, largura, separador);
+    case 8:
+        return FixoRapido<8>(out, v, largura, separador);
+    case 9:
+        return FixoRapido<9>(out, v, largura, separador);
+    default:
+        return false;
+    }
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "fem/Analise.h"
 
 #include <algorithm>
+#include <typeinfo>
 
 #include "fem/Conveccao.h"
 #include "fem/FontesCalor.h"
@@ -109,6 +110,28 @@ void TAnalise::PreparaIndices() {
         return;
     const int ne = Dominio->GetNumElementos();
 
+    // Node numbers of the elements, when they all have the same node count.
+    nosPorElemento_ = ne > 0 ? Dominio->GetElemento(1)->GetN() : 0;
+    for (int e = 1; e <= ne && nosPorElemento_; ++e)
+        if (Dominio->GetElemento(e)->GetN() != nosPorElemento_)
+            nosPorElemento_ = 0;
+    nosElemento_.resize(std::size_t(ne) * std::size_t(nosPorElemento_));
+    for (int e = 1; e <= ne && nosPorElemento_; ++e)
+        for (int i = 1; i <= nosPorElemento_; ++i)
+            nosElemento_[std::size_t(e - 1) * std::size_t(nosPorElemento_) + std::size_t(i - 1)] =
+                Dominio->GetElemento(e)->GetNo(i)->Numero;
+    posicaoK_.assign(std::size_t(ne) * std::size_t(nosPorElemento_ * (nosPorElemento_ + 1) / 2), 0);
+
+    // Kept arrays: for the linear triangles only (other elements use their previous
+    // temperatures in their arrays).
+    valoresMaterial_.clear();
+    materialDoArranjo_.assign(std::size_t(ne), -1);
+    for (int e = 1; e <= ne; ++e)
+        if (typeid(*Dominio->GetElemento(e)) != typeid(TElementoTriangular))
+            materialDoArranjo_[std::size_t(e - 1)] = -2;
+    arranjos_.resize(std::size_t(ne) * 18);
+    fatorIntegracao_.resize(std::size_t(ne));
+
     // Subdomain of each element's centroid; the geometry does not change during a run.
     subDominioDoElemento_.assign(std::size_t(ne), 0);
     if (!SubDominios.empty())
@@ -183,8 +206,15 @@ void TAnalise::LiberaLocais() {
 }
 
 void TAnalise::ColetaValoresElemento(int e) {
-    const TElementoTriangular *el = Dominio->GetElemento(e);
+    PreparaIndices();
     const double *t = T->Dados();
+    if (nosPorElemento_) {
+        const std::int32_t *g = &nosElemento_[std::size_t(e - 1) * std::size_t(nosPorElemento_)];
+        for (int i = 1; i <= nosPorElemento_; ++i)
+            Te[i] = t[g[i - 1] - 1];
+        return;
+    }
+    const TElementoTriangular *el = Dominio->GetElemento(e);
     for (int i = 1; i <= el->GetN(); ++i)
         Te[i] = t[el->GetNo(i)->Numero - 1];
 }
@@ -204,32 +234,120 @@ void TAnalise::CargasDeContorno(int e, double t) {
     }
 }
 
-void TAnalise::EsquemaTheta(int) {
-    const double theta = Tempo->GetTheta(), dt = Tempo->GetDt();
-    const double a = (1.0 - theta) * dt, c = theta * dt;
-    const int n = Ke.GetLinhas();
-    for (int i = 1; i <= n; ++i) {
+namespace {
+// The theta scheme on element arrays of order n (a compile-time order lets the loops unroll;
+// the arithmetic is the same for every order).
+template <int N>
+void Theta(TMatrizElemento &Ke, const TMatrizElemento &Ce, TVetorElemento &Fe,
+           const TVetorElemento &Te, double a, double c, int n) {
+    const int m = N > 0 ? N : n;
+    for (int i = 1; i <= m; ++i) {
         double s = 0.0;
-        for (int j = 1; j <= n; ++j)
+        for (int j = 1; j <= m; ++j)
             s += (Ce(i, j) - a * Ke(i, j)) * Te[j];
-        for (int j = 1; j <= n; ++j)
+        for (int j = 1; j <= m; ++j)
             Ke(i, j) = Ce(i, j) + c * Ke(i, j);
         Fe[i] = (a + c) * Fe[i] + s;
     }
 }
+} // namespace
+
+void TAnalise::EsquemaTheta(int) {
+    const double theta = Tempo->GetTheta(), dt = Tempo->GetDt();
+    const double a = (1.0 - theta) * dt, c = theta * dt;
+    const int n = Ke.GetLinhas();
+    if (n == 3)
+        Theta<3>(Ke, Ce, Fe, Te, a, c, n);
+    else
+        Theta<0>(Ke, Ce, Fe, Te, a, c, n);
+}
 
 void TAnalise::MontaElemento(int e) {
-    const TElementoTriangular *el = Dominio->GetElemento(e);
-    const int n = el->GetN();
+    PreparaIndices();
     double *bb = b->Dados();
+    if (!nosPorElemento_) {
+        const TElementoTriangular *el = Dominio->GetElemento(e);
+        for (int i = 1; i <= el->GetN(); ++i) {
+            const int gi = el->GetNo(i)->Numero;
+            bb[gi - 1] += Fe[i];
+            for (int j = i; j <= el->GetN(); ++j) {
+                const int gj = el->GetNo(j)->Numero;
+                K->Set(gi, gj, K->Get(gi, gj) + Ke(i, j));
+            }
+        }
+        return;
+    }
+    // K(min, max) += Ke(i, j) through the entry's remembered position; a position that no
+    // longer holds that column (new pattern, reordered row) is looked up again, and a pair not
+    // stored yet is appended first.
+    const int n = nosPorElemento_;
+    const std::int32_t *g = &nosElemento_[std::size_t(e - 1) * std::size_t(n)];
+    std::int32_t *pos = &posicaoK_[std::size_t(e - 1) * std::size_t(n * (n + 1) / 2)];
     for (int i = 1; i <= n; ++i) {
-        const int gi = el->GetNo(i)->Numero;
+        const int gi = g[i - 1];
         bb[gi - 1] += Fe[i];
-        for (int j = i; j <= n; ++j) {
-            const int gj = el->GetNo(j)->Numero;
-            K->Set(gi, gj, K->Get(gi, gj) + Ke(i, j));
+        for (int j = i; j <= n; ++j, ++pos) {
+            const int gj = g[j - 1];
+            const int linha = std::min(gi, gj), coluna = std::max(gi, gj);
+            int p = *pos;
+            if (p < 1 || p > K->TamanhoLinha(linha) || K->ColunaNaPosicao(linha, p) != coluna) {
+                double v;
+                if (!K->ProcuraNaLinha(linha, coluna, v, p)) {
+                    K->Set(linha, coluna, 0.0);
+                    p = K->TamanhoLinha(linha);
+                }
+                *pos = p;
+            }
+            K->SomaNaPosicao(linha, p, Ke(i, j));
         }
     }
+}
+
+void TAnalise::ArranjosTriangulo(int e, TElementoTriangular *el, TForcaInterna &fonte,
+                                 TMaterial &material) {
+    const TValoresMaterial v{material.GetKx(), material.GetKy(), material.GetDensidade(),
+                             material.GetCalorEspecifico()};
+    std::int32_t &k = materialDoArranjo_[std::size_t(e - 1)];
+    double *a = &arranjos_[std::size_t(e - 1) * 18];
+    if (k >= 0) {
+        const TValoresMaterial &u = valoresMaterial_[std::size_t(k)];
+        if (u.kx == v.kx && u.ky == v.ky && u.densidade == v.densidade && u.calor == v.calor) {
+            for (int i = 1; i <= 3; ++i)
+                for (int j = 1; j <= 3; ++j) {
+                    Ke(i, j) = a[3 * (i - 1) + (j - 1)];
+                    Ce(i, j) = a[9 + 3 * (i - 1) + (j - 1)];
+                }
+            TElementoTriangular::AdicionaFonte(fatorIntegracao_[std::size_t(e - 1)],
+                                               ValorFonte(fonte, material), Fe);
+            return;
+        }
+    }
+    el->MatrizesTermicas(fonte, *Tempo, material, Ke, Ce, Fe, Te);
+    fatorIntegracao_[std::size_t(e - 1)] = el->FatorIntegracao();
+    for (int i = 1; i <= 3; ++i)
+        for (int j = 1; j <= 3; ++j) {
+            a[3 * (i - 1) + (j - 1)] = Ke(i, j);
+            a[9 + 3 * (i - 1) + (j - 1)] = Ce(i, j);
+        }
+    k = -1;
+    for (std::size_t m = 0; m < valoresMaterial_.size() && k < 0; ++m) {
+        const TValoresMaterial &u = valoresMaterial_[m];
+        if (u.kx == v.kx && u.ky == v.ky && u.densidade == v.densidade && u.calor == v.calor)
+            k = std::int32_t(m);
+    }
+    if (k < 0) {
+        k = std::int32_t(valoresMaterial_.size());
+        valoresMaterial_.push_back(v);
+    }
+}
+
+double TAnalise::ValorFonte(TForcaInterna &fonte, const TMaterial &material) {
+    for (const TValorFonte &v : valoresFonte_)
+        if (v.fonte == &fonte && v.material == &material && v.inicio == fonte.GetInstanteInicial())
+            return v.valor;
+    const double q = fonte.Valor(nullptr, material, Tempo->GetTempoAtual());
+    valoresFonte_.push_back({&fonte, &material, fonte.GetInstanteInicial(), q});
+    return q;
 }
 
 void TAnalise::MontaSistema() {
@@ -237,6 +355,7 @@ void TAnalise::MontaSistema() {
     const int ne = Dominio->GetNumElementos();
     const double t = Tempo->GetTempoAtual();
     const bool comSubDominios = !SubDominios.empty();
+    valoresFonte_.clear();
     for (int e = 1; e <= ne; ++e) {
         ColetaValoresElemento(e);
         TForcaInterna *fonte = Dominio->GetFonte();
@@ -245,7 +364,11 @@ void TAnalise::MontaSistema() {
             fonte = FonteDoElemento(e);
             material = MaterialDoElemento(e);
         }
-        Dominio->GetElemento(e)->MatrizesTermicas(*fonte, *Tempo, *material, Ke, Ce, Fe, Te);
+        TElementoTriangular *el = Dominio->GetElemento(e);
+        if (materialDoArranjo_[std::size_t(e - 1)] != -2)
+            ArranjosTriangulo(e, el, *fonte, *material);
+        else
+            el->MatrizesTermicas(*fonte, *Tempo, *material, Ke, Ce, Fe, Te);
         CargasDeContorno(e, t);
         EsquemaTheta(e);
         MontaElemento(e);

@@ -171,6 +171,33 @@ private:
         const TLado *lado;
     };
     std::vector<TLadoCarregado> lados_;
+    // Global node numbers of each element (nosPorElemento_ each) and the positions in K of the
+    // entries of its upper triangle (0 until found; checked before use).
+    int nosPorElemento_ = 0;
+    std::vector<std::int32_t> nosElemento_;
+    std::vector<std::int32_t> posicaoK_;
+    // Conduction and capacity arrays of the triangles (9 + 9 values each), which depend only
+    // on the geometry and the material's Kx, Ky, density and specific heat: kept with the
+    // index of the material values they were made with (-1 before the first step).
+    struct TValoresMaterial {
+        double kx, ky, densidade, calor;
+    };
+    std::vector<TValoresMaterial> valoresMaterial_;
+    std::vector<std::int32_t> materialDoArranjo_;
+    std::vector<double> arranjos_;
+    std::vector<double> fatorIntegracao_;
+    // Heat rates of this step's sources: the rate depends on the source, the material and the
+    // time only, so each pair is evaluated once per step.
+    struct TValorFonte {
+        TForcaInterna *fonte;
+        const TMaterial *material;
+        double inicio, valor;
+    };
+    std::vector<TValorFonte> valoresFonte_;
+    double ValorFonte(TForcaInterna &fonte, const TMaterial &material);
+    // The triangle's arrays, from the kept ones when the material's values did not change.
+    void ArranjosTriangulo(int e, TElementoTriangular *el, TForcaInterna &fonte,
+                           TMaterial &material);
     TMatriz mAresta_{3, 3};
     TVetor fAresta_{3};
 

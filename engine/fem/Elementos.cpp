@@ -88,12 +88,18 @@ double Det(const TJacobiano &J) {
 
 // Adds the conduction, capacity and source terms of one integration point with factor f
 // (weight times the Jacobian factor) and shape functions N.
+// The source term of one integration point.
+void AdicionaPontoFonte(int n, double f, const double *N, double Q, TVetorElemento &F) {
+    for (int i = 1; i <= n; ++i)
+        F[i] += f * N[i - 1] * Q;
+}
+
 void AdicionaPontoTermico(int n, double f, const double *N, const TDerivadas &B, double Q,
                           double rhoC1, double rhoC2, double kx, double ky, TMatrizElemento &K,
                           TMatrizElemento &C, TVetorElemento &F) {
+    AdicionaPontoFonte(n, f, N, Q, F);
     for (int i = 1; i <= n; ++i) {
         const double Ni = N[i - 1];
-        F[i] += f * Ni * Q;
         for (int j = 1; j <= n; ++j) {
             C(i, j) += f * Ni * N[j - 1] * rhoC1 * rhoC2;
             K(i, j) += kx * (f * B(1, i) * B(1, j)) + ky * (f * B(2, i) * B(2, j));
@@ -240,6 +246,16 @@ void TElementoTriangular::MatrizesTermicas(TForcaInterna &fonte, const TTempo &t
 
     for (std::size_t g = 0; g < kTriW.size(); ++g)
         AdicionaPontoTermico(3, kTriW[g] * f, kTriN[g].data(), B, Q, rho, calor, kx, ky, K, C, F);
+}
+
+double TElementoTriangular::FatorIntegracao() const {
+    // detJ as DerivadasGlobais forms it at (0, 0).
+    return Det(Jacobiano()) / 2.0;
+}
+
+void TElementoTriangular::AdicionaFonte(double fatorIntegracao, double Q, TVetorElemento &F) {
+    for (std::size_t g = 0; g < kTriW.size(); ++g)
+        AdicionaPontoFonte(3, kTriW[g] * fatorIntegracao, kTriN[g].data(), Q, F);
 }
 
 TBlocoB TElementoTriangular::MatrizBNo(int i) const {

@@ -87,6 +87,11 @@ public:
     void CopiaPosicoes(const TElemento &origem);
     // J = DerivadasLocais(0, 0) x node coordinates.
     TJacobiano Jacobiano() const;
+    // The linear triangle's heat-source term alone, for callers that keep its K and C from
+    // step to step: added into F with the arithmetic of MatrizesTermicas, from the factor
+    // detJ / 2 (FatorIntegracao) and the source's rate Q.
+    double FatorIntegracao() const;
+    static void AdicionaFonte(double fatorIntegracao, double Q, TVetorElemento &F);
 
     // The constitutive matrix of an element born at `nascimento` (hours) for the material's
     // state (plane strain or plane stress) at the time axis' current time, with the creep

@@ -50,6 +50,10 @@ public:
     double ValorNaPosicao(int linha, int pos) const {
         return sky_[std::size_t(linha - 1)].valor[std::size_t(pos - 1)];
     }
+    // Adds v to the entry at that position (assembly through remembered positions).
+    void SomaNaPosicao(int linha, int pos, double v) {
+        sky_[std::size_t(linha - 1)].valor[std::size_t(pos - 1)] += v;
+    }
 
 protected:
     void Aloca() override;

@@ -308,3 +308,56 @@ TEST(SistemaTermico, ReusedDirectEliminationGivesThePlainSolutionBitwise) {
     // Eliminations: the first step, the end of the window, the end of the prescriptions.
     EXPECT_EQ(g->GetEliminacoes(), 3);
 }
+
+namespace {
+// Sees each element's own arrays just before the theta scheme.
+struct AnaliseEspia : TAnalise {
+    using TAnalise::TAnalise;
+    std::function<void(int, const TMatrizElemento &, const TMatrizElemento &,
+                       const TVetorElemento &)>
+        ver;
+    void EsquemaTheta(int e) override {
+        ver(e, Ke, Ce, Fe);
+        TAnalise::EsquemaTheta(e);
+    }
+};
+} // namespace
+
+TEST(SistemaTermico, ElementArraysKeptBetweenStepsEqualFreshOnesBitwise) {
+    PastaResultados pasta;
+    auto malha = Retangulo({0, 0.7, 1.5, 2.6, 4}, 2.0, 3);
+    AnaliseEspia a(malha.get());
+    a.GetDominio()->SetMaterial(MaterialTermico(1.9, 2300, 0.27));
+    a.GetDominio()->SetFonte(TForcaInterna::CreateModelo(4.0, 0.45, 85, 250, 0));
+    std::vector<TNo> p = {TNo(1, 2, 0), TNo(2, 4, 0), TNo(3, 4, 2), TNo(4, 2, 2)};
+    auto sub = TDominio::CreateMalha(p);
+    sub->SetMaterial(MaterialTermico(2.3, 2450, 0.25));
+    sub->SetFonte(TForcaInterna::CreateModelo(3.0, 0.5, 80, 300, 0));
+    sub->SetInstanteInicial(5);
+    a.SetSubDominio(1, sub.get());
+    a.SetTempo(std::make_unique<TTempo>(0.0, 60.0, 6.0, 2.0 / 3.0));
+    a.SetSolver(std::make_unique<TGauss>());
+    int comparados = 0;
+    a.ver = [&](int e, const TMatrizElemento &K, const TMatrizElemento &C,
+                const TVetorElemento &F) {
+        TMatrizElemento K2(3), C2(3);
+        TVetorElemento F2(3), T2(3);
+        a.GetElemento(e, 0)->MatrizesTermicas(*a.FonteDoElemento(e), *a.GetTempo(),
+                                              *a.MaterialDoElemento(e), K2, C2, F2, T2);
+        for (int i = 1; i <= 3; ++i) {
+            ASSERT_EQ(F[i], F2[i]) << "element " << e;
+            for (int j = 1; j <= 3; ++j) {
+                ASSERT_EQ(K(i, j), K2(i, j));
+                ASSERT_EQ(C(i, j), C2(i, j));
+            }
+        }
+        ++comparados;
+    };
+    // A change of conductivity halfway through is taken up at once.
+    a.SetOnPasso([&](TTempo &t) {
+        if (t.GetTempoAtual() == 30.0)
+            sub->GetMaterial()->SetKx(3.1);
+    });
+    a.Executa();
+    EXPECT_EQ(comparados, 10 * malha->GetNumElementos());
+}
