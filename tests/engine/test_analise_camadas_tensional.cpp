@@ -15,6 +15,7 @@ public:
     std::vector<int> Etapas;
     std::vector<double> SomaCargasY;
     std::vector<std::vector<double>> Referencias;
+    std::vector<std::vector<double>> IdadesEquivalentesPasso;
 
 protected:
     void MontaSistema() override {
@@ -27,6 +28,9 @@ protected:
         Referencias.emplace_back(TemperaturasReferencia.Dados(),
                                  TemperaturasReferencia.Dados() +
                                      TemperaturasReferencia.GetTamanho());
+        IdadesEquivalentesPasso.emplace_back(IdadesEquivalentes.Dados(),
+                                             IdadesEquivalentes.Dados() +
+                                                 IdadesEquivalentes.GetTamanho());
     }
 };
 
@@ -276,6 +280,29 @@ TEST_F(AnaliseCamadasTensional, HistoryAtAPointFollowsTheStages) {
     EXPECT_EQ(a->EtapaDoTempo(48.0), 1);
     EXPECT_EQ(a->EtapaDoTempo(60.0), 2);
     EXPECT_EQ(a->EtapaDoTempo(500.0), 1);
+}
+
+TEST_F(AnaliseCamadasTensional, MaturityAgesAdvanceAndCarryOverToTheNewMesh) {
+    Constroi(48.0, 20.0);
+    colocacao_[1] = 20.0;
+    Temperaturas([](double) { return 20.0; });
+    TMaterial &m = *camadas_->GetSubDominio(1)->GetMaterial();
+    m.SetEConstante(false);
+    m.SetEDaResistencia(true);
+    m.SetMaturidade(true);
+    auto a = Nova<TCamadasObservada>();
+    a->Executa();
+    // At 20 degrees the rate factor is exp(33.5 / 8.314 (0.003413 - 1 / 293)).
+    const double f = std::exp(33.5 / 8.314 * (0.003413 - 1.0 / 293.0));
+    ASSERT_EQ(a->IdadesEquivalentesPasso.size(), 4u);
+    for (double t : a->IdadesEquivalentesPasso[1])
+        EXPECT_NEAR(t, 2 * 24 * f, 1e-9);
+    // Stage 2: nodes on the old mesh continue, the new layer's start from zero.
+    const TMalha &m2 = *camadas_->GetEtapa(2)->GetMalha();
+    for (int k = 1; k <= m2.GetNumNos(); ++k)
+        EXPECT_NEAR(a->IdadesEquivalentesPasso[2][std::size_t(k - 1)],
+                    (m2.GetNo(k)->Y <= 1.0 ? 3 : 1) * 24 * f, 1e-9)
+            << m2.GetNo(k)->X << " " << m2.GetNo(k)->Y;
 }
 
 TEST_F(AnaliseCamadasTensional, InitialDisplacementsOfALayer) {

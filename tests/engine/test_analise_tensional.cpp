@@ -400,6 +400,64 @@ TEST_F(AnaliseTensional, SupportListsOfAStageAppendAndImposeTwiceAlike) {
     EsperaUniforme(*c, 3.0, 0.0, 1e-9);
 }
 
+TEST_F(AnaliseTensional, DistributedLoadsActOnTheirEdgesInTheBirthStep) {
+    auto a = Nova<TAnaliseObservada>(false);
+    a->AdicionaApoios(NosEmY(*malha_, 0), false, 1, true, 0, 0);
+    TForcaTensional q;
+    q.SetQy1(1000.0), q.SetQy2(3000.0), q.SetQx1(500.0), q.SetQx2(500.0);
+    TVetorInteiro topo;
+    topo.Adiciona(3);
+    q.SetArestas(topo);
+    a->GetDominio().AdicionaForcaTensional(q);
+    // The same load on an interior edge acts nowhere.
+    malha_->GetAresta(2)->SetInterna(true);
+    TVetorInteiro direita;
+    direita.Adiciona(2);
+    q.SetArestas(direita);
+    a->GetDominio().AdicionaForcaTensional(q);
+    Temperaturas(20, 20);
+    a->Executa();
+    ASSERT_EQ(a->Passos.size(), 2u);
+    // Resultant of the top edge (2 m, each side split between its two nodes), pushing towards
+    // negative x and y, on the top nodes only.
+    double fx = 0.0, fy = 0.0;
+    for (std::size_t i = 0; i < a->Passos[0].b.size(); ++i) {
+        const int no = int(i) / 2 + 1;
+        if (a->Passos[0].b[i] != 0.0) {
+            EXPECT_EQ(malha_->GetNo(no)->Y, 1.0) << no;
+        }
+        (i % 2 ? fy : fx) += a->Passos[0].b[i];
+    }
+    EXPECT_NEAR(fx, -500.0 * 2.0 * 1e-6, 1e-18);
+    EXPECT_NEAR(fy, -2000.0 * 2.0 * 1e-6, 1e-18);
+    for (double v : a->Passos[1].b)
+        EXPECT_EQ(v, 0.0);
+}
+
+TEST_F(AnaliseTensional, AciCreepFactorScalesTheStrainIncrements) {
+    Estado().FluenciaAtiva = true;
+    auto lei = std::make_unique<TFluencia>();
+    lei->SetTipo(TFluencia::kACI209);
+    lei->Umidade = 70, lei->Abatimento = 20, lei->CuraUmida = 1, lei->Finos = 60, lei->Ar = 7;
+    TFluencia referencia = *lei;
+    auto a = Nova(false);
+    a->GetDominio().SetFluencia(std::move(lei));
+    a->AdicionaApoios(Nos({1}), false, 1, true, 0, 0);
+    a->AdicionaApoios(Nos({5}), true, 1, true, 0, 0);
+    Temperaturas(10, 10);
+    a->Executa();
+    // Volume-to-surface ratio of the 2 x 1 plate: area / perimeter, in mm.
+    referencia.CoeficienteACI(2.0 / 6.0 * 1000.0, 24.0);
+    const double phi = referencia.Phi;
+    ASSERT_GT(phi, 0.05);
+    const double eps = kAlfa * -10.0 * (1.0 - phi);
+    const TVetor &d = a->GetDeformacoes();
+    for (int e = 1; e <= 16; ++e) {
+        EXPECT_NEAR(d[3 * e - 2], eps, 1e-15) << e;
+        EXPECT_NEAR(d[3 * e - 1], eps, 1e-15) << e;
+    }
+}
+
 TEST_F(AnaliseTensional, ReadsTheTemperaturesOfAThermalRunWithItsFileNames) {
     // Temperature files with their own stem and extension.
     TConfiguracoes &c = Estado().Configuracoes;
