@@ -458,6 +458,39 @@ TEST_F(AnaliseTensional, AciCreepFactorScalesTheStrainIncrements) {
     }
 }
 
+TEST_F(AnaliseTensional, EachSubdomainGivesItsElementsItsMaterial) {
+    // Left half E = 30, right half E = 20, and a nested square in the left half E = 10.
+    auto sub = [](std::initializer_list<std::pair<double, double>> p, double e) {
+        std::vector<TNo> nos;
+        for (auto [x, y] : p)
+            nos.emplace_back(int(nos.size()) + 1, x, y);
+        auto d = TDominio::CreateMalha(nos);
+        d->SetMaterial(Concreto(e, kNu, kAlfa, false));
+        return d;
+    };
+    auto esquerda = sub({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, 30.0);
+    auto direita = sub({{1, 0}, {2, 0}, {2, 1}, {1, 1}}, 20.0);
+    auto dentro = sub({{0.1, 0.1}, {0.9, 0.1}, {0.9, 0.9}, {0.1, 0.9}}, 10.0);
+    auto a = Nova(false);
+    a->SetSubDominio(1, esquerda.get());
+    a->SetSubDominio(2, dentro.get());
+    a->SetSubDominio(3, direita.get());
+    TVetorInteiro todos; // every node held: each element's stress comes from its own material
+    for (int k = 1; k <= malha_->GetNumNos(); ++k)
+        todos.Adiciona(k);
+    a->AdicionaApoios(todos, false, 1, true, 0, 0);
+    Temperaturas(10, 10);
+    a->Executa();
+    const TVetor &s = a->GetTensoes();
+    for (int e = 1; e <= malha_->GetNumElementos(); ++e) {
+        const TElemento *el = malha_->GetElemento(e);
+        const double x = el->XCentro(), y = el->YCentro();
+        const bool meio = x > 0.1 && x < 0.9 && y > 0.1 && y < 0.9;
+        const double modulo = x > 1.0 ? 20.0 : meio ? 10.0 : 30.0;
+        EXPECT_NEAR(s[3 * e - 2], modulo * 1000 * kAlfa * 10.0 / (1 - kNu), 1e-9) << x << " " << y;
+    }
+}
+
 TEST_F(AnaliseTensional, ReadsTheTemperaturesOfAThermalRunWithItsFileNames) {
     // Temperature files with their own stem and extension.
     TConfiguracoes &c = Estado().Configuracoes;
