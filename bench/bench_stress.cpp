@@ -171,7 +171,7 @@ void Roda(const char *nome, TMalha &malha, int passos, bool gauss) {
     const double arquivos = (Agora() - t1) / repeticoes;
 
     const int ne = malha.GetNumElementos();
-    // The element stiffness alone, for the share of the assembly it takes.
+    // For comparison: the element class's own stiffness routine alone, per element.
     TMatrizRigidezElemento Ke(6);
     TVetorForcasElemento Fe(6), eps(6);
     TVetorElemento resistencias(3);
@@ -189,7 +189,7 @@ void Roda(const char *nome, TMalha &malha, int passos, bool gauss) {
     std::printf("name=%s n=%d seconds=%.3f elements=%d steps=%d s_per_step=%.4f read=%.4f "
                 "assembly=%.4f solve=%.4f strain=%.4f stress=%.4f maxima=%.4f "
                 "post_step=%.4f files=%.4f ns_per_element_assembly_strain_stress=%.1f "
-                "element_stiffness_ns=%.1f files_MB_per_s=%.0f",
+                "element_routine_ns=%.1f files_MB_per_s=%.0f",
                 nome, malha.GetNumNos(), total, ne, r.passos, total / p, r.leitura / p,
                 r.montagem / p, r.solucao / p, r.deformacoes / p, r.tensoes / p, r.maximos / p,
                 r.pos / p, arquivos, 1e9 * (r.montagem + r.deformacoes + r.tensoes) / p / ne,

@@ -233,8 +233,7 @@ void TAnaliseCamadasTensional::MontaSistema() {
         PreencheResistencias(e);
         TFluencia *f = FluenciaDoElemento(e);
         const double idade = IdadesElementos[e];
-        Dominio->GetElemento(e)->MatrizRigidez(Dominio->CargaElemento, *Tempo, m, Ke, Fe,
-                                               DeformacaoTermicaNos, f, Resistencias, idade);
+        RigidezElemento(e, m, f, idade);
         if (idade + dt == t)
             CargasDeContorno(e);
         MontaElemento(e);

@@ -210,6 +210,8 @@ void TAnaliseTensional::MontaDadosElementos() {
             for (int j = 1; j <= 3; ++j)
                 VizinhosNos[std::size_t(g - 1)].push_back(el->GetNo(j)->Numero);
         }
+        const TJacobiano J = el->Jacobiano();
+        d.detJ = J(1, 1) * J(2, 2) - J(1, 2) * J(2, 1);
         d.area = el->Area();
         d.xc = el->XCentro();
         d.yc = el->YCentro();
@@ -248,6 +250,7 @@ void TAnaliseTensional::MontaDadosElementos() {
         std::copy(colunas[std::size_t(r)].begin(), colunas[std::size_t(r)].end(),
                   ColunasMontagem.begin() + InicioLinha[std::size_t(r)]);
     ValoresMontagem.assign(ColunasMontagem.size(), 0.0);
+    PosicoesK.assign(ColunasMontagem.size(), 0);
     PosicoesElementos.resize(locais.size());
     for (std::size_t i = 0; i < locais.size(); ++i)
         PosicoesElementos[i] = InicioLinha[std::size_t(locais[i].first - 1)] + locais[i].second;
@@ -365,8 +368,7 @@ void TAnaliseTensional::MontaSistema() {
         PreencheResistencias(e);
         TFluencia *f = FluenciaDoElemento(e);
         const double idade = IdadesElementos[e];
-        Dominio->GetElemento(e)->MatrizRigidez(Dominio->CargaElemento, *Tempo, m, Ke, Fe,
-                                               DeformacaoTermicaNos, f, Resistencias, idade);
+        RigidezElemento(e, m, f, idade);
         if (idade + dt == t)
             CargasDeContorno(e);
         MontaElemento(e);
@@ -499,12 +501,70 @@ void TAnaliseTensional::MontaElemento(int e) {
 
 void TAnaliseTensional::TransfereMatriz() {
     const int *col = ColunasMontagem.data();
+    int *posicao = PosicoesK.data();
     double *v = ValoresMontagem.data();
-    for (int r = 1; r <= GrausLiberdade; ++r)
+    for (int r = 1; r <= GrausLiberdade; ++r) {
+        const int tamanho = K->TamanhoLinha(r);
         for (int p = InicioLinha[std::size_t(r - 1)]; p < InicioLinha[std::size_t(r)]; ++p) {
-            K->Set(r, col[p], v[p]);
+            const int q = posicao[p];
+            if (q > 0 && q <= tamanho && K->ColunaNaPosicao(r, q) == col[p]) {
+                K->SomaNaPosicao(r, q, v[p]); // the entry was cleared after the last step
+            } else {
+                // First assembly, or the solver moved the row's entries.
+                K->Set(r, col[p], v[p]);
+                double lido;
+                K->ProcuraNaLinha(r, col[p], lido, posicao[p]);
+            }
             v[p] = 0.0;
         }
+    }
+}
+
+void TAnaliseTensional::RigidezElemento(int e, TMaterial &m, TFluencia *f, double nascimento) {
+    if (m.GetMaturidade()) {
+        Dominio->GetElemento(e)->MatrizRigidez(Dominio->CargaElemento, *Tempo, m, Ke, Fe,
+                                               DeformacaoTermicaNos, f, Resistencias, nascimento);
+        return;
+    }
+    const TDadosElemento &d = DadosElementos[std::size_t(e - 1)];
+    TMaterial::TMatrizD D;
+    TElementoTriangular::MatrizD(m, f, *Tempo, 1.0, D, nascimento);
+    std::array<double, 2> peso = {0.0, 0.0};
+    if (const TForcaTensional *pp = Estado().FPesoProprio) {
+        const bool nasce = Tempo->GetDt() + nascimento == Tempo->GetTempoAtual();
+        peso = pp->ForcasPesoProprio(nasce ? d.area : 0.0, m.GetDensidade(), m.GetGravidade());
+    }
+    // Every one of the three integration points adds the same terms (equal weights, constant
+    // D and B), in this order of operations.
+    const double w = 1.0 / 3.0;
+    for (int i = 1; i <= 3; ++i) {
+        const TBlocoB &Bi = d.B[std::size_t(i - 1)];
+        double P[2][3];
+        for (int a = 1; a <= 2; ++a)
+            for (std::size_t c = 0; c < 3; ++c)
+                P[a - 1][c] = Bi(1, a) * D[0][c] + Bi(2, a) * D[1][c] + Bi(3, a) * D[2][c];
+        const double e1 = DeformacaoTermicaNos[2 * i - 1], e2 = DeformacaoTermicaNos[2 * i];
+        for (int a = 1; a <= 2; ++a) {
+            const double *Pa = P[a - 1];
+            const double Pe = Pa[0] * e1 + Pa[1] * e2 + Pa[2] * 0.0;
+            const double fa = peso[std::size_t(a - 1)] * w + d.area * Pe * w;
+            double &F = Fe[2 * i - 2 + a];
+            F += fa;
+            F += fa;
+            F += fa;
+            for (int j = 1; j <= 3; ++j) {
+                const TBlocoB &Bj = d.B[std::size_t(j - 1)];
+                for (int b = 1; b <= 2; ++b) {
+                    const double PB = Pa[0] * Bj(1, b) + Pa[1] * Bj(2, b) + Pa[2] * Bj(3, b);
+                    const double k = PB * w * d.detJ / 2.0;
+                    double &Kab = Ke(2 * i - 2 + a, 2 * j - 2 + b);
+                    Kab += k;
+                    Kab += k;
+                    Kab += k;
+                }
+            }
+        }
+    }
 }
 
 double TAnaliseTensional::PerimetroDominio() const {
@@ -630,6 +690,7 @@ void TAnaliseTensional::Libera() {
     InicioLinha.clear();
     ColunasMontagem.clear();
     PosicoesElementos.clear();
+    PosicoesK.clear();
     ValoresMontagem.clear();
     ApoiosPorEtapa.clear();
     ApoiosAtuais = nullptr;

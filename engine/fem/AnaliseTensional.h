@@ -102,7 +102,7 @@ protected:
     struct TDadosElemento {
         std::array<int, 6> gl{};
         std::array<TBlocoB, 3> B{};
-        double area = 0.0, xc = 0.0, yc = 0.0;
+        double area = 0.0, xc = 0.0, yc = 0.0, detJ = 0.0;
         int subdominio = 0;
         double distanciaContorno = -1.0; // to the boundary, computed when first needed
     };
@@ -127,6 +127,11 @@ protected:
 
     // Creep law of element e when creep is on for it, with its loading time set.
     virtual TFluencia *FluenciaDoElemento(int e);
+    // Element stiffness and nodal forces of element e into Ke and Fe: those of
+    // TElementoTriangular::MatrizRigidez, formed with the same arithmetic from the element's
+    // strain-displacement blocks kept for the mesh (the maturity mode, whose modulus varies by
+    // node, goes through the element itself).
+    void RigidezElemento(int e, TMaterial &m, TFluencia *f, double nascimento);
     // Adds the element arrays into the assembly buffer (matrix) and the right-hand side.
     void MontaElemento(int e);
     // Writes the assembled entries into the system matrix, row by row in the order the
@@ -221,6 +226,7 @@ protected:
     // Assembly buffer: the upper-triangle entries of each row (columns in first-touch order),
     // their sums, and the buffer position of each element's entries.
     std::vector<int> InicioLinha, ColunasMontagem, PosicoesElementos;
+    std::vector<int> PosicoesK; // 1-based position of each buffer entry in K's row, 0 unknown
     std::vector<double> ValoresMontagem;
     std::vector<double> ValorImposto;    // per degree of freedom, 0-based
     std::vector<unsigned char> Restrito; // per degree of freedom, 0-based

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 #include "CasoTensional.h"
@@ -45,6 +47,36 @@ protected:
     void PosPasso(int i) override {
         Passos.back().u.assign(Deslocamentos.Dados(), Deslocamentos.Dados() + GrausLiberdade);
         TAnaliseTensional::PosPasso(i);
+    }
+};
+
+// Compares the analysis's element stiffness with the element's own, on the current mesh.
+class TAnaliseComparada : public TAnaliseTensional {
+public:
+    using TAnaliseTensional::TAnaliseTensional;
+    void Prepara() override { TAnaliseTensional::Prepara(); }
+    // Number of entries that differ in any bit, over every element.
+    int Compara(TFluencia *f, double nascimento, std::mt19937 &rng) {
+        std::uniform_real_distribution<double> u(-2e-4, 2e-4);
+        TMaterial &m = *Dominio->GetMaterial();
+        int diferentes = 0;
+        for (int e = 1; e <= Dominio->GetNumElementos(); ++e) {
+            for (int k = 1; k <= 6; ++k)
+                DeformacaoTermicaNos[k] = u(rng);
+            Ke.Zera();
+            Fe.Zera();
+            RigidezElemento(e, m, f, nascimento);
+            TMatrizRigidezElemento K2(6);
+            TVetorForcasElemento F2(6);
+            Dominio->GetElemento(e)->MatrizRigidez(nullptr, *Tempo, m, K2, F2, DeformacaoTermicaNos,
+                                                   f, Resistencias, nascimento);
+            for (int i = 1; i <= 6; ++i) {
+                diferentes += std::memcmp(&Fe[i], &F2[i], sizeof(double)) != 0;
+                for (int j = 1; j <= 6; ++j)
+                    diferentes += std::memcmp(&Ke(i, j), &K2(i, j), sizeof(double)) != 0;
+            }
+        }
+        return diferentes;
     }
 };
 
@@ -489,6 +521,41 @@ TEST_F(AnaliseTensional, EachSubdomainGivesItsElementsItsMaterial) {
         const double modulo = x > 1.0 ? 20.0 : meio ? 10.0 : 30.0;
         EXPECT_NEAR(s[3 * e - 2], modulo * 1000 * kAlfa * 10.0 / (1 - kNu), 1e-9) << x << " " << y;
     }
+}
+
+TEST_F(AnaliseTensional, ElementStiffnessEqualsTheElementsOwnBitForBit) {
+    // A distorted mesh, both states, age law or constant modulus, creep laws, own weight at
+    // birth or later.
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<double> mexe(-0.08, 0.08);
+    for (int k = 1; k <= malha_->GetNumNos(); ++k) {
+        TNo *no = malha_->GetNo(k);
+        no->X += mexe(rng);
+        no->Y += mexe(rng);
+    }
+    TForcaTensional peso;
+    peso.SetAtiva(1);
+    TFluencia efetivo, bureau, aci;
+    efetivo.SetTipo(TFluencia::kModuloEfetivo);
+    efetivo.SetCoefFluencia(2.0);
+    efetivo.SetTempoFluencia(96.0);
+    bureau.SetTipo(TFluencia::kBureauReclamation);
+    bureau.A = 20.0, bureau.B = 5.0;
+    aci.SetTipo(TFluencia::kACI209);
+    for (bool epd : {false, true})
+        for (bool constante : {false, true})
+            for (TFluencia *f : {(TFluencia *)nullptr, &efetivo, &bureau, &aci})
+                for (TForcaTensional *pp : {(TForcaTensional *)nullptr, &peso})
+                    for (double nascimento : {0.0, 12.0}) {
+                        auto a = Nova<TAnaliseComparada>(epd);
+                        a->GetDominio().GetMaterial()->SetEConstante(constante);
+                        a->GetTempo().SetTempoAtual(24.0);
+                        Estado().FPesoProprio = pp;
+                        a->Prepara();
+                        EXPECT_EQ(a->Compara(f, nascimento, rng), 0)
+                            << epd << constante << (f ? int(f->Tipo) : -1) << (pp != nullptr)
+                            << nascimento;
+                    }
 }
 
 TEST_F(AnaliseTensional, ReadsTheTemperaturesOfAThermalRunWithItsFileNames) {
