@@ -293,9 +293,9 @@ double Arredonda15(double v) {
 
 namespace {
 // Fixed notation for moderate magnitudes without the general conversion: |v|·10^D is rounded to
-// the nearest integer (ties to even) exactly, using the error term of an fma. Returns false when
-// the value is out of the fast range; the output equals std::to_chars' fixed form.
-template <int D> bool FixoRapido(std::string &out, double v, int largura, char separador) {
+// the nearest integer (ties to even) exactly, using the error term of an fma. Returns nullptr
+// when the value is out of the fast range; the text equals std::to_chars' fixed form.
+template <int D> char *FixoRapido(char *dest, double v, int largura, char separador) {
     constexpr std::uint64_t potI = [] {
         std::uint64_t p = 1;
         for (int k = 0; k < D; ++k)
@@ -306,7 +306,7 @@ template <int D> bool FixoRapido(std::string &out, double v, int largura, char s
     const double a = std::fabs(v);
     const double p = a * pot;
     if (!(p < 4.0e15)) // also rejects NaN and infinities
-        return false;
+        return nullptr;
     const double e = std::fma(a, pot, -p); // a·pot = p + e exactly
     const double f = std::floor(p);
     const double d = (p - f) - 0.5; // exact
@@ -352,45 +352,44 @@ template <int D> bool FixoRapido(std::string &out, double v, int largura, char s
     }
     if (std::signbit(v))
         *--q = '-';
-    while (fim - q < largura && q > buf)
-        *--q = ' ';
-    if (fim - q < largura) // wider than the buffer: pad separately
-        out.append(std::size_t(largura - (fim - q)), ' ');
-    out.append(q, fim);
-    return true;
+    const std::ptrdiff_t tam = fim - q;
+    for (std::ptrdiff_t b = tam; b < largura; ++b)
+        *dest++ = ' ';
+    std::memcpy(dest, q, std::size_t(tam));
+    return dest + tam;
 }
 
-bool AppendFixoRapido(std::string &out, double v, int largura, int decimais, char separador) {
+char *FixoRapidoEm(char *dest, double v, int largura, int decimais, char separador) {
     switch (decimais) {
     case 0:
-        return FixoRapido<0>(out, v, largura, separador);
+        return FixoRapido<0>(dest, v, largura, separador);
     case 1:
-        return FixoRapido<1>(out, v, largura, separador);
+        return FixoRapido<1>(dest, v, largura, separador);
     case 2:
-        return FixoRapido<2>(out, v, largura, separador);
+        return FixoRapido<2>(dest, v, largura, separador);
     case 3:
-        return FixoRapido<3>(out, v, largura, separador);
+        return FixoRapido<3>(dest, v, largura, separador);
     case 4:
-        return FixoRapido<4>(out, v, largura, separador);
+        return FixoRapido<4>(dest, v, largura, separador);
     case 5:
-        return FixoRapido<5>(out, v, largura, separador);
+        return FixoRapido<5>(dest, v, largura, separador);
     case 6:
-        return FixoRapido<6>(out, v, largura, separador);
+        return FixoRapido<6>(dest, v, largura, separador);
     case 7:
-        return FixoRapido<7>(out, v, largura, separador);
+        return FixoRapido<7>(dest, v, largura, separador);
     case 8:
-        return FixoRapido<8>(out, v, largura, separador);
+        return FixoRapido<8>(dest, v, largura, separador);
     case 9:
-        return FixoRapido<9>(out, v, largura, separador);
+        return FixoRapido<9>(dest, v, largura, separador);
     default:
-        return false;
+        return nullptr;
     }
 }
 } // namespace
 
-void AppendFixo(std::string &out, double v, int largura, int decimais, char separador) {
-    if (AppendFixoRapido(out, v, largura, decimais, separador))
-        return;
+char *EscreveFixo(char *dest, double v, int largura, int decimais, char separador) {
+    if (char *fim = FixoRapidoEm(dest, v, largura, decimais, separador))
+        return fim;
     char buf[400];
     char *fim;
     if (std::isnan(v)) {
@@ -407,7 +406,15 @@ void AppendFixo(std::string &out, double v, int largura, int decimais, char sepa
                 if (*p == '.')
                     *p = separador;
     }
-    int n = int(fim - buf);
+    for (std::ptrdiff_t b = fim - buf; b < largura; ++b)
+        *dest++ = ' ';
+    return std::copy(buf, fim, dest);
+}
+
+void AppendFixo(std::string &out, double v, int largura, int decimais, char separador) {
+    char buf[kMaxFixo];
+    char *fim = EscreveFixo(buf, v, 0, decimais, separador);
+    const std::ptrdiff_t n = fim - buf;
     if (n < largura)
         out.append(std::size_t(largura - n), ' ');
     out.append(buf, fim);

@@ -99,6 +99,10 @@ double Arredonda15(double v);
 // Fixed notation with `decimais` decimals, right-aligned in `largura` characters (wider when
 // needed), like "%<largura>.<decimais>f". Appends to `out`.
 void AppendFixo(std::string &out, double v, int largura, int decimais, char separador = '.');
+// The same text written at dest, which needs room for largura + kMaxFixo characters; returns
+// the end of the text.
+inline constexpr int kMaxFixo = 400;
+char *EscreveFixo(char *dest, double v, int largura, int decimais, char separador = '.');
 std::string FormatFixo(double v, int largura, int decimais, char separador = '.');
 // Shortest text that reads back to the same double.
 std::string FloatToStrExato(double v, char separador = '.');

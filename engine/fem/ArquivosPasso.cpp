@@ -1,5 +1,6 @@
 #include "fem/ArquivosPasso.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string_view>
 
@@ -78,15 +79,20 @@ std::string ArquivoTensao(int passo) {
 void GravaArquivoPasso(const std::string &arquivo, const TVetor &valores, std::string &buffer) {
     const int n = valores.GetTamanho();
     const double *v = valores.Dados();
-    buffer.clear();
-    buffer.reserve(std::size_t(n) * 10);
+    // Written in place; the buffer grows when fewer than one widest line's worth is left.
+    constexpr std::size_t kLinha = 8 + kMaxFixo + 1;
+    buffer.resize(std::max(buffer.size(), std::size_t(n) * 10 + kLinha));
+    std::size_t usado = 0;
     for (int i = 0; i < n; ++i) {
         if (!std::isfinite(v[i]))
             VerificaFinito(v[i]);
-        AppendFixo(buffer, v[i], 8, 4);
-        buffer += '\n';
+        if (buffer.size() - usado < kLinha)
+            buffer.resize(2 * buffer.size());
+        char *fim = EscreveFixo(buffer.data() + usado, v[i], 8, 4);
+        *fim++ = '\n';
+        usado = std::size_t(fim - buffer.data());
     }
-    EscreveArquivo(arquivo, buffer);
+    EscreveArquivo(arquivo, std::string_view(buffer.data(), usado));
 }
 
 void LeArquivoPasso(const std::string &arquivo, int n, TVetor &valores) {

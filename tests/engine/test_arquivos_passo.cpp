@@ -100,6 +100,23 @@ TEST(StepFile, OneFixedWidthTemperaturePerLine) {
     EXPECT_EQ(LeLinhaArquivoPasso(arq, 1), 23.5);
 }
 
+TEST(StepFile, VeryWideNumbersGrowTheBuffer) {
+    PastaTemporaria pasta;
+    const std::string arq = (pasta.p / "Passo9.res").string();
+    TVetor t(60);
+    std::string esperado;
+    for (int i = 1; i <= 60; ++i) {
+        t[i] = (i % 2 ? 1.0 : -3.0) * std::pow(10.0, 250 + i % 50) + i;
+        esperado += FixoReferencia(t[i], 8, 4) + "\n";
+    }
+    std::string buffer = "stale text from an earlier step";
+    GravaArquivoPasso(arq, t, buffer);
+    EXPECT_EQ(Conteudo(arq), esperado);
+    t.Redimensiona(2);
+    GravaArquivoPasso(arq, t, buffer); // the kept buffer is larger than the text
+    EXPECT_EQ(Conteudo(arq), esperado.substr(0, esperado.find('\n', esperado.find('\n') + 1) + 1));
+}
+
 TEST(StepFile, ReaderTakesTheFirstNumberAndAcceptsWindowsLineEnds) {
     PastaTemporaria pasta;
     const fs::path arq = pasta.p / "Passo1.res";
