@@ -57,7 +57,7 @@ int TAnaliseCamadas::EtapaDoTempo(double t) {
     Camadas->GetEtapa(n)->SetInstanteFinal(Tempo->GetTempoFinal());
     for (int k = 1; k <= n; ++k) {
         const TDominio *e = Camadas->GetEtapa(k);
-        if (e->InstanteInicial <= t && t <= e->InstanteFinal)
+        if (e->InstanteInicial <= t && !Tempo->Passou(t, e->InstanteFinal))
             return k;
     }
     return 1;
@@ -228,8 +228,9 @@ void TAnaliseCamadas::Prepara() {
 
 void TAnaliseCamadas::MontaSistema() {
     const double t = Tempo->GetTempoAtual();
-    if (EtapaAtual < Camadas->GetNumEtapas() && t > Camadas->GetEtapa(EtapaAtual)->InstanteFinal &&
-        t <= Tempo->GetTempoFinal())
+    if (EtapaAtual < Camadas->GetNumEtapas() &&
+        Tempo->Passou(t, Camadas->GetEtapa(EtapaAtual)->InstanteFinal) &&
+        !Tempo->Passou(t, Tempo->GetTempoFinal()))
         MudaEtapa();
 
     // Every element takes the material and source of its zone.

@@ -73,7 +73,7 @@ int TAnaliseCamadasTensional::EtapaDoTempo(double t) {
     Camadas->GetEtapa(n)->SetInstanteFinal(Tempo->GetTempoFinal());
     for (int k = 1; k <= n; ++k) {
         const TDominio *e = Camadas->GetEtapa(k);
-        if (e->InstanteInicial <= t && t <= e->InstanteFinal)
+        if (e->InstanteInicial <= t && !Tempo->Passou(t, e->InstanteFinal))
             return k;
     }
     return 1;
@@ -203,16 +203,16 @@ void TAnaliseCamadasTensional::AtualizaMaturidade(bool primeiroPasso) {
 }
 
 void TAnaliseCamadasTensional::MontaSistema() {
-    const double t = Tempo->GetTempoAtual(), dt = Tempo->GetDt();
+    const double t = Tempo->GetTempoAtual();
     MudouEtapa = false;
-    if (EtapaAtual < Camadas->GetNumEtapas() && t > Dominio->InstanteFinal &&
-        t <= Tempo->GetTempoFinal()) {
+    if (EtapaAtual < Camadas->GetNumEtapas() && Tempo->Passou(t, Dominio->InstanteFinal) &&
+        !Tempo->Passou(t, Tempo->GetTempoFinal())) {
         MudaEtapa();
         MudouEtapa = true;
         LeTemperaturasPasso(Tempo->PassoAtual());
     }
     // A stage change always starts the stage: the previous temperatures belong to the old mesh.
-    const bool primeiro = Dominio->InstanteInicial + dt == t || MudouEtapa;
+    const bool primeiro = Tempo->NasceNoPassoAtual(Dominio->InstanteInicial) || MudouEtapa;
     if (UsaMaturidade())
         AtualizaMaturidade(primeiro);
     if (primeiro) {
@@ -234,7 +234,7 @@ void TAnaliseCamadasTensional::MontaSistema() {
         TFluencia *f = FluenciaDoElemento(e);
         const double idade = IdadesElementos[e];
         RigidezElemento(e, m, f, idade);
-        if (idade + dt == t)
+        if (Tempo->NasceNoPassoAtual(idade))
             CargasDeContorno(e);
         MontaElemento(e);
         if (OnElemento)
@@ -317,7 +317,7 @@ void TAnaliseCamadasTensional::MudaEtapa() {
 }
 
 void TAnaliseCamadasTensional::PosPasso(int i) {
-    if (Tempo->GetTempoAtual() == Tempo->GetTempoFinal())
+    if (i == Tempo->GetNumPassos())
         GravaElementosEtapaDeform(ArquivoElementosEtapaDeform(EtapaAtual), *Dominio->GetMalha(),
                                   Deformacoes);
     TAnaliseTensional::PosPasso(i);

@@ -355,8 +355,7 @@ TFluencia *TAnaliseTensional::FluenciaDoElemento(int e) {
 // Assembly
 
 void TAnaliseTensional::MontaSistema() {
-    const double t = Tempo->GetTempoAtual(), dt = Tempo->GetDt();
-    const bool primeiro = Dominio->InstanteInicial + dt == t;
+    const bool primeiro = Tempo->NasceNoPassoAtual(Dominio->InstanteInicial);
     if (primeiro)
         TemperaturasReferenciaPrimeiroPasso(Dominio->GetMalha());
     AreaTotal = 0.0;
@@ -369,7 +368,7 @@ void TAnaliseTensional::MontaSistema() {
         TFluencia *f = FluenciaDoElemento(e);
         const double idade = IdadesElementos[e];
         RigidezElemento(e, m, f, idade);
-        if (idade + dt == t)
+        if (Tempo->NasceNoPassoAtual(idade))
             CargasDeContorno(e);
         MontaElemento(e);
         if (OnElemento)
@@ -531,7 +530,7 @@ void TAnaliseTensional::RigidezElemento(int e, TMaterial &m, TFluencia *f, doubl
     TElementoTriangular::MatrizD(m, f, *Tempo, 1.0, D, nascimento);
     std::array<double, 2> peso = {0.0, 0.0};
     if (const TForcaTensional *pp = Estado().FPesoProprio) {
-        const bool nasce = Tempo->GetDt() + nascimento == Tempo->GetTempoAtual();
+        const bool nasce = Tempo->NasceNoPassoAtual(nascimento);
         peso = pp->ForcasPesoProprio(nasce ? d.area : 0.0, m.GetDensidade(), m.GetGravidade());
     }
     // Every one of the three integration points adds the same terms (equal weights, constant

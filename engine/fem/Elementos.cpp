@@ -318,7 +318,7 @@ void TElementoTriangular::MatrizRigidez(const TForcaTensional *, const TTempo &t
     // Own weight at each node: the full area in the birth step only.
     std::array<double, 2> peso = {0.0, 0.0};
     if (const TForcaTensional *pp = Estado().FPesoProprio) {
-        const bool nasce = tempo.GetDt() + nascimento == tempo.GetTempoAtual();
+        const bool nasce = tempo.NasceNoPassoAtual(nascimento);
         peso = pp->ForcasPesoProprio(nasce ? area : 0.0, material.GetDensidade(),
                                      material.GetGravidade());
     }

@@ -61,3 +61,9 @@ int TTempo::PassoDoTempo(double t) const {
 int TTempo::PassoAtual() const {
     return Round(Divide(atual_ - ti_, dt_));
 }
+
+bool TTempo::NasceNoPassoAtual(double nascimento) const {
+    if (nascimento + dt_ == atual_)
+        return true;
+    return !Passou(atual_ - dt_, nascimento) && Passou(atual_, nascimento);
+}

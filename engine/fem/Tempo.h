@@ -36,6 +36,14 @@ public:
     // round((current time - ti) / dt).
     int PassoAtual() const;
 
+    // At time t, the instant is already past: earlier than t by more than rounding (a
+    // billionth of the step), so an instant on a step end is not yet past at that end.
+    bool Passou(double t, double instante) const { return instante < t - 1e-9 * dt_; }
+    // The step being computed is the birth step of something born at `nascimento`: the step
+    // [current time - dt, current time) holds it, its ends compared as in Passou. A birth plus
+    // dt equal to the current time is always this step.
+    bool NasceNoPassoAtual(double nascimento) const;
+
 private:
     static int NumeroDePassos(double ti, double tf, double dt);
 

@@ -265,6 +265,23 @@ TEST_F(AnaliseCamadas, OneStageChangePerStep) {
     EXPECT_EQ(etapas, (std::vector<int>{1, 2, 3, 3}));
 }
 
+TEST_F(AnaliseCamadas, PlacementOnAStepEndThatRoundsBelowItWaitsForTheNextStep) {
+    // Steps of 0.1 over 0.9: the end of step 3 rounds above 0.3, where layer 2 is placed.
+    TBloco b({1.0, 2.0}, {0.0, 0.3}, 0.9, 0.1, 2.0, 0.0, {{2, 2}, {2, 2}});
+    const TTempo &t = *b.analise->GetTempo();
+    ASSERT_GT(t.TempoDoPasso(3), 0.3);
+    std::vector<int> etapas;
+    b.analise->SetOnPasso([&](TTempo &) { etapas.push_back(b.analise->GetEtapaAtual()); });
+    b.analise->Executa();
+    EXPECT_EQ(etapas, (std::vector<int>{1, 1, 1, 2, 2, 2, 2, 2, 2}));
+    EXPECT_EQ(b.analise->EtapaDoTempo(t.TempoDoPasso(3)), 1);
+    EXPECT_EQ(b.analise->EtapaDoTempo(t.TempoDoPasso(4)), 2);
+    TVetor tempos, valores;
+    b.analise->HistoricoNoPonto(tempos, valores, 1.0, 1.5);
+    ASSERT_EQ(tempos.GetTamanho(), 6);
+    EXPECT_EQ(tempos[1], t.TempoDoPasso(4));
+}
+
 TEST_F(AnaliseCamadas, OneStageBehavesAsThePlainAnalysis) {
     TBloco b({2.0}, {0.0}, 5.0, 0.5, 1.5, 80.0, {{4, 3}});
     b.analise->SetTemperaturaCamada(1, 18.0);

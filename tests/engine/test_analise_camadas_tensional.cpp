@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 
@@ -87,6 +88,16 @@ protected:
         auto m = std::make_unique<TMalha>();
         m->LeMalha(TCamadas::ArquivoMalhaEtapa(k).string());
         return m;
+    }
+
+    // Area of the stage 2 elements that belong to layer 2 (by their centroid).
+    double AreaCamada2() {
+        double a = 0.0;
+        auto m2 = MalhaEtapa(2);
+        for (int e = 1; e <= m2->GetNumElementos(); ++e)
+            if (camadas_->CamadaDaElevacao(m2->GetElemento(e)->YCentro()) == 2)
+                a += m2->GetElemento(e)->Area();
+        return a;
     }
 
     std::unique_ptr<TDominio> sub_;
@@ -198,6 +209,82 @@ TEST_F(AnaliseCamadasTensional, OwnWeightActsOnceInEachElementsBirthStep) {
     EXPECT_NEAR(a->SomaCargasY[2], rhoG * novos, 1e-15);
     EXPECT_EQ(a->SomaCargasY[3], 0.0);
     EXPECT_LT(Estado().TensaoMaximaTracao, 1.0);
+}
+
+TEST_F(AnaliseCamadasTensional, LayerPlacedBetweenStepsGetsItsLoadsOnceInTheStepHoldingIt) {
+    // Layer 2 is placed at 50 h, inside the step from 48 to 72 h.
+    const double rhoG = -2400 * 9.81 * 1e-6, q = -1000.0 * 2.0 * 1e-6;
+    for (bool peso : {true, false}) {
+        SCOPED_TRACE(peso);
+        Constroi(50.0, 20.0);
+        Temperaturas([](double) { return 20.0; });
+        colocacao_[1] = 20.0;
+        TForcaTensional pp;
+        pp.SetAtiva(1);
+        Estado().FPesoProprio = peso ? &pp : nullptr;
+        if (!peso) {
+            // A distributed load on the top edge of stage 2.
+            TForcaTensional topo;
+            topo.SetQy1(1000.0), topo.SetQy2(1000.0);
+            camadas_->AdicionaForcaTensionalEtapas(topo, true, -0.1, 2.1, 2.1, 1.9);
+        }
+        auto a = Nova<TCamadasObservada>();
+        a->Executa();
+        ASSERT_EQ(a->Etapas, (std::vector<int>{1, 1, 2, 2}));
+        const double novos = AreaCamada2();
+        ASSERT_EQ(a->SomaCargasY.size(), 4u);
+        EXPECT_NEAR(a->SomaCargasY[0], peso ? rhoG * 2.0 : 0.0, 1e-15);
+        EXPECT_EQ(a->SomaCargasY[1], 0.0);
+        EXPECT_NEAR(a->SomaCargasY[2], peso ? rhoG * novos : q, 1e-15);
+        EXPECT_EQ(a->SomaCargasY[3], 0.0);
+    }
+}
+
+TEST_F(AnaliseCamadasTensional, PlacementOnAStepEndIsNotLostToRounding) {
+    // Steps of 0.1 h: 0.2 + 0.1 is not the end of step 3 (0.3), and the end of step 3 of a
+    // 0.9 h run rounds above 0.3; either way layer 2 starts in the step after its placement.
+    // From 0.1 to 1 h the last step ends just below the final time.
+    struct TCaso {
+        double ti, tf, inicio2;
+        int passosEtapa1;
+    };
+    const double rhoG = -2400 * 9.81 * 1e-6;
+    for (const TCaso &c : {TCaso{0, 1.0, 0.2, 2}, TCaso{0, 0.9, 0.3, 3}, TCaso{0.1, 1.0, 0.5, 4}}) {
+        SCOPED_TRACE(c.inicio2);
+        Constroi(c.inicio2, 20.0);
+        colocacao_[1] = 20.0;
+        TForcaTensional pp;
+        pp.SetAtiva(1);
+        Estado().FPesoProprio = &pp;
+        auto a = Nova<TCamadasObservada>();
+        a->SetTempo(std::make_unique<TTempo>(c.ti, c.tf, 0.1, 2.0 / 3.0));
+        const int n = a->GetTempo().GetNumPassos();
+        for (int s = 1; s <= n; ++s)
+            GravaTemperaturas(
+                s, camadas_->GetEtapa(s <= c.passosEtapa1 ? 1 : 2)->GetMalha()->GetNumNos(), 20.0);
+        const std::string arquivoFinal = TAnaliseCamadasTensional::ArquivoElementosEtapaDeform(2);
+        std::filesystem::remove(arquivoFinal);
+        a->Executa();
+        EXPECT_TRUE(std::filesystem::exists(arquivoFinal));
+        std::vector<int> etapas(std::size_t(n), 2);
+        std::fill_n(etapas.begin(), c.passosEtapa1, 1);
+        EXPECT_EQ(a->Etapas, etapas);
+        ASSERT_EQ(a->SomaCargasY.size(), std::size_t(n));
+        const double novos = AreaCamada2();
+        for (int s = 1; s <= n; ++s) {
+            const double esperado = s == 1                    ? rhoG * 2.0
+                                    : s == c.passosEtapa1 + 1 ? rhoG * novos
+                                                              : 0.0;
+            EXPECT_NEAR(a->SomaCargasY[std::size_t(s - 1)], esperado, 1e-15) << s;
+        }
+        // The history of a point in layer 2 starts with the stage.
+        const TTempo &t = a->GetTempo();
+        EXPECT_EQ(a->EtapaDoTempo(c.ti + t.TempoDoPasso(c.passosEtapa1)), 1);
+        EXPECT_EQ(a->EtapaDoTempo(c.ti + t.TempoDoPasso(c.passosEtapa1 + 1)), 2);
+        TVetor tempos, valores;
+        a->HistoricoNoPonto(1.05, 1.5, true, 1, tempos, valores);
+        EXPECT_EQ(tempos.GetTamanho(), n - c.passosEtapa1);
+    }
 }
 
 TEST_F(AnaliseCamadasTensional, StageAndStepFilesOfEveryStage) {

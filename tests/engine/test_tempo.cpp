@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
 #include "uLibFEM.h"
 #include "uMatematica.h"
@@ -113,4 +114,60 @@ TEST(Tempo, StepThatIsNotPositiveIsRefused) {
     EXPECT_THROW(curto.TempoDoPasso(1), EZeroDivide);
     TTempo vazio(5, 5, 1, 0.5);
     EXPECT_THROW(vazio.TempoDoPasso(1), EInvalidOp);
+}
+
+namespace {
+
+// The steps of the axis whose computation is the birth step of `nascimento`.
+std::vector<int> PassosDeNascimento(TTempo t, double nascimento) {
+    std::vector<int> r;
+    for (int i = 1; i <= t.GetNumPassos(); ++i) {
+        t.SetTempoAtual(t.GetTempoInicial() + t.TempoDoPasso(i));
+        if (t.NasceNoPassoAtual(nascimento))
+            r.push_back(i);
+    }
+    return r;
+}
+
+} // namespace
+
+TEST(Tempo, EveryBirthHasExactlyOneBirthStep) {
+    // Axes in user units, then converted (days to hours for the fourth).
+    struct TEixo {
+        double ti, tf, dt, fator;
+    };
+    const TEixo eixos[] = {
+        {0, 1, 0.1, 1}, {0, 0.9, 0.1, 1}, {0.2, 1.4, 0.1, 1}, {0, 30, 0.1, 24}, {0, 1440, 6, 1}};
+    int perdidasPelaSoma = 0;
+    for (const TEixo &e : eixos) {
+        SCOPED_TRACE(e.tf);
+        TTempo t(e.ti, e.tf, e.dt, 0.5);
+        t.ConverteUnidades(e.fator);
+        for (int k = 0; k < t.GetNumPassos(); ++k) {
+            // A birth typed as the decimal start of step k + 1, and one inside that step.
+            const double inicio = std::round((e.ti + k * e.dt) * 1e6) / 1e6 * e.fator;
+            const double meio = std::round((e.ti + (k + 0.5) * e.dt) * 1e6) / 1e6 * e.fator;
+            EXPECT_EQ(PassosDeNascimento(t, inicio), std::vector<int>{k + 1}) << inicio;
+            EXPECT_EQ(PassosDeNascimento(t, meio), std::vector<int>{k + 1}) << meio;
+            perdidasPelaSoma += inicio + t.GetDt() != t.GetTempoInicial() + t.TempoDoPasso(k + 1);
+        }
+        // Born at the end of the run or before its start: no step of the run.
+        EXPECT_TRUE(PassosDeNascimento(t, t.GetTempoFinal()).empty());
+        EXPECT_TRUE(PassosDeNascimento(t, t.GetTempoInicial() - t.GetDt()).empty());
+    }
+    // Births that birth + dt == current time would never recognise are among the cases.
+    EXPECT_GT(perdidasPelaSoma, 10);
+
+    // 0.2 + 0.1 is not 0.3, yet the step ending at 0.3 is the birth step of 0.2.
+    TTempo t(0, 1, 0.1, 0.5);
+    t.SetTempoAtual(t.TempoDoPasso(3));
+    EXPECT_TRUE(t.NasceNoPassoAtual(0.2));
+    EXPECT_FALSE(t.NasceNoPassoAtual(0.3));
+    // A time on the step end is not past at that end, even when the end rounds above it.
+    TTempo n(0, 0.9, 0.1, 0.5);
+    const double fim3 = n.TempoDoPasso(3);
+    EXPECT_GT(fim3, 0.3);
+    EXPECT_FALSE(n.Passou(fim3, 0.3));
+    EXPECT_TRUE(n.Passou(fim3, 0.2999));
+    EXPECT_TRUE(n.Passou(n.TempoDoPasso(4), 0.3));
 }
