@@ -1,5 +1,5 @@
 // Mesh generation: triangles per second for rectangles of about 10k, 40k and 160k triangles
-// and for a gravity-dam profile divided by a maximum dimension.
+// and for a gravity-dam profile and a square divided by a maximum dimension.
 #include <chrono>
 #include <cstdio>
 #include <cstring>
@@ -49,5 +49,8 @@ int main(int argc, char **argv) {
         std::snprintf(nome, sizeof nome, "dam_dmax_%.2f", dmax);
         Mede(nome, barragem, 2, 2);
     }
+    // A 25 m square by a maximum dimension whose steps carry rounding.
+    c.Dmax = 0.07;
+    Mede("square25_dmax_0.07", {{0, 0}, {25, 0}, {25, 25}, {0, 25}}, 2, 2);
     return 0;
 }

@@ -136,8 +136,11 @@ public:
     bool PontoFora2(double x, double y) const;
 
 protected:
+    // Circle through three nodes, with its centre relative to the origin node (ox, oy), and a
+    // bound of the rounding error of that centre.
     struct TCirculo {
-        double cx, cy, r;
+        double ox, oy, cx, cy, r, erroCentro;
+        TPontoReal centro; // centroid of the triangle, from which nodes are seen
     };
 
     // Triangles between the nodes primeiro..ultimo of the previous grid line and the nodes
@@ -146,7 +149,8 @@ protected:
     // The exhaustive search over every node triple; used when the fast one does not apply.
     void DelaunaySimples(int primeiro, int ultimo, int primeiroElemento);
     // The same result from a few candidate triples per pair of neighbouring nodes; false,
-    // with nothing added, when the window is not two clean grid lines.
+    // with nothing added, when the window is not two clean grid lines or its pieces between
+    // domain edges cannot be told apart.
     bool DelaunayRapido(int primeiro, int ultimo, int primeiroElemento);
 
     void GeraDivisoesX();
@@ -160,7 +164,9 @@ protected:
     double AreaTriangulo(int i, int j, int k) const;
     // Circle through nodes i, j, k (area a from AreaTriangulo, not zero).
     TCirculo Circunferencia(int i, int j, int k, double a) const;
-    // Node m strictly inside the circle (nodes on it, within 1e-10, do not count).
+    // Node m strictly inside the circle and not cut off from the triangle by a domain edge:
+    // nodes on the circle, within 1e-10 or within the rounding error of the test, do not
+    // count.
     bool NoDentro(const TCirculo &c, int m) const;
     // No node from primeiro on, other than i, j, k, inside the circle.
     bool CirculoVazio(int i, int j, int k, int primeiro, const TCirculo &c) const;
@@ -169,6 +175,13 @@ protected:
     // Element e has all three nodes, or shares two and lies on the triangle's side of them.
     bool ConflitaCom(const TElemento &e, int i, int j, int k) const;
     TPontoReal CentroTriangulo(int i, int j, int k) const;
+    // The triangle's centroid is inside the domain and none of its sides crosses a domain edge.
+    bool DentroDoDominio(int i, int j, int k) const;
+    // The segment crosses an edge that bounds the domain (those PontoFora counts) at a point
+    // inside both, beyond the rounding of the node positions.
+    bool AtravessaContorno(const TPontoReal &a, const TPontoReal &b) const;
+    // Distance within which a node counts as on a domain edge.
+    double ToleranciaContorno() const;
     void DisparaOnProgresso();
     void DisparaOnDivisoes(int n);
 

@@ -54,8 +54,7 @@ public:
                         conflito = ConflitaCom(*GetElemento(e), i, j, k);
                     if (conflito)
                         continue;
-                    const TPontoReal g = CentroTriangulo(i, j, k);
-                    if (!PontoFora(g.X, g.Y))
+                    if (DentroDoDominio(i, j, k))
                         AdicionaElemento(i, j, k);
                 }
     }
@@ -63,6 +62,10 @@ public:
     // Direct access to one strip search, for windows built by hand.
     void Faixa(int primeiro, int ultimo, int primeiroElemento) {
         Delaunay(primeiro, ultimo, primeiroElemento);
+    }
+    // Node m inside the circle through nodes i, j, k, as the searches see it.
+    bool Dentro(int i, int j, int k, int m) const {
+        return NoDentro(Circunferencia(i, j, k, AreaTriangulo(i, j, k)), m);
     }
 };
 
@@ -450,5 +453,101 @@ TEST_F(Gerador, GridLinesFallExactlyOnVertexAbscissas) {
                 l += m->GetContorno(a)->GetLado(k)->Comprimento();
             EXPECT_NEAR(l, m->GetAresta(a)->Comprimento(), 1e-9) << caso << " edge " << a;
         }
+    }
+}
+
+TEST_F(Gerador, FourNodesOnACircleNeverRejectEveryTriangle) {
+    // Cells of a grid whose steps carry rounding, at coordinates up to thousands of steps:
+    // each triangle of a cell has the fourth node on its circle, never inside.
+    const double passoX = 1.0000000000000036, passoY = 1.000000000000004;
+    int celulas = 0;
+    for (int coluna : {0, 7, 99, 800, 2999})
+        for (int linha : {0, 1, 96, 97, 555, 1999, 2998}) {
+            TMalhaReferencia m;
+            const double x0 = coluna * passoX, y0 = linha * passoY;
+            m.AdicionaNo(x0, y0);
+            m.AdicionaNo(x0, y0 + passoY);
+            m.AdicionaNo(x0 + passoX, y0);
+            m.AdicionaNo(x0 + passoX, y0 + passoY);
+            const int t[4][4] = {{1, 2, 3, 4}, {1, 2, 4, 3}, {1, 3, 4, 2}, {2, 3, 4, 1}};
+            for (const auto &q : t)
+                EXPECT_FALSE(m.Dentro(q[0], q[1], q[2], q[3]))
+                    << "cell " << coluna << " " << linha << " triangle " << q[0] << q[1] << q[2];
+            ++celulas;
+        }
+    EXPECT_EQ(celulas, 35);
+
+    // Clearly inside, also far from the origin and in a long thin cell.
+    for (double x0 : {0.0, 1e5}) {
+        TMalhaReferencia m;
+        m.AdicionaNo(x0, 0);
+        m.AdicionaNo(x0, 1);
+        m.AdicionaNo(x0 + 3000, 0);
+        m.AdicionaNo(x0 + 3000, 1);
+        m.AdicionaNo(x0 + 3000, 0.5);
+        EXPECT_FALSE(m.Dentro(1, 2, 3, 4)) << x0; // on the circle
+        EXPECT_TRUE(m.Dentro(1, 2, 3, 5)) << x0;  // 2 units inside in power
+        EXPECT_FALSE(m.Dentro(1, 2, 5, 3)) << x0;
+    }
+}
+
+TEST_F(Gerador, NodesBeyondADomainEdgeDoNotCount) {
+    // Triangle (0,0), (0,1), (1,3) has (1,0.5) inside its circle; an edge at x = 0.6 lies
+    // between that node and the triangle.
+    for (int caso = 0; caso < 3; ++caso) {
+        TMalhaReferencia m;
+        m.AdicionaVertice(0.6, -1);
+        m.AdicionaVertice(0.6, 1.2);
+        m.AdicionaAresta(1, 2, caso > 0);
+        m.SetConsideraInternas(caso == 2);
+        m.AdicionaNo(0, 0);
+        m.AdicionaNo(0, 1);
+        m.AdicionaNo(1, 3);
+        m.AdicionaNo(1, 0.5);
+        // A domain edge cuts the node off; an interior edge only when the mesh counts them.
+        EXPECT_EQ(m.Dentro(1, 2, 3, 4), caso == 1) << caso;
+    }
+}
+
+TEST_F(Gerador, FastSearchEqualsExhaustiveOnPolygonsAndShiftedDomains) {
+    // Star-shaped polygons, convex and not: strips that a grid line crosses more than once.
+    std::mt19937 gerador(77);
+    std::uniform_real_distribution<double> u(0, 1);
+    int nao_convexos = 0;
+    for (int caso = 0; caso < 40; ++caso) {
+        const bool convexo = caso % 3 == 0;
+        const int nv = 4 + caso % 8;
+        std::vector<std::pair<double, double>> p;
+        for (int i = 0; i < nv; ++i) {
+            const double a = (i + 0.45 * u(gerador)) * 2 * M_PI / nv,
+                         r = convexo ? 1.0 : 0.4 + 0.6 * u(gerador);
+            p.push_back({std::round(10000 * (2 + r * std::cos(a))) / 1000,
+                         std::round(10000 * (2 + r * std::sin(a))) / 1000});
+        }
+        nao_convexos += !convexo;
+        for (int n : {1, 2, 4})
+            ComparaGeracao(p, {}, n, n + 1, "polygon " + std::to_string(caso));
+        Estado().ConfiguracaoMalha.PorDmax = true;
+        Estado().ConfiguracaoMalha.Dmax = 2.0;
+        ComparaGeracao(p, {}, 2, 2, "polygon by Dmax " + std::to_string(caso));
+        Estado().ConfiguracaoMalha.PorDmax = false;
+    }
+    EXPECT_GT(nao_convexos, 20);
+    // Domains far from the origin and grids whose steps carry rounding.
+    const std::vector<std::pair<double, double>> entalhe = {{1000, 500}, {1004, 500}, {1004, 501},
+                                                            {1002, 501}, {1002, 502}, {1004, 502},
+                                                            {1004, 503}, {1000, 503}};
+    for (int n : {2, 5})
+        ComparaGeracao(entalhe, {}, n, n, "shifted notch " + std::to_string(n));
+    Estado().ConfiguracaoMalha.PorDmax = true;
+    for (double dmax : {0.3, 0.1, 0.07}) {
+        Estado().ConfiguracaoMalha.Dmax = dmax;
+        auto rapida = Poligono({{0, 0}, {3.1, 0}, {3.1, 2.9}, {0, 2.9}}, 1, 1),
+             lenta = Poligono({{0, 0}, {3.1, 0}, {3.1, 2.9}, {0, 2.9}}, 1, 1);
+        rapida->referencia = false;
+        rapida->GeraMalha();
+        lenta->GeraMalha();
+        EsperaIgual(*rapida, *lenta, "rect by Dmax " + std::to_string(dmax));
+        EXPECT_NEAR(AreaMalha(*rapida), 3.1 * 2.9, 1e-9) << dmax;
     }
 }
