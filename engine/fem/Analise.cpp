@@ -509,6 +509,13 @@ void TAnalise::ImpoePrescricoes() {
                 K->Set(r, c, c == r ? 1.0 : 0.0);
         }
     }
+    // A node in no element has no stored diagonal: its row of the identity is added.
+    for (int no = 1; no <= n; ++no) {
+        double v;
+        int pos;
+        if (prescrito_[std::size_t(no)] && !K->ProcuraNaLinha(no, no, v, pos))
+            K->Set(no, no, 1.0);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

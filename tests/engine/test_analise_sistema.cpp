@@ -361,3 +361,16 @@ TEST(SistemaTermico, ElementArraysKeptBetweenStepsEqualFreshOnesBitwise) {
     a.Executa();
     EXPECT_EQ(comparados, 10 * malha->GetNumElementos());
 }
+
+TEST(SistemaTermico, APrescribedNodeOutsideEveryElementTakesItsValue) {
+    PastaResultados pasta;
+    auto malha = Retangulo({0.0, 1.0, 2.0}, 1.0, 1);
+    malha->AdicionaNo(5.0, 5.0); // in no element: its row has no entry at all
+    const int solto = malha->GetNumNos();
+    TAnalise a(malha.get());
+    a.AplicaTemperaturaInicial(TodosOsNos(solto), 10.0);
+    a.AdicionaPrescricoes(Nos({solto, 1}), 1, 30.0, 0.0, 1.0);
+    a.SetSolver(std::make_unique<TGauss>());
+    a.Executa();
+    EXPECT_EQ((*a.GetTemperaturas())[solto], 30.0);
+}
