@@ -80,7 +80,10 @@ void TAnaliseCamadas::HistoricoNoPonto(TVetor &tempos, TVetor &valores, double x
     valores.Limpa();
     for (int s = 1; s <= PassosFeitos; ++s) {
         const double t = Tempo->GetTempoInicial() + Tempo->TempoDoPasso(s);
-        CarregaMalhaEtapa(EtapaDoTempo(t));
+        // The mesh the step was computed on: a step past several stage ends is still on the
+        // stage after the one it left.
+        CarregaMalhaEtapa(s <= int(etapaDoPasso_.size()) ? etapaDoPasso_[std::size_t(s - 1)]
+                                                         : EtapaDoTempo(t));
         LeArquivoPasso(ArquivoTemperatura(s), NumNos, leitura_);
         const int e = ElementoDoPonto(x, y);
         if (e == 0)
@@ -170,6 +173,7 @@ void TAnaliseCamadas::Executa() {
     estado.YTemperaturaMaxima = 0.0;
     double raio = 1000.0;
     temposMudancas_.clear();
+    etapaDoPasso_.clear();
 
     EtapaAtual = 1;
     PassosFeitos = 0;
@@ -360,5 +364,6 @@ void TAnaliseCamadas::GravaElementosEtapa(int k) {
 void TAnaliseCamadas::PosPasso(int i) {
     if (i == Tempo->GetNumPassos())
         GravaElementosEtapa(EtapaAtual);
+    etapaDoPasso_.resize(std::size_t(i), EtapaAtual);
     TAnalise::PosPasso(i);
 }

@@ -73,4 +73,5 @@ private:
     std::string buffer_;
     TVetor leitura_;
     std::vector<TTempoMudanca> temposMudancas_;
+    std::vector<int> etapaDoPasso_; // stage of every step of the last run
 };

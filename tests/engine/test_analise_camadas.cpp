@@ -336,3 +336,35 @@ TEST_F(AnaliseCamadas, FixedZonesAndMissingStageFiles) {
         EXPECT_NE(std::string(e.what()).find("MalhaEtapa2.res"), std::string::npos);
     }
 }
+
+TEST_F(AnaliseCamadas, HistoryAfterAStepPastTwoStageEndsReadsTheStageTheRunUsed) {
+    // Step 2 passes the ends of stages 1 and 2: the run computes it on stage 2's mesh, and the
+    // history must read its step file with that mesh, not with stage 3's.
+    TBloco b({1.0, 2.0, 3.0}, {0.0, 1.0, 1.5}, 4.0, 1.0, 2.0, 40.0, {{2, 2}, {3, 3}, {4, 5}});
+    b.analise->SetTemperaturaCamada(1, 10.0);
+    b.analise->SetTemperaturaCamada(2, 20.0);
+    b.analise->SetTemperaturaCamada(3, 30.0);
+    std::vector<double> esperado; // the value at (1, 0.5) on the mesh of every step
+    b.analise->SetOnPasso([&](TTempo &) {
+        TDominio *d = b.analise->GetDominio();
+        for (int e = 1; e <= d->GetNumElementos(); ++e) {
+            TElementoTriangular *el = d->GetElemento(e);
+            if (!el->ContemPonto(1.0, 0.5))
+                continue;
+            double v[3];
+            for (int i = 1; i <= 3; ++i)
+                v[i - 1] = (*b.analise->GetTemperaturas())[el->GetNo(i)->Numero];
+            esperado.push_back(el->Interpola(v, 1.0, 0.5));
+            break;
+        }
+    });
+    b.analise->Executa();
+    ASSERT_EQ(esperado.size(), 4u);
+    TVetor tempos, valores;
+    b.analise->HistoricoNoPonto(tempos, valores, 1.0, 0.5);
+    ASSERT_EQ(valores.GetTamanho(), 4);
+    for (int s = 1; s <= 4; ++s) {
+        EXPECT_EQ(tempos[s], double(s));
+        EXPECT_NEAR(valores[s], esperado[std::size_t(s - 1)], 0.5e-4 + 1e-9) << s;
+    }
+}
