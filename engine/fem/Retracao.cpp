@@ -2,25 +2,8 @@
 
 #include <cmath>
 
+#include "fem/Potencia.h"
 #include "uPlataforma.h"
-
-namespace {
-
-// b^e as exp(e ln b), with the platform's errors where the logarithm does not exist.
-double Potencia(double b, double e) {
-    if (b > 0.0)
-        return VerificaFinito(std::exp(e * std::log(b)));
-    if (b == 0.0) {
-        if (e > 0.0)
-            return 0.0;
-        if (e < 0.0)
-            ErroDivisaoPorZero();
-        return 1.0;
-    }
-    ErroOperacaoInvalida();
-}
-
-} // namespace
 
 std::unique_ptr<TRetracao> TRetracao::CreateCopia(const TRetracao &origem) {
     auto r = std::make_unique<TRetracao>(origem.Tipo);
