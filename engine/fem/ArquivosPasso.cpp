@@ -26,8 +26,8 @@ std::string Nome(const std::string &prefixo, int passo, const std::string &exten
     msg += "' is not a valid floating point value";
     leitor.Erro(msg);
 }
+} // namespace
 
-// First blank-separated field of a line as a real with a decimal point.
 double PrimeiroReal(TLeitorTexto &leitor, std::string_view linha) {
     std::size_t i = 0;
     while (i < linha.size() && (linha[i] == ' ' || linha[i] == '\t'))
@@ -40,7 +40,6 @@ double PrimeiroReal(TLeitorTexto &leitor, std::string_view linha) {
         ErroNumero(leitor, linha.substr(i, j - i));
     return v;
 }
-} // namespace
 
 void DefineNomesArquivos() {
     TNomesArquivos &n = NomesArquivos();

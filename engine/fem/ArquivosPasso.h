@@ -3,8 +3,11 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "matematica/Vetor.h"
+
+class TLeitorTexto;
 
 // Prefix (directory followed by stem) and extension of each kind of step file.
 struct TNomesArquivos {
@@ -32,6 +35,10 @@ void GravaArquivoPasso(const std::string &arquivo, const TVetor &valores, std::s
 // Reads the first real of each of the first n lines into `valores` (resized to n). A missing
 // line or one that does not start with a number raises EInOutError naming file and line.
 void LeArquivoPasso(const std::string &arquivo, int n, TVetor &valores);
+
+// First blank-separated field of a line as a real with a decimal point; anything else raises
+// EInOutError through the reader (file and line).
+double PrimeiroReal(TLeitorTexto &leitor, std::string_view linha);
 
 // The first real of line `linha` (1-based) of a step file.
 double LeLinhaArquivoPasso(const std::string &arquivo, int linha);

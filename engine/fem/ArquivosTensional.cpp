@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "fem/ArquivosPasso.h"
 #include "malhas/Malha.h"
 #include "uPlataforma.h"
 
@@ -123,22 +124,8 @@ void LeArquivoValores(const std::string &arquivo, TVetor &valores) {
     TLeitorTexto leitor(arquivo);
     valores.Limpa();
     std::string_view linha;
-    while (leitor.LeLinha(linha)) {
-        std::size_t i = 0;
-        while (i < linha.size() && (linha[i] == ' ' || linha[i] == '\t'))
-            ++i;
-        std::size_t j = i;
-        while (j < linha.size() && linha[j] != ' ' && linha[j] != '\t')
-            ++j;
-        double v = 0.0;
-        if (i == j || !TryStrToFloat(linha.substr(i, j - i), v, '.')) {
-            std::string msg(1, '\'');
-            msg.append(linha.substr(i, j - i));
-            msg += "' is not a valid floating point value";
-            leitor.Erro(msg);
-        }
-        valores.Adiciona(v);
-    }
+    while (leitor.LeLinha(linha))
+        valores.Adiciona(PrimeiroReal(leitor, linha));
 }
 
 void GravaElementosEtapaDeform(const std::string &arquivo, const TMalha &malha,
