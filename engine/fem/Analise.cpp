@@ -6,6 +6,7 @@
 #include "fem/Conveccao.h"
 #include "fem/FontesCalor.h"
 #include "fem/Material.h"
+#include "fem/SubDominios.h"
 #include "malhas/Malha.h"
 #include "uEstadoInterface.h"
 
@@ -55,27 +56,13 @@ void TAnalise::SetSubDominio(int k, TDominio *dominio) {
 }
 
 bool TAnalise::PontoNoSubDominio(int k, double x, double y) {
-    const TMalha *m = GetSubDominio(k)->GetMalha();
-    return !m->PontoFora(x, y) || m->ExisteVertice(x, y);
+    return PontoNoContorno(GetSubDominio(k)->GetMalha(), x, y);
 }
 
 int TAnalise::SubDominioDoPonto(double x, double y) {
-    int escolhido = 0;
-    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
-    for (int k = 1; k <= GetNumSubDominios(); ++k) {
-        if (!PontoNoSubDominio(k, x, y))
-            continue;
-        const TMalha *m = GetSubDominio(k)->GetMalha();
-        if (escolhido == 0 || (m->GetXMin() >= xMin && m->GetXMax() <= xMax &&
-                               m->GetYMin() >= yMin && m->GetYMax() <= yMax)) {
-            escolhido = k;
-            xMin = m->GetXMin();
-            xMax = m->GetXMax();
-            yMin = m->GetYMin();
-            yMax = m->GetYMax();
-        }
-    }
-    return escolhido;
+    return DominioDoPonto(
+        GetNumSubDominios(), [this](int k) { return GetSubDominio(k)->GetMalha(); },
+        [&](int k) { return PontoNoSubDominio(k, x, y); });
 }
 
 TMaterial *TAnalise::MaterialDoElemento(int e) {

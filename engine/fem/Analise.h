@@ -45,6 +45,8 @@ public:
     virtual void TemperaturasIniciais();
     // Start of a run: file names, OnInicio, new system, initial temperatures, element arrays.
     virtual void Prepara();
+    // A new K, b and T of NumNos (the solver lets the old ones go).
+    void NovoSistema();
     virtual void AlocaLocais();
     virtual void LiberaLocais();
     // K and b set to zero; K keeps its pattern.
@@ -72,6 +74,10 @@ public:
     virtual void VerificaMemoria();
     // The time loop.
     virtual void Executa();
+    // Start of a run: the maximum temperature of the engine-facing state, its age and place := 0.
+    static void ZeraMaximos();
+    // After Prepara: the steps, the maxima of the engine-facing state and the report.
+    void LacoDoTempo();
     // Temperatures of the step holding time t (measured from the initial time).
     virtual void LeResultados(TVetor &saida, double t);
     // Initial temperature of the node followed by its value at every step done.

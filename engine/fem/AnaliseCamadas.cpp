@@ -8,6 +8,7 @@
 #include "fem/ElementosEtapa.h"
 #include "fem/FontesCalor.h"
 #include "fem/Material.h"
+#include "fem/SubDominios.h"
 #include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
@@ -51,16 +52,7 @@ TDominio *TAnaliseCamadas::SetTemperaturaInicialSubDominio(int i, double t) {
 }
 
 int TAnaliseCamadas::EtapaDoTempo(double t) {
-    const int n = Camadas->GetNumEtapas();
-    if (n < 1)
-        return 1;
-    Camadas->GetEtapa(n)->SetInstanteFinal(Tempo->GetTempoFinal());
-    for (int k = 1; k <= n; ++k) {
-        const TDominio *e = Camadas->GetEtapa(k);
-        if (e->InstanteInicial <= t && !Tempo->Passou(t, e->InstanteFinal))
-            return k;
-    }
-    return 1;
+    return Camadas->EtapaDoTempo(t, *Tempo);
 }
 
 void TAnaliseCamadas::CarregaMalhaEtapa(int k) {
@@ -101,27 +93,13 @@ void TAnaliseCamadas::HistoricoNoPonto(TVetor &tempos, TVetor &valores, double x
 // Zones
 
 bool TAnaliseCamadas::PontoNoSubDominio(int k, double x, double y) {
-    const TMalha *m = Camadas->GetSubDominio(k)->GetMalha();
-    return !m->PontoFora(x, y) || m->ExisteVertice(x, y);
+    return PontoNoContorno(Camadas->GetSubDominio(k)->GetMalha(), x, y);
 }
 
 int TAnaliseCamadas::SubDominioDoPonto(double x, double y) {
-    int escolhido = 0;
-    double xMin = 0, xMax = 0, yMin = 0, yMax = 0;
-    for (int k = 1; k <= Camadas->GetNumZonas(); ++k) {
-        if (!PontoNoSubDominio(k, x, y))
-            continue;
-        const TMalha *m = Camadas->GetSubDominio(k)->GetMalha();
-        if (escolhido == 0 || (m->GetXMin() >= xMin && m->GetXMax() <= xMax &&
-                               m->GetYMin() >= yMin && m->GetYMax() <= yMax)) {
-            escolhido = k;
-            xMin = m->GetXMin();
-            xMax = m->GetXMax();
-            yMin = m->GetYMin();
-            yMax = m->GetYMax();
-        }
-    }
-    return escolhido;
+    return DominioDoPonto(
+        Camadas->GetNumZonas(), [this](int k) { return Camadas->GetSubDominio(k)->GetMalha(); },
+        [&](int k) { return PontoNoSubDominio(k, x, y); });
 }
 
 void TAnaliseCamadas::CalculaZonas() {
@@ -166,12 +144,7 @@ void TAnaliseCamadas::Executa() {
     const int n = Camadas->GetNumEtapas();
     if (n < 1)
         throw Exception("O modelo em camadas não tem etapas.");
-    TEstadoInterface &estado = Estado();
-    estado.TemperaturaMaxima = 0.0;
-    estado.IdadeTemperaturaMaxima = 0.0;
-    estado.XTemperaturaMaxima = 0.0;
-    estado.YTemperaturaMaxima = 0.0;
-    double raio = 1000.0;
+    ZeraMaximos();
     temposMudancas_.clear();
     etapaDoPasso_.clear();
 
@@ -185,42 +158,7 @@ void TAnaliseCamadas::Executa() {
     Camadas->GetEtapa(n)->SetInstanteFinal(Tempo->GetTempoFinal());
 
     Prepara();
-    SelecionaPrescricao(1);
-    const int passos = Tempo->GetNumPassos();
-    for (int i = 1; i <= passos; ++i) {
-        Tempo->SetTempoAtual(Tempo->GetTempoInicial() + Tempo->TempoDoPasso(i));
-        MontaSistema();
-        VerificaMemoria();
-        ImpoePrescricoes();
-        Resolve();
-        PosPasso(i);
-        if (TMaxima > estado.TemperaturaMaxima) {
-            const TMalha *malha = Dominio->GetMalha();
-            estado.TemperaturaMaxima = TMaxima;
-            estado.IdadeTemperaturaMaxima = Tempo->GetTempoAtual();
-            const double *t = T->Dados();
-            for (int k = 1; k <= NumNos; ++k)
-                if (t[k - 1] == estado.TemperaturaMaxima) {
-                    estado.NoTemperaturaMaxima = k;
-                    estado.XTemperaturaMaxima = malha->GetNo(k)->X;
-                    estado.YTemperaturaMaxima = malha->GetNo(k)->Y;
-                }
-        }
-    }
-
-    const TMalha *malha = Dominio->GetMalha();
-    for (int k = 1; k <= malha->GetNumNos(); ++k) {
-        const TNo *no = malha->GetNo(k);
-        const double d =
-            std::hypot(no->X - estado.XTemperaturaMaxima, no->Y - estado.YTemperaturaMaxima);
-        if (d < raio) {
-            raio = d;
-            estado.NoTemperaturaMaxima = k;
-        }
-    }
-    estado.LiberaInformacoesSistema();
-    if (estado.HabilitaRelatorio)
-        estado.HabilitaRelatorio();
+    LacoDoTempo();
 }
 
 void TAnaliseCamadas::Prepara() {
@@ -284,11 +222,7 @@ void TAnaliseCamadas::MudaEtapa() {
 
     t0 = std::chrono::steady_clock::now();
     SelecionaPrescricao(EtapaAtual);
-    if (Solver)
-        Solver->DefineSistema(nullptr, nullptr, nullptr);
-    K = std::make_unique<TMatrizSky>(NumNos);
-    b = std::make_unique<TVetor>(NumNos);
-    T = std::make_unique<TVetor>(NumNos);
+    NovoSistema();
     AlocaLocais();
     tempos.Realocacao = Segundos(t0);
 

@@ -10,6 +10,7 @@
 #include "fem/Fluencia.h"
 #include "fem/Material.h"
 #include "fem/Retracao.h"
+#include "fem/SubDominios.h"
 #include "fem/Tempo.h"
 #include "uEstadoInterface.h"
 #include "uPlataforma.h"
@@ -67,16 +68,7 @@ double TAnaliseCamadasTensional::InstanteColocacaoElemento(int i) const {
 }
 
 int TAnaliseCamadasTensional::EtapaDoTempo(double t) {
-    const int n = Camadas->GetNumEtapas();
-    if (n < 1)
-        return 1;
-    Camadas->GetEtapa(n)->SetInstanteFinal(Tempo->GetTempoFinal());
-    for (int k = 1; k <= n; ++k) {
-        const TDominio *e = Camadas->GetEtapa(k);
-        if (e->InstanteInicial <= t && !Tempo->Passou(t, e->InstanteFinal))
-            return k;
-    }
-    return 1;
+    return Camadas->EtapaDoTempo(t, *Tempo);
 }
 
 void TAnaliseCamadasTensional::CarregaMalhaEtapa(int k) {

@@ -12,30 +12,42 @@ void TAnalise::Prepara() {
     DefineNomesArquivos();
     if (OnInicio)
         OnInicio(Tempo->GetNumPassos());
+    NovoSistema();
+    TemperaturasIniciais();
+    AlocaLocais();
+}
+
+void TAnalise::NovoSistema() {
     if (Solver)
         Solver->DefineSistema(nullptr, nullptr, nullptr);
     K = std::make_unique<TMatrizSky>(NumNos);
     b = std::make_unique<TVetor>(NumNos);
     T = std::make_unique<TVetor>(NumNos);
-    TemperaturasIniciais();
-    AlocaLocais();
 }
 
-void TAnalise::Executa() {
-    if (!Solver)
-        throw Exception("Nenhum método de solução foi definido para a análise.");
+void TAnalise::ZeraMaximos() {
     TEstadoInterface &estado = Estado();
     estado.TemperaturaMaxima = 0.0;
     estado.IdadeTemperaturaMaxima = 0.0;
     estado.XTemperaturaMaxima = 0.0;
     estado.YTemperaturaMaxima = 0.0;
-    double raio = 1000.0;
+}
+
+void TAnalise::Executa() {
+    if (!Solver)
+        throw Exception("Nenhum método de solução foi definido para a análise.");
+    ZeraMaximos();
     // The step count belongs to this run: a second run rewrites files 1..n.
     PassosFeitos = 0;
 
     Prepara();
+    LacoDoTempo();
+}
+
+void TAnalise::LacoDoTempo() {
+    TEstadoInterface &estado = Estado();
+    double raio = 1000.0;
     SelecionaPrescricao(1);
-    const TMalha *malha = Dominio->GetMalha();
     const int passos = Tempo->GetNumPassos();
     for (int i = 1; i <= passos; ++i) {
         Tempo->SetTempoAtual(Tempo->GetTempoInicial() + Tempo->TempoDoPasso(i));
@@ -45,6 +57,7 @@ void TAnalise::Executa() {
         Resolve();
         PosPasso(i);
         if (TMaxima > estado.TemperaturaMaxima) {
+            const TMalha *malha = Dominio->GetMalha();
             estado.TemperaturaMaxima = TMaxima;
             estado.IdadeTemperaturaMaxima = Tempo->GetTempoAtual();
             const double *t = T->Dados();
@@ -57,7 +70,8 @@ void TAnalise::Executa() {
         }
     }
 
-    // The reported node is the one nearest to the recorded position.
+    // The reported node is the one nearest to the recorded position (on the last mesh).
+    const TMalha *malha = Dominio->GetMalha();
     for (int k = 1; k <= malha->GetNumNos(); ++k) {
         const TNo *no = malha->GetNo(k);
         const double d =

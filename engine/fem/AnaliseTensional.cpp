@@ -11,6 +11,7 @@
 #include "fem/ForcaTensional.h"
 #include "fem/Material.h"
 #include "fem/Retracao.h"
+#include "fem/SubDominios.h"
 #include "fem/Tempo.h"
 #include "uEstadoInterface.h"
 #include "uPlataforma.h"
@@ -298,28 +299,6 @@ void TAnaliseTensional::LeTemperaturasPasso(int s) {
 
 // ---------------------------------------------------------------------------------------------
 // Subdomains and laws of an element
-
-bool TAnaliseTensional::PontoNoContorno(const TMalha *m, double x, double y) {
-    return m && (!m->PontoFora(x, y) || m->ExisteVertice(x, y));
-}
-
-int TAnaliseTensional::DominioDoPonto(int n, const std::function<const TMalha *(int)> &malha,
-                                      const std::function<bool(int)> &contem) {
-    int melhor = 0;
-    for (int k = 1; k <= n; ++k) {
-        if (!contem(k))
-            continue;
-        if (melhor == 0) {
-            melhor = k;
-            continue;
-        }
-        const TMalha *a = malha(melhor), *c = malha(k);
-        if (c->GetYMax() <= a->GetYMax() && c->GetXMax() <= a->GetXMax() &&
-            c->GetYMin() >= a->GetYMin() && c->GetXMin() >= a->GetXMin())
-            melhor = k;
-    }
-    return melhor;
-}
 
 bool TAnaliseTensional::PontoNoSubDominio(int k, double x, double y) const {
     return PontoNoContorno(SubDominios[std::size_t(k - 1)]->GetMalha(), x, y);

@@ -116,12 +116,6 @@ protected:
     virtual void MaterialDoElemento(int e);
     virtual bool PontoNoSubDominio(int k, double x, double y) const;
     virtual int SubDominioDoPonto(double x, double y) const;
-    // Inside the outline of m, or at one of its vertices.
-    static bool PontoNoContorno(const TMalha *m, double x, double y);
-    // Of the n candidates whose outline holds the point (contem), the innermost by bounding
-    // box, the last of equal boxes; 0 when none.
-    static int DominioDoPonto(int n, const std::function<const TMalha *(int)> &malha,
-                              const std::function<bool(int)> &contem);
     // Looks the current mesh's nodes up in the previous stage's strain file; nothing here.
     virtual void LeDeformacoesEtapaAnterior() {}
 

@@ -4,6 +4,7 @@
 
 #include "fem/Conveccao.h"
 #include "fem/ForcaTensional.h"
+#include "fem/Tempo.h"
 #include "matematica/UTMath.h"
 #include "uPlataforma.h"
 
@@ -134,6 +135,18 @@ void TCamadas::CarregaMalhaEtapa(int k) {
 
 void TCamadas::LeMalhaEtapa(int k) {
     LeMalhaArquivo(k);
+}
+
+int TCamadas::EtapaDoTempo(double t, const TTempo &tempo) const {
+    if (NumEtapas < 1)
+        return 1;
+    GetEtapa(NumEtapas)->SetInstanteFinal(tempo.GetTempoFinal());
+    for (int k = 1; k <= NumEtapas; ++k) {
+        const TDominio *e = GetEtapa(k);
+        if (e->InstanteInicial <= t && !tempo.Passou(t, e->InstanteFinal))
+            return k;
+    }
+    return 1;
 }
 
 int TCamadas::CamadaDaElevacao(double y) const {

@@ -14,6 +14,7 @@
 
 class TForcaExterna;
 class TForcaTensional;
+class TTempo;
 
 class TCamadas : public TDominio {
 public:
@@ -52,6 +53,9 @@ public:
     // Layer that holds height y: 1 up to elevation 1, k + 1 between elevations k and k + 1
     // (the first such interval), 1 above the last elevation.
     int CamadaDaElevacao(double y) const;
+    // First stage whose time interval holds t, the last stage ending at the axis' final time
+    // (which this sets on it); 1 when none does.
+    int EtapaDoTempo(double t, const TTempo &tempo) const;
 
     // A copy of the load on every stage, acting on the stage edges inside the rectangle of the
     // two points (porJanela) or crossed by the segment between them.
