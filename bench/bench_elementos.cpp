@@ -12,22 +12,7 @@
 #include "uLibFEM.h"
 #include "uLibraryMalhas.h"
 
-namespace {
-std::size_t alocacoes = 0;
-}
-
-void *operator new(std::size_t n) {
-    ++alocacoes;
-    if (void *p = std::malloc(n ? n : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void *p) noexcept {
-    std::free(p);
-}
-void operator delete(void *p, std::size_t) noexcept {
-    std::free(p);
-}
+#include "../tests/engine/ContaAlocacoes.h"
 
 namespace {
 
@@ -36,7 +21,7 @@ bool semAlocacao = true;
 // Runs f over every element `passos` times; prints one line.
 template <class F> void Mede(const char *nome, int elementos, int passos, F &&f) {
     double soma = 0;
-    const std::size_t a0 = alocacoes;
+    const long a0 = gAlocacoes;
     const auto t0 = std::chrono::steady_clock::now();
     for (int p = 0; p < passos; ++p)
         for (int e = 1; e <= elementos; ++e)
@@ -44,8 +29,8 @@ template <class F> void Mede(const char *nome, int elementos, int passos, F &&f)
     const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     const double chamadas = double(elementos) * passos;
     std::printf("name=%s n=%.0f seconds=%.4f allocations_per_call=%.3f checksum=%g\n", nome,
-                chamadas, s, double(alocacoes - a0) / chamadas, soma);
-    semAlocacao = semAlocacao && alocacoes == a0;
+                chamadas, s, double(gAlocacoes - a0) / chamadas, soma);
+    semAlocacao = semAlocacao && gAlocacoes == a0;
 }
 
 // nx x ny squares of side 0.5, two triangles each.

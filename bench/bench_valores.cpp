@@ -9,22 +9,7 @@
 #include "uLibFEM.h"
 #include "uLibraryMalhas.h"
 
-namespace {
-std::size_t alocacoes = 0;
-}
-
-void *operator new(std::size_t n) {
-    ++alocacoes;
-    if (void *p = std::malloc(n ? n : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void *p) noexcept {
-    std::free(p);
-}
-void operator delete(void *p, std::size_t) noexcept {
-    std::free(p);
-}
+#include "../tests/engine/ContaAlocacoes.h"
 
 namespace {
 
@@ -32,14 +17,14 @@ bool semAlocacao = true;
 
 template <class F> void Mede(const char *nome, int n, F &&f) {
     double soma = 0;
-    const std::size_t a0 = alocacoes;
+    const long a0 = gAlocacoes;
     const auto t0 = std::chrono::steady_clock::now();
     for (int i = 0; i < n; ++i)
         soma += f(i);
     const double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::printf("name=%s n=%d seconds=%.4f allocations_per_call=%.3f checksum=%g\n", nome, n, s,
-                double(alocacoes - a0) / n, soma);
-    semAlocacao = semAlocacao && alocacoes == a0;
+                double(gAlocacoes - a0) / n, soma);
+    semAlocacao = semAlocacao && gAlocacoes == a0;
 }
 
 } // namespace

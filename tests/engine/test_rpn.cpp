@@ -11,26 +11,12 @@
 #include <string>
 #include <vector>
 
+#include "ContaAlocacoes.h"
 #include "rpn/Arredonda15.h"
 #include "uPlataforma.h"
 #include "uRPN.h"
 
 #pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-
-// Heap allocations made by this program, to check that evaluation allocates nothing.
-static std::atomic<long> gAlocacoes{0};
-void *operator new(std::size_t n) {
-    ++gAlocacoes;
-    if (void *p = std::malloc(n ? n : 1))
-        return p;
-    throw std::bad_alloc();
-}
-void operator delete(void *p) noexcept {
-    std::free(p);
-}
-void operator delete(void *p, std::size_t) noexcept {
-    std::free(p);
-}
 
 namespace {
 
