@@ -17,6 +17,8 @@
 #include "uLibraryMalhas.h"
 #include "uPlataforma.h"
 
+#include "Bloco.h"
+
 namespace {
 
 double Agora() {
@@ -86,29 +88,6 @@ protected:
 private:
     TRelogio &r_;
 };
-
-// The thermal benchmark's block: nx x ny squares of two triangles, nodes numbered up each
-// column; domain edges bottom, right, top, left.
-std::unique_ptr<TMalha> Bloco(int nx, int ny) {
-    const double W = 10, H = 5;
-    auto m = std::make_unique<TMalha>(nx, ny);
-    m->AdicionaVertice(0, 0);
-    m->AdicionaVertice(W, 0);
-    m->AdicionaVertice(W, H);
-    m->AdicionaVertice(0, H);
-    for (int i = 1; i <= 4; ++i)
-        m->AdicionaAresta(i, i % 4 + 1, false);
-    for (int i = 0; i <= nx; ++i)
-        for (int j = 0; j <= ny; ++j)
-            m->AdicionaNo(W * i / nx, H * j / ny);
-    auto no = [ny](int i, int j) { return i * (ny + 1) + j + 1; };
-    for (int i = 0; i < nx; ++i)
-        for (int j = 0; j < ny; ++j) {
-            m->AdicionaElemento(no(i, j), no(i + 1, j), no(i + 1, j + 1));
-            m->AdicionaElemento(no(i, j), no(i + 1, j + 1), no(i, j + 1));
-        }
-    return m;
-}
 
 // The thermal benchmark's run: hydration source, convection on the four faces, 15 degrees at
 // the start, steps of 6 h; writes the temperature step files.

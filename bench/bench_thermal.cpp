@@ -19,34 +19,13 @@
 #include "uLibraryMalhas.h"
 #include "uPlataforma.h"
 
+#include "Bloco.h"
+
 namespace {
 
 double Agora() {
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
         .count();
-}
-
-// The block split into nx x ny squares, each cut into two triangles; nodes numbered up each
-// column, as the generator numbers them; domain edges bottom, right, top, left.
-std::unique_ptr<TMalha> Bloco(int nx, int ny) {
-    const double W = 10, H = 5;
-    auto m = std::make_unique<TMalha>(nx, ny);
-    m->AdicionaVertice(0, 0);
-    m->AdicionaVertice(W, 0);
-    m->AdicionaVertice(W, H);
-    m->AdicionaVertice(0, H);
-    for (int i = 1; i <= 4; ++i)
-        m->AdicionaAresta(i, i % 4 + 1, false);
-    for (int i = 0; i <= nx; ++i)
-        for (int j = 0; j <= ny; ++j)
-            m->AdicionaNo(W * i / nx, H * j / ny);
-    auto no = [ny](int i, int j) { return i * (ny + 1) + j + 1; };
-    for (int i = 0; i < nx; ++i)
-        for (int j = 0; j < ny; ++j) {
-            m->AdicionaElemento(no(i, j), no(i + 1, j), no(i + 1, j + 1));
-            m->AdicionaElemento(no(i, j), no(i + 1, j + 1), no(i, j + 1));
-        }
-    return m;
 }
 
 // The analysis with its phases timed; step files can be left out.

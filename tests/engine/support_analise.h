@@ -15,40 +15,12 @@
 #include "uLibraryMalhas.h"
 #include "uPlataforma.h"
 
+#include "MalhaRetangulo.h"
+
 inline std::unique_ptr<TMaterial> MaterialTermico(double k, double rho, double c) {
     return std::make_unique<TMaterial>(k, k, rho, c, 20.0, 0.08609, 0.04225, false, 1.25e-5, 0.2,
                                        9.819, TMaterial::kModeloJCI, false, 20.0, false, 1.408,
                                        0.1931, true, 0.0, true);
-}
-
-// Rectangle [0, xs.back()] x [0, H] with domain edges 1 bottom, 2 right, 3 top, 4 left; a node
-// at every abscissa of xs and ny + 1 heights, numbered up each column; two triangles per cell.
-inline std::unique_ptr<TMalha> Retangulo(const std::vector<double> &xs, double H, int ny) {
-    auto m = std::make_unique<TMalha>();
-    const double W = xs.back();
-    m->AdicionaVertice(0, 0);
-    m->AdicionaVertice(W, 0);
-    m->AdicionaVertice(W, H);
-    m->AdicionaVertice(0, H);
-    for (int i = 1; i <= 4; ++i)
-        m->AdicionaAresta(i, i % 4 + 1, false);
-    for (double x : xs)
-        for (int j = 0; j <= ny; ++j)
-            m->AdicionaNo(x, H * j / ny);
-    auto no = [ny](int i, int j) { return i * (ny + 1) + j + 1; };
-    for (int i = 0; i + 1 < int(xs.size()); ++i)
-        for (int j = 0; j < ny; ++j) {
-            m->AdicionaElemento(no(i, j), no(i + 1, j), no(i + 1, j + 1));
-            m->AdicionaElemento(no(i, j), no(i + 1, j + 1), no(i, j + 1));
-        }
-    return m;
-}
-
-inline std::vector<double> Uniforme(double L, int n) {
-    std::vector<double> xs;
-    for (int i = 0; i <= n; ++i)
-        xs.push_back(L * i / n);
-    return xs;
 }
 
 inline std::unique_ptr<TForcaExterna> Conveccao(double h, double ambiente,
