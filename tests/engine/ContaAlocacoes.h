@@ -7,6 +7,9 @@
 #include <cstdlib>
 #include <new>
 
+// Inlined pairs of the replaced new and delete look mismatched to the compiler; they are not.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 static std::atomic<long> gAlocacoes{0};
 
 void *operator new(std::size_t n) {

@@ -16,8 +16,6 @@
 #include "uPlataforma.h"
 #include "uRPN.h"
 
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-
 namespace {
 
 // Plain reading of the evaluator with a stack of texts, kept as the reference for the compiled
