@@ -123,8 +123,11 @@ void TAnaliseCamadasTensional::LeisDeformacao(int e, double &phi, double &retrac
         d.distanciaContorno = Dominio->GetMalha()->DistanciaAoContorno(e);
     r->SetArea(AreaTotal);
     r->SetPerimetro(Perimetro);
+    // Nothing shrinks before its placement: in the element's first step the increment is the
+    // whole strain, also when the placement falls inside the step.
+    const bool primeiro = PrimeiroPassoDoRun || Tempo->NasceNoPassoAtual(IdadesElementos[e]);
     retracao = r->IncrementoRetracao(d.distanciaContorno, Tempo->GetTempoAtual(), Tempo->GetDt(),
-                                     PrimeiroPassoDoRun);
+                                     primeiro);
 }
 
 // ---------------------------------------------------------------------------------------------

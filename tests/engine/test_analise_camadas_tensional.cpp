@@ -410,3 +410,49 @@ TEST_F(AnaliseCamadasTensional, InitialDisplacementsOfALayer) {
 }
 
 } // namespace
+
+namespace {
+// Exposes what the shrinkage of an element was evaluated with.
+class TCamadasRetracao : public TAnaliseCamadasTensional {
+public:
+    using TAnaliseCamadasTensional::TAnaliseCamadasTensional;
+    double Distancia(int e) const { return DadosElementos[std::size_t(e - 1)].distanciaContorno; }
+    double Area() const { return AreaTotal; }
+    double PerimetroEtapa() const { return Perimetro; }
+};
+} // namespace
+
+TEST_F(AnaliseCamadasTensional, ShrinkageOfALayerCountsFromItsPlacement) {
+    // Without temperature change or loads the strains are the accumulated shrinkage alone.
+    // Layer 2 is placed on a step end (48 h) or inside a step (50 h); either way its strain
+    // after its first step is the law's strain at that time, nothing before its placement.
+    for (std::uint8_t tipo : {TRetracao::kBazant, TRetracao::kCEB})
+        for (double inicio2 : {48.0, 50.0}) {
+            SCOPED_TRACE(testing::Message() << int(tipo) << " " << inicio2);
+            Constroi(inicio2, 20.0);
+            colocacao_[1] = 20.0;
+            Temperaturas([](double) { return 20.0; });
+            Estado().FPesoProprio = nullptr;
+            auto a = Nova<TCamadasRetracao>();
+            a->SetTempo(std::make_unique<TTempo>(0.0, 72.0, 24.0, 2.0 / 3.0));
+            a->SetRetracaoCamada(1, std::make_unique<TRetracao>(tipo));
+            a->Executa();
+            const TVetor &d = a->GetDeformacoes();
+            int novos = 0;
+            for (int e = 1; e <= a->GetDominio().GetNumElementos(); ++e) {
+                if (a->GetElemento(e)->YCentro() <= 1.0 + 1e-9) // layer 1 by its centroid
+                    continue;
+                ++novos;
+                TRetracao lei(tipo);
+                lei.SetArea(a->Area());
+                lei.SetPerimetro(a->PerimetroEtapa());
+                lei.SetInicioSecagem(inicio2);
+                const double esperado = -lei.RetracaoNoTempo(a->Distancia(e), 72.0);
+                ASSERT_NE(esperado, 0.0);
+                EXPECT_NEAR(d[3 * e - 2], esperado, 1e-12 * std::fabs(esperado)) << e;
+                EXPECT_NEAR(d[3 * e - 1], esperado, 1e-12 * std::fabs(esperado)) << e;
+                EXPECT_EQ(d[3 * e], 0.0) << e;
+            }
+            EXPECT_GT(novos, 0);
+        }
+}
