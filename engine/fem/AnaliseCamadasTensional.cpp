@@ -72,7 +72,8 @@ int TAnaliseCamadasTensional::EtapaDoTempo(double t) {
 }
 
 void TAnaliseCamadasTensional::CarregaMalhaEtapa(int k) {
-    if (k == EtapaAtual && Dominio == Camadas->GetEtapa(k))
+    // Loading another stage elsewhere (the thermal pass shares the layers) empties this one.
+    if (k == EtapaAtual && Dominio == Camadas->GetEtapa(k) && Dominio->GetMalha()->GetNumNos() > 0)
         return;
     EtapaAtual = k;
     Camadas->CarregaMalhaEtapa(k);

@@ -369,6 +369,27 @@ TEST_F(AnaliseCamadasTensional, HistoryAtAPointFollowsTheStages) {
     EXPECT_EQ(a->EtapaDoTempo(500.0), 1);
 }
 
+TEST_F(AnaliseCamadasTensional, HistoryReloadsItsStageMeshWhenAnotherStageWasLoaded) {
+    // The run ends in stage 1; then the thermal pass over the same layers loads stage 2, which
+    // empties the stage 1 mesh.
+    Constroi(48.0, 20.0);
+    Temperaturas([](double x) { return 18.0 + x; });
+    auto a = Nova();
+    a->SetTempo(std::make_unique<TTempo>(0.0, 48.0, 24.0, 2.0 / 3.0));
+    a->Executa();
+    ASSERT_EQ(a->GetEtapaAtual(), 1);
+    camadas_->CarregaMalhaEtapa(2);
+    TVetor tempos, valores;
+    a->HistoricoNoPonto(1.05, 0.4, true, 0, tempos, valores);
+    ASSERT_EQ(tempos.GetTamanho(), 2);
+    const int e = MalhaEtapa(1)->ElementoNoPonto(1.05, 0.4);
+    ASSERT_GT(e, 0);
+    TVetor t;
+    LeArquivoValores(ArquivoTensao(2), t);
+    EXPECT_EQ(valores[2], t[3 * e - 2]);
+    EXPECT_GT(a->GetDominio().GetMalha()->GetNumNos(), 0);
+}
+
 TEST_F(AnaliseCamadasTensional, MaturityAgesAdvanceAndCarryOverToTheNewMesh) {
     Constroi(48.0, 20.0);
     colocacao_[1] = 20.0;
