@@ -47,7 +47,9 @@ void TAnaliseTensional::CalculaDeformacoes() {
 }
 
 void TAnaliseTensional::CalculaTensoes() {
-    const bool comApoios = ApoiosAtuais && ApoiosAtuais->Nos.GetTamanho() > 0;
+    // Held prescribed displacements restrain the body as supports do.
+    const bool comApoios = (ApoiosAtuais && ApoiosAtuais->Nos.GetTamanho() > 0) ||
+                           (DeslocamentosPrescritos && !GrausPrescritos.empty());
     const int ne = int(DadosElementos.size());
     const double *inc = IncrementosDeformacoes.Dados();
     const double *termicas = DeformacoesTermicas.Dados();

@@ -281,6 +281,28 @@ TEST_F(AnaliseTensional, PrescribedDisplacementsMoveOnceAndAreHeld) {
     EXPECT_EQ(contador_->Resolucoes, 1);
 }
 
+TEST_F(AnaliseTensional, HeldPrescribedDisplacementsRestrainLikeSupports) {
+    // A plate clamped on its left edge and heated: the clamp given as supports or as zero
+    // prescribed displacements gives the same stresses.
+    const TVetorInteiro esquerda = NosEmX(*malha_, 0);
+    Temperaturas(30, 40);
+    auto apoiada = Nova(false);
+    apoiada->AdicionaApoios(esquerda, false, 1, true, 0, 0);
+    apoiada->Executa();
+    const TVetor esperado = apoiada->GetTensoes();
+    auto prescrita = Nova(false);
+    prescrita->DefineDeslocamentos(esquerda, 0.0, 0.0);
+    prescrita->Executa();
+    const TVetor &s = prescrita->GetTensoes();
+    ASSERT_EQ(s.GetTamanho(), esperado.GetTamanho());
+    double maior = 0.0;
+    for (int i = 1; i <= s.GetTamanho(); ++i) {
+        EXPECT_NEAR(s[i], esperado[i], 1e-9) << i;
+        maior = std::max(maior, std::fabs(esperado[i]));
+    }
+    EXPECT_GT(maior, 0.1);
+}
+
 TEST_F(AnaliseTensional, PlacementTemperatureOfTheStageComesBeforeTheInitialOnes) {
     TVetor camadas(1);
     camadas[1] = 15.0;
