@@ -364,13 +364,19 @@ TEST(SistemaTermico, ElementArraysKeptBetweenStepsEqualFreshOnesBitwise) {
 
 TEST(SistemaTermico, APrescribedNodeOutsideEveryElementTakesItsValue) {
     PastaResultados pasta;
-    auto malha = Retangulo({0.0, 1.0, 2.0}, 1.0, 1);
-    malha->AdicionaNo(5.0, 5.0); // in no element: its row has no entry at all
-    const int solto = malha->GetNumNos();
-    TAnalise a(malha.get());
-    a.AplicaTemperaturaInicial(TodosOsNos(solto), 10.0);
-    a.AdicionaPrescricoes(Nos({solto, 1}), 1, 30.0, 0.0, 1.0);
-    a.SetSolver(std::make_unique<TGauss>());
-    a.Executa();
-    EXPECT_EQ((*a.GetTemperaturas())[solto], 30.0);
+    for (bool direto : {true, false}) {
+        auto malha = Retangulo({0.0, 1.0, 2.0}, 1.0, 1);
+        malha->AdicionaNo(5.0, 5.0); // in no element: its row has no entry at all
+        const int solto = malha->GetNumNos();
+        TAnalise a(malha.get());
+        a.AplicaTemperaturaInicial(TodosOsNos(solto), 10.0);
+        a.AdicionaPrescricoes(Nos({solto, 1}), 1, 30.0, 0.0, 1.0);
+        if (direto)
+            a.SetSolver(std::make_unique<TGauss>());
+        else
+            a.SetSolver(std::make_unique<TGradiente>(500, 1e-12));
+        a.Executa();
+        EXPECT_EQ((*a.GetTemperaturas())[solto], 30.0) << direto;
+        EXPECT_NEAR(a.GetTMaxima(), 30.0, 1e-9) << direto;
+    }
 }
