@@ -380,3 +380,43 @@ TEST(SistemaTermico, APrescribedNodeOutsideEveryElementTakesItsValue) {
         EXPECT_NEAR(a.GetTMaxima(), 30.0, 1e-9) << direto;
     }
 }
+
+TEST(SistemaTermico, ConvectionOnAnInteriorEdgeAddsNothing) {
+    PastaResultados pasta;
+    // Two unit squares side by side; edge 5 is the interior line x = 1 between them.
+    auto malha = std::make_unique<TMalha>();
+    for (auto [x, y] :
+         {std::pair{0.0, 0.0}, {2.0, 0.0}, {2.0, 1.0}, {0.0, 1.0}, {1.0, 0.0}, {1.0, 1.0}})
+        malha->AdicionaVertice(x, y);
+    for (int i = 1; i <= 4; ++i)
+        malha->AdicionaAresta(i, i % 4 + 1, false);
+    malha->AdicionaAresta(5, 6, true);
+    for (double x : {0.0, 1.0, 2.0})
+        for (double y : {0.0, 1.0})
+            malha->AdicionaNo(x, y);
+    for (int i = 0; i < 2; ++i) {
+        malha->AdicionaElemento(2 * i + 1, 2 * i + 3, 2 * i + 4);
+        malha->AdicionaElemento(2 * i + 1, 2 * i + 4, 2 * i + 2);
+    }
+    ASSERT_GT(malha->GetContorno(5)->GetNumLados(), 0);
+
+    auto sistema = [&](std::initializer_list<int> arestas) {
+        TAnalise a(malha.get());
+        if (arestas.size() > 0)
+            a.GetDominio()->AdicionaForcaExterna(*Conveccao(4.0, 20.0, arestas));
+        a.AplicaTemperaturaInicial(TodosOsNos(6), 10.0);
+        a.Prepara();
+        a.GetTempo()->SetTempoAtual(0.1);
+        a.MontaSistema();
+        std::vector<double> v;
+        for (int i = 1; i <= 6; ++i) {
+            v.push_back((*a.GetTermoIndependente())[i]);
+            for (int j = 1; j <= 6; ++j)
+                v.push_back(a.GetMatriz()->Get(std::min(i, j), std::max(i, j)));
+        }
+        return v;
+    };
+    const std::vector<double> livre = sistema({});
+    EXPECT_EQ(sistema({5}), livre);
+    EXPECT_NE(sistema({2}), livre);
+}
