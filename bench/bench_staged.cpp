@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <vector>
 
 #include "fem/AnaliseCamadas.h"
@@ -30,7 +31,10 @@ int main(int argc, char **argv) {
     const int camadas = smoke ? 2 : 20, passos = smoke ? 8 : 240;
     const double dt = 1.0, tf = passos * dt, intervalo = tf / camadas;
 
-    const auto pasta = std::filesystem::temp_directory_path() / "darv_bench_staged";
+    // A folder of this run's own, so that runs at the same time don't remove each other's files.
+    const auto pasta =
+        std::filesystem::temp_directory_path() /
+        ("darv_bench_staged_" + std::to_string(Relogio::now().time_since_epoch().count()));
     DefinePastaPadrao(pasta);
     TConfiguracaoMalha &cfg = Estado().ConfiguracaoMalha;
     cfg.PorDmax = true;

@@ -151,8 +151,13 @@ void TAnaliseCamadas::Executa() {
     EtapaAtual = 1;
     PassosFeitos = 0;
     // Stage 1's mesh as generated; when a previous run or query left it empty, from its file.
+    // The other stages are read from their files when their turn comes: the meshes generated
+    // for them are freed here, before the time loop, so that no stage change pays for the
+    // release (and the allocator's later merging) of every stage's nodes and elements.
     if (Camadas->GetEtapa(1)->GetMalha()->GetNumNos() == 0)
         Camadas->CarregaMalhaEtapa(1);
+    else
+        EsvaziaEtapas(1);
     UsaEtapa(1);
     Camadas->GetEtapa(1)->SetInstanteInicial(Tempo->GetTempoInicial());
     Camadas->GetEtapa(n)->SetInstanteFinal(Tempo->GetTempoFinal());
@@ -196,6 +201,16 @@ void TAnaliseCamadas::MontaSistema() {
     }
 }
 
+void TAnaliseCamadas::EsvaziaEtapas(int exceto) {
+    for (int j = 1; j <= Camadas->GetNumEtapas(); ++j) {
+        TDominio *e = Camadas->GetEtapa(j);
+        if (j != exceto && (e->GetMalha()->GetNumNos() > 0 || e->GetNumElementos() > 0)) {
+            e->GetMalha()->LimpaMalha();
+            e->CriaElementos();
+        }
+    }
+}
+
 void TAnaliseCamadas::MudaEtapa() {
     TTempoMudanca tempos;
     const int k = EtapaAtual;
@@ -203,16 +218,10 @@ void TAnaliseCamadas::MudaEtapa() {
     GravaElementosEtapa(k);
     tempos.ArquivoElementos = Segundos(t0);
 
-    // Every stage mesh is emptied (those generated before the run included); then the new
+    // The old stage's mesh is emptied (the others were at the start of the run); then the new
     // stage's is read from its file.
     t0 = std::chrono::steady_clock::now();
-    for (int j = 1; j <= Camadas->GetNumEtapas(); ++j) {
-        TDominio *e = Camadas->GetEtapa(j);
-        if (e->GetMalha()->GetNumNos() > 0 || e->GetNumElementos() > 0) {
-            e->GetMalha()->LimpaMalha();
-            e->CriaElementos();
-        }
-    }
+    EsvaziaEtapas(0);
     tempos.Liberacao = Segundos(t0);
     t0 = std::chrono::steady_clock::now();
     EtapaAtual = k + 1;

@@ -61,6 +61,8 @@ protected:
 private:
     // The analysis' domain becomes stage k (not owned); node count and look-ups follow it.
     void UsaEtapa(int k);
+    // Empties the mesh and elements of every stage but stage exceto (0: of every stage).
+    void EsvaziaEtapas(int exceto);
     void MudaEtapa();
     void GravaElementosEtapa(int k);
     // Carries the temperatures of stage k's element file onto the current mesh.

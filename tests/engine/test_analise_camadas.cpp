@@ -257,12 +257,30 @@ TEST_F(AnaliseCamadas, HeatedBlockPlacesTheNewLayerAtItsTemperature) {
         EXPECT_EQ(segunda[i], primeira[i]) << i;
 }
 
-TEST_F(AnaliseCamadas, OneStageChangePerStep) {
-    TBloco b({1.0, 2.0, 3.0}, {0.0, 1.0, 1.5}, 4.0, 1.0, 2.0, 0.0, {{2, 2}, {2, 2}, {2, 2}});
-    std::vector<int> etapas;
-    b.analise->SetOnPasso([&](TTempo &) { etapas.push_back(b.analise->GetEtapaAtual()); });
+TEST_F(AnaliseCamadas, OneStageChangePerStepEachOnItsOwnMesh) {
+    TBloco b({1.0, 2.0, 3.0}, {0.0, 1.0, 1.5}, 4.0, 1.0, 2.0, 0.0, {{2, 2}, {3, 2}, {2, 4}});
+    std::vector<int> nosEtapa;
+    for (int k = 1; k <= 3; ++k)
+        nosEtapa.push_back(b.camadas->GetEtapa(k)->GetMalha()->GetNumNos());
+    ASSERT_NE(nosEtapa[1], nosEtapa[2]);
+    const TDominio *primeira = b.camadas->GetEtapa(1);
+    std::vector<int> etapas, nos;
+    b.analise->SetOnPasso([&](TTempo &) {
+        etapas.push_back(b.analise->GetEtapaAtual());
+        nos.push_back(b.analise->GetNumNos());
+        // Only the current stage holds a mesh during the run.
+        for (int k = 1; k <= 3; ++k)
+            if (k != b.analise->GetEtapaAtual()) {
+                EXPECT_EQ(b.camadas->GetEtapa(k)->GetMalha()->GetNumNos(), 0) << k;
+            }
+    });
     b.analise->Executa();
     EXPECT_EQ(etapas, (std::vector<int>{1, 2, 3, 3}));
+    EXPECT_EQ(nos, (std::vector<int>{nosEtapa[0], nosEtapa[1], nosEtapa[2], nosEtapa[2]}));
+    EXPECT_EQ(b.analise->GetDominio(), b.camadas->GetEtapa(3));
+    EXPECT_EQ(primeira->GetNumElementos(), 0);
+    EXPECT_EQ(b.camadas->GetEtapa(3)->GetNumElementos(),
+              b.camadas->GetEtapa(3)->GetMalha()->GetNumElementos());
 }
 
 TEST_F(AnaliseCamadas, PlacementOnAStepEndThatRoundsBelowItWaitsForTheNextStep) {
