@@ -130,6 +130,7 @@ void TAnaliseTensional::DefineDeslocamentos(const TVetorInteiro &nos, double dy,
 void TAnaliseTensional::Executa() {
     if (DominioProprio)
         DominioProprio->SetInstanteInicial(Tempo->GetTempoInicial());
+    PassosFeitos = 0; // a new run's history starts at its own first step
     Prepara();
     ApoiosAtuais = GetApoiosEtapa(EtapaAtual);
     TEstadoInterface &estado = Estado();

@@ -209,6 +209,7 @@ TEST_F(AnaliseTensional, EffectiveModulusCreepSoftensARestrainedStep) {
     Estado().FluenciaAtiva = true;
     a->Executa();
     EsperaUniforme(*a, 3.0 / (1.0 + 1.5), 0.0, 1e-9);
+    EXPECT_EQ(a->GetNumPassos(), 2); // the second run counts only its own steps
 }
 
 TEST_F(AnaliseTensional, SelfWeightIsBalancedByTheSupportsAndActsOnlyAtBirth) {
