@@ -165,12 +165,19 @@ void TDominio::CopiaArestas(const TDominio &zona, int kTopo, int kZona, double y
     if (!zona.Malha)
         return;
     const TMalha &zm = *zona.Malha;
+    // A zone lying wholly above the stage elevation has no material in the stage (unless it
+    // is the tallest fixed zone, there whole): its edges at the elevation neither bound the
+    // stage nor make the edges of the zone below interior.
+    const bool acima = zm.GetYMin() > yEtapa || TUT_Math::IgualComTolerancia(zm.GetYMin(), yEtapa);
+    const bool presente = (zona.Fixo && kZona == kTopo) || !acima;
     for (int i = 1; i <= zm.GetNumArestas(); ++i) {
         const TAresta *e = zm.GetAresta(i);
         const double ym = e->YMedio();
         int existente = 0;
         const bool existe = Malha->ProcuraAresta(*e->No1, *e->No2, existente);
         if (ym - 1e-10 <= yEtapa) {
+            if (!presente)
+                continue;
             if (existe) {
                 // An edge shared by two zones lies inside the stage.
                 Malha->GetAresta(existente)->SetInterna(true);

@@ -90,6 +90,7 @@ public:
 
     // Merges the edges of a zone into this stage's boundary at the stage elevation yEtapa;
     // kTopo is the number of the zone with the largest top yTopo, kZona that of this zone.
+    // A zone wholly above yEtapa (other than the tallest fixed zone) adds no edge at yEtapa.
     // Makes an empty mesh (owned) first when the stage has none.
     void CopiaArestas(const TDominio &zona, int kTopo, int kZona, double yTopo, double yEtapa);
 

@@ -156,6 +156,54 @@ TEST_F(Camadas, SideBySideSubdomainsShareTheirEdge) {
     EXPECT_EQ(c.GetEtapa(2)->GetMalha()->GetNumVertices(), 8);
 }
 
+namespace {
+
+// Outline of the lower block 0..10 x 0..2, and of both blocks (sides split at 2).
+const std::set<TSegmento> kBlocoInferior =
+    Segmentos({{0, 0, 10, 0}, {10, 0, 10, 2}, {10, 2, 0, 2}, {0, 2, 0, 0}});
+const std::set<TSegmento> kBlocos = Segmentos(
+    {{0, 0, 10, 0}, {10, 0, 10, 2}, {10, 2, 10, 4}, {10, 4, 0, 4}, {0, 4, 0, 2}, {0, 2, 0, 0}});
+
+double AreaMalha(const TMalha &m) {
+    double a = 0.0;
+    for (int i = 1; i <= m.GetNumElementos(); ++i)
+        a += m.GetElemento(i)->Area();
+    return a;
+}
+
+} // namespace
+
+TEST_F(Camadas, StackedSubdomainsMeetingAtAnElevation) {
+    // Lower block 0..2 and upper block 2..4, elevations 2 and 4, listed in both orders and
+    // with every combination of the fixed flags.
+    for (bool inferiorFixo : {false, true})
+        for (bool superiorFixo : {false, true})
+            for (bool inferiorPrimeiro : {true, false}) {
+                SCOPED_TRACE(::testing::Message()
+                             << "lower fixed " << inferiorFixo << ", upper fixed " << superiorFixo
+                             << ", lower first " << inferiorPrimeiro);
+                auto baixo = Poligono({{0, 0}, {10, 0}, {10, 2}, {0, 2}}, inferiorFixo);
+                auto cima = Poligono({{0, 2}, {10, 2}, {10, 4}, {0, 4}}, superiorFixo);
+                auto todo = Poligono({{0, 0}, {10, 0}, {10, 4}, {0, 4}}, true);
+                TCamadas c(*todo->GetMalha(), Elevacoes({2, 4}));
+                if (inferiorPrimeiro)
+                    c.DefineCamadas({baixo.get(), cima.get()});
+                else
+                    c.DefineCamadas({cima.get(), baixo.get()});
+                c.SetNx(4);
+                c.SetNy(4);
+                // The tallest zone, when fixed, is there whole from the first stage.
+                const bool inteiro = superiorFixo;
+                EXPECT_EQ(Arestas(*c.GetEtapa(1)->GetMalha()), inteiro ? kBlocos : kBlocoInferior);
+                EXPECT_EQ(Arestas(*c.GetEtapa(2)->GetMalha()), kBlocos);
+                for (int k = 1; k <= 2; ++k) {
+                    c.SalvaMalhaEtapa(k);
+                    const double area = (k == 2 || inteiro) ? 40.0 : 20.0;
+                    EXPECT_NEAR(AreaMalha(*c.GetEtapa(k)->GetMalha()), area, 1e-9) << k;
+                }
+            }
+}
+
 TEST_F(Camadas, EventsAndLayerOfAnElevation) {
     auto a = Poligono({{0, 0}, {1, 0}, {1, 3}, {0, 3}}, true);
     auto b = Poligono({{1, 0}, {2, 0}, {2, 3}, {1, 3}}, true);
