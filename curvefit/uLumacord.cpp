@@ -161,13 +161,23 @@ void TfLumacord::closeEvent(QCloseEvent *event) {
 }
 
 void TfLumacord::bbtnAjustarClick() {
-    lumacord::TResultadoAjuste r;
-    if (!Ajuste.Ajusta(lumacord::DecimalSeparator(), r))
-        return;
-    lbEquacao->setText(QString::fromStdString(r.Equacao));
-    edA->setText(QString::fromStdString(r.A));
-    edB->setText(QString::fromStdString(r.B));
-    edR2->setText(QString::fromStdString(r.R2));
+    lumacord::TResultadoAjuste r{lbEquacao->text().toStdString(), edA->text().toStdString(),
+                                 edB->text().toStdString(), edR2->text().toStdString()};
+    const auto mostra = [&] {
+        lbEquacao->setText(QString::fromStdString(r.Equacao));
+        edA->setText(QString::fromStdString(r.A));
+        edB->setText(QString::fromStdString(r.B));
+        edR2->setText(QString::fromStdString(r.R2));
+    };
+    // A failing fit still shows the texts made before the error.
+    try {
+        if (!Ajuste.Ajusta(lumacord::DecimalSeparator(), r))
+            return;
+    } catch (...) {
+        mostra();
+        throw;
+    }
+    mostra();
 }
 
 void TfLumacord::EscreveCabecalhos() {

@@ -206,16 +206,14 @@ bool TAjusteCurva::Ajusta(char separador, TResultadoAjuste &resultado) {
     CalculoDosCoeficientes();
     if (!ResolucaoMatricial(a11, a12, a21, a22, b1, b2))
         return false;
-    TResultadoAjuste r;
-    r.Equacao = EquacaoCurva(TipoCurva);
+    resultado.Equacao = EquacaoCurva(TipoCurva);
     // For y = x / (A + B x) the line is 1/y = B + A (1/x): A is its slope.
     const double A = TipoCurva == 3 ? CoefAngular : CoefLinear;
     const double B = TipoCurva == 3 ? CoefLinear : CoefAngular;
-    r.A = TextoArredondado(A, 8, separador);
-    r.B = TextoArredondado(B, 8, separador);
+    resultado.A = TextoArredondado(A, 8, separador);
+    resultado.B = TextoArredondado(B, 8, separador);
     R2();
-    r.R2 = TextoArredondado(CoefR2, 5, separador);
-    resultado = std::move(r);
+    resultado.R2 = TextoArredondado(CoefR2, 5, separador);
     return true;
 }
 

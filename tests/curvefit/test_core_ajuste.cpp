@@ -164,14 +164,25 @@ TEST_F(Ajuste, FloatingPointErrorsOfTheLinearisation) {
     EXPECT_EQ(Ajusta().B, "2");
 }
 
-TEST_F(Ajuste, CoefficientsTooLargeToRoundShowNothing) {
+TEST_F(Ajuste, CoefficientsTooLargeToRoundEndTheFitWhereTheyStand) {
+    // A = 0 is shown, B = 1e11 cannot be rounded: the texts made before it stay.
     Pontos({{1, 1e11}, {2, 2e11}});
     a.TipoCurva = 1;
     TResultadoAjuste r{"eq", "a", "b", "r2"};
     EXPECT_THROW(a.Ajusta('.', r), EInvalidOp);
-    EXPECT_EQ(r.Equacao, "eq");
+    EXPECT_EQ(r.Equacao, "y=A+B.x");
+    EXPECT_EQ(r.A, "0");
+    EXPECT_EQ(r.B, "b");
+    EXPECT_EQ(r.R2, "r2");
+    // A too large: only the equation is written.
+    r = {"eq", "a", "b", "r2"};
+    Pontos({{1, 1e11 + 1}, {2, 1e11 + 2}});
+    a.TipoCurva = 2;
+    EXPECT_THROW(a.Ajusta('.', r), EInvalidOp);
+    EXPECT_EQ(r.Equacao, "y=A+(B/x)");
     EXPECT_EQ(r.A, "a");
     // Squares that overflow are caught before they reach the solution.
+    a.TipoCurva = 1;
     Pontos({{1e200, 1}, {2e200, 2}});
     EXPECT_THROW(a.Ajusta('.', r), EOverflow);
 }

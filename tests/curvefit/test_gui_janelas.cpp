@@ -274,4 +274,12 @@ TEST_F(JanelasLumacord, FailedFitsKeepTheShownResults) {
     AjustaPontos({{"0.1", "3"}, {"0.1", "5"}, {"0.1", "7"}}, 1);
     EXPECT_EQ(perguntador.Informacoes, QStringList{"Não é possível ajustar uma curva."});
     EXPECT_EQ(fLumacord->edB->text(), "2");
+
+    // A slope too large to round: the equation and A are shown, B and R2 stay.
+    AjustaPontos({{"1", "1e10"}, {"2", "1.1e11"}, {"", ""}}, 4);
+    EXPECT_EQ(perguntador.Erros.last(), "Invalid floating point operation");
+    EXPECT_EQ(fLumacord->lbEquacao->text(), "y=A+B.ln(x)");
+    EXPECT_EQ(fLumacord->edA->text(), "10000000000");
+    EXPECT_EQ(fLumacord->edB->text(), "2");
+    EXPECT_EQ(fLumacord->edR2->text(), "1");
 }
