@@ -87,24 +87,29 @@ std::unique_ptr<TMalha> TMalha::CreateDeArquivo(const std::string &nome) {
     return m;
 }
 
-void TMalha::LeGeometria() {
-    TLeitorSecoes f(NomeArquivo);
+namespace {
+// The vertex and edge sections: "x y" lines, then "a b interior" lines.
+void LeVerticesArestas(TMalha &m, TLeitorSecoes &f) {
     f.Pula();
     int nv = f.Contagem(2);
     for (int i = 0; i < nv; ++i) {
         auto p = f.Reais(f.Linha());
-        AdicionaVertice(p[0], p[1]);
+        m.AdicionaVertice(p[0], p[1]);
     }
     f.Pula();
     int na = f.Contagem(3);
     for (int i = 0; i < na; ++i) {
         auto a = f.Inteiros(f.Linha(), 3);
-        f.Verifica(a[0], GetNumVertices(), "vertex");
-        f.Verifica(a[1], GetNumVertices(), "vertex");
-        AdicionaArestaNos(a[0], a[1]);
-        if (a[2] == 1)
-            arestas_.back()->Interna = true;
+        f.Verifica(a[0], m.GetNumVertices(), "vertex");
+        f.Verifica(a[1], m.GetNumVertices(), "vertex");
+        m.AdicionaAresta(a[0], a[1], a[2] == 1);
     }
+}
+} // namespace
+
+void TMalha::LeGeometria() {
+    TLeitorSecoes f(NomeArquivo);
+    LeVerticesArestas(*this, f);
     CalculaLimites();
 }
 
@@ -138,21 +143,7 @@ void TMalha::LeMalhaCompleta(const std::string &nome) {
     LimpaVertices();
     LimpaMalha();
     LeNosElementos(*this, f);
-    f.Pula();
-    int nv = f.Contagem(2);
-    for (int i = 0; i < nv; ++i) {
-        auto p = f.Reais(f.Linha());
-        AdicionaVertice(p[0], p[1]);
-    }
-    f.Pula();
-    int na = f.Contagem(3);
-    for (int i = 0; i < na; ++i) {
-        auto a = f.Inteiros(f.Linha(), 3);
-        f.Verifica(a[0], GetNumVertices(), "vertex");
-        f.Verifica(a[1], GetNumVertices(), "vertex");
-        AdicionaAresta(a[0], a[1], false);
-        arestas_.back()->Interna = a[2] == 1;
-    }
+    LeVerticesArestas(*this, f);
     TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
     f.Pula(3);
     c.Exponencial = f.Linha() == "True";
