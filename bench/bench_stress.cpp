@@ -93,25 +93,7 @@ private:
 // the start, steps of 6 h; writes the temperature step files.
 void Termica(TMalha &malha, int passos, TVetor &iniciais) {
     TAnalise a(&malha);
-    TDominio *d = a.GetDominio();
-    d->SetMaterial(std::make_unique<TMaterial>(
-        1720.0, 1720.0, 2400.0, 230.0, 20.0, 0.08609, 0.04225, false, 1.25e-5, 0.2, 9.819,
-        TMaterial::kModeloJCI, false, 20.0, false, 1.408, 0.1931, true, 0.0, true));
-    d->SetFonte(std::make_unique<TForcaInterna>(2000.0));
-    TForcaExterna conv;
-    conv.SetTipo(TForcaExterna::kConstante);
-    conv.SetTemperaturaAmbiente(20.0);
-    conv.SetCoefConveccao(8600.0);
-    TVetorInteiro arestas(4);
-    for (int i = 1; i <= 4; ++i)
-        arestas[i] = i;
-    conv.SetArestas(arestas);
-    d->AdicionaForcaExterna(conv);
-    a.SetTempo(std::make_unique<TTempo>(0.0, 6.0 * passos, 6.0, 2.0 / 3.0));
-    TVetorInteiro todos(malha.GetNumNos());
-    for (int i = 1; i <= todos.GetTamanho(); ++i)
-        todos[i] = i;
-    a.AplicaTemperaturaInicial(todos, 15.0);
+    CasoTermico(a, passos);
     a.SetSolver(std::make_unique<TGauss>());
     const double t0 = Agora();
     a.Executa();
