@@ -1,0 +1,20 @@
+// Numbers the user types and reads: the locale's decimal separator (the platform layer's
+// DecimalSeparator(), set from QLocale at start-up), no group separators.
+#pragma once
+
+#include <QString>
+
+// Reads a real; throws EConvertError "'<text>' is not a valid floating point value".
+double LeReal(const QString &texto);
+// Reads an integer; throws EConvertError "'<text>' is not a valid integer value".
+int LeInteiro(const QString &texto);
+// Non-throwing forms.
+bool TentaLeReal(const QString &texto, double &v);
+
+// General 15-digit format with the locale's separator ("0,1", "1E20").
+QString TextoReal(double v);
+// Fixed notation with `decimais` decimals and the locale's separator.
+QString TextoFixo(double v, int decimais);
+
+// Sets the platform layer's decimal separator from the user's locale.
+void AplicaSeparadorDoLocale();
