@@ -483,9 +483,11 @@ void TAnalise::ImpoePrescricoes() {
     double *bb = b->Dados();
     for (const TContribuicao &c : contribuicoes_)
         bb[c.linha - 1] -= p->Valores[c.entrada] * c.coeficiente;
+    // The iterative solver starts from the prescribed values.
+    double *tt = T->Dados();
     for (int no = 1; no <= n; ++no)
         if (prescrito_[std::size_t(no)])
-            bb[no - 1] = valorPrescrito_[std::size_t(no)];
+            bb[no - 1] = tt[no - 1] = valorPrescrito_[std::size_t(no)];
 
     // Prescribed rows and columns become those of the identity.
     for (int r = 1; r <= n; ++r) {
@@ -532,6 +534,8 @@ void TAnalise::Resolve() {
     }
     Solver->DefineSistema(K.get(), b.get(), T.get());
     Solver->Resolve();
+    if (!Solver->GetConvergiu())
+        ++PassosSemConvergencia;
 }
 
 void TAnalise::VerificaMemoria() {

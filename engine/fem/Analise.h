@@ -21,6 +21,9 @@ class TLado;
 class TMalha;
 class TMaterial;
 
+// Tells the user, once per run, how many steps the iterative solver left at its limit.
+void AvisaSemConvergencia(int passos);
+
 class TAnalise {
 public:
     using TEventoPasso = std::function<void(TTempo &)>;
@@ -153,6 +156,8 @@ protected:
     double TMaxima = -1e100, TMinima = 1e100;
     TEventoInteiro OnInicio;
     int PassosFeitos = 0;
+    // Steps of this run whose iterative solve stopped at its limit.
+    int PassosSemConvergencia = 0;
     std::vector<TDominio *> SubDominios;
     std::unique_ptr<TMatrizSky> K;
     std::unique_ptr<TVetor> b;

@@ -8,6 +8,13 @@
 #include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
+void AvisaSemConvergencia(int passos) {
+    if (passos > 0)
+        MostraMensagem(TTipoMensagem::Aviso, "Atenção : o método iterativo não convergiu em " +
+                                                 std::to_string(passos) +
+                                                 (passos == 1 ? " passo." : " passos."));
+}
+
 void TAnalise::Prepara() {
     DefineNomesArquivos();
     if (OnInicio)
@@ -48,6 +55,7 @@ void TAnalise::LacoDoTempo() {
     TEstadoInterface &estado = Estado();
     double raio = 1000.0;
     SelecionaPrescricao(1);
+    PassosSemConvergencia = 0;
     const int passos = Tempo->GetNumPassos();
     for (int i = 1; i <= passos; ++i) {
         Tempo->SetTempoAtual(Tempo->GetTempoInicial() + Tempo->TempoDoPasso(i));
@@ -81,6 +89,7 @@ void TAnalise::LacoDoTempo() {
             estado.NoTemperaturaMaxima = k;
         }
     }
+    AvisaSemConvergencia(PassosSemConvergencia);
     estado.LiberaInformacoesSistema();
     if (estado.HabilitaRelatorio)
         estado.HabilitaRelatorio();

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <stdexcept>
 
+#include "fem/Analise.h"
 #include "fem/ArquivosPasso.h"
 #include "fem/ArquivosTensional.h"
 #include "fem/ElementosEtapa.h"
@@ -131,6 +132,7 @@ void TAnaliseTensional::Executa() {
     if (DominioProprio)
         DominioProprio->SetInstanteInicial(Tempo->GetTempoInicial());
     PassosFeitos = 0; // a new run's history starts at its own first step
+    PassosSemConvergencia = 0;
     Prepara();
     ApoiosAtuais = GetApoiosEtapa(EtapaAtual);
     TEstadoInterface &estado = Estado();
@@ -150,6 +152,7 @@ void TAnaliseTensional::Executa() {
         AtualizaMaximos();
         PosPasso(i);
     }
+    AvisaSemConvergencia(PassosSemConvergencia);
     // The element of the final mesh nearest to where the maximum occurred.
     if (estado.TensaoMaximaTracao > 0.0) {
         double distancia = 1000.0;
@@ -630,6 +633,8 @@ void TAnaliseTensional::Resolve() {
     }
     Solver->DefineSistema(K.get(), &b, &Deslocamentos);
     Solver->Resolve();
+    if (!Solver->GetConvergiu())
+        ++PassosSemConvergencia;
 }
 
 void TAnaliseTensional::PosPasso(int i) {

@@ -192,6 +192,8 @@ protected:
     std::unique_ptr<TVetor> DeslocamentosPrescritos; // absent until DefineDeslocamentos
     std::vector<int> GrausPrescritos;                // degrees of freedom it prescribes
     int PassosFeitos = 0;
+    // Steps of this run whose iterative solve stopped at its limit.
+    int PassosSemConvergencia = 0;
     std::vector<TDominio *> SubDominios;
     TVetor TemperaturasMediasElementos;
     TVetor IdadesEquivalentes; // per node, hours (maturity mode)

@@ -1,3 +1,4 @@
+#include <cmath>
 #include <stdexcept>
 
 #include "matematica/MatrizSky.h"
@@ -28,47 +29,73 @@ void TGradiente::AplicaNaoNegativo() {
             x[i] = 0.0;
 }
 
-// Denominators and |x| are checked so that an overflow is reported rather than carried on as an
-// infinity.
+// Conjugate gradient preconditioned by the diagonal. Denominators and |x| are checked so that
+// an overflow is reported rather than carried on as an infinity. When the non-negative flag
+// clears an entry of x, the residual is recomputed and the directions start afresh.
 void TGradiente::Resolve() {
     VerificaSistema();
     if (x_->GetTamanho() != A_->GetLinhas())
         throw std::logic_error("solution and matrix differ in order");
     TMatrizSky &A = *A_;
-    TVetor &b = *b_;
+    const TVetor &b = *b_;
     TVetor &x = *x_;
     A.DiagonalPrimeiro();
     n_ = A.GetLinhas();
     TVetor w(n_), g(n_), q(n_);
+    iteracoes_ = 0;
+    convergiu_ = true;
 
-    A.MultVetor(g, x);
-    g.Subtrai(g, b);
-    rr_ = g.Escalar(g);
-    A.MultVetor(q, g);
-    alpha_ = Divide(rr_, VerificaFinito(g.Escalar(q)));
-    g.MultEscalar(q, alpha_);
-    x.Soma(x, q);
-    AplicaNaoNegativo();
-    iteracoes_ = 1;
-    int k = 1;
-    for (;;) {
+    // w: residual b - A x; g: direction; q: A g, then the preconditioned residual.
+    auto reinicia = [&] {
         A.MultVetor(w, x);
         b.Subtrai(w, w);
-        rrLinha_ = w.Escalar(w);
-        beta_ = Divide(VerificaFinito(rrLinha_), rr_);
-        g.MultEscalar(g, beta_);
-        g.Subtrai(g, w);
+        rr_ = VerificaFinito(w.Escalar(w));
+        if (rr_ == 0.0)
+            return false;
+        A.PrecondDiagonal(g, w);
+        rr_ = VerificaFinito(w.Escalar(g));
+        return true;
+    };
+    if (!reinicia())
+        return; // x already solves the system
+    for (;;) {
         A.MultVetor(q, g);
-        alpha_ = Divide(g.Escalar(w), VerificaFinito(g.Escalar(q)));
-        g.MultEscalar(g, alpha_);
-        const double s = g.Norma();
-        x.Soma(x, g);
-        AplicaNaoNegativo();
-        const double e = VerificaFinito(x.Norma());
-        rr_ = rrLinha_;
-        ++k;
+        alpha_ = Divide(rr_, VerificaFinito(g.Escalar(q)));
+        double *xd = x.Dados(), *wd = w.Dados();
+        const double *gd = g.Dados(), *qd = q.Dados();
+        double s = 0.0, e = 0.0, residuo = 0.0;
+        bool cortado = false;
+        for (int i = 0; i < n_; ++i) {
+            const double passo = alpha_ * gd[i];
+            s += passo * passo;
+            double xi = xd[i] + passo;
+            if (naoNegativo_ && xi < 0.0) {
+                xi = 0.0;
+                cortado = true;
+            }
+            xd[i] = xi;
+            e += xi * xi;
+            wd[i] -= alpha_ * qd[i];
+            residuo += wd[i] * wd[i];
+        }
         ++iteracoes_;
-        if (Divide(s, e) <= tolerancia_ || k > maxIteracoes_)
-            break;
+        const bool passoPequeno = Divide(std::sqrt(s), VerificaFinito(std::sqrt(e))) <= tolerancia_;
+        if (passoPequeno || (!cortado && residuo == 0.0))
+            return;
+        if (iteracoes_ > maxIteracoes_) {
+            convergiu_ = false;
+            return;
+        }
+        if (cortado) {
+            if (!reinicia())
+                return;
+            continue;
+        }
+        A.PrecondDiagonal(q, w);
+        rrLinha_ = VerificaFinito(w.Escalar(q));
+        beta_ = Divide(rrLinha_, rr_);
+        rr_ = rrLinha_;
+        g.MultEscalar(g, beta_);
+        g.Soma(g, q);
     }
 }

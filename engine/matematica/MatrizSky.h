@@ -81,8 +81,9 @@ private:
     std::vector<Linha> sky_;
 };
 
-// Conjugate-gradient solver of A x = b with an iteration limit and a relative step tolerance.
-// A, b and x belong to the caller; x holds the starting guess and receives the solution.
+// Conjugate-gradient solver of A x = b, preconditioned by the diagonal, with an iteration limit
+// and a relative step tolerance. A, b and x belong to the caller; x holds the starting guess and
+// receives the solution.
 class TGradiente {
 public:
     TGradiente(int maxIteracoes, double tolerancia);
@@ -102,8 +103,11 @@ public:
     TVetor *GetTermoIndependente() const { return b_; }
     TVetor *GetSolucao() const { return x_; }
 
-    // Solves the system; a zero denominator raises EZeroDivide or EInvalidOp.
+    // Solves the system; a zero denominator raises EZeroDivide or EInvalidOp. A start with a
+    // residual of exactly zero returns x as it is.
     virtual void Resolve();
+    // False when the last solve stopped at the iteration limit without meeting the tolerance.
+    bool GetConvergiu() const { return convergiu_; }
 
     int GetIteracoes() const { return iteracoes_; }
     int GetMaxIteracoes() const { return maxIteracoes_; }
@@ -123,6 +127,7 @@ protected:
     double tolerancia_;
     double rr_ = 0, rrLinha_ = 0, alpha_ = 0, beta_ = 0;
     bool naoNegativo_ = false;
+    bool convergiu_ = true;
     TMatrizSky *A_ = nullptr; // not owned
     TVetor *b_ = nullptr;     // not owned
     TVetor *x_ = nullptr;     // not owned

@@ -6,6 +6,7 @@
 #include <numbers>
 #include <vector>
 
+#include "CasoTensional.h"
 #include "support_analise.h"
 
 namespace fs = std::filesystem;
@@ -250,6 +251,52 @@ TEST(ExecucaoTermica, DirectAndConjugateGradientRunsAgree) {
         for (std::size_t i = 0; i < direto.g.T[s].size(); ++i)
             ASSERT_NEAR(gradiente.g.T[s][i], direto.g.T[s][i], 1e-6) << s << " " << i;
     }
+}
+
+TEST(ExecucaoTermica, IterativeRunMatchesTheDirectOneWhenPrescriptionsDifferFromTheStart) {
+    // The bottom is held at 100 while the block starts at 15: the iterative solver must
+    // deliver the prescribed values from step 1 on, also at the solver dialog's defaults.
+    auto corre = [](std::unique_ptr<TGradiente> solver) {
+        auto b = std::make_unique<Bloco>();
+        TVetorInteiro fundo;
+        for (int i = 1; i <= b->malha->GetNumNos(); ++i)
+            if (b->malha->GetNo(i)->Y == 0)
+                fundo.Adiciona(i);
+        b->analise->GetPrescricao(1)->Valores = TVetor(fundo.GetTamanho());
+        for (int k = 1; k <= fundo.GetTamanho(); ++k)
+            b->analise->GetPrescricao(1)->Valores[k] = 100.0;
+        b->analise->SetSolver(std::move(solver));
+        b->analise->Executa();
+        return b;
+    };
+    TGravadorMensagens mensagens;
+    DefineMensagens(&mensagens);
+    auto direto = corre(std::make_unique<TGauss>());
+    auto justo = corre(std::make_unique<TGradiente>(5000, 1e-10));
+    auto padrao = corre(std::make_unique<TGradiente>(100, 1e-3));
+    EXPECT_TRUE(mensagens.Textos.empty());
+    ASSERT_EQ(direto->g.T.size(), 12u);
+    ASSERT_EQ(justo->g.T.size(), 12u);
+    ASSERT_EQ(padrao->g.T.size(), 12u);
+    for (std::size_t s = 0; s < 12; ++s) {
+        for (std::size_t i = 0; i < direto->g.T[s].size(); ++i) {
+            ASSERT_NEAR(justo->g.T[s][i], direto->g.T[s][i], 1e-6) << s << " " << i;
+            ASSERT_NEAR(padrao->g.T[s][i], direto->g.T[s][i], 0.5) << s << " " << i;
+        }
+    }
+    for (int i = 1; i <= direto->malha->GetNumNos(); ++i)
+        if (direto->malha->GetNo(i)->Y == 0) {
+            EXPECT_EQ(padrao->g.T[0][std::size_t(i - 1)], 100.0);
+            EXPECT_EQ(justo->g.T[3][std::size_t(i - 1)], 100.0);
+        }
+
+    // Steps left at the limit keep their results and are told once, with their count.
+    auto curto = corre(std::make_unique<TGradiente>(1, 1e-12));
+    ASSERT_EQ(curto->g.T.size(), 12u);
+    ASSERT_EQ(mensagens.Textos.size(), 1u);
+    EXPECT_EQ(mensagens.Tipos[0], TTipoMensagem::Aviso);
+    EXPECT_EQ(mensagens.Textos[0], "Atenção : o método iterativo não convergiu em 12 passos.");
+    DefineMensagens(nullptr);
 }
 
 TEST(ExecucaoTermica, DomainFileToStepFilesEventsMaximaAndQueries) {
