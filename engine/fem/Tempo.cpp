@@ -47,8 +47,30 @@ double TTempo::TempoDoPasso(int i) const {
     return Divide((tf_ - ti_) * std::log(double(i) + 1.0), std::log(double(n_) + 1.0));
 }
 
+// The step whose end lies nearest to t, by the law that places the steps.
 int TTempo::PassoDoTempo(double t) const {
-    const double q = Divide(t, dt_);
+    VerificaFinito(t);
+    if (n_ < 1 || !(tf_ > ti_))
+        return n_ < 1 ? 1 : n_;
+    double q;
+    if (uniforme_)
+        q = Divide(t * double(n_), tf_ - ti_);
+    else {
+        // Step i ends at L ln(i + 1) / ln(n + 1): the fractional step of t, then the nearer end.
+        const double L = tf_ - ti_, r = std::log(double(n_) + 1.0);
+        if (t <= 0.0)
+            return 1;
+        if (t >= L)
+            return n_;
+        const double c = std::exp(t / L * r) - 1.0;
+        const int abaixo = int(std::floor(c));
+        if (abaixo < 1)
+            return 1;
+        if (abaixo >= n_)
+            return n_;
+        const double dBaixo = t - TempoDoPasso(abaixo), dCima = TempoDoPasso(abaixo + 1) - t;
+        return dCima < dBaixo ? abaixo + 1 : abaixo;
+    }
     if (q >= double(INT_MAX))
         return n_;
     // Times before the first step belong to it.
@@ -59,7 +81,9 @@ int TTempo::PassoDoTempo(double t) const {
 }
 
 int TTempo::PassoAtual() const {
-    return Round(Divide(atual_ - ti_, dt_));
+    if (atual_ == ti_)
+        return 0;
+    return PassoDoTempo(atual_ - ti_);
 }
 
 bool TTempo::NasceNoPassoAtual(double nascimento) const {

@@ -31,9 +31,10 @@ public:
 
     // Offset from ti of the end of step i (1..n); step n ends at tf under both laws.
     double TempoDoPasso(int i) const;
-    // Step holding the time t measured from ti, between 1 and n.
+    // Step whose end is nearest to the time t measured from ti, by the axis' law; between 1
+    // and n.
     int PassoDoTempo(double t) const;
-    // round((current time - ti) / dt).
+    // Step ending at the current time (0 at ti).
     int PassoAtual() const;
 
     // At time t, the instant is already past: earlier than t by more than rounding (a

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include <cmath>
 #include <vector>
 
@@ -70,6 +72,31 @@ TEST(Tempo, StepOfATime) {
     EXPECT_EQ(t.PassoAtual(), 0);
     t.SetTempoAtual(t.GetTempoInicial() + t.TempoDoPasso(7));
     EXPECT_EQ(t.PassoAtual(), 7);
+}
+
+TEST(Tempo, StepOfATimeFollowsTheLogarithmicLaw) {
+    for (auto [ti, tf, dt] : {std::tuple{0.0, 100.0, 1.0}, {24.0, 744.0, 6.0}, {0.0, 10.0, 3.0}}) {
+        TTempo t(ti, tf, dt, 0.5);
+        t.SetPassoUniforme(false);
+        for (int i = 1; i <= t.GetNumPassos(); ++i) {
+            SCOPED_TRACE(i);
+            const double fim = t.TempoDoPasso(i);
+            EXPECT_EQ(t.PassoDoTempo(fim), i);
+            t.SetTempoAtual(ti + fim);
+            EXPECT_EQ(t.PassoAtual(), i);
+            // A time just off a step end still finds that step; the midpoint between two ends
+            // goes to the nearer one.
+            EXPECT_EQ(t.PassoDoTempo(fim * (1 + 1e-9)), i);
+            if (i > 1) {
+                const double antes = t.TempoDoPasso(i - 1);
+                EXPECT_EQ(t.PassoDoTempo(antes + 0.49 * (fim - antes)), i - 1);
+                EXPECT_EQ(t.PassoDoTempo(antes + 0.51 * (fim - antes)), i);
+            }
+        }
+        EXPECT_EQ(t.PassoDoTempo(-1), 1);
+        EXPECT_EQ(t.PassoDoTempo(2 * (tf - ti)), t.GetNumPassos());
+        EXPECT_THROW(t.PassoDoTempo(std::nan("")), EInvalidOp);
+    }
 }
 
 TEST(Tempo, CopyAndUnitConversion) {
