@@ -187,17 +187,6 @@ bool TAnaliseCamadasTensional::UsaMaturidade() const {
     return false;
 }
 
-void TAnaliseCamadasTensional::AtualizaMaturidade(bool primeiroPasso) {
-    const double dt = Tempo->GetDt();
-    for (int k = 1; k <= IdadesEquivalentes.GetTamanho(); ++k) {
-        const double ref = primeiroPasso ? TemperaturaColocacao(k) : TemperaturasAnteriores[k];
-        const double tk = (TemperaturasAtuais[k] + ref) / 2.0 + 273.0;
-        const double ea = tk > 293.0 ? 33.5 : 33.5 + 1.47 * (293.0 - tk);
-        const double f = VerificaFinito(std::exp(ea / 8.314 * (0.003413 - Divide(1.0, tk))));
-        IdadesEquivalentes[k] += f * dt;
-    }
-}
-
 void TAnaliseCamadasTensional::MontaSistema() {
     const double t = Tempo->GetTempoAtual();
     MudouEtapa = false;

@@ -58,8 +58,7 @@ protected:
 
 private:
     void MudaEtapa();
-    bool UsaMaturidade() const;
-    void AtualizaMaturidade(bool primeiroPasso);
+    bool UsaMaturidade() const override;
     double InicioCamada(double y) const;
     void VerificaCamada(int i) const;
 

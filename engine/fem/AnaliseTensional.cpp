@@ -337,8 +337,31 @@ TFluencia *TAnaliseTensional::FluenciaDoElemento(int e) {
 // ---------------------------------------------------------------------------------------------
 // Assembly
 
+bool TAnaliseTensional::UsaMaturidade() const {
+    auto usa = [](const TMaterial *m) { return m && m->GetEDaResistencia() && m->GetMaturidade(); };
+    if (usa(Dominio->GetMaterial()))
+        return true;
+    for (const TDominio *sd : SubDominios)
+        if (sd && usa(sd->GetMaterial()))
+            return true;
+    return false;
+}
+
+void TAnaliseTensional::AtualizaMaturidade(bool primeiroPasso) {
+    const double dt = Tempo->GetDt();
+    for (int k = 1; k <= IdadesEquivalentes.GetTamanho(); ++k) {
+        const double ref = primeiroPasso ? TemperaturaColocacao(k) : TemperaturasAnteriores[k];
+        const double tk = (TemperaturasAtuais[k] + ref) / 2.0 + 273.0;
+        const double ea = tk > 293.0 ? 33.5 : 33.5 + 1.47 * (293.0 - tk);
+        const double f = VerificaFinito(std::exp(ea / 8.314 * (0.003413 - Divide(1.0, tk))));
+        IdadesEquivalentes[k] += f * dt;
+    }
+}
+
 void TAnaliseTensional::MontaSistema() {
     const bool primeiro = Tempo->NasceNoPassoAtual(Dominio->InstanteInicial);
+    if (UsaMaturidade())
+        AtualizaMaturidade(primeiro);
     if (primeiro)
         TemperaturasReferenciaPrimeiroPasso(Dominio->GetMalha());
     AreaTotal = 0.0;

@@ -163,6 +163,10 @@ protected:
     // Placement temperature of the current stage; without per-layer temperatures, the initial
     // temperature of node `no` as given to the thermal analysis (0 when none was given).
     double TemperaturaColocacao(int no) const;
+    // Whether some material takes its modulus from a strength at an equivalent age.
+    virtual bool UsaMaturidade() const;
+    // Advances every node's equivalent age over the current step.
+    void AtualizaMaturidade(bool primeiroPasso);
     // Strengths of element e's nodes for the maturity mode: the strength law of the element's
     // material at each node's equivalent age.
     void PreencheResistencias(int e);

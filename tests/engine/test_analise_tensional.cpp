@@ -194,6 +194,34 @@ TEST_F(AnaliseTensional, AgeingModulusLeavesResidualStressOfTheIncrementalForm) 
     EsperaUniforme(*a, kAlfa * 10.0 * (e2 - e1) * 1000.0, 0.0, 1e-9);
 }
 
+// Exposes the nodes' equivalent ages.
+class TAnaliseMaturidade : public TAnaliseTensional {
+public:
+    using TAnaliseTensional::TAnaliseTensional;
+    const TVetor &Idades() const { return IdadesEquivalentes; }
+};
+
+TEST_F(AnaliseTensional, MaturityAgesAdvanceInASingleDomainRun) {
+    auto a = Nova<TAnaliseMaturidade>(false);
+    TMaterial &m = *a->GetDominio().GetMaterial();
+    m.SetEConstante(false);
+    m.SetEConstanteValor(0.0); // the stored modulus plays no part
+    m.SetEDaResistencia(true);
+    m.SetMaturidade(true);
+    ApoiosUniaxiais(*a);
+    Temperaturas(30, 20);
+    a->Executa();
+    // Mean temperature 25 in both steps.
+    const double f = std::exp(33.5 / 8.314 * (0.003413 - 1.0 / 298.0));
+    ASSERT_EQ(a->Idades().GetTamanho(), malha_->GetNumNos());
+    for (int k = 1; k <= a->Idades().GetTamanho(); ++k)
+        EXPECT_NEAR(a->Idades()[k], 48.0 * f, 1e-9);
+    // Heating at a lower modulus than the cooling leaves a tension behind.
+    const TVetor &s = a->GetTensoes();
+    for (int e = 1; e <= s.GetTamanho() / 3; ++e)
+        EXPECT_GT(s[3 * e - 2], 0.01) << e;
+}
+
 TEST_F(AnaliseTensional, EffectiveModulusCreepSoftensARestrainedStep) {
     auto a = Nova(false);
     auto f = std::make_unique<TFluencia>();
