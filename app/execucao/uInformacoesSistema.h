@@ -1,0 +1,121 @@
+// The memory tool: watches the machine's physical memory, lets the user take a chosen amount of
+// memory and give it back at once (worker thread), and holds the release rule that the
+// analyses apply at each time step once it is confirmed with "Ok".
+#pragma once
+
+#include "uEstadoInterface.h"
+
+#include <QDialog>
+#include <QThread>
+
+#include <cstdint>
+#include <memory>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+class QSpinBox;
+class QStatusBar;
+class TTemporizador;
+class TfrmInformacoesSistema;
+
+// Takes and frees N MiB under the program's release lock. It never touches widgets: the window
+// that started it gets its progress and the timer switches through queued signals.
+class TRAMThread : public QThread {
+    Q_OBJECT
+public:
+    TRAMThread(int n, TfrmInformacoesSistema *dono);
+    TfrmInformacoesSistema *Dono() const { return dono_; }
+    int Pedido() const { return n_; }
+
+signals:
+    void Inicio(int blocos);
+    void Progresso(int valor);
+    void DesligaTimer();
+    void LigaTimer();
+
+protected:
+    void run() override;
+
+private:
+    int n_;
+    TfrmInformacoesSistema *dono_;
+};
+
+class TfrmInformacoesSistema : public QDialog, public IInformacoesSistema {
+    Q_OBJECT
+public:
+    explicit TfrmInformacoesSistema(QWidget *pai = nullptr);
+    ~TfrmInformacoesSistema() override;
+
+    // IInformacoesSistema
+    int MemoriaLivreMb() override;
+    void LiberarMemoria(int n) override;
+
+    // Monitor tick (every second while the timer runs).
+    void Timer1Timer();
+    // "&Otimizar Memória Virtual": starts a worker unless one is running.
+    void cmdOptimizeClick();
+    void btnOkClick();
+    void btnCancelaClick();
+
+    bool TimerAtivo() const;
+    bool PararMonitor() const { return pararMonitor_; }
+    std::int64_t LivreKb() const { return livreKb_; }
+    std::int64_t TotalKb() const { return totalKb_; }
+    int PercentualLivre() const { return percentual_; }
+    // The last release the analyses asked for: MiB asked and blocks really taken.
+    int UltimoPedido() const { return ultimoPedido_; }
+    int UltimosBlocos() const { return ultimosBlocos_; }
+
+    // The running worker, none when idle (one for the whole program).
+    static TRAMThread *ThreadRAM();
+    // Waits for the running worker to end and lets its end be handled (tests).
+    static void AguardaTrabalho();
+
+    QSlider *TrackRAM;
+    QLabel *labslider;
+    QLabel *labCpu;
+    QProgressBar *barRAM;
+    QLabel *labram;
+    QPushButton *cmdOptimize;
+    QProgressBar *barProgress;
+    QRadioButton *rbRAMLivre;
+    QSpinBox *seLimiteLivre;
+    QSpinBox *seLimiteLivreSuperior;
+    QRadioButton *rbRAMLivrePorEtapa;
+    QSpinBox *seLimiteLivrePorEtapa;
+    QPushButton *btnOk;
+    QPushButton *btnCancela;
+    QStatusBar *StatusBar1;
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void reject() override;
+
+private:
+    void TrackRAMChange(int posicao);
+    void AcoplaLimites();
+    void HandleThreadTermination();
+    void EncerraTrabalho();
+
+    std::int64_t livreKb_ = 0, totalKb_ = 0;
+    int percentual_ = 0;
+    QString textoLabram_;
+    bool pararMonitor_ = false;
+    int ultimoPedido_ = 0, ultimosBlocos_ = 0;
+    std::unique_ptr<TTemporizador> Timer1;
+};
+
+extern TfrmInformacoesSistema *frmInformacoesSistema;
+
+// Tool button "Informações do HD": a new memory window with no owner, shown without modality;
+// it becomes frmInformacoesSistema and the analyses' memory tool. Earlier ones stay alive.
+TfrmInformacoesSistema *AbreInformacoesSistema();
+// Makes the engine's release of its memory tool free that window.
+void LigaLiberacaoInformacoesSistema();
+// Frees every window AbreInformacoesSistema made (at exit).
+void LiberaJanelasInformacoesSistema();

@@ -1,0 +1,87 @@
+// The progress window of runs and mesh generations: an element (or mesh-step) bar, a time-step
+// pie gauge and two texts. During the element loop the window is refreshed with the latest
+// element at most about 30 times a second, and at every step's end.
+#pragma once
+
+#include "Progresso.h"
+#include "uEstadoInterface.h"
+
+#include <QDialog>
+
+class QFrame;
+class QLabel;
+class QProgressBar;
+
+// Pie gauge: the share of the range done, as a filled sector with its percentage.
+class TMedidorPizza : public QWidget {
+    Q_OBJECT
+public:
+    explicit TMedidorPizza(QWidget *pai = nullptr);
+    void DefineMaximo(int maximo);
+    void DefineMinimo(int minimo);
+    void DefineProgresso(int progresso);
+    int Minimo() const { return minimo_; }
+    int Maximo() const { return maximo_; }
+    int Progresso() const { return progresso_; }
+    int Percentual() const;
+    QSize sizeHint() const override { return {64, 64}; }
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    int minimo_ = 0, maximo_ = 1000, progresso_ = 0;
+};
+
+class TfrmMensagemFEM : public QDialog, public IMensagemFEM, public IProgresso {
+    Q_OBJECT
+public:
+    explicit TfrmMensagemFEM(QWidget *pai = nullptr);
+    ~TfrmMensagemFEM() override;
+
+    // IProgresso
+    void Avanca() override;
+    void DefineFaixaElementos(int n) override;
+    void DefineFaixaPassos(int n) override;
+    void MostraElemento(int elemento) override;
+    void MostraTempo(double t) override;
+    // IMensagemFEM
+    void MostraMemoria(int mb) override;
+
+    void DefineTitulo(const QString &texto);
+    void DefineTexto(const QString &texto);
+    void MostraPainel(bool mostra);
+
+    // Shows the latest element and bar position now and lets pending window events run.
+    void Atualiza();
+
+    // Refreshes made so far (tests and benchmarks).
+    int NumAtualizacoes() const { return atualizacoes_; }
+
+    // The clock of the windows created from now on (tests); an empty one restores the real one.
+    static void DefineRelogio(TRelogio relogio);
+
+    QProgressBar *pgbMedidor;
+    QFrame *plProcesso;
+    TMedidorPizza *pgbMedidorTempo;
+    QLabel *stxElementos;
+    QLabel *stxTempo;
+
+private:
+    void RefrescaSeDevido();
+
+    TBarraProgresso barra_;
+    TLimitador limitador_;
+    int elemento_ = 0;
+    bool elementoPendente_ = false;
+    bool barraPendente_ = false;
+    int atualizacoes_ = 0;
+};
+
+extern TfrmMensagemFEM *frmMensagemFEM;
+
+// A new progress window, shown at once: it becomes frmMensagemFEM and the engine's progress
+// window. With `painel` the time panel shows and the element bar's range is 0..numElementos.
+TfrmMensagemFEM *AbreProgresso(bool painel, const QString &titulo, int numElementos);
+// Hides and frees the window AbreProgresso made (nothing when there is none).
+void FechaProgresso();

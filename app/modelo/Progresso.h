@@ -1,0 +1,59 @@
+// What a run or a mesh generation shows while it works: the progress window's texts, its bar
+// and the clock that limits how often a window is refreshed during the element loop.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+// The progress window as the runs and mesh generations see it.
+class IProgresso {
+public:
+    virtual ~IProgresso() = default;
+    // Element or mesh-step bar: range 0..n, and one step (back to 0 past the end).
+    virtual void DefineFaixaElementos(int n) = 0;
+    virtual void Avanca() = 0;
+    // Time-step gauge: range 0..n.
+    virtual void DefineFaixaPassos(int n) = 0;
+    // Element text, then one step of the bar.
+    virtual void MostraElemento(int elemento) = 0;
+    // Time text, one step of the gauge, pending window events.
+    virtual void MostraTempo(double t) = 0;
+};
+
+// "Montando Matrizes do Elemento: <n> " (with its trailing blank).
+std::string TextoElemento(int elemento);
+// "Tentando Liberar Memória... ( <mb>Mb)".
+std::string TextoMemoria(int mb);
+// "Tempo: " and t as "%6.2g" with the user's decimal separator.
+std::string TextoTempo(double t);
+
+// A progress bar's range and position; a step past the maximum goes back to the minimum.
+struct TBarraProgresso {
+    int Minimo = 0;
+    int Maximo = 100;
+    int Posicao = 0;
+
+    void DefineFaixa(int minimo, int maximo);
+    void Avanca();
+};
+
+// Milliseconds of a monotonic clock.
+using TRelogio = std::function<std::int64_t()>;
+TRelogio RelogioPadrao();
+
+// Says when a refresh is due: at most once per interval of the clock.
+class TLimitador {
+public:
+    explicit TLimitador(TRelogio relogio, std::int64_t intervaloMs = 33)
+        : relogio_(std::move(relogio)), intervalo_(intervaloMs) {}
+    // True when the interval has passed since the last refresh (which this call then is).
+    bool Vez();
+    // A refresh made now for another reason.
+    void Marca();
+
+private:
+    TRelogio relogio_;
+    std::int64_t intervalo_;
+    std::int64_t ultimo_ = INT64_MIN / 2;
+};

@@ -1,0 +1,155 @@
+// The progress window: its texts, the bar that wraps, the time gauge, the refresh limited by a
+// (fake) clock, window events served during a long element loop, and the engine binding.
+#include "uInformacoesSistema.h"
+#include "uMensagemFEM.h"
+
+#include "MemoriaSistema.h"
+#include "Temporizador.h"
+#include "uEstadoInterface.h"
+#include "uPlataforma.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QProgressBar>
+
+#include <cstdlib>
+
+namespace {
+
+class Progresso : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ReiniciaEstado();
+        TfrmMensagemFEM::DefineRelogio([this] { return agora; });
+    }
+    void TearDown() override {
+        FechaProgresso();
+        TfrmMensagemFEM::DefineRelogio({});
+        SetDecimalSeparator('.');
+        ReiniciaEstado();
+    }
+    std::int64_t agora = 1000;
+};
+
+// Saves a picture of the window when DARV_CAPTURAS names a folder.
+void Captura(QWidget &w, const char *nome) {
+    const QPixmap p = w.grab();
+    EXPECT_FALSE(p.isNull());
+    if (const char *pasta = std::getenv("DARV_CAPTURAS"))
+        p.save(QString(pasta) + "/" + nome + ".png");
+}
+
+} // namespace
+
+TEST(ProgressoTextos, ElementoMemoriaETempo) {
+    EXPECT_EQ(TextoElemento(7), "Montando Matrizes do Elemento: 7 ");
+    EXPECT_EQ(TextoMemoria(312), "Tentando Liberar Memória... ( 312Mb)");
+    SetDecimalSeparator(',');
+    EXPECT_EQ(TextoTempo(0.25), "Tempo:   0,25");
+    EXPECT_EQ(TextoTempo(12), "Tempo:     12");
+    SetDecimalSeparator('.');
+    EXPECT_EQ(TextoTempo(0.5), "Tempo:    0.5");
+    EXPECT_EQ(TextoTempo(168), "Tempo:  1.7E2");
+    EXPECT_EQ(TextoTempo(-0.0125), "Tempo: -0.013");
+
+    TBarraProgresso b;
+    b.DefineFaixa(0, 3);
+    std::vector<int> p;
+    for (int i = 0; i < 5; ++i) {
+        b.Avanca();
+        p.push_back(b.Posicao);
+    }
+    EXPECT_EQ(p, (std::vector<int>{1, 2, 3, 0, 1}));
+    b.DefineFaixa(0, 1); // a position outside a new range starts again
+    EXPECT_EQ(b.Posicao, 1);
+    b.DefineFaixa(5, 2);
+    EXPECT_EQ(b.Maximo, 5);
+    EXPECT_EQ(b.Posicao, 5);
+}
+
+TEST_F(Progresso, JanelaMostraElementoMemoriaETempo) {
+    SetDecimalSeparator(',');
+    TfrmMensagemFEM *w = AbreProgresso(true, "Fase de Processamento...", 120);
+    EXPECT_EQ(frmMensagemFEM, w);
+    EXPECT_EQ(Estado().MensagemFEM, static_cast<IMensagemFEM *>(w));
+    EXPECT_TRUE(w->isVisible());
+    EXPECT_EQ(w->windowTitle(), "Fase de Processamento...");
+    EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(w->plProcesso->isHidden());
+    EXPECT_EQ(w->pgbMedidor->maximum(), 120);
+
+    w->DefineFaixaPassos(4);
+    w->MostraElemento(7);
+    EXPECT_EQ(w->stxElementos->text(), "Montando Matrizes do Elemento: 7 ");
+    EXPECT_EQ(w->pgbMedidor->value(), 1);
+    w->MostraTempo(0.25);
+    EXPECT_EQ(w->stxTempo->text(), "Tempo:   0,25");
+    EXPECT_EQ(w->pgbMedidorTempo->Progresso(), 1);
+    EXPECT_EQ(w->pgbMedidorTempo->Percentual(), 25);
+    Estado().MensagemFEM->MostraMemoria(312);
+    EXPECT_EQ(w->stxElementos->text(), "Tentando Liberar Memória... ( 312Mb)");
+    Captura(*w, "progresso_analise");
+
+    FechaProgresso();
+    EXPECT_EQ(frmMensagemFEM, nullptr);
+    EXPECT_EQ(Estado().MensagemFEM, nullptr);
+    FechaProgresso(); // nothing open: nothing happens
+
+    // Mesh generation: no time panel; the mesh sets the bar's range and steps it.
+    w = AbreProgresso(false, "Gerando Malha...", 0);
+    EXPECT_TRUE(w->plProcesso->isHidden());
+    w->DefineFaixaElementos(2);
+    for (int i = 0; i < 3; ++i) {
+        agora += 50;
+        w->Avanca();
+    }
+    EXPECT_EQ(w->pgbMedidor->value(), 0); // past the maximum: back to the start
+    w->DefineTexto("x");
+    EXPECT_EQ(w->stxElementos->text(), "x");
+    Captura(*w, "progresso_malha");
+}
+
+TEST_F(Progresso, RefrescoLimitadoPeloRelogio) {
+    TfrmMensagemFEM *w = AbreProgresso(true, "Fase de Processamento...", 1000);
+    const int antes = w->NumAtualizacoes();
+    // 300 elements at the same instant: one refresh, with the first.
+    for (int e = 1; e <= 300; ++e)
+        w->MostraElemento(e);
+    EXPECT_EQ(w->NumAtualizacoes(), antes + 1);
+    EXPECT_EQ(w->stxElementos->text(), "Montando Matrizes do Elemento: 1 ");
+    EXPECT_EQ(w->pgbMedidor->value(), 1);
+    // The step's end shows the latest element and position.
+    w->MostraTempo(1);
+    EXPECT_EQ(w->stxElementos->text(), "Montando Matrizes do Elemento: 300 ");
+    EXPECT_EQ(w->pgbMedidor->value(), 300);
+
+    // One element per millisecond for two seconds: about 30 refreshes a second.
+    const int n0 = w->NumAtualizacoes();
+    for (int e = 1; e <= 2000; ++e) {
+        ++agora;
+        w->MostraElemento(e);
+    }
+    const int refrescos = w->NumAtualizacoes() - n0;
+    EXPECT_GE(refrescos, 55);
+    EXPECT_LE(refrescos, 62);
+    w->MostraTempo(2);
+    EXPECT_EQ(w->pgbMedidor->value(), (300 + 2000) % 1001); // wrapped over 0..1000
+
+    // An event posted during the loop is served within 100 ms of the clock.
+    std::int64_t servido = -1;
+    QObject receptor;
+    for (int e = 1; e <= 500; ++e) {
+        ++agora;
+        if (e == 10) {
+            const std::int64_t postado = agora;
+            QMetaObject::invokeMethod(
+                &receptor, [&, postado] { servido = agora - postado; }, Qt::QueuedConnection);
+        }
+        w->MostraElemento(e);
+    }
+    ASSERT_GE(servido, 0);
+    EXPECT_LE(servido, 100);
+}
