@@ -1,0 +1,132 @@
+#include "DialogoDados.h"
+
+#include "Guarda.h"
+#include "NumeroUsuario.h"
+#include "uPlataforma.h"
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QBoxLayout>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+TDialogoDados::TDialogoDados(const QString &titulo, QWidget *pai) : QDialog(pai) {
+    setWindowTitle(titulo);
+}
+
+void TDialogoDados::CriaBotoes(QBoxLayout *layout, const QString &ok, const QString &cancela) {
+    auto *linha = new QHBoxLayout;
+    linha->addStretch();
+    FOk = new QPushButton(ok, this);
+    FOk->setObjectName(QStringLiteral("btnOk"));
+    FOk->setDefault(true);
+    auto *c = new QPushButton(cancela, this);
+    c->setObjectName(QStringLiteral("btnCancelar"));
+    c->setAutoDefault(false);
+    linha->addWidget(FOk);
+    linha->addWidget(c);
+    layout->addLayout(linha);
+    connect(FOk, &QPushButton::clicked, this, [this] { OkClicado(); });
+    connect(c, &QPushButton::clicked, this, [this] { reject(); });
+}
+
+void TDialogoDados::OkClicado() {
+    bool fecha = false;
+    Protege([&] { fecha = Confirma(); });
+    if (fecha)
+        accept();
+}
+
+void TDialogoDados::showEvent(QShowEvent *e) {
+    QDialog::showEvent(e);
+    if (e->spontaneous())
+        return;
+    Protege([this] { AoMostrar(); });
+    GuardaCampos();
+}
+
+void TDialogoDados::reject() {
+    RestauraCampos();
+    Protege([this] { AposRestaurar(); });
+    QDialog::reject();
+}
+
+void TDialogoDados::GuardaCampos() {
+    FTextos.clear();
+    FMarcas.clear();
+    FListas.clear();
+    FGiros.clear();
+    for (QLineEdit *ed : findChildren<QLineEdit *>())
+        if (!qobject_cast<QAbstractSpinBox *>(ed->parent()) &&
+            !qobject_cast<QComboBox *>(ed->parent()))
+            FTextos.emplace_back(ed, ed->text());
+    for (QAbstractButton *b : findChildren<QAbstractButton *>())
+        if (b->isCheckable())
+            FMarcas.emplace_back(b, b->isChecked());
+    for (QComboBox *c : findChildren<QComboBox *>())
+        FListas.emplace_back(c, c->currentIndex());
+    for (QSpinBox *s : findChildren<QSpinBox *>())
+        FGiros.emplace_back(s, s->value());
+}
+
+void TDialogoDados::RestauraCampos() {
+    for (auto &[c, i] : FListas)
+        if (c) {
+            QSignalBlocker b(c);
+            c->setCurrentIndex(i);
+        }
+    for (auto &[s, v] : FGiros)
+        if (s) {
+            QSignalBlocker b(s);
+            s->setValue(v);
+        }
+    for (auto &[ed, t] : FTextos)
+        if (ed) {
+            QSignalBlocker b(ed);
+            ed->setText(t);
+        }
+    // Checked buttons first, so exclusive groups end as they were; then the cleared check boxes.
+    for (auto &[bt, m] : FMarcas)
+        if (bt && m) {
+            QSignalBlocker b(bt);
+            bt->setChecked(true);
+        }
+    for (auto &[bt, m] : FMarcas)
+        if (bt && !m && !bt->autoExclusive()) {
+            QSignalBlocker b(bt);
+            bt->setChecked(false);
+        }
+}
+
+QString TextoPadrao(const char *texto) {
+    QString t = QString::fromUtf8(texto);
+    t.replace(QLatin1Char(','), QLatin1Char(DecimalSeparator()));
+    return t;
+}
+
+QLineEdit *CriaEdit(QWidget *pai, const char *nome, const QString &texto, const QString &dica) {
+    auto *ed = new QLineEdit(texto, pai);
+    ed->setObjectName(QString::fromLatin1(nome));
+    if (!dica.isEmpty())
+        ed->setToolTip(dica);
+    return ed;
+}
+
+QLabel *CriaRotulo(QWidget *pai, const char *nome, const QString &texto) {
+    auto *l = new QLabel(texto, pai);
+    l->setObjectName(QString::fromLatin1(nome));
+    return l;
+}
+
+double LeCampo(const QLineEdit *ed) {
+    return LeReal(ed->text());
+}
+
+void EscreveCampo(QLineEdit *ed, double v) {
+    ed->setText(TextoReal(v));
+}

@@ -1,0 +1,67 @@
+// The data-entry dialog every window of the kind follows: created once, shown modally and hidden
+// again; its fields keep what the user typed between showings. OK reads the fields, builds a new
+// value object and fires the result (an error that escapes shows its box and keeps the dialog
+// open); Cancel and the close box put the fields back as they were at show.
+#pragma once
+
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+
+#include <utility>
+#include <vector>
+
+class QAbstractButton;
+class QBoxLayout;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QSpinBox;
+
+class TDialogoDados : public QDialog {
+    Q_OBJECT
+public:
+    explicit TDialogoDados(const QString &titulo, QWidget *pai = nullptr);
+
+protected:
+    // Show: unit labels and what the window sets each time it opens.
+    virtual void AoMostrar() {}
+    // OK: read, build, fire; false keeps the dialog open.
+    virtual bool Confirma() = 0;
+    // The fields were put back (enable states follow them here).
+    virtual void AposRestaurar() {}
+
+    // A row with the OK ("btnOk", default button) and Cancel ("btnCancelar") buttons, added to
+    // `layout`.
+    void CriaBotoes(QBoxLayout *layout, const QString &ok = QStringLiteral("OK"),
+                    const QString &cancela = QStringLiteral("Cancelar"));
+    QPushButton *BotaoOk() const { return FOk; }
+
+    void showEvent(QShowEvent *e) override;
+
+public:
+    void reject() override;
+
+private:
+    void OkClicado();
+    void GuardaCampos();
+    void RestauraCampos();
+
+    QPushButton *FOk = nullptr;
+    std::vector<std::pair<QPointer<QLineEdit>, QString>> FTextos;
+    std::vector<std::pair<QPointer<QAbstractButton>, bool>> FMarcas;
+    std::vector<std::pair<QPointer<QComboBox>, int>> FListas;
+    std::vector<std::pair<QPointer<QSpinBox>, int>> FGiros;
+};
+
+// A default text as the Parts write it ("2,0") with the user's decimal separator.
+QString TextoPadrao(const char *texto);
+// An edit with an object name, a text and an optional hint.
+QLineEdit *CriaEdit(QWidget *pai, const char *nome, const QString &texto,
+                    const QString &dica = QString());
+// A label with an object name (unit labels are found by it).
+QLabel *CriaRotulo(QWidget *pai, const char *nome, const QString &texto = QString());
+// The user's number in an edit (EConvertError when it is none) and its shortest text.
+double LeCampo(const QLineEdit *ed);
+void EscreveCampo(QLineEdit *ed, double v);

@@ -1,0 +1,32 @@
+// Every data-entry dialog lays out within a small screen; with DARV_PNG_DIR set the pictures are
+// saved there to be looked at.
+#include "uUnidades.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QPixmap>
+
+#include <cstdlib>
+#include <memory>
+
+namespace {
+
+void Renderiza(QDialog &d, const char *nome) {
+    d.show();
+    d.adjustSize();
+    const QPixmap p = d.grab();
+    d.hide();
+    EXPECT_FALSE(p.isNull()) << nome;
+    EXPECT_LE(p.width(), 1024) << nome;
+    EXPECT_LE(p.height(), 740) << nome;
+    if (const char *pasta = std::getenv("DARV_PNG_DIR"))
+        p.save(QDir(QString::fromLocal8Bit(pasta)).filePath(QString::fromLatin1(nome) + ".png"));
+}
+
+} // namespace
+
+TEST(RenderDialogos, CabemNaTela) {
+    TfrmUnidades unidades;
+    Renderiza(unidades, "unidades");
+}
