@@ -166,10 +166,10 @@ void TDominio::CopiaArestas(const TDominio &zona, int kTopo, int kZona, double y
         return;
     const TMalha &zm = *zona.Malha;
     // A zone lying wholly above the stage elevation has no material in the stage (unless it
-    // is the tallest fixed zone, there whole): its edges at the elevation neither bound the
-    // stage nor make the edges of the zone below interior.
+    // is fixed: existing ground is there whole in every stage): its edges at the elevation
+    // neither bound the stage nor make the edges of the zone below interior.
     const bool acima = zm.GetYMin() > yEtapa || TUT_Math::IgualComTolerancia(zm.GetYMin(), yEtapa);
-    const bool presente = (zona.Fixo && kZona == kTopo) || !acima;
+    const bool presente = zona.Fixo || !acima;
     for (int i = 1; i <= zm.GetNumArestas(); ++i) {
         const TAresta *e = zm.GetAresta(i);
         const double ym = e->YMedio();
@@ -192,7 +192,7 @@ void TDominio::CopiaArestas(const TDominio &zona, int kTopo, int kZona, double y
             continue;
         bool adiciona;
         if (zona.Fixo)
-            adiciona = (ym <= yTopo && kZona == kTopo && !e->Ignorada) || e->Interna;
+            adiciona = (ym <= yTopo && !e->Ignorada) || e->Interna;
         else
             adiciona = ym <= yTopo && kZona != kTopo && !e->Ignorada && zm.ConsideraInternas;
         if (adiciona)

@@ -204,6 +204,30 @@ TEST_F(Camadas, StackedSubdomainsMeetingAtAnElevation) {
             }
 }
 
+TEST_F(Camadas, FixedZoneBelowTheTopIsWholeInEveryStage) {
+    // Ground 0..2 x 0..2 (fixed) beside a wall 2..4 x 0..4 built in layers of 1.
+    for (bool chaoPrimeiro : {true, false}) {
+        SCOPED_TRACE(chaoPrimeiro);
+        auto chao = Poligono({{0, 0}, {2, 0}, {2, 2}, {0, 2}}, true);
+        auto muro = Poligono({{2, 0}, {4, 0}, {4, 4}, {2, 4}}, false);
+        auto todo = Poligono({{0, 0}, {4, 0}, {4, 4}, {0, 4}}, true);
+        TCamadas c(*todo->GetMalha(), Elevacoes({1, 2, 3, 4}));
+        if (chaoPrimeiro)
+            c.DefineCamadas({chao.get(), muro.get()});
+        else
+            c.DefineCamadas({muro.get(), chao.get()});
+        c.SetNx(4);
+        c.SetNy(4);
+        for (int k = 1; k <= 4; ++k) {
+            const TMalha &m = *c.GetEtapa(k)->GetMalha();
+            EXPECT_FALSE(m.PontoFora(1.0, 1.5)) << k;
+            EXPECT_EQ(m.PontoFora(3.0, 2.5), k < 3) << k;
+            c.SalvaMalhaEtapa(k);
+            EXPECT_NEAR(AreaMalha(*c.GetEtapa(k)->GetMalha()), 4.0 + 2.0 * k, 1e-9) << k;
+        }
+    }
+}
+
 TEST_F(Camadas, EventsAndLayerOfAnElevation) {
     auto a = Poligono({{0, 0}, {1, 0}, {1, 3}, {0, 3}}, true);
     auto b = Poligono({{1, 0}, {2, 0}, {2, 3}, {1, 3}}, true);
