@@ -175,9 +175,10 @@ void TAnaliseCamadas::Prepara() {
 
 void TAnaliseCamadas::MontaSistema() {
     const double t = Tempo->GetTempoAtual();
-    if (EtapaAtual < Camadas->GetNumEtapas() &&
-        Tempo->Passou(t, Camadas->GetEtapa(EtapaAtual)->InstanteFinal) &&
-        !Tempo->Passou(t, Tempo->GetTempoFinal()))
+    // Every stage that ended by now is left, in order, also several within one step.
+    while (EtapaAtual < Camadas->GetNumEtapas() &&
+           Tempo->Passou(t, Camadas->GetEtapa(EtapaAtual)->InstanteFinal) &&
+           !Tempo->Passou(t, Tempo->GetTempoFinal()))
         MudaEtapa();
 
     // Every element takes the material and source of its zone.

@@ -190,12 +190,15 @@ bool TAnaliseCamadasTensional::UsaMaturidade() const {
 void TAnaliseCamadasTensional::MontaSistema() {
     const double t = Tempo->GetTempoAtual();
     MudouEtapa = false;
-    if (EtapaAtual < Camadas->GetNumEtapas() && Tempo->Passou(t, Dominio->InstanteFinal) &&
-        !Tempo->Passou(t, Tempo->GetTempoFinal())) {
+    // Every stage that ended by now is left, in order, also several within one step.
+    const int etapaAnterior = EtapaAtual;
+    while (EtapaAtual < Camadas->GetNumEtapas() && Tempo->Passou(t, Dominio->InstanteFinal) &&
+           !Tempo->Passou(t, Tempo->GetTempoFinal())) {
         MudaEtapa();
         MudouEtapa = true;
-        LeTemperaturasPasso(Tempo->PassoAtual());
     }
+    if (MudouEtapa)
+        LeTemperaturasPasso(Tempo->PassoAtual());
     // A stage change always starts the stage: the previous temperatures belong to the old mesh.
     const bool primeiro = Tempo->NasceNoPassoAtual(Dominio->InstanteInicial) || MudouEtapa;
     if (UsaMaturidade())
@@ -204,7 +207,9 @@ void TAnaliseCamadasTensional::MontaSistema() {
         MalhaAnterior.reset();
         if (Tempo->PassoAtual() >= 2 && EtapaAtual >= 2) {
             MalhaAnterior = std::make_unique<TMalha>(2, 2);
-            MalhaAnterior->LeMalha(TCamadas::ArquivoMalhaEtapa(EtapaAtual - 1).string());
+            // The mesh the previous step was computed on.
+            const int k = MudouEtapa ? etapaAnterior : EtapaAtual - 1;
+            MalhaAnterior->LeMalha(TCamadas::ArquivoMalhaEtapa(k).string());
         }
         TemperaturasReferenciaPrimeiroPasso(MalhaAnterior.get());
     }

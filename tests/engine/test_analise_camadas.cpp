@@ -257,7 +257,8 @@ TEST_F(AnaliseCamadas, HeatedBlockPlacesTheNewLayerAtItsTemperature) {
         EXPECT_EQ(segunda[i], primeira[i]) << i;
 }
 
-TEST_F(AnaliseCamadas, OneStageChangePerStepEachOnItsOwnMesh) {
+TEST_F(AnaliseCamadas, EveryDueStageChangeHappensWithinItsStep) {
+    // Step 2 passes the ends of stages 1 and 2: it is computed on stage 3.
     TBloco b({1.0, 2.0, 3.0}, {0.0, 1.0, 1.5}, 4.0, 1.0, 2.0, 0.0, {{2, 2}, {3, 2}, {2, 4}});
     std::vector<int> nosEtapa;
     for (int k = 1; k <= 3; ++k)
@@ -275,8 +276,8 @@ TEST_F(AnaliseCamadas, OneStageChangePerStepEachOnItsOwnMesh) {
             }
     });
     b.analise->Executa();
-    EXPECT_EQ(etapas, (std::vector<int>{1, 2, 3, 3}));
-    EXPECT_EQ(nos, (std::vector<int>{nosEtapa[0], nosEtapa[1], nosEtapa[2], nosEtapa[2]}));
+    EXPECT_EQ(etapas, (std::vector<int>{1, 3, 3, 3}));
+    EXPECT_EQ(nos, (std::vector<int>{nosEtapa[0], nosEtapa[2], nosEtapa[2], nosEtapa[2]}));
     EXPECT_EQ(b.analise->GetDominio(), b.camadas->GetEtapa(3));
     EXPECT_EQ(primeira->GetNumElementos(), 0);
     EXPECT_EQ(b.camadas->GetEtapa(3)->GetNumElementos(),
@@ -356,8 +357,8 @@ TEST_F(AnaliseCamadas, FixedZonesAndMissingStageFiles) {
 }
 
 TEST_F(AnaliseCamadas, HistoryAfterAStepPastTwoStageEndsReadsTheStageTheRunUsed) {
-    // Step 2 passes the ends of stages 1 and 2: the run computes it on stage 2's mesh, and the
-    // history must read its step file with that mesh, not with stage 3's.
+    // Step 2 passes the ends of stages 1 and 2: the history reads each step file with the mesh
+    // the run computed it on.
     TBloco b({1.0, 2.0, 3.0}, {0.0, 1.0, 1.5}, 4.0, 1.0, 2.0, 40.0, {{2, 2}, {3, 3}, {4, 5}});
     b.analise->SetTemperaturaCamada(1, 10.0);
     b.analise->SetTemperaturaCamada(2, 20.0);

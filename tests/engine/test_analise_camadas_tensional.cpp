@@ -369,6 +369,49 @@ TEST_F(AnaliseCamadasTensional, HistoryAtAPointFollowsTheStages) {
     EXPECT_EQ(a->EtapaDoTempo(500.0), 1);
 }
 
+TEST_F(AnaliseCamadasTensional, TwoStageEndsWithinOneStepAreBothPassed) {
+    // Three layers of 1 m placed at 0, 30 and 36 hours: step 2 (24 to 48) passes two ends.
+    std::vector<TNo> nos = {{1, 0, 0}, {2, 2, 0}, {3, 2, 3}, {4, 0, 3}};
+    sub_ = TDominio::CreateMalha(nos);
+    sub_->SetFixo(false);
+    TVetor elev;
+    for (double e : {1.0, 2.0, 3.0})
+        elev.Adiciona(e);
+    camadas_ = std::make_unique<TCamadas>(*sub_->GetMalha(), elev);
+    camadas_->DefineCamadas({sub_.get()});
+    camadas_->GetSubDominio(1)->SetMaterial(Concreto(30.0, 0.2, 1e-5, true));
+    camadas_->SetNx(3);
+    camadas_->SetNy(3);
+    const double inicios[] = {0.0, 30.0, 36.0, 96.0};
+    for (int k = 1; k <= 3; ++k) {
+        camadas_->GetEtapa(k)->SetInstanteInicial(inicios[k - 1]);
+        camadas_->GetEtapa(k)->SetInstanteFinal(inicios[k]);
+        camadas_->SalvaMalhaEtapa(k);
+    }
+    colocacao_ = TVetor(3);
+    for (int k = 1; k <= 3; ++k)
+        colocacao_[k] = 20.0;
+    Estado().FTemperaturasCamadas = &colocacao_;
+    std::string buffer;
+    for (int s = 1; s <= 4; ++s) {
+        const TMalha &m = *camadas_->GetEtapa(s == 1 ? 1 : 3)->GetMalha();
+        TVetor v(m.GetNumNos());
+        for (int k = 1; k <= m.GetNumNos(); ++k)
+            v[k] = 20.0 + s;
+        GravaArquivoPasso(ArquivoTemperatura(s), v, buffer);
+    }
+    auto a = std::make_unique<TCamadasObservada>(camadas_.get());
+    a->SetTempo(std::make_unique<TTempo>(0.0, 96.0, 24.0, 2.0 / 3.0));
+    for (int k = 1; k <= 3; ++k)
+        a->AdicionaApoios(NosEmY(*camadas_->GetEtapa(k)->GetMalha(), 0), false, k, true, 0, 0);
+    a->Executa();
+    EXPECT_EQ(a->Etapas, (std::vector<int>{1, 3, 3, 3}));
+    TVetor tempos, valores;
+    a->HistoricoNoPonto(1.05, 2.5, true, 0, tempos, valores); // in layer 3
+    ASSERT_EQ(tempos.GetTamanho(), 3);
+    EXPECT_EQ(tempos[1], 48.0);
+}
+
 TEST_F(AnaliseCamadasTensional, HistoryReloadsItsStageMeshWhenAnotherStageWasLoaded) {
     // The run ends in stage 1; then the thermal pass over the same layers loads stage 2, which
     // empties the stage 1 mesh.
