@@ -1,16 +1,27 @@
 // DARV_2D: thermal and thermal-stress analysis of hardening concrete.
+#include "Janelas.h"
 #include "NumeroUsuario.h"
-#include "Perguntador.h"
+#include "uDARV_2D.h"
+#include "uTela.h"
 
 #include <QApplication>
-#include <QMainWindow>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Análise Térmica e Tensional - ZOK-2D"));
     AplicaSeparadorDoLocale();
-    QMainWindow janela;
-    janela.setWindowTitle(TituloAplicacao());
-    janela.show();
+
+    auto *tela = new TfrmTela;
+    tela->show();
+    tela->repaint();
+    QApplication::processEvents();
+
+    QApplication::setApplicationDisplayName(QStringLiteral("Análise Térmica e Tensional - ZOK-2D"));
+    TJanelas janelas;
+    janelas.Principal().OnSaida = [] { QApplication::quit(); };
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    tela->close();
+    delete tela;
+    janelas.Principal().show();
     return app.exec();
 }

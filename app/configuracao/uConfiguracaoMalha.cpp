@@ -1,0 +1,185 @@
+#include "uConfiguracaoMalha.h"
+
+#include "CoresCombo.h"
+#include "Guarda.h"
+#include "NumeroUsuario.h"
+#include "Perguntador.h"
+#include "uEstadoInterface.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+TfrmConfiguracaoMalha *frmConfiguracaoMalha = nullptr;
+
+TfrmConfiguracaoMalha::TfrmConfiguracaoMalha(QWidget *pai) : QDialog(pai) {
+    setObjectName(QStringLiteral("frmConfiguracaoMalha"));
+    setWindowTitle(QStringLiteral("Configuração - Malha"));
+
+    auto *divisoes = new QGroupBox(QStringLiteral("Divisões"), this);
+    seNx = new QSpinBox(divisoes);
+    seNx->setObjectName(QStringLiteral("seNx"));
+    seNx->setRange(2, 1000);
+    seNx->setValue(2);
+    seNy = new QSpinBox(divisoes);
+    seNy->setObjectName(QStringLiteral("seNy"));
+    seNy->setRange(1, 1000);
+    seNy->setValue(2);
+    rbLinear = new QRadioButton(QStringLiteral("Lineares"), divisoes);
+    rbLinear->setObjectName(QStringLiteral("rbLinear"));
+    rbLinear->setChecked(true);
+    rbExponencial = new QRadioButton(QStringLiteral("Exponenciais"), divisoes);
+    rbExponencial->setObjectName(QStringLiteral("rbExponencial"));
+    pDmax = new QWidget(divisoes);
+    pDmax->setObjectName(QStringLiteral("pDmax"));
+    cbxDmax = new QCheckBox(QStringLiteral("Dimensão Máxima do Elemento"), pDmax);
+    cbxDmax->setObjectName(QStringLiteral("cbxDmax"));
+    cbxDmax->setChecked(true);
+    edDmax = new QLineEdit(pDmax);
+    edDmax->setObjectName(QStringLiteral("edDmax"));
+    lbUnidade = new QLabel(QStringLiteral("m"), pDmax);
+    lbUnidade->setObjectName(QStringLiteral("lbUnidade"));
+    auto *ld = new QHBoxLayout(pDmax);
+    ld->setContentsMargins(0, 0, 0, 0);
+    ld->addWidget(cbxDmax);
+    ld->addWidget(edDmax);
+    ld->addWidget(lbUnidade);
+    auto *gd = new QGridLayout(divisoes);
+    gd->addWidget(new QLabel(QStringLiteral("Nx"), divisoes), 0, 0);
+    gd->addWidget(seNx, 0, 1);
+    gd->addWidget(new QLabel(QStringLiteral("Ny"), divisoes), 0, 2);
+    gd->addWidget(seNy, 0, 3);
+    gd->addWidget(rbLinear, 1, 0, 1, 2);
+    gd->addWidget(rbExponencial, 1, 2, 1, 2);
+    gd->addWidget(pDmax, 2, 0, 1, 4);
+
+    auto *desenho = new QGroupBox(QStringLiteral("Desenho"), this);
+    kcbxcolorLinha = new TComboCor(clGray, desenho);
+    kcbxcolorLinha->setObjectName(QStringLiteral("kcbxcolorLinha"));
+    kcbxCorFundo = new TComboCor(clSilver, desenho);
+    kcbxCorFundo->setObjectName(QStringLiteral("kcbxCorFundo"));
+    kcbxCorTexto = new TComboCor(clRed, desenho);
+    kcbxCorTexto->setObjectName(QStringLiteral("kcbxCorTexto"));
+    kcbxCorNos = new TComboCor(clAqua, desenho);
+    kcbxCorNos->setObjectName(QStringLiteral("kcbxCorNos"));
+    kcbxCorAresta = new TComboCor(clYellow, desenho);
+    kcbxCorAresta->setObjectName(QStringLiteral("kcbxCorAresta"));
+    kcbxAreaDeDesenho = new TComboCor(clWhite, desenho);
+    kcbxAreaDeDesenho->setObjectName(QStringLiteral("kcbxAreaDeDesenho"));
+    auto *fd = new QFormLayout(desenho);
+    auto *elementos = new QLabel(QStringLiteral("Elementos:"), desenho);
+    fd->addRow(elementos);
+    fd->addRow(QStringLiteral("Cor de Linha"), kcbxcolorLinha);
+    fd->addRow(QStringLiteral("Cor de Fundo"), kcbxCorFundo);
+    fd->addRow(QStringLiteral("Cor de Texto"), kcbxCorTexto);
+    fd->addRow(QStringLiteral("Nós"), kcbxCorNos);
+    fd->addRow(QStringLiteral("Arestas"), kcbxCorAresta);
+    fd->addRow(QStringLiteral("Área de Desenho"), kcbxAreaDeDesenho);
+
+    btnOk = new QPushButton(QStringLiteral("Ok"), this);
+    btnOk->setObjectName(QStringLiteral("btnOk"));
+    btnOk->setDefault(true);
+    btnCancela = new QPushButton(QStringLiteral("Cancela"), this);
+    btnCancela->setObjectName(QStringLiteral("btnCancela"));
+    auto *botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(btnOk);
+    botoes->addWidget(btnCancela);
+
+    auto *l = new QVBoxLayout(this);
+    l->addWidget(divisoes);
+    l->addWidget(desenho);
+    l->addLayout(botoes);
+
+    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { btnOkClick(); }); });
+    connect(btnCancela, &QPushButton::clicked, this, &QDialog::reject);
+    connect(rbLinear, &QRadioButton::clicked, this, [this] { rbLinearClick(); });
+    connect(rbExponencial, &QRadioButton::clicked, this, [this] { rbExponencialClick(); });
+
+    // FormCreate: the record's maximum size shown in the locale's form, linear grading, the
+    // divisions and colours read; division by the maximum size stays off until confirmed.
+    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    c.Dmax = 0.25;
+    c.Exponencial = false;
+    c.PorDmax = false;
+    edDmax->setText(TextoReal(c.Dmax));
+    LeConfiguracao();
+    pDmax->setVisible(true);
+    c.OnAlteracao = [this] { MostraConfiguracao(); };
+}
+
+TfrmConfiguracaoMalha::~TfrmConfiguracaoMalha() {
+    Estado().ConfiguracaoMalha.OnAlteracao = nullptr;
+    if (frmConfiguracaoMalha == this)
+        frmConfiguracaoMalha = nullptr;
+}
+
+void TfrmConfiguracaoMalha::SetNx(int n) {
+    Estado().ConfiguracaoMalha.SetNx(n);
+}
+
+void TfrmConfiguracaoMalha::SetNy(int n) {
+    Estado().ConfiguracaoMalha.SetNy(n);
+}
+
+void TfrmConfiguracaoMalha::SetUnidadeComprimento(const QString &simbolo) {
+    lbUnidade->setText(simbolo);
+}
+
+void TfrmConfiguracaoMalha::LeConfiguracao() {
+    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    c.Nx = seNx->value();
+    c.Ny = seNy->value();
+    FDesenho.LayerElementos = TLayer(kcbxCorFundo->ColorValue(), kcbxcolorLinha->ColorValue(),
+                                     kcbxCorTexto->ColorValue());
+    const TColor nos = kcbxCorNos->ColorValue(), arestas = kcbxCorAresta->ColorValue();
+    FDesenho.LayerNos = TLayer(nos, nos, nos);
+    FDesenho.LayerArestas = TLayer(arestas, arestas, arestas);
+    FDesenho.CorFundo = kcbxAreaDeDesenho->ColorValue();
+}
+
+void TfrmConfiguracaoMalha::MostraConfiguracao() {
+    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    seNx->setValue(c.Nx);
+    seNy->setValue(c.Ny);
+    rbExponencial->setChecked(c.Exponencial);
+    rbLinear->setChecked(!c.Exponencial);
+    pDmax->setVisible(!c.Exponencial);
+    cbxDmax->setChecked(c.PorDmax);
+    edDmax->setText(TextoReal(c.Dmax));
+}
+
+void TfrmConfiguracaoMalha::btnOkClick() {
+    // Everything is read and checked before the record changes, so a refused Ok keeps it.
+    const bool porDmax = cbxDmax->isChecked();
+    const double dmax = LeReal(edDmax->text());
+    if (porDmax && !(dmax > 0.0)) {
+        Perguntador().Erro(QStringLiteral("Erro : Configuração da malha inválida."));
+        return;
+    }
+    LeConfiguracao();
+    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    c.PorDmax = porDmax;
+    c.Dmax = dmax;
+    if (OnConfirmar)
+        OnConfirmar(*this);
+    accept();
+}
+
+void TfrmConfiguracaoMalha::rbLinearClick() {
+    Estado().ConfiguracaoMalha.Exponencial = false;
+    pDmax->setVisible(true);
+}
+
+void TfrmConfiguracaoMalha::rbExponencialClick() {
+    Estado().ConfiguracaoMalha.Exponencial = true;
+    pDmax->setVisible(false);
+}

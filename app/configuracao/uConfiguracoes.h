@@ -1,0 +1,39 @@
+// Result-file settings: folder, stem and extension of the temperature, deformation and stress
+// step files. Confirmed values go to the engine-facing record, which the analyses read.
+#pragma once
+
+#include <QDialog>
+
+#include <string>
+
+class QLineEdit;
+class QPushButton;
+
+class TfrmConfiguracoes : public QDialog {
+    Q_OBJECT
+public:
+    explicit TfrmConfiguracoes(QWidget *pai = nullptr);
+    ~TfrmConfiguracoes() override;
+
+    void btnOkClick();
+    void btnCancelaClick();
+
+    QLineEdit *edEnderecoTemp, *edNomeTemp, *edTerminacaoTemp;
+    QLineEdit *edEnderecoDeform, *edNomeDeform, *edTerminacaoDeform;
+    QLineEdit *edEnderecoTensao, *edNomeTensao, *edTerminacaoTensao;
+    QPushButton *btnOk, *btnCancela;
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+};
+
+extern TfrmConfiguracoes *frmConfiguracoes;
+
+// Two kinds of step files would share names: equal stems, or, in the same folder with the same
+// extension, stems that differ only by trailing digits (step 12 of "Passo1" is step 2 of
+// "Passo"). Folders are compared as given.
+bool NomesConflitam(const std::string &diretorioA, const std::string &nomeA,
+                    const std::string &terminacaoA, const std::string &diretorioB,
+                    const std::string &nomeB, const std::string &terminacaoB);
+// The folder with a final separator, so the file names go inside it.
+std::string ComSeparadorFinal(const std::string &diretorio);

@@ -1,0 +1,442 @@
+#include "Modelo.h"
+
+#include "uEstadoInterface.h"
+
+#include <cstdio>
+
+// Opens the progress display for the life of a scope, so it closes on every path.
+class TModelo::TProgressoAberto {
+public:
+    TProgressoAberto(IProgressoModelo *p, const std::string &titulo) : p_(p) {
+        if (p_)
+            p_->Abre(titulo);
+    }
+    ~TProgressoAberto() {
+        if (p_)
+            p_->Fecha();
+    }
+    TProgressoAberto(const TProgressoAberto &) = delete;
+    TProgressoAberto &operator=(const TProgressoAberto &) = delete;
+
+private:
+    IProgressoModelo *p_;
+};
+
+namespace {
+
+// The domain encloses an area the drawing can map: three vertices and an extent in x and y.
+bool DominioValido(TMalha &m) {
+    if (m.GetNumVertices() < 3 || m.GetNumArestas() < 3)
+        return false;
+    m.CalculaLimites();
+    return m.GetXMax() > m.GetXMin() && m.GetYMax() > m.GetYMin();
+}
+
+void Titulo(const std::string &texto) {
+    if (Estado().SetTitulo)
+        Estado().SetTitulo(texto);
+}
+
+} // namespace
+
+TModelo::TModelo(TCanvas *imagem) : FImagem(imagem) {}
+
+TModelo::~TModelo() {
+    LiberaModelo();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Life cycle
+
+void TModelo::LiberaAnalises() {
+    // The analyses refer to the subdomain copies and to the meshes: they go first.
+    FAnaliseTensional.reset();
+    FAnalise.reset();
+    FSubDominiosAnalise.clear();
+    TEstadoInterface &e = Estado();
+    e.FTemperaturasIniciais = nullptr;
+    if (e.FTemperaturasCamadas == &FTemperaturasCamadas)
+        e.FTemperaturasCamadas = nullptr;
+    e.FluenciaAtiva = false;
+}
+
+void TModelo::LiberaModelo() {
+    LiberaAnalises();
+    FPlotCamadas.reset();
+    FPlot.reset();
+    FCamadas.reset();
+    FSubDominios.clear();
+    FPesoProprio.reset();
+    FMalha = nullptr;
+    FMalhaDominio.reset();
+    FNosSelecionados = TVetorInteiro();
+    FArestasSelecionadas = TVetorInteiro();
+    FTemperaturasCamadas = TVetor();
+    FModo = 0;
+    FSubDominioAtual = 1;
+    FEtapaAtual = 1;
+    FNumEtapas = 0;
+    FMaterialAtual = 1;
+    FNoCapturado = 1;
+    FElementoCapturado = 0;
+    FNoCursor = TNo(1, 0.0, 0.0);
+}
+
+void TModelo::InstalaMalha(std::unique_ptr<TMalha> malha) {
+    LiberaModelo();
+    FMalhaDominio = std::move(malha);
+    FMalha = FMalhaDominio.get();
+    FPlot = std::make_unique<TMalhaPlot>(FImagem, FMalha);
+    FPlot->SetLayerArestas(Desenho.LayerArestas);
+    FPlot->SetLayerElementos(Desenho.LayerElementos);
+    FPlot->SetLayerNos(Desenho.LayerNos);
+    FModo = 0;
+}
+
+void TModelo::CriaDominio(std::span<const TNo> vertices) {
+    auto malha = TMalha::CreatePoligono(vertices);
+    if (!DominioValido(*malha))
+        throw Exception("Domínio inválido: os vértices não delimitam uma área.");
+    InstalaMalha(std::move(malha));
+    RefazMalha();
+}
+
+void TModelo::AbreDominio(const std::string &arquivo) {
+    std::unique_ptr<TMalha> malha = TMalha::CreateDeArquivo(arquivo);
+    if (!DominioValido(*malha))
+        throw EInOutError(arquivo + ": não é um arquivo de domínio");
+    InstalaMalha(std::move(malha));
+    LimpaDesenho();
+    FPlot->Desenha();
+    for (int i = 1; i <= FMalha->GetNumArestas(); ++i)
+        FPlot->DesenhaAresta(i, false);
+}
+
+void TModelo::ImportaMalha(const std::string &arquivo) {
+    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    const TConfiguracaoMalha antes = c;
+    auto malha = std::make_unique<TMalha>(2, 2);
+    try {
+        malha->LeMalhaCompleta(arquivo);
+        if (!DominioValido(*malha))
+            throw EInOutError(arquivo + ": não é um arquivo de malha");
+    } catch (...) {
+        c.Nx = antes.Nx;
+        c.Ny = antes.Ny;
+        c.Exponencial = antes.Exponencial;
+        c.PorDmax = antes.PorDmax;
+        c.Dmax = antes.Dmax;
+        if (c.OnAlteracao)
+            c.OnAlteracao();
+        throw;
+    }
+    InstalaMalha(std::move(malha));
+    LimpaDesenho();
+    FPlot->Desenha();
+    for (int i = 1; i <= FMalha->GetNumArestas(); ++i)
+        FPlot->DesenhaAresta(i, false);
+}
+
+bool TModelo::SalvaMalha(const std::string &arquivo) const {
+    if (!FMalha)
+        return false;
+    FMalha->SalvaMalha(arquivo);
+    return true;
+}
+
+void TModelo::GeraMalha() {
+    if (!FMalha)
+        return;
+    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    FNx = c.Nx;
+    FNy = c.Ny;
+    TProgressoAberto progresso(Progresso, "Gerando Malha...");
+    auto avanca = [this](TMalha *) {
+        if (Progresso)
+            Progresso->Avanca();
+    };
+    auto faixa = [this](TMalha *, int n) {
+        if (Progresso)
+            Progresso->DefineFaixa(n);
+    };
+    if (FModo == 1 && FCamadas && EtapaAtual()) {
+        FCamadas->SetNx(FNx);
+        FCamadas->SetNy(FNy);
+        TDominio *etapa = EtapaAtual();
+        if (TMalha *m = etapa->GetMalha()) {
+            m->SetOnProgresso(avanca);
+            m->SetOnDivisoes(faixa);
+        }
+        FCamadas->SalvaMalhaEtapa(FEtapaAtual);
+        FMalha = etapa->GetMalha();
+        if (FPlotCamadas)
+            FPlotCamadas->SetMalha(FMalha);
+    } else {
+        FMalha->Nx = FNx;
+        FMalha->Ny = FNy;
+        FMalha->SetOnProgresso(avanca);
+        FMalha->SetOnDivisoes(faixa);
+        try {
+            FMalha->GeraMalha();
+        } catch (...) {
+            FMalha->SetOnProgresso(nullptr);
+            FMalha->SetOnDivisoes(nullptr);
+            throw;
+        }
+        if (FPlot)
+            FPlot->SetMalha(FMalha);
+    }
+    if (FMalha) {
+        FMalha->SetOnProgresso(nullptr);
+        FMalha->SetOnDivisoes(nullptr);
+        char texto[96];
+        std::snprintf(texto, sizeof texto, "%d  Elementos    %d  Nós", FMalha->GetNumElementos(),
+                      FMalha->GetNumNos());
+        Titulo(texto);
+    }
+}
+
+std::unique_ptr<TDominio> TModelo::CopiaSubDominio(int i) const {
+    const TMalha &m = *FSubDominios[std::size_t(i - 1)]->GetMalha();
+    std::vector<TNo> pontos;
+    for (int v = 1; v <= m.GetNumVertices(); ++v)
+        pontos.emplace_back(v, m.GetVertice(v)->X, m.GetVertice(v)->Y);
+    auto d = TDominio::CreateMalha(pontos);
+    TMalha &c = *d->GetMalha();
+    for (int a = 1; a <= m.GetNumArestas() && a <= c.GetNumArestas(); ++a)
+        c.GetAresta(a)->SetInterna(m.GetAresta(a)->Interna);
+    c.SetConsideraInternas(m.ConsideraInternas);
+    return d;
+}
+
+void TModelo::CriaAnalises() {
+    LiberaAnalises();
+    if (FModo == 1 && FCamadas) {
+        auto termica = std::make_unique<TAnaliseCamadas>(FCamadas.get());
+        for (int i = 1; i <= FTemperaturasCamadas.GetTamanho(); ++i)
+            termica->SetTemperaturaCamada(i, FTemperaturasCamadas[i]);
+        FAnalise = std::move(termica);
+        FAnaliseTensional = std::make_unique<TAnaliseCamadasTensional>(FCamadas.get());
+        FAnaliseTensional->SetNumCamadasLeis(FCamadas->GetNumZonas());
+    } else {
+        FAnalise = std::make_unique<TAnalise>(FMalha);
+        FAnaliseTensional = std::make_unique<TAnaliseTensional>(FMalha);
+        Estado().FTemperaturasIniciais = &FAnalise->GetVetorTemperaturasIniciais();
+    }
+    for (int i = 1; i <= GetNumSubDominios(); ++i) {
+        FSubDominiosAnalise.push_back(CopiaSubDominio(i));
+        FAnalise->SetSubDominio(i, FSubDominiosAnalise.back().get());
+        FAnaliseTensional->SetSubDominio(i, FSubDominiosAnalise.back().get());
+    }
+}
+
+bool TModelo::RefazMalha() {
+    if (!FMalha)
+        return false;
+    GeraMalha();
+    CriaAnalises();
+    AplicaCores();
+    return true;
+}
+
+void TModelo::AplicaCores() {
+    for (TMalhaPlot *p :
+         {static_cast<TMalhaPlot *>(FPlot.get()), static_cast<TMalhaPlot *>(FPlotCamadas.get())})
+        if (p) {
+            p->SetLayerArestas(Desenho.LayerArestas);
+            p->SetLayerElementos(Desenho.LayerElementos);
+            p->SetLayerNos(Desenho.LayerNos);
+        }
+    DesenhaMalha();
+}
+
+bool TModelo::CriaCamadas(const std::vector<TLinhaCamada> &linhas) {
+    if (!FMalhaDominio || linhas.empty())
+        return false;
+    const int n = int(linhas.size());
+    TVetor elevacoes(n);
+    for (int i = 1; i <= n; ++i)
+        elevacoes[i] = linhas[std::size_t(i - 1)].Elevacao;
+
+    // The previous layered model and everything built on it go first.
+    LiberaAnalises();
+    FPlotCamadas.reset();
+    FCamadas.reset();
+    FMalha = FMalhaDominio.get();
+    if (FPlot)
+        FPlot->SetMalha(FMalha);
+
+    FCamadas = std::make_unique<TCamadas>(*FMalhaDominio, elevacoes);
+    {
+        TProgressoAberto progresso(Progresso, "Gerando Subdomínios...");
+        FCamadas->SetOnInicio([this](int k) {
+            if (Progresso)
+                Progresso->DefineFaixa(k);
+        });
+        FCamadas->SetOnProgresso([this](TCamadas *) {
+            if (Progresso)
+                Progresso->Avanca();
+        });
+        std::vector<TDominio *> subs;
+        for (auto &s : FSubDominios)
+            subs.push_back(s.get());
+        FCamadas->DefineCamadas(subs);
+        FCamadas->SetOnInicio(nullptr);
+        FCamadas->SetOnProgresso(nullptr);
+    }
+    FPlotCamadas = std::make_unique<TMalhaPlotCamadas>(FImagem, FCamadas.get());
+    for (int i = 1; i <= n; ++i)
+        FCamadas->GetEtapa(i)->SetInstanteInicial(linhas[std::size_t(i - 1)].Instante);
+    for (int i = 1; i < n; ++i)
+        FCamadas->GetEtapa(i)->SetInstanteFinal(FCamadas->GetEtapa(i + 1)->InstanteInicial);
+    FNumEtapas = n;
+    FEtapaAtual = 1;
+    FMaterialAtual = 1;
+    FTemperaturasCamadas = TVetor(n);
+    for (int i = 1; i <= n; ++i)
+        FTemperaturasCamadas[i] = linhas[std::size_t(i - 1)].Temperatura;
+    FModo = 1;
+    CriaAnalises();
+    for (auto &s : FSubDominios)
+        for (int i = 1; i <= n; ++i)
+            s->DivideNaElevacao(elevacoes[i]);
+    AplicaCores();
+    return true;
+}
+
+int TModelo::AdicionaSubDominio(const std::vector<int> &vertices) {
+    if (!FMalhaDominio || vertices.size() < 3)
+        return 0;
+    const TMalha &dominio = *FMalhaDominio;
+    std::vector<TNo> pontos;
+    for (int v : vertices) {
+        if (v < 1 || v > dominio.GetNumVertices())
+            return 0;
+        pontos.emplace_back(int(pontos.size()) + 1, dominio.GetVertice(v)->X,
+                            dominio.GetVertice(v)->Y);
+    }
+    auto sub = TDominio::CreateMalha(pontos);
+    TMalha &ms = *sub->GetMalha();
+    int internas = 0;
+    for (int a = 1; a <= ms.GetNumArestas(); ++a) {
+        const TAresta &s = *ms.GetAresta(a);
+        for (int d = 1; d <= dominio.GetNumArestas(); ++d) {
+            const TAresta &e = *dominio.GetAresta(d);
+            if (e.No1->X == s.No1->X && e.No1->Y == s.No1->Y && e.No2->X == s.No2->X &&
+                e.No2->Y == s.No2->Y) {
+                ms.GetAresta(a)->SetInterna(e.Interna);
+                break;
+            }
+        }
+        if (ms.GetAresta(a)->Interna)
+            ++internas;
+    }
+    if (internas == ms.GetNumArestas())
+        ms.SetConsideraInternas(true);
+    FSubDominios.push_back(std::move(sub));
+    const int k = GetNumSubDominios();
+    if (!FAnalise) {
+        RefazMalha(); // makes the analyses with every subdomain, this one included
+    } else {
+        FSubDominiosAnalise.push_back(CopiaSubDominio(k));
+        FAnalise->SetSubDominio(k, FSubDominiosAnalise.back().get());
+        FAnaliseTensional->SetSubDominio(k, FSubDominiosAnalise.back().get());
+    }
+    FSubDominioAtual = k;
+    if (TMalhaPlot *p = Plot())
+        p->DesenhaPoligono(pontos);
+    FNosSelecionados = TVetorInteiro();
+    return k;
+}
+
+void TModelo::LiberaSubDominios() {
+    // The analyses keep their own copies, which stay alive with them.
+    FSubDominios.clear();
+    FSubDominioAtual = 1;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Settings
+
+void TModelo::LeConfiguracaoMalha(const TConfiguracaoDesenho &desenho) {
+    Desenho = desenho;
+    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    FNx = c.Nx;
+    FNy = c.Ny;
+    if (!FMalha)
+        return;
+    if (FModo == 1 && FCamadas) {
+        FCamadas->SetNx(FNx);
+        FCamadas->SetNy(FNy);
+        if (TDominio *e = EtapaAtual(); e && e->GetMalha() && e->GetMalha()->GetNumNos() > 0)
+            FMalha = e->GetMalha();
+    } else {
+        FMalha->Nx = FNx;
+        FMalha->Ny = FNy;
+    }
+    if (FPlot && FModo == 0)
+        FPlot->SetMalha(FMalha);
+    AplicaCores();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Drawing
+
+TMalhaPlot *TModelo::Plot() const {
+    if (FModo == 1 && FPlotCamadas)
+        return FPlotCamadas.get();
+    return FPlot.get();
+}
+
+void TModelo::LimpaDesenho() {
+    if (!FImagem)
+        return;
+    FImagem->Brush.Color = Desenho.CorFundo;
+    FImagem->Brush.Style = TBrushStyle::bsSolid;
+    FImagem->FillRect(0, 0, FImagem->Largura(), FImagem->Altura());
+}
+
+void TModelo::DesenhaMalha() {
+    LimpaDesenho();
+    TMalhaPlot *p = Plot();
+    if (!p || !FMalha)
+        return;
+    p->SetMalha(FMalha);
+    FMalha->CalculaLimites();
+    if (!(FMalha->GetXMax() > FMalha->GetXMin() && FMalha->GetYMax() > FMalha->GetYMin()))
+        return; // nothing with an extent to draw
+    p->Desenha();
+    p->SetMostraElementos(Opcoes.Elementos);
+    p->SetMostraNumElementos(Opcoes.Elementos && Opcoes.NumElementos);
+    p->DesenhaElementos();
+    p->SetMostraContornos(Opcoes.Contornos);
+    p->DesenhaContornos();
+    p->SetMostraNos(Opcoes.Nos);
+    p->SetMostraNumNos(Opcoes.Nos && Opcoes.NumNos);
+    p->DesenhaNos();
+    // An unmeshed domain shows its edges.
+    p->SetMostraArestas(Opcoes.Arestas || FMalha->GetNumElementos() == 0);
+    p->DesenhaTodasArestas();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Queries
+
+TDominio *TModelo::SubDominioAtual() const {
+    if (!FAnalise || FSubDominioAtual < 1 || FSubDominioAtual > GetNumSubDominios() ||
+        FSubDominioAtual > FAnalise->GetNumSubDominios())
+        return nullptr;
+    return FAnalise->GetSubDominio(FSubDominioAtual);
+}
+
+TDominio *TModelo::CamadaAtual() const {
+    if (!FCamadas || FMaterialAtual < 1 || FMaterialAtual > FCamadas->GetNumZonas())
+        return nullptr;
+    return FCamadas->GetSubDominio(FMaterialAtual);
+}
+
+TDominio *TModelo::EtapaAtual() const {
+    if (!FCamadas || FEtapaAtual < 1 || FEtapaAtual > FCamadas->GetNumEtapas())
+        return nullptr;
+    return FCamadas->GetEtapa(FEtapaAtual);
+}

@@ -1,0 +1,185 @@
+// The model the main window owns: the domain mesh and its drawing, the layered model and its
+// drawing, both analyses, the user's subdomains and the selections; its life cycle (new, open,
+// import, save, re-mesh, layers, free) and the receivers that install the data the dialogs
+// hand over. No Qt: the program binds the canvas, the progress display and the caption.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "ConfiguracaoDesenho.h"
+#include "ConversaoUnidades.h"
+#include "uLibFEM.h"
+#include "uLibraryMalhas.h"
+#include "uPlataforma.h"
+
+// Progress of the long model operations (mesh generation, layers): the program shows a
+// progress window; Fecha is called on every path once Abre was.
+class IProgressoModelo {
+public:
+    virtual ~IProgressoModelo() = default;
+    virtual void Abre(const std::string &titulo) = 0;
+    virtual void DefineFaixa(int n) = 0;
+    virtual void Avanca() = 0;
+    virtual void Fecha() = 0;
+};
+
+// What the drawing shows (the display buttons of the main window).
+struct TOpcoesDesenho {
+    bool Elementos = true, NumElementos = false, Nos = true, NumNos = false, Arestas = false,
+         Contornos = false;
+};
+
+// One row of the layers dialog: elevation, placement time and placement temperature.
+struct TLinhaCamada {
+    double Elevacao = 0.0, Instante = 0.0, Temperatura = 0.0;
+};
+
+// Initial strains of one layer (the layers' initial-strain dialog).
+struct TDeformacaoInicialCamada {
+    bool Tem = false;
+    double X = 0.0, Y = 0.0;
+};
+
+class TModelo {
+public:
+    // The canvas of the picture (not owned).
+    explicit TModelo(TCanvas *imagem);
+    ~TModelo();
+    TModelo(const TModelo &) = delete;
+    TModelo &operator=(const TModelo &) = delete;
+
+    // ---- Life cycle ------------------------------------------------------------------------
+    // Frees the whole model: analyses, layers and drawings, subdomains, selections and the
+    // engine-facing state's references to them.
+    void LiberaModelo();
+    // A new domain through the vertices, meshed, with new analyses. Throws, leaving the model
+    // as it was, when the vertices enclose no area.
+    void CriaDominio(std::span<const TNo> vertices);
+    // Reads a domain file into a new, unmeshed model. A failure throws and leaves the model as
+    // it was.
+    void AbreDominio(const std::string &arquivo);
+    // Reads a mesh file (domain, nodes, elements, mesh settings) into a new model without
+    // analyses. A failure throws and leaves the model and the mesh settings as they were.
+    void ImportaMalha(const std::string &arquivo);
+    // Writes the current mesh to a mesh file; false without a mesh.
+    bool SalvaMalha(const std::string &arquivo) const;
+    // Divisions from the mesh settings, then the current mesh generated (progress "Gerando
+    // Malha...") and the caption set to its element and node counts.
+    void GeraMalha();
+    // GeraMalha, then new analyses of the mode's classes with the subdomains rebuilt, and the
+    // drawing in the settings' colours. False without a mesh.
+    bool RefazMalha();
+    // Layered model from the domain mesh and the rows (elevations in order). False without a
+    // mesh or without rows.
+    bool CriaCamadas(const std::vector<TLinhaCamada> &linhas);
+    // Closes a subdomain through the listed domain vertices (numbers, in order); it becomes
+    // current. Returns its number, 0 when nothing was added (no mesh, fewer than three
+    // vertices or a number that is no vertex).
+    int AdicionaSubDominio(const std::vector<int> &vertices);
+    // Frees every subdomain of the list (the analyses keep none either).
+    void LiberaSubDominios();
+
+    // ---- Settings ---------------------------------------------------------------------------
+    // Mesh settings confirmed: divisions to the current mesh (every stage in layered mode),
+    // colours to the drawing, redrawn. Without a mesh they are only stored.
+    void LeConfiguracaoMalha(const TConfiguracaoDesenho &desenho);
+    // Units confirmed: the factors applied from now on.
+    void AtualizaFatoresUnidades(const TFatoresUnidades &fatores) { FFatores = fatores; }
+    const TFatoresUnidades &Fatores() const { return FFatores; }
+
+    // ---- Receivers ----------------------------------------------------------------------------
+    void AplicaMaterial(const TMaterial &material);
+    void AplicaForcaInterna(const TForcaInterna &fonte);
+    void AplicaForcaExterna(const TForcaExterna &forca);
+    void AplicaTempo(const TTempo &tempo);
+    void AplicaTempoTensional(const TTempo &tempo);
+    // A direct solver unless `gradiente`, with the settings of `solver`.
+    void AplicaSolver(const TGradiente &solver, bool gradiente);
+    void AplicaCondicoesIniciais(double temperatura);
+    void AplicaPrescricoes(double temperatura, double inicio, double fim);
+    void AplicaGravidade(const TForcaTensional &pesoProprio);
+    // None: the creep dialog was cancelled.
+    void AplicaFluencia(const TFluencia *fluencia);
+    void AplicaRetracao(const TRetracao *retracao);
+    void AplicaForcaDistribuida(const TForcaTensional &forca);
+    void AplicaVinculos(bool prescritos, bool restricao1, bool restricao2, double valor1,
+                        double valor2);
+    void AplicaDeformacaoInicial(const std::vector<TDeformacaoInicialCamada> &camadas);
+
+    // ---- Drawing ------------------------------------------------------------------------------
+    // Clears the picture to the background colour and draws the current mesh as the options
+    // say (elements, boundary elements, nodes, edges).
+    void DesenhaMalha();
+    // Clears the picture to the background colour.
+    void LimpaDesenho();
+    // The plot in use: the layered one in layered mode, else the mesh's.
+    TMalhaPlot *Plot() const;
+
+    // ---- Queries ------------------------------------------------------------------------------
+    bool TemMalha() const { return FMalha != nullptr; }
+    bool TemAnalise() const { return FAnalise != nullptr; }
+    bool Camadas() const { return FModo == 1; }
+    TMalha *MalhaDominio() const { return FMalhaDominio.get(); }
+    int GetNumSubDominios() const { return int(FSubDominios.size()); }
+    // Subdomain i of the list (1-based).
+    TDominio *GetSubDominio(int i) const { return FSubDominios[std::size_t(i - 1)].get(); }
+    // The thermal analysis' subdomain that receives dialog data, or none.
+    TDominio *SubDominioAtual() const;
+    // The zone of FMaterialAtual, or none.
+    TDominio *CamadaAtual() const;
+    // The stage FEtapaAtual, or none.
+    TDominio *EtapaAtual() const;
+
+    // ---- State (read by the views, the report, the runs and the tools) ---------------------
+    int FModo = 0;            // 0 single domain, 1 layered
+    TMalha *FMalha = nullptr; // current mesh: the domain's or the current stage's (not owned)
+    std::unique_ptr<TCamadas> FCamadas;
+    std::unique_ptr<TMalhaPlotCamadas> FPlotCamadas;
+    std::unique_ptr<TAnalise> FAnalise;
+    std::unique_ptr<TAnaliseTensional> FAnaliseTensional;
+    std::unique_ptr<TMalhaPlot> FPlot;
+    TVetorInteiro FNosSelecionados, FArestasSelecionadas;
+    int FSubDominioAtual = 1, FEtapaAtual = 1, FNumEtapas = 0, FMaterialAtual = 1;
+    int FNx = 2, FNy = 2;
+    TNo FNoCursor{1, 0.0, 0.0};
+    int FNoCapturado = 1, FElementoCapturado = 0;
+    // Tool modes the receivers consult, and the two ends of the line tool (pixels).
+    bool FDefineReta = false, FRetanguloArestasEtapas = false;
+    TPonto FInicioReta, FFimReta;
+    // Placement temperature of every layer, as the layers dialog gave them.
+    TVetor FTemperaturasCamadas;
+    TConfiguracaoDesenho Desenho;
+    TOpcoesDesenho Opcoes;
+
+    // Bound by the program (none in plain use).
+    IProgressoModelo *Progresso = nullptr;
+
+private:
+    // Opens the progress display and closes it when it goes out of scope.
+    class TProgressoAberto;
+
+    void LiberaAnalises();
+    void CriaAnalises();
+    void AplicaCores();
+    // Swaps a read mesh in as the new single-domain model and draws its edges.
+    void InstalaMalha(std::unique_ptr<TMalha> malha);
+    // The analysis-side copy of subdomain i: a new domain through its vertices with its edges'
+    // interior flags.
+    std::unique_ptr<TDominio> CopiaSubDominio(int i) const;
+    void AtualizaFluenciaAtiva();
+    void DesenhaApoio(const TPonto &p, bool restricao1, bool restricao2);
+    void DesenhaDeslocamento(const TPonto &p);
+    void DesenhaForcaDistribuida(const TForcaTensional &forca);
+
+    TCanvas *FImagem;
+    std::unique_ptr<TMalha> FMalhaDominio;
+    std::vector<std::unique_ptr<TDominio>> FSubDominios;
+    // The separate subdomain objects handed to the analyses (the analyses do not own them).
+    std::vector<std::unique_ptr<TDominio>> FSubDominiosAnalise;
+    std::unique_ptr<TForcaTensional> FPesoProprio; // own-weight load of the domain
+    TFatoresUnidades FFatores;
+};

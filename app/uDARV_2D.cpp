@@ -1,0 +1,648 @@
+#include "uDARV_2D.h"
+
+#include "Ajuda.h"
+#include "Guarda.h"
+#include "Perguntador.h"
+#include "VisaoMalha.h"
+#include "uEstadoInterface.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressDialog>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+TfrmMalha *frmMalha = nullptr;
+
+namespace {
+
+// Progress of mesh and layer generation in a small window without modality.
+class TProgressoDialogo : public IProgressoModelo {
+public:
+    explicit TProgressoDialogo(QWidget *pai) : pai_(pai) {}
+    void Abre(const std::string &titulo) override {
+        d_ = std::make_unique<QProgressDialog>(pai_);
+        d_->setWindowTitle(QString::fromStdString(titulo));
+        d_->setLabelText(QString::fromStdString(titulo));
+        d_->setCancelButton(nullptr);
+        d_->setMinimumDuration(0);
+        d_->setRange(0, 100);
+        d_->setValue(0);
+        d_->show();
+        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+    void DefineFaixa(int n) override {
+        if (d_) {
+            d_->setRange(0, n > 0 ? n : 1);
+            d_->setValue(0);
+        }
+    }
+    void Avanca() override {
+        if (d_ && d_->value() < d_->maximum())
+            d_->setValue(d_->value() + 1);
+    }
+    void Fecha() override {
+        if (d_)
+            d_->hide();
+        d_.reset();
+    }
+
+private:
+    QWidget *pai_;
+    std::unique_ptr<QProgressDialog> d_;
+};
+
+} // namespace
+
+TfrmMalha::TfrmMalha(QWidget *pai)
+    : QMainWindow(pai), FJanelas(std::size_t(TJanela::Total), nullptr) {
+    setObjectName(QStringLiteral("frmMalha"));
+    setWindowTitle(QStringLiteral("ZOK 2D"));
+    resize(900, 650);
+
+    imMalha = new TVisaoMalha;
+    imMalha->setObjectName(QStringLiteral("imMalha"));
+    FModelo = std::make_unique<TModelo>(&imMalha->Canvas());
+    FProgressoPadrao = std::make_unique<TProgressoDialogo>(this);
+    FModelo->Progresso = FProgressoPadrao.get();
+
+    ConstroiMenus();
+    ConstroiPaginas();
+    ConstroiPopup();
+
+    auto *central = new QWidget(this);
+    auto *l = new QVBoxLayout(central);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(0);
+    l->addWidget(pctrlMalha);
+    l->addWidget(imMalha, 1);
+    setCentralWidget(central);
+
+    auto *plStatus = statusBar();
+    plStatus->setObjectName(QStringLiteral("plStatus"));
+    for (int i = 0; i < 3; ++i) {
+        auto *p = new QLabel(plStatus);
+        p->setObjectName(QStringLiteral("plStatus%1").arg(i + 1));
+        p->setFrameShape(QFrame::Panel);
+        p->setFrameShadow(QFrame::Sunken);
+        p->setMinimumWidth(i == 2 ? 260 : 180);
+        plStatus->addWidget(p, i == 2 ? 1 : 0);
+        FPaineis.push_back(p);
+    }
+
+    imMalha->OnRedimensiona = [this] { Protege([this] { Redesenha(); }); };
+    imMalha->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(imMalha, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &p) { ppmDominio->popup(imMalha->mapToGlobal(p)); });
+
+    // FormCreate: empty selections, node 1 captured, 2 x 2 divisions, the domain page.
+    pctrlMalha->setCurrentWidget(tbsDominio);
+    Estado().SetTitulo = [this](const std::string &t) { SetTitulo(QString::fromStdString(t)); };
+    Estado().HabilitaRelatorio = [this] { HabilitaRelatorio(); };
+    AtualizaComandos();
+}
+
+TfrmMalha::~TfrmMalha() {
+    Estado().SetTitulo = nullptr;
+    Estado().HabilitaRelatorio = nullptr;
+    FModelo.reset();
+    if (frmMalha == this)
+        frmMalha = nullptr;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Construction
+
+QAction *TfrmMalha::Item(QMenu *menu, const char *nome, const QString &texto) {
+    auto *a = menu->addAction(texto);
+    a->setObjectName(QString::fromLatin1(nome));
+    return a;
+}
+
+void TfrmMalha::ConstroiMenus() {
+    QMenuBar *mmenuMalha = menuBar();
+    mmenuMalha->setObjectName(QStringLiteral("mmenuMalha"));
+    mmenuMalha1 = mmenuMalha->addMenu(QStringLiteral("Malha"));
+    Novo1 = Item(mmenuMalha1, "Novo1", QStringLiteral("Novo Domínio"));
+    AbrirDominio = Item(mmenuMalha1, "AbrirDominio", QStringLiteral("Abrir Dominio"));
+    QMenu *conversao = mmenuMalha1->addMenu(QStringLiteral("Conversão de Domínios"));
+    GidDARV2D1 = Item(conversao, "GidDARV2D1", QStringLiteral("Gid para ZOK-2D"));
+    ImportarMalha1 = Item(mmenuMalha1, "ImportarMalha1", QStringLiteral("Importar Malha"));
+    Salvar1 = Item(mmenuMalha1, "Salvar1", QStringLiteral("Salvar Malha..."));
+    mmenuMalha1->addSeparator();
+    NovaAnliseTrmica1 =
+        Item(mmenuMalha1, "NovaAnliseTrmica1", QStringLiteral("Nova Análise Térmica"));
+    NovaAnliseTensional1 =
+        Item(mmenuMalha1, "NovaAnliseTensional1", QStringLiteral("Nova Análise Tensional"));
+    mmenuMalha1->addSeparator();
+    Configuracoes = Item(mmenuMalha1, "Configuracoes", QStringLiteral("Configurações do Programa"));
+    mmenuMalha1->addSeparator();
+    Sair1 = Item(mmenuMalha1, "Sair1", QStringLiteral("Sair"));
+
+    mmenuAnalise = mmenuMalha->addMenu(QStringLiteral("Análise"));
+    Rodar1 = Item(mmenuAnalise, "Rodar1", QStringLiteral("Iniciar Análise Térmica"));
+    Rodar2 = Item(mmenuAnalise, "Rodar2", QStringLiteral("Iniciar Análise Tensional"));
+
+    mmenuResultados = mmenuMalha->addMenu(QStringLiteral("Resultados"));
+    QMenu *evolucao = mmenuResultados->addMenu(QStringLiteral("Evolução"));
+    Trmica1 = Item(evolucao, "Trmica1", QStringLiteral("Térmica"));
+    Tensional1 = Item(evolucao, "Tensional1", QStringLiteral("Tensional / Deformação"));
+    Eixo = Item(mmenuResultados, "Eixo", QStringLiteral("Eixo"));
+    Isocores1 = Item(mmenuResultados, "Isocores1", QStringLiteral("Isocores"));
+    Relatrio1 = Item(mmenuResultados, "Relatrio1", QStringLiteral("Relatório"));
+
+    mmenuConfiguracoes = mmenuMalha->addMenu(QStringLiteral("Configurações"));
+    Malha2 = Item(mmenuConfiguracoes, "Malha2", QStringLiteral("Malha"));
+    Analise1 = Item(mmenuConfiguracoes, "Analise1", QStringLiteral("Análise"));
+    Material1 = Item(mmenuConfiguracoes, "Material1", QStringLiteral("Material"));
+    Unidades1 = Item(mmenuConfiguracoes, "Unidades1", QStringLiteral("Unidades"));
+    Tempo1 = Item(mmenuConfiguracoes, "Tempo1", QStringLiteral("Tempo"));
+
+    mmenuCondicoes = mmenuMalha->addMenu(QStringLiteral("Condições"));
+    Contorno1 = Item(mmenuCondicoes, "Contorno1", QStringLiteral("Contorno"));
+    Iniciais1 = Item(mmenuCondicoes, "Iniciais1", QStringLiteral("Iniciais"));
+    Prescricoes1 = Item(mmenuCondicoes, "Prescricoes1", QStringLiteral("Prescrições"));
+
+    mmenuAjuda = mmenuMalha->addMenu(QStringLiteral("Ajuda"));
+    SobreoDARV2DAT1 = Item(mmenuAjuda, "SobreoDARV2DAT1", QStringLiteral("Sobre o ZOK-2D"));
+    Contedo1 = Item(mmenuAjuda, "Contedo1", QStringLiteral("Conteúdo..."));
+    Calculadora = Item(mmenuAjuda, "Calculadora", QStringLiteral("Calculadora"));
+
+    LigaJanela(Novo1, TJanela::CriaDominio, TRequisito::Nenhum);
+    Liga(
+        AbrirDominio, [this] { AbrirDominioClick(); }, TRequisito::Nenhum);
+    LigaJanela(GidDARV2D1, TJanela::ConversorGid, TRequisito::Nenhum);
+    Liga(
+        ImportarMalha1, [this] { ImportarMalha1Click(); }, TRequisito::Nenhum);
+    Liga(
+        Salvar1, [this] { Salvar1Click(); }, TRequisito::Malha);
+    Liga(NovaAnliseTrmica1, nullptr, TRequisito::TermicaConcluida);
+    Liga(NovaAnliseTensional1, nullptr, TRequisito::TensionalConcluida);
+    Liga(
+        Configuracoes, [this] { ConfiguracoesClick(); }, TRequisito::Nenhum);
+    Liga(
+        Sair1, [this] { Sair1Click(); }, TRequisito::Nenhum);
+    Liga(Rodar1, nullptr, TRequisito::Analise);
+    Liga(Rodar2, nullptr, TRequisito::TermicaConcluida);
+    Liga(Trmica1, nullptr, TRequisito::Analise);
+    Liga(Tensional1, nullptr, TRequisito::Analise);
+    Liga(Eixo, nullptr, TRequisito::Analise);
+    Liga(Isocores1, nullptr, TRequisito::Analise);
+    Liga(Relatrio1, nullptr, TRequisito::Relatorio);
+    LigaJanela(Malha2, TJanela::ConfiguracaoMalha, TRequisito::Nenhum);
+    LigaJanela(Analise1, TJanela::GradienteConjugados, TRequisito::Analise);
+    LigaJanela(Material1, TJanela::Materiais, TRequisito::Analise);
+    LigaJanela(Unidades1, TJanela::Unidades, TRequisito::Nenhum);
+    LigaJanela(Tempo1, TJanela::Tempo, TRequisito::Analise);
+    LigaJanela(Contorno1, TJanela::ForcaExterna, TRequisito::Analise);
+    LigaJanela(Iniciais1, TJanela::CondicoesIniciais, TRequisito::Analise);
+    LigaJanela(Prescricoes1, TJanela::Prescricoes, TRequisito::Analise);
+    LigaJanela(SobreoDARV2DAT1, TJanela::AjudaDARV2DAT, TRequisito::Nenhum);
+    Liga(
+        Contedo1, [this] { Contedo1Click(); }, TRequisito::Nenhum);
+    Liga(Calculadora, nullptr, TRequisito::Nenhum);
+}
+
+QAction *TfrmMalha::BotaoPagina(QWidget *pagina, const char *nome, const QString &dica,
+                                bool marcavel) {
+    QToolBar *barra = Barra(pagina);
+    auto *a = new QAction(dica, barra);
+    a->setObjectName(QString::fromLatin1(nome) + QStringLiteral("Acao"));
+    a->setToolTip(dica);
+    a->setCheckable(marcavel);
+    auto *b = new QToolButton(barra);
+    b->setObjectName(QString::fromLatin1(nome));
+    b->setDefaultAction(a);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    barra->addWidget(b);
+    return a;
+}
+
+QToolBar *TfrmMalha::Barra(QWidget *pagina) const {
+    return pagina->findChild<QToolBar *>();
+}
+
+QToolButton *TfrmMalha::Botao(const QString &nome) const {
+    return pctrlMalha->findChild<QToolButton *>(nome);
+}
+
+QAction *TfrmMalha::acaoBotao(const QString &nome) const {
+    QToolButton *b = Botao(nome);
+    return b ? b->defaultAction() : nullptr;
+}
+
+void TfrmMalha::ConstroiPaginas() {
+    pctrlMalha = new QTabWidget(this);
+    pctrlMalha->setObjectName(QStringLiteral("pctrlMalha"));
+    auto pagina = [this](QWidget *&p, const char *nome, const QString &titulo) {
+        p = new QWidget(pctrlMalha);
+        p->setObjectName(QString::fromLatin1(nome));
+        auto *l = new QVBoxLayout(p);
+        l->setContentsMargins(2, 2, 2, 2);
+        auto *barra = new QToolBar(p);
+        barra->setObjectName(QString::fromLatin1(nome) + QStringLiteral("Barra"));
+        l->addWidget(barra);
+        pctrlMalha->addTab(p, titulo);
+    };
+    pagina(tbsDominio, "tbsDominio", QStringLiteral("Domínio"));
+    pagina(tbsCamadas, "tbsCamadas", QStringLiteral("Camadas"));
+    pagina(tbsNos, "tbsNos", QStringLiteral("Nós"));
+    pagina(tbsElementos, "tbsElementos", QStringLiteral("Elementos"));
+    pagina(tbsCargas, "tbsCargas", QStringLiteral("Cargas"));
+    pagina(tbsTensao, "tbsTensao", QStringLiteral("Tensão"));
+    pagina(tbsSistema, "tbsSistema", QStringLiteral("Sistema"));
+    pctrlMalha->setMaximumHeight(pctrlMalha->sizeHint().height() + 8);
+
+    // Domain page: files, re-mesh and the display.
+    LigaJanela(BotaoPagina(tbsDominio, "ToolButton12", QStringLiteral("Novo Domínio")),
+               TJanela::CriaDominio, TRequisito::Nenhum);
+    Liga(
+        BotaoPagina(tbsDominio, "toolbAbrir", QStringLiteral("Abrir Dominio")),
+        [this] { AbrirDominioClick(); }, TRequisito::Nenhum);
+    Liga(
+        BotaoPagina(tbsDominio, "toolbReMesh", QStringLiteral("Refaz malha")),
+        [this] { toolbReMeshClick(); }, TRequisito::Malha);
+    acElementos = BotaoPagina(tbsDominio, "toolbElementos", QStringLiteral("Elementos"), true);
+    acNumElementos =
+        BotaoPagina(tbsDominio, "toolbNumElementos", QStringLiteral("Número dos elementos"), true);
+    acNos = BotaoPagina(tbsDominio, "toolbNos", QStringLiteral("Nós"), true);
+    acNumNos = BotaoPagina(tbsDominio, "toolbNumNos", QStringLiteral("Número dos nós"), true);
+    acArestas = BotaoPagina(tbsDominio, "toolbDesenhaAresta", QStringLiteral("Arestas"), true);
+    acContornos = BotaoPagina(tbsDominio, "toolbDesenhaElementosDeContorno",
+                              QStringLiteral("Elementos de contorno"), true);
+    acElementos->setChecked(true);
+    acNos->setChecked(true);
+    for (QAction *a : {acElementos, acNumElementos, acNos, acNumNos, acArestas, acContornos})
+        Liga(
+            a, [this] { Redesenha(); }, TRequisito::Malha);
+    Liga(
+        BotaoPagina(tbsDominio, "toobRefresh", QStringLiteral("Redesenha")),
+        [this] { Redesenha(); }, TRequisito::Malha);
+
+    LigaJanela(BotaoPagina(tbsCamadas, "toobCriaCamada", QStringLiteral("Cria camadas")),
+               TJanela::Camadas, TRequisito::Malha);
+
+    LigaJanela(BotaoPagina(tbsNos, "ToolButton9", QStringLiteral("Prescrição")),
+               TJanela::Prescricoes, TRequisito::Analise);
+    LigaJanela(BotaoPagina(tbsNos, "ToolButton5", QStringLiteral("Condições iniciais")),
+               TJanela::CondicoesIniciais, TRequisito::Analise);
+
+    LigaJanela(BotaoPagina(tbsElementos, "toolbMaterial", QStringLiteral("Material")),
+               TJanela::Materiais, TRequisito::Analise);
+
+    LigaJanela(BotaoPagina(tbsCargas, "toolbForcaExterna", QStringLiteral("Força Externa")),
+               TJanela::ForcaExterna, TRequisito::Analise);
+    LigaJanela(BotaoPagina(tbsCargas, "toolbForcaInterna", QStringLiteral("Força Interna")),
+               TJanela::ForcaInterna, TRequisito::Analise);
+
+    LigaJanela(BotaoPagina(tbsTensao, "tbDefInicialTab", QStringLiteral("Deformação Inicial")),
+               TJanela::DeformInicial, TRequisito::Camadas);
+    LigaJanela(BotaoPagina(tbsTensao, "tbGravidade", QStringLiteral("Peso Próprio")),
+               TJanela::Gravidade, TRequisito::Analise);
+    LigaJanela(BotaoPagina(tbsTensao, "tbFluencia", QStringLiteral("Fluência")), TJanela::Fluencia,
+               TRequisito::Analise);
+    LigaJanela(BotaoPagina(tbsTensao, "ToolButton20", QStringLiteral("Retração")),
+               TJanela::GerentedeRetracao, TRequisito::Analise);
+    LigaJanela(BotaoPagina(tbsTensao, "tbDefInicial", QStringLiteral("Vínculos")),
+               TJanela::DefInicial, TRequisito::Analise);
+    LigaJanela(BotaoPagina(tbsTensao, "ToolButton19", QStringLiteral("Carregamento Distribuído")),
+               TJanela::ForcaExternaDistr, TRequisito::Analise);
+
+    LigaJanela(BotaoPagina(tbsSistema, "toolbTempo", QStringLiteral("Análise transiente")),
+               TJanela::Tempo, TRequisito::Analise);
+    LigaJanela(BotaoPagina(tbsSistema, "toolbUnidades", QStringLiteral("Unidades")),
+               TJanela::Unidades, TRequisito::Nenhum);
+    LigaJanela(BotaoPagina(tbsSistema, "toobGradiente", QStringLiteral("Processamento")),
+               TJanela::GradienteConjugados, TRequisito::Analise);
+    Liga(BotaoPagina(tbsSistema, "ToolButton14", QStringLiteral("Informações do HD")), nullptr,
+         TRequisito::Nenhum);
+    Liga(
+        BotaoPagina(tbsSistema, "toolbGeraRelatorio", QStringLiteral("Relatório")),
+        [this] { toolbGeraRelatorioClick(); }, TRequisito::Nenhum);
+}
+
+void TfrmMalha::ConstroiPopup() {
+    ppmDominio = new QMenu(this);
+    ppmDominio->setObjectName(QStringLiteral("ppmDominio"));
+    FecharDominio = Item(ppmDominio, "FecharDominio", QStringLiteral("Fechar Dominio"));
+    CancelarDominio = Item(ppmDominio, "CancelarDominio", QStringLiteral("Cancelar"));
+    CalorInterno = Item(ppmDominio, "CalorInterno", QStringLiteral("Calor Interno"));
+    Materiais = Item(ppmDominio, "Materiais", QStringLiteral("Materiais"));
+    FluenciaPopup = Item(ppmDominio, "Fluencia", QStringLiteral("Fluência"));
+    Restricoes = Item(ppmDominio, "Restricoes", QStringLiteral("Restrições"));
+    ForcaDistribuida = Item(ppmDominio, "ForcaDistribuida", QStringLiteral("Força Distribuída"));
+    // Drawing a subdomain (the editing tools) shows the first two instead of the others.
+    FecharDominio->setVisible(false);
+    CancelarDominio->setVisible(false);
+    Liga(FecharDominio, nullptr, TRequisito::Malha);
+    Liga(
+        CancelarDominio, [this] { Redesenha(); }, TRequisito::Malha);
+    LigaJanela(CalorInterno, TJanela::ForcaInterna, TRequisito::Analise);
+    LigaJanela(Materiais, TJanela::Materiais, TRequisito::Analise);
+    LigaJanela(FluenciaPopup, TJanela::Fluencia, TRequisito::Analise);
+    LigaJanela(Restricoes, TJanela::DefInicial, TRequisito::Analise);
+    LigaJanela(ForcaDistribuida, TJanela::ForcaExternaDistr, TRequisito::Analise);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands and their enabling
+
+void TfrmMalha::Liga(QAction *acao, std::function<void()> f, TRequisito r) {
+    for (auto &c : FComandos)
+        if (c.acao == acao) {
+            c.executa = std::move(f);
+            c.requisito = r;
+            return;
+        }
+    FComandos.push_back({acao, TJanela::Total, r, std::move(f)});
+    connect(acao, &QAction::triggered, this, [this, acao] { Executa(acao); });
+}
+
+void TfrmMalha::LigaJanela(QAction *acao, TJanela j, TRequisito r) {
+    Liga(acao, nullptr, r);
+    for (auto &c : FComandos)
+        if (c.acao == acao)
+            c.janela = j;
+}
+
+void TfrmMalha::DefineComando(QAction *acao, std::function<void()> comando, TRequisito requisito) {
+    Liga(acao, std::move(comando), requisito);
+    AtualizaComandos();
+}
+
+void TfrmMalha::DefineJanela(TJanela j, QWidget *janela) {
+    FJanelas[std::size_t(j)] = janela;
+    AtualizaComandos();
+}
+
+void TfrmMalha::Executa(QAction *acao) {
+    for (const auto &c : FComandos) {
+        if (c.acao != acao)
+            continue;
+        const std::function<void()> f = c.executa;
+        QWidget *janela = c.janela != TJanela::Total ? Janela(c.janela) : nullptr;
+        Protege([&] {
+            if (f)
+                f();
+            else if (janela)
+                MostraModal(janela);
+        });
+        Redesenha();
+        AtualizaComandos();
+        return;
+    }
+}
+
+bool TfrmMalha::Atende(TRequisito r) const {
+    const TModelo &m = *FModelo;
+    switch (r) {
+    case TRequisito::Nenhum:
+        return true;
+    case TRequisito::Malha:
+        return m.TemMalha();
+    case TRequisito::Analise:
+        return m.TemAnalise();
+    case TRequisito::Camadas:
+        return m.TemAnalise() && m.Camadas();
+    case TRequisito::TermicaConcluida:
+        return m.TemAnalise() && FTermicaConcluida;
+    case TRequisito::TensionalConcluida:
+        return m.TemAnalise() && FTensionalConcluida;
+    case TRequisito::Relatorio:
+        return m.TemAnalise() && FRelatorio;
+    }
+    return false;
+}
+
+void TfrmMalha::AtualizaComandos() {
+    for (const auto &c : FComandos) {
+        const bool temAlvo =
+            c.executa || (c.janela != TJanela::Total && Janela(c.janela) != nullptr);
+        c.acao->setEnabled(temAlvo && Atende(c.requisito));
+    }
+}
+
+void TfrmMalha::SetTermicaConcluida(bool b) {
+    FTermicaConcluida = b;
+    AtualizaComandos();
+}
+
+void TfrmMalha::SetTensionalConcluida(bool b) {
+    FTensionalConcluida = b;
+    AtualizaComandos();
+}
+
+void TfrmMalha::HabilitaRelatorio() {
+    FRelatorio = true;
+    AtualizaComandos();
+}
+
+void TfrmMalha::DefineProgresso(IProgressoModelo *p) {
+    FModelo->Progresso = p ? p : FProgressoPadrao.get();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Small operations
+
+int TfrmMalha::MostraModal(QWidget *janela) {
+    auto *d = qobject_cast<QDialog *>(janela);
+    if (!d) {
+        janela->show();
+        janela->raise();
+        return QDialog::Accepted;
+    }
+    const int r = Perguntador().ExecutaModal(*d);
+    d->hide();
+    return r;
+}
+
+void TfrmMalha::SetStatus(int painel, const QString &texto) {
+    FTextoStatus = texto;
+    if (painel >= 1 && painel <= int(FPaineis.size()))
+        FPaineis[std::size_t(painel - 1)]->setText(texto);
+}
+
+QString TfrmMalha::Status(int painel) const {
+    if (painel >= 1 && painel <= int(FPaineis.size()))
+        return FPaineis[std::size_t(painel - 1)]->text();
+    return QString();
+}
+
+void TfrmMalha::SetTitulo(const QString &texto) {
+    FTitulo = texto;
+    setWindowTitle(QStringLiteral("ZOK-2D - ") + texto);
+}
+
+void TfrmMalha::AtualizaOpcoes() {
+    TOpcoesDesenho &o = FModelo->Opcoes;
+    o.Elementos = acElementos->isChecked();
+    o.NumElementos = acNumElementos->isChecked();
+    o.Nos = acNos->isChecked();
+    o.NumNos = acNumNos->isChecked();
+    o.Arestas = acArestas->isChecked();
+    o.Contornos = acContornos->isChecked();
+}
+
+void TfrmMalha::Redesenha() {
+    AtualizaOpcoes();
+    if (FModelo->TemMalha())
+        FModelo->DesenhaMalha();
+    else
+        FModelo->LimpaDesenho();
+    imMalha->update();
+}
+
+void TfrmMalha::Recebe(const std::function<void()> &receptor) {
+    Protege(receptor);
+    imMalha->update();
+    AtualizaComandos();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Receivers called by windows
+
+void TfrmMalha::CriaDominio(std::span<const TNo> vertices) {
+    Protege([&] {
+        FTermicaConcluida = FTensionalConcluida = false;
+        FModelo->CriaDominio(vertices);
+    });
+    Redesenha();
+    AtualizaComandos();
+}
+
+void TfrmMalha::CriaCamadas(const std::vector<TLinhaCamada> &linhas) {
+    Protege([&] {
+        if (FModelo->CriaCamadas(linhas))
+            FTermicaConcluida = FTensionalConcluida = false;
+    });
+    imMalha->update();
+    AtualizaComandos();
+}
+
+void TfrmMalha::AplicaDeformacaoInicial(const std::vector<TDeformacaoInicialCamada> &camadas) {
+    Recebe([&] { FModelo->AplicaDeformacaoInicial(camadas); });
+}
+
+void TfrmMalha::LeConfiguracaoMalha(const TConfiguracaoDesenho &desenho) {
+    Protege([&] { FModelo->LeConfiguracaoMalha(desenho); });
+    if (!FModelo->TemMalha())
+        FModelo->LimpaDesenho();
+    imMalha->update();
+    AtualizaComandos();
+}
+
+// ---------------------------------------------------------------------------------------------
+// File commands
+
+namespace {
+const QString kFiltroDominio = QStringLiteral("Arquivos de texto (*.txt);;Todos os arquivos (*)");
+}
+
+void TfrmMalha::AbrirDominioClick() {
+    const QString nome =
+        Perguntador().ArquivoAbrir(this, QStringLiteral("Abrir Dominio"), kFiltroDominio);
+    if (nome.isEmpty())
+        return;
+    if (Protege([&] { FModelo->AbreDominio(nome.toStdString()); }, "Erro ao abrir Malha")) {
+        FTermicaConcluida = FTensionalConcluida = false;
+        SetStatus(1, nome);
+    }
+    imMalha->update();
+    AtualizaComandos();
+}
+
+void TfrmMalha::ImportarMalha1Click() {
+    const QString nome =
+        Perguntador().ArquivoAbrir(this, QStringLiteral("Importar Malha"), kFiltroDominio);
+    if (nome.isEmpty())
+        return;
+    if (Protege([&] { FModelo->ImportaMalha(nome.toStdString()); })) {
+        FTermicaConcluida = FTensionalConcluida = false;
+        SetStatus(1, nome);
+    }
+    imMalha->update();
+    AtualizaComandos();
+}
+
+void TfrmMalha::Salvar1Click() {
+    if (!FModelo->TemMalha())
+        return;
+    const QString nome = Perguntador().ArquivoSalvar(this, QStringLiteral("Salvar Malha"),
+                                                     kFiltroDominio, QStringLiteral("txt"));
+    if (nome.isEmpty())
+        return;
+    FModelo->SalvaMalha(nome.toStdString());
+}
+
+void TfrmMalha::toolbReMeshClick() {
+    if (!FModelo->TemMalha())
+        return;
+    if (!Perguntador().ConfirmaOk(QStringLiteral("Deseja refazer a malha?")))
+        return;
+    FTermicaConcluida = FTensionalConcluida = false;
+    FModelo->RefazMalha();
+}
+
+void TfrmMalha::ConfiguracoesClick() {
+    if (QWidget *j = Janela(TJanela::Configuracoes)) {
+        j->show();
+        j->raise();
+        j->activateWindow();
+    }
+}
+
+void TfrmMalha::Contedo1Click() {
+    MostraAjuda(this);
+}
+
+void TfrmMalha::toolbGeraRelatorioClick() {
+    FGerarRelatorio =
+        Perguntador().Confirma(QStringLiteral("Gerar Relatório dos Dados de Entrada?"));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Showing and closing
+
+void TfrmMalha::showEvent(QShowEvent *e) {
+    QMainWindow::showEvent(e);
+    if (FMostrada)
+        return;
+    FMostrada = true;
+    if (OnPrimeiraExibicao)
+        Protege(OnPrimeiraExibicao);
+    AtualizaComandos();
+}
+
+void TfrmMalha::Sair1Click() {
+    close();
+}
+
+void TfrmMalha::closeEvent(QCloseEvent *e) {
+    bool sair = false;
+    Protege([&] {
+        sair = Perguntador().ConfirmaOk(
+            QStringLiteral("Deseja realmente finalizar o software ZOK-2D?"));
+    });
+    if (!sair) {
+        e->ignore();
+        return;
+    }
+    Protege([this] {
+        if (FModelo->FAnalise)
+            FModelo->FAnalise->Libera();
+        if (FModelo->FAnaliseTensional)
+            FModelo->FAnaliseTensional->Libera();
+    });
+    e->accept();
+    // Every other window is persistent: the program ends with this one.
+    if (OnSaida)
+        OnSaida();
+}

@@ -1,0 +1,273 @@
+// The main window driven as a user would: start-up, commands enabled by what the model holds,
+// the exit question, domains opened, meshed, saved and imported, bad files refused.
+#include "support_janelas.h"
+
+#include "Ajuda.h"
+#include "CoresCombo.h"
+#include "VisaoMalha.h"
+#include "uConfiguracaoMalha.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QToolButton>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+namespace {
+
+QStringList Menus(QMenuBar *b) {
+    QStringList r;
+    for (QAction *a : b->actions())
+        r << a->text();
+    return r;
+}
+
+QString Titulo(const TMalha &m) {
+    char t[96];
+    std::snprintf(t, sizeof t, "ZOK-2D - %d  Elementos    %d  Nós", m.GetNumElementos(),
+                  m.GetNumNos());
+    return QString::fromUtf8(t);
+}
+
+} // namespace
+
+TEST_F(JanelasTeste, StartUpShowsTheMenusPagesAndOnlyTheCommandsThatCanRun) {
+    EXPECT_EQ(frmMalha->windowTitle(), "ZOK 2D");
+    EXPECT_EQ(Menus(frmMalha->menuBar()), QStringList({"Malha", "Análise", "Resultados",
+                                                       "Configurações", "Condições", "Ajuda"}));
+    QStringList paginas;
+    for (int i = 0; i < frmMalha->pctrlMalha->count(); ++i)
+        paginas << frmMalha->pctrlMalha->tabText(i);
+    EXPECT_EQ(paginas, QStringList({"Domínio", "Camadas", "Nós", "Elementos", "Cargas", "Tensão",
+                                    "Sistema"}));
+    EXPECT_EQ(frmMalha->pctrlMalha->currentWidget(), frmMalha->tbsDominio);
+    EXPECT_EQ(frmMalha->statusBar()->findChildren<QLabel *>().size(), 3);
+
+    // Nothing to save, mesh, run or fill before a domain exists.
+    for (QAction *a :
+         {frmMalha->Salvar1, frmMalha->Rodar1, frmMalha->Rodar2, frmMalha->NovaAnliseTrmica1,
+          frmMalha->NovaAnliseTensional1, frmMalha->Relatrio1, frmMalha->Isocores1,
+          frmMalha->Material1, frmMalha->Tempo1, frmMalha->acaoBotao("toolbReMesh"),
+          frmMalha->acaoBotao("toobCriaCamada")})
+        EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
+    for (QAction *a :
+         {frmMalha->AbrirDominio, frmMalha->ImportarMalha1, frmMalha->Malha2, frmMalha->Unidades1,
+          frmMalha->Configuracoes, frmMalha->Sair1, frmMalha->Contedo1, frmMalha->SobreoDARV2DAT1})
+        EXPECT_TRUE(a->isEnabled()) << a->objectName().toStdString();
+    EXPECT_EQ(frmMalha->Novo1->text(), "Novo Domínio");
+    EXPECT_EQ(frmMalha->Relatrio1->text(), "Relatório");
+    EXPECT_EQ(frmMalha->Botao("toolbTempo")->toolTip(), "Análise transiente");
+}
+
+TEST_F(JanelasTeste, ExitAsksFromTheMenuAndFromTheCloseButton) {
+    roteiro.P.Respostas = {false, false};
+    frmMalha->Sair1->trigger();
+    EXPECT_TRUE(frmMalha->isVisible());
+    EXPECT_FALSE(frmMalha->close());
+    EXPECT_TRUE(frmMalha->isVisible());
+    EXPECT_EQ(saidas, 0);
+    EXPECT_EQ(roteiro.P.Perguntas, QStringList(2, "Deseja realmente finalizar o software ZOK-2D?"));
+
+    roteiro.P.Respostas = {true};
+    frmMalha->Sair1->trigger();
+    EXPECT_FALSE(frmMalha->isVisible());
+    EXPECT_EQ(saidas, 1);
+}
+
+TEST_F(JanelasTeste, OpenedDomainIsDrawnUnmeshedThenRemeshedWithItsCaption) {
+    roteiro.P.Arquivos.push_back(Exemplo("bloco.txt"));
+    frmMalha->AbrirDominio->trigger();
+    ASSERT_TRUE(M().TemMalha());
+    EXPECT_EQ(M().FMalha->GetNumVertices(), 4);
+    EXPECT_EQ(M().FMalha->GetNumElementos(), 0);
+    EXPECT_FALSE(M().TemAnalise());
+    EXPECT_TRUE(frmMalha->Salvar1->isEnabled());
+    EXPECT_TRUE(frmMalha->acaoBotao("toolbReMesh")->isEnabled());
+    EXPECT_FALSE(frmMalha->Tempo1->isEnabled());
+    // The domain's edges are on the picture: some pixel is neither background nor axis.
+    const QImage &im = frmMalha->imMalha->Imagem();
+    int azuis = 0;
+    for (int y = 0; y < im.height(); ++y)
+        for (int x = 0; x < im.width(); ++x)
+            azuis += im.pixelColor(x, y) == QColor(0, 0, 255);
+    EXPECT_GT(azuis, 100);
+
+    // Cancelling the re-mesh question leaves it unmeshed.
+    roteiro.P.Respostas = {false};
+    frmMalha->acaoBotao("toolbReMesh")->trigger();
+    EXPECT_EQ(M().FMalha->GetNumElementos(), 0);
+    EXPECT_EQ(roteiro.P.Perguntas.back(), "Deseja refazer a malha?");
+
+    roteiro.P.Respostas = {true};
+    frmMalha->acaoBotao("toolbReMesh")->trigger();
+    EXPECT_GT(M().FMalha->GetNumElementos(), 0);
+    EXPECT_TRUE(M().TemAnalise());
+    EXPECT_EQ(frmMalha->windowTitle(), Titulo(*M().FMalha));
+    EXPECT_TRUE(frmMalha->Material1->isEnabled() ==
+                (frmMalha->Janela(TJanela::Materiais) != nullptr));
+    EXPECT_TRUE(frmMalha->acaoBotao("toobCriaCamada")->isEnabled() ==
+                (frmMalha->Janela(TJanela::Camadas) != nullptr));
+    EXPECT_TRUE(roteiro.P.Esgotado());
+}
+
+TEST_F(JanelasTeste, BadAndTruncatedFilesKeepThePreviousModel) {
+    AbreEMalha();
+    TMalha *antes = M().FMalha;
+    const int elementos = antes->GetNumElementos();
+
+    const std::string lixo = pasta.Arquivo("lixo.txt");
+    std::ofstream(lixo) << "isto nao e um dominio\n1 2 3\n";
+    roteiro.P.Arquivos.push_back(QString::fromStdString(lixo));
+    frmMalha->AbrirDominio->trigger();
+    EXPECT_EQ(roteiro.P.Erros, QStringList({"Erro ao abrir Malha"}));
+    EXPECT_EQ(M().FMalha, antes);
+    EXPECT_EQ(M().FMalha->GetNumElementos(), elementos);
+    EXPECT_TRUE(M().TemAnalise());
+
+    // A missing file is no domain either.
+    roteiro.P.Arquivos.push_back(QString::fromStdString(pasta.Arquivo("nao_existe.txt")));
+    frmMalha->AbrirDominio->trigger();
+    EXPECT_EQ(roteiro.P.Erros.size(), 2);
+    EXPECT_EQ(M().FMalha, antes);
+
+    // Every truncation of a saved mesh file is imported whole or refused with the model kept.
+    const std::string salvo = pasta.Arquivo("salvo.txt");
+    M().SalvaMalha(salvo);
+    std::ifstream in(salvo, std::ios::binary);
+    const std::string conteudo((std::istreambuf_iterator<char>(in)), {});
+    const std::string cortado = pasta.Arquivo("cortado.txt");
+    int recusados = 0;
+    for (std::size_t n = 0; n < conteudo.size(); n += 7) {
+        std::ofstream(cortado, std::ios::binary) << conteudo.substr(0, n);
+        roteiro.P.Erros.clear();
+        TMalha *atual = M().FMalha;
+        roteiro.P.Arquivos.push_back(QString::fromStdString(cortado));
+        frmMalha->ImportarMalha1->trigger();
+        if (!roteiro.P.Erros.isEmpty()) {
+            ++recusados;
+            EXPECT_EQ(M().FMalha, atual) << n;
+        }
+        ASSERT_TRUE(M().TemMalha());
+        frmMalha->Redesenha();
+    }
+    EXPECT_GT(recusados, 0);
+}
+
+TEST_F(JanelasTeste, SaveAndImportRoundTripShowsTheFileSettingsInTheDialog) {
+    // Confirm 6 x 3 exponential divisions in the mesh settings dialog.
+    roteiro.P.Modais.push_back([](QDialog &d) {
+        auto &c = static_cast<TfrmConfiguracaoMalha &>(d);
+        c.seNx->setValue(6);
+        c.seNy->setValue(3);
+        c.rbExponencial->click();
+        c.btnOk->click();
+        return d.result();
+    });
+    frmMalha->Malha2->trigger();
+    EXPECT_EQ(Estado().ConfiguracaoMalha.Nx, 6);
+    EXPECT_TRUE(Estado().ConfiguracaoMalha.Exponencial);
+    AbreEMalha();
+    const int nos = M().FMalha->GetNumNos(), elementos = M().FMalha->GetNumElementos();
+    const std::string salvo = pasta.Arquivo("malha.txt");
+    roteiro.P.Arquivos.push_back(QString::fromStdString(salvo));
+    frmMalha->Salvar1->trigger();
+    ASSERT_TRUE(std::filesystem::exists(salvo));
+
+    // Back to linear 2 x 2, then import: the file's settings come back into the dialog.
+    roteiro.P.Modais.push_back([](QDialog &d) {
+        auto &c = static_cast<TfrmConfiguracaoMalha &>(d);
+        c.seNx->setValue(2);
+        c.seNy->setValue(2);
+        c.rbLinear->click();
+        c.btnOk->click();
+        return d.result();
+    });
+    frmMalha->Malha2->trigger();
+    EXPECT_FALSE(Estado().ConfiguracaoMalha.Exponencial);
+    EXPECT_TRUE(frmConfiguracaoMalha->pDmax->isVisibleTo(frmConfiguracaoMalha));
+
+    roteiro.P.Arquivos.push_back(QString::fromStdString(salvo));
+    frmMalha->ImportarMalha1->trigger();
+    EXPECT_TRUE(roteiro.P.Erros.isEmpty());
+    EXPECT_EQ(M().FMalha->GetNumNos(), nos);
+    EXPECT_EQ(M().FMalha->GetNumElementos(), elementos);
+    EXPECT_FALSE(M().TemAnalise());
+    EXPECT_EQ(frmConfiguracaoMalha->seNx->value(), 6);
+    EXPECT_EQ(frmConfiguracaoMalha->seNy->value(), 3);
+    EXPECT_TRUE(frmConfiguracaoMalha->rbExponencial->isChecked());
+    EXPECT_FALSE(frmConfiguracaoMalha->pDmax->isVisibleTo(frmConfiguracaoMalha));
+}
+
+TEST_F(JanelasTeste, MeshSettingsWithoutAMeshAreStoredAndAppliedToTheNextMesh) {
+    roteiro.P.Modais.push_back([](QDialog &d) {
+        auto &c = static_cast<TfrmConfiguracaoMalha &>(d);
+        c.seNx->setValue(4);
+        c.seNy->setValue(4);
+        c.cbxDmax->setChecked(false);
+        c.kcbxAreaDeDesenho->SetColorValue(clBlack);
+        c.btnOk->click();
+        return d.result();
+    });
+    frmMalha->Malha2->trigger();
+    EXPECT_FALSE(M().TemMalha());
+    EXPECT_EQ(M().Desenho.CorFundo, clBlack);
+    AbreEMalha();
+    EXPECT_EQ(M().FMalha->Nx, 4);
+    // The drawing area is black now.
+    EXPECT_EQ(frmMalha->imMalha->Imagem().pixelColor(2, 2), QColor(0, 0, 0));
+
+    // Fewer divisions give fewer elements.
+    const int elementos = M().FMalha->GetNumElementos();
+    roteiro.P.Modais.push_back([](QDialog &d) {
+        auto &c = static_cast<TfrmConfiguracaoMalha &>(d);
+        c.seNx->setValue(2);
+        c.seNy->setValue(2);
+        c.btnOk->click();
+        return d.result();
+    });
+    frmMalha->Malha2->trigger();
+    roteiro.P.Respostas.push_back(true);
+    frmMalha->acaoBotao("toolbReMesh")->trigger();
+    EXPECT_LT(M().FMalha->GetNumElementos(), elementos);
+}
+
+TEST_F(JanelasTeste, HelpOpensAtItsContentsPage) {
+    frmMalha->Contedo1->trigger();
+    QTextBrowser *ajuda = JanelaAjuda();
+    ASSERT_NE(ajuda, nullptr);
+    EXPECT_TRUE(ajuda->isVisible());
+    EXPECT_EQ(ajuda->source().toString(), "qrc:/ajuda/index.html");
+    EXPECT_TRUE(ajuda->toPlainText().contains("Conteúdo"));
+    EXPECT_TRUE(ajuda->toPlainText().contains("Domínio e malha"));
+}
+
+TEST_F(JanelasTeste, ResultFileSettingsOpenWithoutModality) {
+    frmMalha->Configuracoes->trigger();
+    QWidget *j = frmMalha->Janela(TJanela::Configuracoes);
+    ASSERT_NE(j, nullptr);
+    EXPECT_TRUE(j->isVisible());
+    EXPECT_FALSE(j->isModal());
+    EXPECT_EQ(j->windowTitle(), "Configurações do Programa");
+}
+
+TEST_F(JanelasTeste, ScreenshotOfTheMeshedExample) {
+    frmMalha->resize(900, 650);
+    AbreEMalha();
+    frmMalha->acaoBotao("toolbNumNos")->trigger();
+    const QPixmap p = frmMalha->grab();
+    EXPECT_FALSE(p.isNull());
+    if (const char *dir = std::getenv("DARV_PNG_DIR"))
+        p.save(QDir(QString::fromLocal8Bit(dir)).filePath("janela_principal.png"));
+}
