@@ -21,6 +21,13 @@ class TLado;
 class TMalha;
 class TMaterial;
 
+inline constexpr const char *kSemResultados = "Não há resultados calculados para este instante.";
+inline constexpr const char *kSemPassos = "O eixo do tempo não tem passos.";
+// Step of the time t (from ti) when the current run wrote it (steps 1..feitos); otherwise
+// raises kSemResultados.
+int PassoCalculado(const TTempo &tempo, double t, int feitos);
+// Refuses a time axis with no step (kSemPassos).
+void VerificaPassos(const TTempo &tempo);
 // Tells the user, once per run, how many steps the iterative solver left at its limit.
 void AvisaSemConvergencia(int passos);
 

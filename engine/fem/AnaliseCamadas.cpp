@@ -144,6 +144,8 @@ void TAnaliseCamadas::Executa() {
     const int n = Camadas->GetNumEtapas();
     if (n < 1)
         throw Exception("O modelo em camadas não tem etapas.");
+    PassosFeitos = 0;
+    VerificaPassos(*Tempo);
     ZeraMaximos();
     temposMudancas_.clear();
     etapaDoPasso_.clear();

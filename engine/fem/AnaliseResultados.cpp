@@ -8,6 +8,18 @@
 #include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
+int PassoCalculado(const TTempo &tempo, double t, int feitos) {
+    const int s = tempo.PassoDoTempo(t);
+    if (s < 1 || s > feitos)
+        throw Exception(kSemResultados);
+    return s;
+}
+
+void VerificaPassos(const TTempo &tempo) {
+    if (tempo.GetNumPassos() < 1)
+        throw Exception(kSemPassos);
+}
+
 void AvisaSemConvergencia(int passos) {
     if (passos > 0)
         MostraMensagem(TTipoMensagem::Aviso, "Atenção : o método iterativo não convergiu em " +
@@ -43,9 +55,10 @@ void TAnalise::ZeraMaximos() {
 void TAnalise::Executa() {
     if (!Solver)
         throw Exception("Nenhum método de solução foi definido para a análise.");
-    ZeraMaximos();
     // The step count belongs to this run: a second run rewrites files 1..n.
     PassosFeitos = 0;
+    VerificaPassos(*Tempo);
+    ZeraMaximos();
 
     Prepara();
     LacoDoTempo();
@@ -122,7 +135,7 @@ void TAnalise::PosPasso(int i) {
 // Queries: every one reads the step files again.
 
 void TAnalise::LeArquivoDoTempo(double t, TVetor &valores) {
-    LeArquivoPasso(ArquivoTemperatura(Tempo->PassoDoTempo(t)), NumNos, valores);
+    LeArquivoPasso(ArquivoTemperatura(PassoCalculado(*Tempo, t, PassosFeitos)), NumNos, valores);
 }
 
 void TAnalise::LeResultados(TVetor &saida, double t) {

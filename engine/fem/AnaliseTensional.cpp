@@ -132,6 +132,7 @@ void TAnaliseTensional::Executa() {
     if (DominioProprio)
         DominioProprio->SetInstanteInicial(Tempo->GetTempoInicial());
     PassosFeitos = 0; // a new run's history starts at its own first step
+    VerificaPassos(*Tempo);
     PassosSemConvergencia = 0;
     Prepara();
     ApoiosAtuais = GetApoiosEtapa(EtapaAtual);
@@ -288,7 +289,7 @@ void TAnaliseTensional::VerificaMemoria() {
 }
 
 int TAnaliseTensional::PassoDoArquivo(double t) const {
-    return Tempo->PassoDoTempo(t);
+    return PassoCalculado(*Tempo, t, PassosFeitos);
 }
 
 void TAnaliseTensional::LeTemperaturasPasso(int s) {

@@ -498,3 +498,44 @@ TEST(ExecucaoTermica, AFileThatCannotBeWrittenEndsTheRunAndANewRunWorks) {
     b.analise->HistoricoNo(h, 3);
     EXPECT_EQ(h.GetTamanho(), 13);
 }
+
+TEST(ExecucaoTermica, QueriesReadOnlyTheStepsOfTheLastRun) {
+    Bloco b;
+    TAnalise &a = *b.analise;
+    a.Executa();
+    TVetor T;
+    a.LeResultados(T, 72.0);
+
+    // A run that stops with an error at step 3 leaves steps 1 and 2 to read, not the older 3.
+    a.SetOnPasso([&](TTempo &t) {
+        if (t.GetTempoAtual() == 18.0)
+            throw EInOutError("parado");
+    });
+    EXPECT_THROW(a.Executa(), EInOutError);
+    EXPECT_EQ(a.GetNumPassos(), 2);
+    a.LeResultados(T, 12.0);
+    double v = 0;
+    for (double t : {18.0, 72.0}) {
+        try {
+            a.LeResultados(T, t);
+            ADD_FAILURE() << t;
+        } catch (const Exception &e) {
+            EXPECT_STREQ(e.what(), "Não há resultados calculados para este instante.");
+        }
+        EXPECT_THROW(a.ValorNoPonto(v, 6.0, 2.0, t), Exception);
+    }
+
+    // An axis without steps is refused, and nothing older is read after it.
+    a.SetOnPasso(nullptr);
+    a.SetTempo(std::make_unique<TTempo>(0.0, 0.0, 6.0, 2.0 / 3.0));
+    try {
+        a.Executa();
+        ADD_FAILURE() << "no error";
+    } catch (const Exception &e) {
+        EXPECT_STREQ(e.what(), "O eixo do tempo não tem passos.");
+    }
+    EXPECT_THROW(a.LeResultados(T, 0.0), Exception);
+    TVetor h;
+    a.HistoricoNo(h, 1);
+    EXPECT_EQ(h.GetTamanho(), 1);
+}

@@ -638,3 +638,23 @@ TEST_F(AnaliseTensional, ReadsTheTemperaturesOfAThermalRunWithItsFileNames) {
 }
 
 } // namespace
+
+TEST_F(AnaliseTensional, QueriesReadOnlyTheStepsOfTheLastRun) {
+    auto a = Nova(false);
+    ApoiosUniaxiais(*a);
+    Temperaturas(10, 10);
+    a->Executa();
+    std::unique_ptr<TVetor> v;
+    a->LeTensoes(v, 48.0);
+    a->SetTempo(std::make_unique<TTempo>(0.0, 10.0, 48.0, 2.0 / 3.0)); // no step
+    try {
+        a->Executa();
+        ADD_FAILURE() << "no error";
+    } catch (const Exception &e) {
+        EXPECT_STREQ(e.what(), "O eixo do tempo não tem passos.");
+    }
+    for (double t : {24.0, 48.0}) {
+        EXPECT_THROW(a->LeTensoes(v, t), Exception);
+        EXPECT_THROW(a->LeDeformacoes(v, t), Exception);
+    }
+}
