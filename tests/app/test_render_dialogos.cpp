@@ -30,3 +30,43 @@ TEST(RenderDialogos, CabemNaTela) {
     TfrmUnidades unidades;
     Renderiza(unidades, "unidades");
 }
+
+#include "uCamadas.h"
+#include "uCriaDominio.h"
+#include "uDefInicial.h"
+#include "uDeformInicial.h"
+#include "uFluencia.h"
+#include "uForcaExternaDistr.h"
+#include "uGerentedeRetracao.h"
+#include "uGravidade.h"
+
+TEST(RenderDialogos, ApoiosCargasCamadasFluenciaRetracao) {
+    TfrmDefInicial apoios;
+    Renderiza(apoios, "DefInicial");
+    TfrmForcaExternaDistr carga;
+    Renderiza(carga, "ForcaExternaDistr");
+    TfrmGravidade gravidade;
+    Renderiza(gravidade, "Gravidade");
+    TfrmFluencia fluencia;
+    Renderiza(fluencia, "Fluencia");
+    TfrmEEfetivo efetivo;
+    Renderiza(efetivo, "EEfetivo");
+    TfrmFuncaoBureauReclamation bureau;
+    Renderiza(bureau, "FuncaoBureauReclamation");
+    TfrmCoefFluenciaACI aci;
+    Renderiza(aci, "CoefFluenciaACI");
+    TfrmGerentedeRetracao retracao;
+    Renderiza(retracao, "GerentedeRetracao");
+    TfrmRetracaoCEB ceb;
+    Renderiza(ceb, "RetracaoCEB");
+    TfrmRetracaoBazant bazant;
+    Renderiza(bazant, "RetracaoBazant");
+    TfrmCriaDominio vertices;
+    Renderiza(vertices, "CriaDominio");
+    TfrmDeformInicial deform;
+    TfrmCamadas camadas;
+    camadas.SetDeformInicial(&deform);
+    camadas.Adiciona();
+    Renderiza(camadas, "Camadas");
+    Renderiza(deform, "DeformInicial");
+}

@@ -1,0 +1,64 @@
+// Support dialog: restrains the captured nodes in one or both directions, or prescribes their
+// displacements.
+#pragma once
+
+#include "ApoioDialogos.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class TfrmDefInicial : public QDialog {
+    Q_OBJECT
+public:
+    // valorDefinido: displacements instead of supports; umGrau: one direction restrained;
+    // restringeY: that direction is y.
+    using TEvento = std::function<void(bool valorDefinido, bool umGrau, double deslocamentoX,
+                                       double deslocamentoY, bool restringeY)>;
+
+    explicit TfrmDefInicial(QWidget *pai = nullptr);
+
+    void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
+    // How many nodes are captured, for the status bar.
+    void SetContaNosCapturados(std::function<int()> f) { FContaNos = std::move(f); }
+
+    // OK: reads the values, fires and closes; a malformed value moves the focus to its edit.
+    void Aplica();
+
+    bool GetValorDefinido() const { return FValorDefinido; }
+    bool GetUmGrau() const { return FUmGrau; }
+    bool GetRestringeY() const { return FRestringeY; }
+    double GetDeslocamentoX() const { return FDeslocamentoX; }
+    double GetDeslocamentoY() const { return FDeslocamentoY; }
+
+    QRadioButton *rbRestricoes, *rbValorDefinido;
+    QRadioButton *rb1Grau, *rb2Grau, *rb1GrauX;
+    QWidget *Panel1, *Panel2;
+    QLineEdit *edX, *edY;
+    QLabel *stStatus;
+    QPushButton *btnOk, *btnCancela;
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void reject() override;
+
+private:
+    void AtualizaModo();
+    void AtualizaGraus();
+
+    TEvento OnConfirmar;
+    std::function<int()> FContaNos;
+    TMemoriaCampos FMemoria;
+    bool FValorDefinido = false;
+    bool FUmGrau = true;
+    bool FRestringeY = true;
+    double FDeslocamentoX = 0.0;
+    double FDeslocamentoY = 0.0;
+};
+
+extern TfrmDefInicial *frmDefInicial;

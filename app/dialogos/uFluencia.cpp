@@ -1,0 +1,265 @@
+#include "uFluencia.h"
+
+#include "Guarda.h"
+#include "NumeroUsuario.h"
+#include "Perguntador.h"
+#include "uLibFEM.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+TfrmFluencia *frmFluencia = nullptr;
+TfrmEEfetivo *frmEEfetivo = nullptr;
+TfrmFuncaoBureauReclamation *frmFuncaoBureauReclamation = nullptr;
+TfrmCoefFluenciaACI *frmCoefFluenciaACI = nullptr;
+
+namespace {
+
+QHBoxLayout *Botoes(QPushButton *&ok, QPushButton *&cancela) {
+    ok = new QPushButton(QStringLiteral("Ok"));
+    cancela = new QPushButton(QStringLiteral("Cancela"));
+    ok->setDefault(true);
+    auto *h = new QHBoxLayout;
+    h->addStretch();
+    h->addWidget(ok);
+    h->addWidget(cancela);
+    return h;
+}
+
+void Linha(QGridLayout *g, int l, const QString &rotulo, QLineEdit *ed, QLabel *unidade) {
+    g->addWidget(new QLabel(rotulo), l, 0);
+    g->addWidget(ed, l, 1);
+    if (unidade)
+        g->addWidget(unidade, l, 2);
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+
+TfrmModeloFluencia::TfrmModeloFluencia(QWidget *pai) : QDialog(pai) {}
+
+TfrmModeloFluencia::~TfrmModeloFluencia() = default;
+
+void TfrmModeloFluencia::FechaComBotoes(QVBoxLayout *v) {
+    v->addLayout(Botoes(btnOk, btnCancela));
+    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
+    connect(btnCancela, &QPushButton::clicked, this, [this] { Protege([this] { Cancela(); }); });
+}
+
+void TfrmModeloFluencia::showEvent(QShowEvent *e) {
+    if (!e->spontaneous())
+        FMemoria.Guarda(this);
+    QDialog::showEvent(e);
+}
+
+void TfrmModeloFluencia::reject() {
+    FMemoria.Restaura();
+    QDialog::reject();
+}
+
+void TfrmModeloFluencia::Aplica() {
+    FFluencia = LeCampos();
+    if (OnConfirmar)
+        OnConfirmar(FFluencia.get());
+    accept();
+}
+
+void TfrmModeloFluencia::Cancela() {
+    if (OnConfirmar)
+        OnConfirmar(nullptr);
+    reject();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TfrmEEfetivo::TfrmEEfetivo(QWidget *pai) : TfrmModeloFluencia(pai) {
+    setObjectName("frmEEfetivo");
+    setWindowTitle(QStringLiteral("Método do Módulo Efetivo"));
+    edCoefFluencia = new QLineEdit(TextoPadrao("0,6"));
+    edTempo = new QLineEdit(QStringLiteral("120"));
+    lbTempo = new QLabel;
+    auto *g = new QGridLayout;
+    Linha(g, 0, QStringLiteral("Coef. de Fluência Final "), edCoefFluencia, nullptr);
+    Linha(g, 1, QStringLiteral("Tempo"), edTempo, lbTempo);
+    auto *v = new QVBoxLayout(this);
+    v->addLayout(g);
+    FechaComBotoes(v);
+}
+
+void TfrmEEfetivo::showEvent(QShowEvent *e) {
+    lbTempo->setText(SimboloUnidade(5));
+    AjustaTamanho(this);
+    TfrmModeloFluencia::showEvent(e);
+}
+
+std::unique_ptr<TFluencia> TfrmEEfetivo::LeCampos() const {
+    auto f = std::make_unique<TFluencia>();
+    f->SetTipo(TFluencia::kModuloEfetivo);
+    f->SetCoefFluencia(LeReal(edCoefFluencia->text()));
+    f->SetTempoFluencia(LeReal(edTempo->text()));
+    return f;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TfrmFuncaoBureauReclamation::TfrmFuncaoBureauReclamation(QWidget *pai) : TfrmModeloFluencia(pai) {
+    setObjectName("frmFuncaoBureauReclamation");
+    setWindowTitle(QStringLiteral("Função de Fluência (Bureau of Reclamation)"));
+    edA = new QLineEdit(TextoPadrao("6,1"));
+    edB = new QLineEdit(TextoPadrao("105,2"));
+    lbUnidade = new QLabel;
+    lbUnidade2 = new QLabel;
+    auto *formula = new QLabel(QStringLiteral("f(t,t') = ( 1/E(t') ) + F(t').ln( t - t' + 1)"));
+    auto *g = new QGridLayout;
+    g->addWidget(new QLabel(QStringLiteral("F(t') = ")), 0, 0, 2, 1);
+    g->addWidget(edA, 0, 1);
+    g->addWidget(lbUnidade2, 0, 2);
+    g->addWidget(new QLabel(QStringLiteral("+")), 0, 3);
+    g->addWidget(edB, 0, 4);
+    g->addWidget(lbUnidade, 0, 5);
+    auto *traco = new QFrame;
+    traco->setFrameShape(QFrame::HLine);
+    g->addWidget(traco, 1, 4);
+    g->addWidget(new QLabel(QStringLiteral("t' ")), 2, 4, Qt::AlignHCenter);
+    auto *v = new QVBoxLayout(this);
+    v->addWidget(formula);
+    v->addLayout(g);
+    FechaComBotoes(v);
+}
+
+void TfrmFuncaoBureauReclamation::showEvent(QShowEvent *e) {
+    // The law runs in days whatever the user's time unit.
+    const QString dia = QStringLiteral("[dia]");
+    const QString tensao = SimboloUnidade(7);
+    lbUnidade->setText(QStringLiteral("10-6.") + dia + QStringLiteral("/ln(") + dia +
+                       QStringLiteral(").") + tensao);
+    lbUnidade2->setText(QStringLiteral("10-6/ln(") + dia + QStringLiteral(").") + tensao);
+    AjustaTamanho(this);
+    TfrmModeloFluencia::showEvent(e);
+}
+
+std::unique_ptr<TFluencia> TfrmFuncaoBureauReclamation::LeCampos() const {
+    auto f = std::make_unique<TFluencia>();
+    f->SetTipo(TFluencia::kBureauReclamation);
+    f->A = LeReal(edA->text());
+    f->B = LeReal(edB->text());
+    return f;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TfrmCoefFluenciaACI::TfrmCoefFluenciaACI(QWidget *pai) : TfrmModeloFluencia(pai) {
+    setObjectName("frmCoefFluenciaACI");
+    setWindowTitle(QStringLiteral("Coeficiente de Fluência do ACI"));
+    auto *cura = new QGroupBox(QStringLiteral("Tipo de Cura"));
+    rbUmida = new QRadioButton(QStringLiteral("Úmida"));
+    rbVapor = new QRadioButton(QStringLiteral("à Vapor"));
+    rbUmida->setChecked(true);
+    auto *hc = new QHBoxLayout(cura);
+    hc->addWidget(rbUmida);
+    hc->addWidget(rbVapor);
+    edRH = new QLineEdit(QStringLiteral("70"));
+    edAbatimento = new QLineEdit(QStringLiteral("20"));
+    edAGm = new QLineEdit(QStringLiteral("60"));
+    edAGm->setToolTip(QStringLiteral("Relação entre Agregado miúdo e Agregado total"));
+    edTeorAr = new QLineEdit(QStringLiteral("7"));
+    auto *g = new QGridLayout;
+    Linha(g, 0, QStringLiteral("Umidade Relativa Ambiente"), edRH, new QLabel("%"));
+    Linha(g, 1, QStringLiteral("Abatimento Tronco de Cone"), edAbatimento, new QLabel("mm"));
+    Linha(g, 2, QStringLiteral("Agm / Agt"), edAGm, new QLabel("%"));
+    Linha(g, 3, QStringLiteral("Teor de Ar Incorporado"), edTeorAr, new QLabel("%"));
+    auto *v = new QVBoxLayout(this);
+    v->addWidget(cura);
+    v->addLayout(g);
+    FechaComBotoes(v);
+}
+
+std::unique_ptr<TFluencia> TfrmCoefFluenciaACI::LeCampos() const {
+    auto f = std::make_unique<TFluencia>();
+    f->SetTipo(TFluencia::kACI209);
+    f->CuraUmida = rbUmida->isChecked() ? 1 : 0;
+    f->Umidade = LeReal(edRH->text());
+    f->Abatimento = LeReal(edAbatimento->text());
+    f->Finos = LeReal(edAGm->text());
+    f->Ar = LeReal(edTeorAr->text());
+    return f;
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TfrmFluencia::TfrmFluencia(QWidget *pai) : QDialog(pai) {
+    setObjectName("frmFluencia");
+    setWindowTitle(QStringLiteral("Fluência"));
+    rbEEfetivo = new QRadioButton(QStringLiteral("Método do Módulo Efetivo (Eef)"));
+    rbBurealReclamation =
+        new QRadioButton(QStringLiteral("Função de Fluência (Bureal of Reclamation)"));
+    rbACI = new QRadioButton(QStringLiteral("Coef. de Fluência (ACI 209R-92)"));
+    rbBurealReclamation->setChecked(true);
+    auto *grupo = new QGroupBox(QStringLiteral("Modelo"));
+    auto *vg = new QVBoxLayout(grupo);
+    vg->addWidget(rbEEfetivo);
+    vg->addWidget(rbBurealReclamation);
+    vg->addWidget(rbACI);
+    auto *v = new QVBoxLayout(this);
+    v->addWidget(grupo);
+    v->addLayout(Botoes(btnOk, btnCancela));
+
+    connect(rbEEfetivo, &QRadioButton::clicked, this,
+            [this] { FTipo = TFluencia::kModuloEfetivo; });
+    connect(rbBurealReclamation, &QRadioButton::clicked, this,
+            [this] { FTipo = TFluencia::kBureauReclamation; });
+    connect(rbACI, &QRadioButton::clicked, this, [this] { FTipo = TFluencia::kACI209; });
+    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
+    connect(btnCancela, &QPushButton::clicked, this, [this] { Protege([this] { Cancela(); }); });
+}
+
+void TfrmFluencia::SetModelos(TfrmEEfetivo *ef, TfrmFuncaoBureauReclamation *br,
+                              TfrmCoefFluenciaACI *aci) {
+    FEEfetivo = ef;
+    FBureau = br;
+    FACI = aci;
+}
+
+void TfrmFluencia::showEvent(QShowEvent *e) {
+    rbBurealReclamation->setChecked(true);
+    FTipo = TFluencia::kBureauReclamation;
+    if (OnMostrar)
+        OnMostrar(nullptr);
+    QDialog::showEvent(e);
+}
+
+TfrmModeloFluencia *TfrmFluencia::Modelo() const {
+    switch (FTipo) {
+    case TFluencia::kModuloEfetivo:
+        return FEEfetivo ? FEEfetivo : frmEEfetivo;
+    case TFluencia::kACI209:
+        return FACI ? FACI : frmCoefFluenciaACI;
+    default:
+        return FBureau ? FBureau : frmFuncaoBureauReclamation;
+    }
+}
+
+void TfrmFluencia::Aplica() {
+    accept();
+    if (TfrmModeloFluencia *m = Modelo()) {
+        m->SetOnConfirmar([this](const TFluencia *f) {
+            if (OnConfirmar)
+                OnConfirmar(f);
+        });
+        Perguntador().ExecutaModal(*m);
+    }
+}
+
+void TfrmFluencia::Cancela() {
+    if (OnConfirmar)
+        OnConfirmar(nullptr);
+    reject();
+}

@@ -1,0 +1,45 @@
+// Distributed-load dialog: the four end values of a linearly varying load on the selected
+// edges, typed in k(force)/(length) and kept as (force)/(length).
+#pragma once
+
+#include "ApoioDialogos.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class TForcaTensional;
+
+class TfrmForcaExternaDistr : public QDialog {
+    Q_OBJECT
+public:
+    using TEvento = std::function<void(const TForcaTensional &)>;
+
+    explicit TfrmForcaExternaDistr(QWidget *pai = nullptr);
+    ~TfrmForcaExternaDistr() override;
+
+    void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
+    // OK: a new load from the edits (each value x 1000), fired; then the dialog closes.
+    void Aplica();
+    // The load built on the last OK, or none.
+    const TForcaTensional *GetForca() const { return FForca.get(); }
+
+    QLineEdit *edQy1, *edQy2, *edQx1, *edQx2;
+    QLabel *lbUnidade[4];
+    QPushButton *btnOk, *btnCancela;
+
+protected:
+    void showEvent(QShowEvent *e) override;
+    void reject() override;
+
+private:
+    TEvento OnConfirmar;
+    std::unique_ptr<TForcaTensional> FForca;
+    TMemoriaCampos FMemoria;
+};
+
+extern TfrmForcaExternaDistr *frmForcaExternaDistr;

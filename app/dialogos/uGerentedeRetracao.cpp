@@ -1,0 +1,225 @@
+#include "uGerentedeRetracao.h"
+
+#include "Guarda.h"
+#include "NumeroUsuario.h"
+#include "Perguntador.h"
+#include "uLibFEM.h"
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+TfrmGerentedeRetracao *frmGerentedeRetracao = nullptr;
+TfrmRetracaoCEB *frmRetracaoCEB = nullptr;
+TfrmRetracaoBazant *frmRetracaoBazant = nullptr;
+
+namespace {
+
+QHBoxLayout *Botoes(QPushButton *&ok, QPushButton *&cancela) {
+    ok = new QPushButton(QStringLiteral("Ok"));
+    cancela = new QPushButton(QStringLiteral("Cancela"));
+    ok->setDefault(true);
+    auto *h = new QHBoxLayout;
+    h->addStretch();
+    h->addWidget(ok);
+    h->addWidget(cancela);
+    return h;
+}
+
+} // namespace
+
+// ---------------------------------------------------------------------------------------------
+
+TfrmModeloRetracao::TfrmModeloRetracao(QWidget *pai) : QDialog(pai) {
+    edUmidade = new QLineEdit(QStringLiteral("75"));
+    edh0 = new QLineEdit(QStringLiteral("100"));
+    edfc28 = new QLineEdit(QStringLiteral("20"));
+    stfc28 = new QLabel;
+}
+
+TfrmModeloRetracao::~TfrmModeloRetracao() = default;
+
+void TfrmModeloRetracao::Monta(QWidget *extra) {
+    auto *umidade = new QGroupBox(QStringLiteral("Distribuição de Umidade (BAZANT,2000)"));
+    auto *g = new QGridLayout(umidade);
+    g->addWidget(new QLabel(QStringLiteral("Umidade relativa atmosférica")), 0, 0);
+    g->addWidget(edUmidade, 0, 1);
+    g->addWidget(new QLabel("%"), 0, 2);
+    g->addWidget(new QLabel(QStringLiteral("Umidade relativa inicial dos poros")), 1, 0);
+    g->addWidget(edh0, 1, 1);
+    g->addWidget(new QLabel("%"), 1, 2);
+    g->addWidget(new QLabel(QStringLiteral("Resistência Média à Compressão aos 28 dias")), 2, 0);
+    g->addWidget(edfc28, 2, 1);
+    g->addWidget(stfc28, 2, 2);
+    auto *v = new QVBoxLayout(this);
+    v->addWidget(umidade);
+    if (extra)
+        v->addWidget(extra);
+    v->addLayout(Botoes(btnOk, btnCancela));
+    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
+    connect(btnCancela, &QPushButton::clicked, this, [this] { Protege([this] { Cancela(); }); });
+}
+
+std::unique_ptr<TRetracao> TfrmModeloRetracao::LeComuns(std::uint8_t tipo) const {
+    auto r = std::make_unique<TRetracao>(tipo);
+    r->SetUmidadeAmbiente(LeReal(edUmidade->text()));
+    r->SetFcm28(LeReal(edfc28->text()));
+    r->SetUmidadeInicial(LeReal(edh0->text()));
+    return r;
+}
+
+void TfrmModeloRetracao::Dispara(const TRetracao *r) {
+    if (OnConfirmar)
+        OnConfirmar(r);
+}
+
+void TfrmModeloRetracao::showEvent(QShowEvent *e) {
+    stfc28->setText(SimboloUnidade(7));
+    AjustaTamanho(this);
+    if (!e->spontaneous())
+        FMemoria.Guarda(this);
+    QDialog::showEvent(e);
+}
+
+void TfrmModeloRetracao::reject() {
+    FMemoria.Restaura();
+    QDialog::reject();
+}
+
+void TfrmModeloRetracao::Aplica() {
+    FRetracao = LeCampos();
+    Dispara(FRetracao.get());
+    accept();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TfrmRetracaoCEB::TfrmRetracaoCEB(QWidget *pai) : TfrmModeloRetracao(pai) {
+    setObjectName("frmRetracaoCEB");
+    setWindowTitle(QStringLiteral("Retração - CEB"));
+    auto *cimento = new QGroupBox(QStringLiteral("Tipo de Cimento"));
+    rbLento = new QRadioButton(QStringLiteral("Endurecimento Lento"));
+    rbNormal = new QRadioButton(QStringLiteral("Endurecimento Normal (CCV ou CCR)"));
+    rbRapido = new QRadioButton(QStringLiteral("Endurecimento Rápido (CAD)"));
+    rbNormal->setChecked(true);
+    auto *v = new QVBoxLayout(cimento);
+    v->addWidget(rbLento);
+    v->addWidget(rbNormal);
+    v->addWidget(rbRapido);
+    Monta(cimento);
+}
+
+double TfrmRetracaoCEB::GetBetaSC() const {
+    return rbLento->isChecked() ? 4.0 : rbRapido->isChecked() ? 8.0 : 5.0;
+}
+
+std::unique_ptr<TRetracao> TfrmRetracaoCEB::LeCampos() const {
+    auto r = LeComuns(TRetracao::kCEB);
+    r->SetBetaSC(GetBetaSC());
+    return r;
+}
+
+void TfrmRetracaoCEB::Cancela() {
+    Dispara(nullptr);
+    reject();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TfrmRetracaoBazant::TfrmRetracaoBazant(QWidget *pai) : TfrmModeloRetracao(pai) {
+    setObjectName("frmRetracaoBazant");
+    setWindowTitle(QStringLiteral("Retração Bazant (2000)"));
+    auto *final_ = new QGroupBox(QStringLiteral("Retração final "));
+    edEfinal = new QLineEdit(QStringLiteral("42"));
+    auto *h = new QHBoxLayout(final_);
+    h->addWidget(edEfinal);
+    h->addWidget(new QLabel(QStringLiteral("x10<sup>-5</sup>")));
+    h->addStretch();
+    Monta(final_);
+}
+
+std::unique_ptr<TRetracao> TfrmRetracaoBazant::LeCampos() const {
+    auto r = LeComuns(TRetracao::kBazant);
+    r->SetRetracaoFinal(LeReal(edEfinal->text()) * 1e-5);
+    return r;
+}
+
+void TfrmRetracaoBazant::Cancela() {
+    reject();
+}
+
+// ---------------------------------------------------------------------------------------------
+
+TfrmGerentedeRetracao::TfrmGerentedeRetracao(QWidget *pai) : QDialog(pai) {
+    setObjectName("frmGerentedeRetracao");
+    setWindowTitle(QStringLiteral("Retração por Secagem"));
+    rbCEB = new QRadioButton(QStringLiteral("CEB (1990)"));
+    rbBazant = new QRadioButton(QStringLiteral("Modelo Bazant (2000)"));
+    rbNBR6118 = new QRadioButton(QStringLiteral("NBR 6118 (2014)"));
+    rbCEB->setChecked(true);
+    auto *grupo = new QGroupBox(QStringLiteral("Modelo"));
+    auto *vg = new QVBoxLayout(grupo);
+    vg->addWidget(rbCEB);
+    vg->addWidget(rbBazant);
+    vg->addWidget(rbNBR6118);
+    auto *v = new QVBoxLayout(this);
+    v->addWidget(grupo);
+    v->addLayout(Botoes(btnOk, btnCancela));
+    for (QRadioButton *rb : {rbCEB, rbBazant, rbNBR6118})
+        connect(rb, &QRadioButton::toggled, this, [this] { AtualizaTipo(); });
+    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
+    connect(btnCancela, &QPushButton::clicked, this, [this] { Protege([this] { Cancela(); }); });
+}
+
+void TfrmGerentedeRetracao::SetModelos(TfrmRetracaoCEB *ceb, TfrmRetracaoBazant *bazant) {
+    FCEB = ceb;
+    FBazant = bazant;
+}
+
+void TfrmGerentedeRetracao::AtualizaTipo() {
+    FTipo = rbCEB->isChecked() ? TRetracao::kCEB : TRetracao::kBazant;
+}
+
+void TfrmGerentedeRetracao::showEvent(QShowEvent *e) {
+    AtualizaTipo();
+    if (!e->spontaneous())
+        FMemoria.Guarda(this);
+    if (OnMostrar)
+        OnMostrar(nullptr);
+    QDialog::showEvent(e);
+}
+
+void TfrmGerentedeRetracao::reject() {
+    FMemoria.Restaura();
+    QDialog::reject();
+}
+
+TfrmModeloRetracao *TfrmGerentedeRetracao::Modelo() const {
+    if (FTipo == TRetracao::kCEB)
+        return FCEB ? FCEB : frmRetracaoCEB;
+    return FBazant ? static_cast<TfrmModeloRetracao *>(FBazant) : frmRetracaoBazant;
+}
+
+void TfrmGerentedeRetracao::Aplica() {
+    AtualizaTipo();
+    accept();
+    if (TfrmModeloRetracao *m = Modelo()) {
+        m->SetOnConfirmar([this](const TRetracao *r) {
+            if (OnConfirmar)
+                OnConfirmar(r);
+        });
+        Perguntador().ExecutaModal(*m);
+    }
+}
+
+void TfrmGerentedeRetracao::Cancela() {
+    if (OnConfirmar)
+        OnConfirmar(nullptr);
+    reject();
+}

@@ -1,0 +1,55 @@
+// Vertex dialog: the user types the vertices of a new polygonal domain, one row each.
+#pragma once
+
+#include "ApoioDialogos.h"
+#include "uLibraryMalhas.h"
+
+#include <QDialog>
+#include <QVariant>
+
+#include <functional>
+#include <vector>
+
+class QPushButton;
+class QTableWidget;
+
+class TfrmCriaDominio : public QDialog {
+    Q_OBJECT
+public:
+    // The vertices, numbered 1..n in row order.
+    using TEvento = std::function<void(const std::vector<TNo> &)>;
+
+    explicit TfrmCriaDominio(QWidget *pai = nullptr);
+
+    void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
+
+    // 1-based cell access; row 1 is the header ("Número", "X", "Y").
+    QVariant GetCelula(int linha, int coluna) const;
+    void SetCelula(int linha, int coluna, const QVariant &valor);
+    // Rows counting the header.
+    int GetNumLinhas() const;
+
+    // A row at the end, numbered; the last row goes (one row always stays).
+    void AdicionaLinha();
+    void RemoveUltimaLinha();
+
+    // OK: the vertices from the rows; fewer than three are refused with a message; a cell that
+    // is not a number throws. Then the dialog closes and fires.
+    void Aplica();
+    const std::vector<TNo> &GetVertices() const { return FVertices; }
+
+    QTableWidget *sgdVertices;
+    QPushButton *btnOk, *btnCancela;
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
+    void showEvent(QShowEvent *e) override;
+    void reject() override;
+
+private:
+    TEvento OnConfirmar;
+    std::vector<TNo> FVertices;
+    TMemoriaCampos FMemoria;
+};
+
+extern TfrmCriaDominio *frmCriaDominio;

@@ -1,0 +1,114 @@
+#include "uDeformInicial.h"
+
+#include "Guarda.h"
+#include "NumeroUsuario.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+TfrmDeformInicial *frmDeformInicial = nullptr;
+
+TfrmDeformInicial::TfrmDeformInicial(QWidget *pai) : QDialog(pai) {
+    setObjectName("frmDeformInicial");
+    setWindowTitle(QStringLiteral("Deslocamento Inicial por Camada"));
+    sgdCamadas = new QTableWidget(0, 3);
+    sgdCamadas->setHorizontalHeaderLabels({QStringLiteral("Elevação"),
+                                           QStringLiteral("Deformação em X"),
+                                           QStringLiteral("Deformação em Y")});
+    sgdCamadas->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    sgdCamadas->verticalHeader()->hide();
+    btnOk = new QPushButton(QStringLiteral("Ok"));
+    btnCancela = new QPushButton(QStringLiteral("Cancela"));
+    auto *botoes = new QHBoxLayout;
+    botoes->addStretch();
+    botoes->addWidget(btnOk);
+    botoes->addWidget(btnCancela);
+    auto *v = new QVBoxLayout(this);
+    v->addWidget(sgdCamadas);
+    v->addLayout(botoes);
+    resize(420, 260);
+    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
+    connect(btnCancela, &QPushButton::clicked, this, &TfrmDeformInicial::reject);
+}
+
+QVariant TfrmDeformInicial::GetCelula(int linha, int coluna) const {
+    if (linha == 1)
+        return sgdCamadas->horizontalHeaderItem(coluna - 1)->text();
+    const QTableWidgetItem *it = sgdCamadas->item(linha - 2, coluna - 1);
+    return it ? it->text() : QString();
+}
+
+void TfrmDeformInicial::SetCelula(int linha, int coluna, const QVariant &valor) {
+    if (linha == 1) {
+        sgdCamadas->horizontalHeaderItem(coluna - 1)->setText(valor.toString());
+        return;
+    }
+    while (sgdCamadas->rowCount() < linha - 1)
+        AdicionaCamada(QString());
+    sgdCamadas->item(linha - 2, coluna - 1)->setText(valor.toString());
+}
+
+int TfrmDeformInicial::GetNumCamadas() const {
+    return sgdCamadas->rowCount();
+}
+
+void TfrmDeformInicial::AdicionaCamada(const QString &elevacao) {
+    const int r = sgdCamadas->rowCount();
+    sgdCamadas->insertRow(r);
+    auto *el = new QTableWidgetItem(elevacao);
+    el->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    sgdCamadas->setItem(r, 0, el);
+    sgdCamadas->setItem(r, 1, new QTableWidgetItem);
+    sgdCamadas->setItem(r, 2, new QTableWidgetItem);
+}
+
+void TfrmDeformInicial::RemoveCamada(int i) {
+    if (i >= 1 && i <= sgdCamadas->rowCount())
+        sgdCamadas->removeRow(i - 1);
+}
+
+double TfrmDeformInicial::Le(int i, int coluna) const {
+    const QString t = GetCelula(i + 1, coluna).toString().trimmed();
+    return t.isEmpty() ? 0.0 : LeReal(t);
+}
+
+double TfrmDeformInicial::GetDeformacaoX(int i) const {
+    return Le(i, 2);
+}
+double TfrmDeformInicial::GetDeformacaoY(int i) const {
+    return Le(i, 3);
+}
+
+std::vector<TDeformacaoCamada> TfrmDeformInicial::LeDeformacoes() const {
+    std::vector<TDeformacaoCamada> r;
+    for (int i = 1; i <= GetNumCamadas(); ++i) {
+        TDeformacaoCamada d;
+        d.X = GetDeformacaoX(i);
+        d.Y = GetDeformacaoY(i);
+        d.Tem = d.X != 0.0 || d.Y != 0.0;
+        r.push_back(d);
+    }
+    return r;
+}
+
+void TfrmDeformInicial::showEvent(QShowEvent *e) {
+    if (!e->spontaneous())
+        FMemoria.Guarda(this);
+    QDialog::showEvent(e);
+}
+
+void TfrmDeformInicial::reject() {
+    FMemoria.Restaura();
+    QDialog::reject();
+}
+
+void TfrmDeformInicial::Aplica() {
+    const auto d = LeDeformacoes();
+    if (OnConfirmar)
+        OnConfirmar(d);
+    accept();
+}
