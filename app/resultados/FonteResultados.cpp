@@ -1,0 +1,13 @@
+#include "FonteResultados.h"
+
+namespace {
+IFonteResultados *fonte_ = nullptr;
+}
+
+IFonteResultados *FonteResultados() {
+    return fonte_;
+}
+
+void DefineFonteResultados(IFonteResultados *fonte) {
+    fonte_ = fonte;
+}
