@@ -20,10 +20,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "CanvasImagem.h"
+#include "CanvasQt.h"
 #include "Guarda.h"
 #include "NumeroUsuario.h"
 #include "Perguntador.h"
+#include "PixelsImagem.h"
 #include "Temporizador.h"
 #include "uLibFEM.h"
 
@@ -249,7 +250,7 @@ void TfrmIsocores::Anima(bool ligada) {
 void TfrmIsocores::MudaCorDeFundo() {
     QColor c = CorQt(fundo_);
     if (Perguntador().EscolheCor(this, c))
-        fundo_ = CorDoQt(c);
+        fundo_ = CorPlataforma(c);
 }
 
 void TfrmIsocores::IniciaProgresso(int n) {
@@ -307,8 +308,8 @@ void TfrmIsocores::PreparaIsocores() {
     canvasEscala_.reset();
     imIsocores->Imagem = QImage(tm, QImage::Format_RGB32);
     imEscala->Imagem = QImage(imEscala->size().expandedTo(QSize(4, 16)), QImage::Format_RGB32);
-    canvasMapa_ = std::make_unique<TCanvasImagem>(imIsocores->Imagem);
-    canvasEscala_ = std::make_unique<TCanvasImagem>(imEscala->Imagem);
+    canvasMapa_ = std::make_unique<TCanvasQt>(&imIsocores->Imagem);
+    canvasEscala_ = std::make_unique<TCanvasQt>(&imEscala->Imagem);
     mapa_.Prepara(*analise, t, *canvasMapa_, op, u);
 }
 
@@ -316,7 +317,7 @@ void TfrmIsocores::DesenhaIsocores() {
     PreparaIsocores();
     IniciaProgresso(mapa_.TotalProgresso());
     LimpaRotulos();
-    const TBufferPixels pixels = canvasMapa_->Pixels();
+    const TBufferPixels pixels = PixelsDaImagem(*canvasMapa_);
     mapa_.Desenha(*canvasMapa_, pixels, *canvasEscala_, imEscala->x(), imEscala->y(),
                   [this](int n) { PassoProgresso(n); });
     canvasMapa_->Termina();

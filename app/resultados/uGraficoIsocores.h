@@ -23,7 +23,7 @@ class QSlider;
 class QSpinBox;
 class QStatusBar;
 class QToolButton;
-class TCanvasImagem;
+class TCanvasQt;
 class TTemporizador;
 
 // A picture: an image painted as it is; reports mouse moves in its pixels.
@@ -87,7 +87,7 @@ private:
     std::unique_ptr<TTemporizador> tAnimacao;
     TColor fundo_ = clBlack;
     TMapaIsocores mapa_;
-    std::unique_ptr<TCanvasImagem> canvasMapa_, canvasEscala_;
+    std::unique_ptr<TCanvasQt> canvasMapa_, canvasEscala_;
     std::vector<QLabel *> rotulosEscala_;
     double ultimaRepintura_ = -1.0;
     int repinturas_ = 0;

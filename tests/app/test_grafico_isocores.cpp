@@ -1,7 +1,8 @@
 // The isocolour window on a real thermal run: the map, scale labels, contours of the shown
 // time, level counts and label spacing, readout, the animation by scripted ticks, units.
-#include "CanvasImagem.h"
+#include "CanvasQt.h"
 #include "PerguntadorRoteiro.h"
+#include "PixelsImagem.h"
 #include "Temporizador.h"
 #include "support_resultados.h"
 #include "uGraficoIsocores.h"

@@ -1,6 +1,7 @@
 // Isocolour drawing: the colour ramp and its readout, the map painted pixel by pixel against
 // one polygon per sub-triangle, outlines, the scale and its labels.
-#include "CanvasImagem.h"
+#include "CanvasQt.h"
+#include "PixelsImagem.h"
 #include "uIsoCores.h"
 
 #include <gtest/gtest.h>
@@ -35,7 +36,7 @@ struct Triangulo {
 
 // A drawing kept with its canvas, for the readout after painting.
 struct Desenho {
-    std::unique_ptr<TCanvasImagem> c;
+    std::unique_ptr<TCanvasQt> c;
     std::unique_ptr<TIsoCores> iso;
 };
 
@@ -43,7 +44,7 @@ struct Desenho {
 Desenho Pinta(QImage &im, const std::vector<Triangulo> &ts, int divisoes, bool rapido,
               bool cores = true, bool contorno = false) {
     Desenho d;
-    d.c = std::make_unique<TCanvasImagem>(im);
+    d.c = std::make_unique<TCanvasQt>(&im);
     d.iso = std::make_unique<TIsoCores>(d.c.get());
     TPontoValor mn = ts[0].p[0], mx = ts[0].p[0];
     for (const auto &t : ts)
@@ -57,7 +58,7 @@ Desenho Pinta(QImage &im, const std::vector<Triangulo> &ts, int divisoes, bool r
     d.iso->SetCores(cores);
     d.iso->SetContorno(contorno);
     if (rapido)
-        d.iso->SetPixels(d.c->Pixels());
+        d.iso->SetPixels(PixelsDaImagem(*d.c));
     for (const auto &t : ts)
         d.iso->DesenhaElemento(t.p[0], t.p[1], t.p[2]);
     d.c->Termina();
@@ -125,7 +126,7 @@ TEST(Mapa, CentroidesDosSubtriangulosMostramACorDoCampo) {
                             const TPonto px = iso->ParaPixel(x, y);
                             const TColor esperado = CorDaRampa(z, zmin, zmax);
                             const TColor lido = im.pixel(px.X, px.Y) & 0xFFFFFF;
-                            EXPECT_EQ(CorDoQt(QColor::fromRgb(lido)), esperado)
+                            EXPECT_EQ(CorPlataforma(QColor::fromRgb(lido)), esperado)
                                 << "n=" << n << " rapido=" << rapido << " i=" << i << " j=" << j;
                             ++verificados;
                         }
@@ -252,14 +253,14 @@ TEST(Mapa, PreenchimentoRapidoDifereSoNasArestasDosSubtriangulos) {
 
 TEST(Escala, CoresPorLinhaERotulos) {
     QImage im = Imagem(20, 256);
-    TCanvasImagem c(im);
+    TCanvasQt c(&im);
     TIsoCores iso(&c);
     iso.SetMinimo({0, 0, 12});
     iso.SetMaximo({1, 1, 30});
     iso.SetNumRotulos(10);
     iso.DesenhaEscala(c, 100, 40);
     c.Termina();
-    auto cor = [&](int y) { return CorDoQt(QColor::fromRgb(im.pixel(10, y))); };
+    auto cor = [&](int y) { return CorPlataforma(QColor::fromRgb(im.pixel(10, y))); };
     EXPECT_EQ(cor(0), RGBCor(255, 0, 0));
     EXPECT_EQ(cor(64), RGBCor(255, 255, 0));
     EXPECT_EQ(cor(128), RGBCor(0, 255, 0));
