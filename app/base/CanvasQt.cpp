@@ -174,7 +174,7 @@ void TCanvasQt::Polyline(const std::vector<TPonto> &pontos) {
 void TCanvasQt::Rectangle(int x1, int y1, int x2, int y2) {
     AplicaCaneta();
     AplicaPincel();
-    Pintor().drawRect(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+    Pintor().drawRect(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
 void TCanvasQt::FillRect(int x1, int y1, int x2, int y2) {
@@ -187,7 +187,7 @@ void TCanvasQt::FillRect(int x1, int y1, int x2, int y2) {
 void TCanvasQt::Ellipse(int x1, int y1, int x2, int y2) {
     AplicaCaneta();
     AplicaPincel();
-    Pintor().drawEllipse(QRect(QPoint(x1, y1), QPoint(x2 - 1, y2 - 1)));
+    Pintor().drawEllipse(QRect(x1, y1, x2 - x1 - 1, y2 - y1 - 1));
 }
 
 // Text with its cell's top-left corner at (x, y); the cell is filled with the brush unless the

@@ -12,6 +12,8 @@
 
 #include <QString>
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -21,7 +23,8 @@ public:
     TPastaTeste() {
         const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
         Pasta = std::filesystem::temp_directory_path() /
-                (std::string("darv_app_") + info->test_suite_name() + "_" + info->name());
+                (std::string("darv_app_") + info->test_suite_name() + "_" + info->name() + "_" +
+                 std::to_string(::getpid()));
         std::filesystem::remove_all(Pasta);
         std::filesystem::create_directories(Pasta);
         DefinePastaPadrao(Pasta);
