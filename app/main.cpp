@@ -1,5 +1,6 @@
 // DARV_2D: thermal and thermal-stress analysis of hardening concrete.
 #include "Janelas.h"
+#include "LigacaoKit.h"
 #include "NumeroUsuario.h"
 #include "uDARV_2D.h"
 #include "uTela.h"
@@ -9,6 +10,7 @@
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     AplicaSeparadorDoLocale();
+    LigaKit();
 
     auto *tela = new TfrmTela;
     tela->show();

@@ -1,5 +1,6 @@
 #include "Guarda.h"
 
+#include "KitErros.h"
 #include "Perguntador.h"
 
 #include <exception>
@@ -15,6 +16,7 @@ bool Executa(const std::function<void()> &comando, const std::string *mensagem) 
         comando();
         return true;
     } catch (const EAbortSilencioso &) {
+    } catch (const EKitAbort &) {
     } catch (const std::bad_alloc &) {
         erro("Out of memory");
     } catch (const std::exception &e) {

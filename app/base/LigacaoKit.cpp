@@ -1,0 +1,19 @@
+#include "LigacaoKit.h"
+
+#include "KitBase.h"
+#include "KitConst.h"
+#include "KitNumeros.h"
+#include "KitSistema.h"
+#include "Perguntador.h"
+#include "uPlataforma.h"
+
+#include <QDialog>
+#include <QLocale>
+
+void LigaKit() {
+    DefineConversoesReais(&FormatG, &TryStrToFloat, &DecimalSeparator);
+    KitAplicaLocale(QLocale());
+    DefineKitModal([](QDialog &d) { return Perguntador().ExecutaModal(d); });
+    DefineKitInforma([](const QString &t) { Perguntador().Informa(t); });
+    KitRegisterCursors();
+}
