@@ -1,6 +1,7 @@
 // DARV_2D: thermal and thermal-stress analysis of hardening concrete.
 #include "Janelas.h"
 #include "LigacaoKit.h"
+#include "MensagensPerguntador.h"
 #include "NumeroUsuario.h"
 #include "uDARV_2D.h"
 #include "uTela.h"
@@ -11,6 +12,8 @@ int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     AplicaSeparadorDoLocale();
     LigaKit();
+    TMensagensPerguntador mensagens;
+    DefineMensagens(&mensagens);
 
     auto *tela = new TfrmTela;
     tela->show();
@@ -25,5 +28,7 @@ int main(int argc, char *argv[]) {
     tela->close();
     delete tela;
     janelas.Principal().show();
-    return app.exec();
+    const int r = app.exec();
+    DefineMensagens(nullptr);
+    return r;
 }

@@ -139,3 +139,23 @@ TEST_F(Canvas, EllipseAndReadBackAfterManyCalls) {
 }
 
 } // namespace
+
+#include "MensagensPerguntador.h"
+#include "PerguntadorRoteiro.h"
+
+TEST(MensagensPerguntador, EngineMessagesBecomeTheProgramsBoxes) {
+    TPerguntadorLigado roteiro;
+    TMensagensPerguntador m;
+    DefineMensagens(&m);
+    ShowMessage("informação");
+    MostraErro("erro");
+    MostraMensagem(TTipoMensagem::Aviso, "aviso");
+    roteiro.P.Respostas = {false, true};
+    EXPECT_FALSE(MostraMensagem(TTipoMensagem::Confirmacao, "pergunta 1"));
+    EXPECT_TRUE(MostraMensagem(TTipoMensagem::Confirmacao, "pergunta 2"));
+    DefineMensagens(nullptr);
+    EXPECT_EQ(roteiro.P.Informacoes, QStringList({"informação"}));
+    EXPECT_EQ(roteiro.P.Erros, QStringList({"erro"}));
+    EXPECT_EQ(roteiro.P.Avisos, QStringList({"aviso"}));
+    EXPECT_EQ(roteiro.P.Perguntas, QStringList({"pergunta 1", "pergunta 2"}));
+}

@@ -1,0 +1,206 @@
+// The mesh settings and result-file settings windows as the user works them.
+#include "support_janelas.h"
+
+#include "CoresCombo.h"
+#include "uConfiguracaoMalha.h"
+#include "uConfiguracoes.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTest>
+
+namespace {
+
+class ConfiguracaoMalha : public ::testing::Test {
+protected:
+    ConfiguracaoMalha() {
+        ReiniciaEstado();
+        d = std::make_unique<TfrmConfiguracaoMalha>();
+        d->SetOnConfirmar([this](const TfrmConfiguracaoMalha &) { ++confirmacoes; });
+    }
+    ~ConfiguracaoMalha() override {
+        d.reset();
+        ReiniciaEstado();
+        SetDecimalSeparator('.');
+    }
+    TPerguntadorLigado roteiro;
+    std::unique_ptr<TfrmConfiguracaoMalha> d;
+    int confirmacoes = 0;
+};
+
+TEST_F(ConfiguracaoMalha, StartsFromTheDefaultsAndConfirmsInTheLocalesForm) {
+    EXPECT_EQ(d->windowTitle(), "Configuração - Malha");
+    EXPECT_EQ(d->seNx->minimum(), 2);
+    EXPECT_EQ(d->seNy->minimum(), 1);
+    EXPECT_EQ(d->seNx->maximum(), 1000);
+    EXPECT_TRUE(d->rbLinear->isChecked());
+    EXPECT_TRUE(d->cbxDmax->isChecked());
+    EXPECT_EQ(d->edDmax->text(), "0.25");
+    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    EXPECT_FALSE(c.PorDmax); // off until the first confirmation
+    EXPECT_EQ(d->Desenho().LayerElementos.Pincel.Color, clSilver);
+    EXPECT_EQ(d->Desenho().LayerElementos.Caneta.Color, clGray);
+    EXPECT_EQ(d->Desenho().LayerElementos.Fonte.Color, clRed);
+    EXPECT_EQ(d->Desenho().LayerNos.Pincel.Color, clAqua);
+    EXPECT_EQ(d->Desenho().LayerArestas.Caneta.Color, clYellow);
+    EXPECT_EQ(d->Desenho().CorFundo, clWhite);
+
+    SetDecimalSeparator(',');
+    d->edDmax->setText("0,5");
+    d->seNx->setValue(8);
+    d->kcbxCorNos->SetColorValue(clRed);
+    d->btnOk->click();
+    EXPECT_EQ(confirmacoes, 1);
+    EXPECT_DOUBLE_EQ(c.Dmax, 0.5);
+    EXPECT_TRUE(c.PorDmax);
+    EXPECT_EQ(c.Nx, 8);
+    EXPECT_EQ(d->Desenho().LayerNos.Caneta.Color, clRed);
+
+    // Cleared check box: the generator divides every interval into Nx parts.
+    d->cbxDmax->setChecked(false);
+    d->btnOk->click();
+    EXPECT_FALSE(c.PorDmax);
+}
+
+TEST_F(ConfiguracaoMalha, RefusedOkChangesNothing) {
+    d->seNx->setValue(9);
+    d->edDmax->setText("0");
+    d->btnOk->click();
+    EXPECT_EQ(roteiro.P.Erros, QStringList({"Erro : Configuração da malha inválida."}));
+    d->edDmax->setText("-1");
+    d->btnOk->click();
+    d->edDmax->setText("abc");
+    d->btnOk->click(); // the conversion error, through the slot guard
+    ASSERT_EQ(roteiro.P.Erros.size(), 3);
+    EXPECT_EQ(roteiro.P.Erros[2], "'abc' is not a valid floating point value");
+    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    EXPECT_EQ(confirmacoes, 0);
+    EXPECT_EQ(c.Nx, 2);
+    EXPECT_DOUBLE_EQ(c.Dmax, 0.25);
+    EXPECT_FALSE(c.PorDmax);
+
+    // Zero is fine when the maximum size is not used.
+    d->cbxDmax->setChecked(false);
+    d->edDmax->setText("0");
+    d->btnOk->click();
+    EXPECT_EQ(confirmacoes, 1);
+    EXPECT_EQ(c.Nx, 9);
+}
+
+TEST_F(ConfiguracaoMalha, GradingChoiceShowsOrHidesTheMaximumSizeAndFollowsTheFileReader) {
+    d->show();
+    d->rbExponencial->click();
+    EXPECT_TRUE(Estado().ConfiguracaoMalha.Exponencial);
+    EXPECT_FALSE(d->pDmax->isVisible());
+    d->rbLinear->click();
+    EXPECT_FALSE(Estado().ConfiguracaoMalha.Exponencial);
+    EXPECT_TRUE(d->pDmax->isVisible());
+
+    // The mesh file reader's values are shown.
+    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    c.Exponencial = true;
+    c.PorDmax = true;
+    c.Dmax = 1.5;
+    d->SetNx(12);
+    d->SetNy(7);
+    EXPECT_EQ(d->seNx->value(), 12);
+    EXPECT_EQ(d->seNy->value(), 7);
+    EXPECT_TRUE(d->rbExponencial->isChecked());
+    EXPECT_FALSE(d->pDmax->isVisible());
+    EXPECT_EQ(d->edDmax->text(), "1.5");
+    c.Exponencial = false;
+    d->SetNx(3);
+    EXPECT_TRUE(d->rbLinear->isChecked());
+    EXPECT_TRUE(d->pDmax->isVisible());
+    d->hide();
+}
+
+class Configuracoes : public ::testing::Test {
+protected:
+    Configuracoes() {
+        ReiniciaEstado();
+        d = std::make_unique<TfrmConfiguracoes>();
+    }
+    ~Configuracoes() override {
+        d.reset();
+        ReiniciaEstado();
+    }
+    void Nomes(const char *t, const char *de, const char *s) {
+        d->edNomeTemp->setText(t);
+        d->edNomeDeform->setText(de);
+        d->edNomeTensao->setText(s);
+    }
+    TPastaTeste pasta;
+    TPerguntadorLigado roteiro;
+    std::unique_ptr<TfrmConfiguracoes> d;
+};
+
+TEST_F(Configuracoes, DefaultsAndAConfirmedSet) {
+    EXPECT_EQ(d->windowTitle(), "Configurações do Programa");
+    EXPECT_EQ(d->edNomeTemp->text(), "PassoTemp");
+    EXPECT_EQ(d->edNomeDeform->text(), "PassoDeform");
+    EXPECT_EQ(d->edNomeTensao->text(), "PassoTensao");
+    EXPECT_EQ(d->edTerminacaoTensao->text(), ".res");
+    EXPECT_TRUE(d->edEnderecoTemp->text().startsWith(QString::fromStdString(pasta.Pasta.string())));
+    EXPECT_FALSE(Estado().Configuracoes.FAplicado);
+
+    // Case counts: A, B and a differ. Equal folders with different stems are fine.
+    Nomes("A", "B", "a");
+    d->btnOk->click();
+    const TConfiguracoes &c = Estado().Configuracoes;
+    EXPECT_TRUE(roteiro.P.Erros.isEmpty());
+    EXPECT_TRUE(c.FAplicado);
+    EXPECT_EQ(c.NomeTemp, "A");
+    EXPECT_EQ(c.NomeTensao, "a");
+    EXPECT_EQ(c.EnderecoTemp, d->edEnderecoTemp->text().toStdString());
+}
+
+TEST_F(Configuracoes, EqualStemsAreRefusedAndTheEngineFallsBack) {
+    Nomes("T", "D", "S");
+    d->btnOk->click();
+    ASSERT_TRUE(Estado().Configuracoes.FAplicado);
+
+    // Equal stems in different folders are still refused; the fields keep the last good set.
+    Nomes("X", "X", "S");
+    d->edEnderecoDeform->setText("/outra/pasta/");
+    d->btnOk->click();
+    EXPECT_EQ(roteiro.P.Erros, QStringList({"O nome dos arquivos não podem ser iguais."}));
+    EXPECT_FALSE(Estado().Configuracoes.FAplicado);
+    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "T");
+}
+
+TEST_F(Configuracoes, StemsDifferingOnlyByTrailingDigitsShareFilesInOneFolder) {
+    Nomes("Passo1", "Passo", "Tensao");
+    d->btnOk->click();
+    EXPECT_EQ(roteiro.P.Erros.size(), 1);
+    EXPECT_FALSE(Estado().Configuracoes.FAplicado);
+    // In another folder or with another extension they cannot meet.
+    d->edEnderecoDeform->setText(QString::fromStdString((pasta.Pasta / "deform").string()));
+    d->btnOk->click();
+    EXPECT_EQ(roteiro.P.Erros.size(), 1);
+    EXPECT_TRUE(Estado().Configuracoes.FAplicado);
+    // A folder typed without its final separator still names that folder.
+    EXPECT_EQ(Estado().Configuracoes.EnderecoDeform, (pasta.Pasta / "deform").string() + "/");
+
+    EXPECT_TRUE(NomesConflitam("/a/", "P12", ".res", "/a", "P", ".res"));
+    EXPECT_FALSE(NomesConflitam("/a/", "P12", ".res", "/a/", "P", ".txt"));
+    EXPECT_FALSE(NomesConflitam("/a/", "P1x", ".res", "/a/", "P", ".res"));
+    EXPECT_EQ(ComSeparadorFinal("c:\\temp\\"), "c:\\temp\\");
+}
+
+TEST_F(Configuracoes, ClickingAnExtensionWarnsAndCancelKeepsTheRecord) {
+    d->show();
+    QTest::mouseClick(d->edTerminacaoTemp, Qt::LeftButton);
+    EXPECT_EQ(roteiro.P.Informacoes,
+              QStringList({"Aconselha-se não modificar a extensão do arquivo de saída."}));
+    d->edNomeTemp->setText("Outro");
+    d->btnCancela->click();
+    EXPECT_FALSE(d->isVisible());
+    EXPECT_FALSE(Estado().Configuracoes.FAplicado);
+    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "PassoTemp");
+}
+
+} // namespace
