@@ -22,6 +22,8 @@ QFont CalculatorFont();
 char CalcKeyChar(const QKeyEvent &e);
 
 class TCalcButton : public TKitSpeedButton {
+    Q_OBJECT
+
 public:
     TCalcButton(QWidget *pai, TCalcBtnKind kind);
     TCalcBtnKind Kind() const { return FKind; }
@@ -36,6 +38,8 @@ private:
 };
 
 class TCalculatorPanel : public QFrame, public TCalculatorCore {
+    Q_OBJECT
+
 public:
     TCalculatorPanel(QWidget *owner, TCalcPanelLayout layout);
 
@@ -70,11 +74,15 @@ private:
 
 // The keypad of the drop-down calculator.
 class TLocCalculator : public TCalculatorPanel {
+    Q_OBJECT
+
 public:
     explicit TLocCalculator(QWidget *owner) : TCalculatorPanel(owner, PopupLayout) {}
 };
 
 class TKitCalculatorForm : public QDialog {
+    Q_OBJECT
+
 public:
     // `dono` receives the key and display notices (may be nullptr).
     TKitCalculatorForm(TKitCalculator *dono, QWidget *pai = nullptr);
@@ -102,6 +110,8 @@ private:
 };
 
 class TKitCalculator : public QObject {
+    Q_OBJECT
+
 public:
     explicit TKitCalculator(QObject *dono = nullptr);
     ~TKitCalculator() override;

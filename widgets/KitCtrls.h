@@ -29,6 +29,8 @@ int PaintShadowedText(QPainter *p, const QFont &fonte, const QString &texto, QRe
                       int s, const QColor &sombra, const QColor &cor, TKitShadowPosition pos);
 
 class TKitCustomLabel : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TKitCustomLabel(QWidget *pai = nullptr);
     ~TKitCustomLabel() override;
@@ -114,6 +116,8 @@ private:
 };
 
 class TKitLabel : public TKitCustomLabel {
+    Q_OBJECT
+
 public:
     using TKitCustomLabel::TKitCustomLabel;
 };
@@ -184,6 +188,8 @@ private:
 };
 
 class TKitSpeedButton : public QWidget {
+    Q_OBJECT
+
 public:
     explicit TKitSpeedButton(QWidget *pai = nullptr);
     ~TKitSpeedButton() override;
