@@ -2,6 +2,7 @@
 
 #include "Ajuda.h"
 #include "Guarda.h"
+#include "KitCalc.h"
 #include "Perguntador.h"
 #include "VisaoMalha.h"
 #include "uEstadoInterface.h"
@@ -208,7 +209,11 @@ void TfrmMalha::ConstroiMenus() {
     LigaJanela(SobreoDARV2DAT1, TJanela::AjudaDARV2DAT, TRequisito::Nenhum);
     Liga(
         Contedo1, [this] { Contedo1Click(); }, TRequisito::Nenhum);
-    Liga(Calculadora, nullptr, TRequisito::Nenhum);
+    KitCalculator1 = new TKitCalculator(this);
+    KitCalculator1->setObjectName(QStringLiteral("KitCalculator1"));
+    KitCalculator1->Title = QStringLiteral("Calculadora");
+    Liga(
+        Calculadora, [this] { KitCalculator1->Execute(); }, TRequisito::Nenhum);
 }
 
 QAction *TfrmMalha::BotaoPagina(QWidget *pagina, const char *nome, const QString &dica,

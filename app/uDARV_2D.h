@@ -20,6 +20,7 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 class TVisaoMalha;
+class TKitCalculator;
 
 // Windows a command opens, as the window set registers them.
 enum class TJanela {
@@ -127,6 +128,8 @@ public:
     QAction *Malha2, *Analise1, *Material1, *Unidades1, *Tempo1;
     QAction *Contorno1, *Iniciais1, *Prescricoes1;
     QAction *SobreoDARV2DAT1, *Contedo1, *Calculadora;
+    // The calculator run by "Calculadora"; its value and memory stay between runs.
+    TKitCalculator *KitCalculator1;
 
     // Pages and tool buttons.
     QTabWidget *pctrlMalha;

@@ -1,5 +1,8 @@
 // The main window driven as a user would: start-up, commands enabled by what the model holds,
 // the exit question, domains opened, meshed, saved and imported, bad files refused.
+#include "KitBase.h"
+#include "KitCalc.h"
+#include "LigacaoKit.h"
 #include "support_janelas.h"
 
 #include "Ajuda.h"
@@ -270,4 +273,38 @@ TEST_F(JanelasTeste, ScreenshotOfTheMeshedExample) {
     EXPECT_FALSE(p.isNull());
     if (const char *dir = std::getenv("DARV_PNG_DIR"))
         p.save(QDir(QString::fromLocal8Bit(dir)).filePath("janela_principal.png"));
+}
+
+TEST_F(JanelasTeste, CalculadoraGuardaValorEMemoriaEntreExecucoes) {
+    LigaKit();
+    TKitTemporizador::DefineTempoReal(false);
+    ASSERT_TRUE(frmMalha->Calculadora->isEnabled());
+    EXPECT_EQ(frmMalha->Calculadora->text(), QStringLiteral("Calculadora"));
+    QString titulo, abertura, marca;
+    roteiro.P.Modais.push_back([&](QDialog &d) {
+        auto &f = dynamic_cast<TKitCalculatorForm &>(d);
+        titulo = f.windowTitle();
+        for (char c : std::string("6*7="))
+            f.CalcPanel()->PressKey(c);
+        f.CalcPanel()->Button(KeyMemoryStore)->ButtonClick();
+        f.CalcPanel()->Button(KeyOk)->ButtonClick();
+        return f.result();
+    });
+    frmMalha->Calculadora->trigger();
+    roteiro.P.Modais.push_back([&](QDialog &d) {
+        auto &f = dynamic_cast<TKitCalculatorForm &>(d);
+        abertura = f.DisplayLabel()->text();
+        marca = f.CalcPanel()->MemoryMark()->text();
+        f.CalcPanel()->Button(KeyCancel)->ButtonClick();
+        return f.result();
+    });
+    frmMalha->Calculadora->trigger();
+    EXPECT_TRUE(roteiro.P.Esgotado());
+    EXPECT_EQ(titulo, QStringLiteral("Calculadora"));
+    EXPECT_EQ(abertura, QStringLiteral("42"));
+    EXPECT_EQ(marca, QStringLiteral("M"));
+    EXPECT_EQ(frmMalha->KitCalculator1->Value, 42);
+    EXPECT_EQ(frmMalha->KitCalculator1->MemoryValue, 42);
+    EXPECT_TRUE(roteiro.P.Erros.isEmpty());
+    TKitTemporizador::DefineTempoReal(true);
 }
