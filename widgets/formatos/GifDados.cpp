@@ -152,7 +152,7 @@ void TGIFConteudo::Limpa() {
     Versao = TVersao::Desconhecida;
 }
 
-void TGIFConteudo::Le(std::string_view dados, const TProgressoGIF &progresso) {
+void TGIFConteudo::Le(std::string_view dados, const TProgressoGIF &progresso, bool decodifica) {
     Limpa();
     if (dados.empty())
         return;
@@ -270,7 +270,8 @@ void TGIFConteudo::Le(std::string_view dados, const TProgressoGIF &progresso) {
     }
     if (!Frames.empty()) {
         FrameAtual = 0;
-        Decodifica(0, progresso);
+        if (decodifica)
+            Decodifica(0, progresso);
     }
 }
 

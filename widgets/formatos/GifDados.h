@@ -96,8 +96,8 @@ public:
 
     void Limpa();
     // Reads a whole GIF file image; empty data leaves an empty picture. The first frame becomes
-    // current and is decoded.
-    void Le(std::string_view dados, const TProgressoGIF &progresso = {});
+    // current and, with `decodifica`, is decoded.
+    void Le(std::string_view dados, const TProgressoGIF &progresso = {}, bool decodifica = true);
     // Writes the GIF file image; "No GIF Data to write" without frames.
     std::vector<std::uint8_t> Escreve(const TProgressoGIF &progresso = {});
 

@@ -1,0 +1,283 @@
+#include "KitGIF.h"
+
+#include "ErrosFormato.h"
+#include "KitGraph.h"
+
+#include <QFile>
+#include <QMimeData>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <cstring>
+
+namespace {
+
+std::string_view Vista(const QByteArray &b) {
+    return {b.constData(), std::size_t(b.size())};
+}
+
+QByteArray ComTamanho(const QByteArray &dados) {
+    QByteArray r;
+    const quint32 n = quint32(dados.size());
+    for (int i = 0; i < 4; ++i)
+        r.append(char((n >> (8 * i)) & 0xFF));
+    return r + dados;
+}
+
+// The bytes after a 32-bit size that must fit in what is there.
+QByteArray SemTamanho(const QByteArray &bloco) {
+    if (bloco.size() < 4)
+        throw EInvalidGraphic(textos_gif::kLeitura);
+    quint32 n = 0;
+    for (int i = 3; i >= 0; --i)
+        n = (n << 8) | quint8(bloco[i]);
+    if (n > quint32(bloco.size() - 4))
+        throw EInvalidGraphic(textos_gif::kLeitura);
+    return bloco.mid(4, int(n));
+}
+
+} // namespace
+
+QImage ImagemDoBitmap(const TBitmapBM &bmp) {
+    if (bmp.Vazio())
+        return QImage();
+    if (bmp.Bits() == 24) {
+        QImage img(bmp.Largura(), bmp.Altura(), QImage::Format_RGB32);
+        for (int y = 0; y < bmp.Altura(); ++y) {
+            auto *q = reinterpret_cast<QRgb *>(img.scanLine(y));
+            const std::uint8_t *p = bmp.Linha(y);
+            for (int x = 0; x < bmp.Largura(); ++x, p += 3)
+                q[x] = qRgb(p[2], p[1], p[0]);
+        }
+        return img;
+    }
+    QImage img(bmp.Largura(), bmp.Altura(), QImage::Format_Indexed8);
+    QList<QRgb> tabela;
+    for (const TCorBGR &c : bmp.Paleta)
+        tabela << qRgb(c.r, c.g, c.b);
+    img.setColorTable(tabela);
+    for (int y = 0; y < bmp.Altura(); ++y) {
+        uchar *q = img.scanLine(y);
+        if (bmp.Bits() == 8) {
+            std::memcpy(q, bmp.Linha(y), std::size_t(bmp.Largura()));
+        } else {
+            for (int x = 0; x < bmp.Largura(); ++x)
+                q[x] = uchar(bmp.Indice(x, y));
+        }
+    }
+    return img;
+}
+
+TBitmapBM BitmapDaImagem(const QImage &imagem) {
+    if (imagem.isNull())
+        throw EInvalidGraphic("Invalid image");
+    if (std::int64_t(imagem.width()) * imagem.height() > kMaxPixels)
+        throw EInvalidGraphic(textos_gif::kLeitura);
+    if (imagem.format() == QImage::Format_Indexed8 && imagem.colorCount() <= 256) {
+        TBitmapBM b(imagem.width(), imagem.height(), 8);
+        const QList<QRgb> t = imagem.colorTable();
+        for (int k = 0; k < t.size(); ++k)
+            b.Paleta[std::size_t(k)] = CorRGB(qRed(t[k]), qGreen(t[k]), qBlue(t[k]));
+        b.CoresUsadas = std::uint32_t(t.size() < 256 ? t.size() : 0);
+        for (int y = 0; y < imagem.height(); ++y)
+            std::memcpy(b.Linha(y), imagem.constScanLine(y), std::size_t(imagem.width()));
+        return b;
+    }
+    const QImage rgb = imagem.convertToFormat(QImage::Format_RGB32);
+    TBitmapBM b(rgb.width(), rgb.height(), 24);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto *p = reinterpret_cast<const QRgb *>(rgb.constScanLine(y));
+        std::uint8_t *q = b.Linha(y);
+        for (int x = 0; x < rgb.width(); ++x, q += 3) {
+            q[0] = std::uint8_t(qBlue(p[x]));
+            q[1] = std::uint8_t(qGreen(p[x]));
+            q[2] = std::uint8_t(qRed(p[x]));
+        }
+    }
+    return b;
+}
+
+int TGIFImage::Width() const {
+    return Empty() ? 0 : FConteudo.Dados->Largura;
+}
+
+int TGIFImage::Height() const {
+    return Empty() ? 0 : FConteudo.Dados->Altura;
+}
+
+void TGIFImage::SetWidth(int) {
+    throw EInvalidGraphic(textos_gif::kTamanho);
+}
+
+void TGIFImage::SetHeight(int) {
+    throw EInvalidGraphic(textos_gif::kTamanho);
+}
+
+void TGIFImage::SetFrameIndex(int i) {
+    if (i < 0 || i >= FrameCount())
+        throw EInvalidGraphic("List index out of bounds (" + std::to_string(i) + ")");
+    FConteudo.FrameAtual = i;
+    Changed();
+}
+
+QImage TGIFImage::FrameImage(int i, bool recortaTransparente) const {
+    if (i < 0 || i >= FrameCount())
+        return QImage();
+    TGIFFrame &f = FConteudo.Frames[std::size_t(i)];
+    if (!f.Bitmap)
+        FConteudo.Decodifica(i, OnProgress);
+    QImage img = ImagemDoBitmap(*f.Bitmap);
+    if (recortaTransparente && f.IndiceTransparente >= 0 && !img.isNull()) {
+        img = img.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < img.height(); ++y) {
+            auto *q = reinterpret_cast<QRgb *>(img.scanLine(y));
+            for (int x = 0; x < img.width(); ++x)
+                if (f.Bitmap->Indice(x, y) == f.IndiceTransparente)
+                    q[x] = 0;
+        }
+    }
+    return img;
+}
+
+void TGIFImage::Draw(QPainter &p, const QRect &destino) const {
+    const int i = FConteudo.FrameAtual;
+    if (i < 0 || i >= FrameCount())
+        return;
+    bool algumTransparente = false;
+    for (const auto &f : FConteudo.Frames)
+        algumTransparente = algumTransparente || f.CorTransparente != kCorNenhuma;
+    const QImage img = FrameImage(i, Transparent() && algumTransparente);
+    p.drawImage(destino, img);
+}
+
+void TGIFImage::LoadFromStream(const QByteArray &dados) {
+    FConteudo.Le(Vista(dados), OnProgress);
+    Changed();
+}
+
+QByteArray TGIFImage::SaveToStream() const {
+    const std::vector<std::uint8_t> b = FConteudo.Escreve(OnProgress);
+    return QByteArray(reinterpret_cast<const char *>(b.data()), qsizetype(b.size()));
+}
+
+void TGIFImage::LoadFromFile(const QString &arquivo) {
+    QFile f(arquivo);
+    if (!f.open(QIODevice::ReadOnly))
+        throw EInvalidGraphic("Cannot open file \"" + arquivo.toStdString() + "\". " +
+                              f.errorString().toStdString());
+    LoadFromStream(f.readAll());
+}
+
+void TGIFImage::SaveToFile(const QString &arquivo) const {
+    const QByteArray dados = SaveToStream();
+    QSaveFile f(arquivo);
+    if (!f.open(QIODevice::WriteOnly) || f.write(dados) != dados.size() || !f.commit())
+        throw EInvalidGraphic("Cannot create file \"" + arquivo.toStdString() + "\". " +
+                              f.errorString().toStdString());
+}
+
+void TGIFImage::ReadData(const QByteArray &bloco) {
+    LoadFromStream(SemTamanho(bloco));
+}
+
+QByteArray TGIFImage::WriteData() const {
+    return ComTamanho(SaveToStream());
+}
+
+void TGIFImage::SaveToClipboard(QMimeData &dados) const {
+    if (Empty())
+        return;
+    dados.setData(kFormatoClipboardGIF, WriteData());
+    dados.setImageData(FrameImage(0));
+}
+
+void TGIFImage::LoadFromClipboard(const QMimeData &dados) {
+    if (dados.hasFormat(kFormatoClipboardGIF)) {
+        // The GIF block is read without decoding; a bitmap beside it gives the first frame's
+        // picture.
+        const QByteArray gif = SemTamanho(dados.data(kFormatoClipboardGIF));
+        TGIFConteudo c;
+        c.Le(Vista(gif), OnProgress, false);
+        if (dados.hasImage() && !c.Frames.empty()) {
+            const QImage img = qvariant_cast<QImage>(dados.imageData());
+            if (!img.isNull()) {
+                TBitmapBM b = BitmapDaImagem(img);
+                if (b.Bits() == 24)
+                    b = ConverteBitmap(b, 8, MetodoReducaoPadrao());
+                c.Frames[0].Bitmap = std::move(b);
+            }
+        }
+        FConteudo = std::move(c);
+        Changed();
+        return;
+    }
+    if (dados.hasImage()) {
+        Assign(qvariant_cast<QImage>(dados.imageData()));
+        return;
+    }
+    throw EInvalidGraphic("Unsupported clipboard format");
+}
+
+void TGIFImage::Assign(const TGIFImage &outro) {
+    if (&outro == this)
+        return;
+    FConteudo.Dados = outro.FConteudo.Dados;
+    FConteudo.Frames = outro.FConteudo.Frames;
+    FConteudo.FrameAtual = outro.FConteudo.FrameAtual;
+    FConteudo.Repete = outro.FConteudo.Repete;
+    FConteudo.NumRepeticoes = outro.FConteudo.NumRepeticoes;
+    FConteudo.Versao = outro.FConteudo.Versao;
+    Changed();
+}
+
+void TGIFImage::Assign(const TGIFImage &origem, int frame) {
+    if (frame < 0 || frame >= origem.FrameCount())
+        throw EInvalidGraphic("List index out of bounds (" + std::to_string(frame) + ")");
+    TGIFFrame f = origem.FConteudo.Frames[std::size_t(frame)];
+    // The copy takes the colours it decodes with as its own table.
+    if (!f.TabelaPropria) {
+        auto item = std::make_shared<TGIFItem>(*f.Item);
+        item->TabelaCores = origem.FConteudo.TabelaDoFrame(frame);
+        f.Item = item;
+        f.TabelaPropria = true;
+    }
+    f.Esquerda = f.Topo = 0;
+    FConteudo.Limpa();
+    FConteudo.AdicionaFrame(f);
+    FConteudo.Dados->Largura = f.Largura();
+    FConteudo.Dados->Altura = f.Altura();
+    Changed();
+}
+
+int TGIFImage::AddImage(const QImage &imagem) {
+    TBitmapBM b = BitmapDaImagem(imagem);
+    if (b.Bits() == 24)
+        b = ConverteBitmap(b, 8, MetodoReducaoPadrao());
+    const int i = FConteudo.AdicionaBitmap(b, OnProgress);
+    FConteudo.Dados->Largura = std::max(FConteudo.Dados->Largura, b.Largura());
+    FConteudo.Dados->Altura = std::max(FConteudo.Dados->Altura, b.Altura());
+    Changed();
+    return i;
+}
+
+void TGIFImage::Assign(const QImage &imagem) {
+    FConteudo.Limpa();
+    AddImage(imagem);
+}
+
+void TGIFImage::Clear() {
+    FConteudo.Limpa();
+    Changed();
+}
+
+void RegistraKitGIF() {
+    const QString classe = QStringLiteral("TGIFImage");
+    auto cria = [] { return std::make_unique<TGIFImage>(); };
+    RegistraFormatoArquivo(
+        {QStringLiteral("gif"), QString::fromUtf8(textos_gif::kDescricao), classe, cria});
+    RegistraFormatoClipboard({kFormatoClipboardGIF, classe, cria});
+}
+
+void RemoveKitGIF() {
+    RemoveFormatosDaClasse(QStringLiteral("TGIFImage"));
+}
