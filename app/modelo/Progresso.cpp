@@ -38,7 +38,19 @@ TRelogio RelogioPadrao() {
 }
 
 bool TLimitador::Vez() {
+    if (--contagem_ > 0)
+        return false;
     const std::int64_t agora = relogio_();
+    ++leituras_;
+    // Calls between readings: doubled (up to 64) while readings fall in the same millisecond,
+    // back to one when more than two went by.
+    const std::int64_t decorrido = agora - leitura_;
+    if (decorrido < 1 && passo_ < 64)
+        passo_ *= 2;
+    else if (decorrido > 2)
+        passo_ = 1;
+    leitura_ = agora;
+    contagem_ = passo_;
     if (agora - ultimo_ < intervalo_)
         return false;
     ultimo_ = agora;
@@ -46,5 +58,9 @@ bool TLimitador::Vez() {
 }
 
 void TLimitador::Marca() {
-    ultimo_ = relogio_();
+    ultimo_ = leitura_ = relogio_();
+    ++leituras_;
+    // The next element loop may run at another pace.
+    passo_ = 1;
+    contagem_ = 0;
 }

@@ -42,7 +42,8 @@ struct TBarraProgresso {
 using TRelogio = std::function<std::int64_t()>;
 TRelogio RelogioPadrao();
 
-// Says when a refresh is due: at most once per interval of the clock.
+// Says when a refresh is due: at most once per interval of the clock. Called once per element,
+// it reads the clock only about once a millisecond, whatever the call rate.
 class TLimitador {
 public:
     explicit TLimitador(TRelogio relogio, std::int64_t intervaloMs = 33)
@@ -51,9 +52,14 @@ public:
     bool Vez();
     // A refresh made now for another reason.
     void Marca();
+    // Clock readings so far.
+    long long Leituras() const { return leituras_; }
 
 private:
     TRelogio relogio_;
     std::int64_t intervalo_;
     std::int64_t ultimo_ = INT64_MIN / 2;
+    std::int64_t leitura_ = INT64_MIN / 2;
+    int passo_ = 1, contagem_ = 0;
+    long long leituras_ = 0;
 };

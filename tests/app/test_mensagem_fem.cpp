@@ -70,6 +70,33 @@ TEST(ProgressoTextos, ElementoMemoriaETempo) {
     EXPECT_EQ(b.Posicao, 5);
 }
 
+TEST(ProgressoTextos, LimitadorLeORelogioCercaDeUmaVezPorMilissegundo) {
+    std::int64_t agora = 0;
+    TLimitador l([&] { return agora; });
+    // 100,000 calls per millisecond for 100 ms: readings stay near one per 64 calls, and
+    // refreshes near one per 33 ms.
+    int vezes = 0;
+    for (int ms = 0; ms < 100; ++ms, ++agora)
+        for (int i = 0; i < 100000; ++i)
+            vezes += l.Vez();
+    EXPECT_LE(l.Leituras(), 10000000 / 64 + 1000);
+    EXPECT_GE(vezes, 3);
+    EXPECT_LE(vezes, 4);
+    // Calls ten milliseconds apart: every call reads the clock again after at most 64.
+    const long long antes = l.Leituras();
+    for (int i = 0; i < 200; ++i) {
+        agora += 10;
+        l.Vez();
+    }
+    EXPECT_GE(l.Leituras() - antes, 200 - 64);
+    // A step's end marks a refresh and starts the next loop reading at once.
+    for (int i = 0; i < 1000; ++i)
+        l.Vez();
+    l.Marca();
+    agora += 40;
+    EXPECT_TRUE(l.Vez());
+}
+
 TEST_F(Progresso, JanelaMostraElementoMemoriaETempo) {
     SetDecimalSeparator(',');
     TfrmMensagemFEM *w = AbreProgresso(true, "Fase de Processamento...", 120);
