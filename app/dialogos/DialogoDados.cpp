@@ -8,6 +8,8 @@
 #include <QAbstractSpinBox>
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QFrame>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -129,4 +131,30 @@ double LeCampo(const QLineEdit *ed) {
 
 void EscreveCampo(QLineEdit *ed, double v) {
     ed->setText(TextoReal(v));
+}
+
+void ReservaUnidade(QLabel *unidade) {
+    unidade->setMinimumWidth(
+        unidade->fontMetrics().horizontalAdvance(QStringLiteral("[W * h]/([h][m] ² *[°C])")));
+}
+
+void Linha(QGridLayout *g, int linha, const QString &rotulo, QWidget *ed, QLabel *unidade) {
+    QWidget *pai = g->parentWidget();
+    g->addWidget(new QLabel(rotulo, pai), linha, 0);
+    g->addWidget(ed, linha, 1);
+    if (unidade) {
+        ReservaUnidade(unidade);
+        g->addWidget(unidade, linha, 2);
+    }
+}
+
+void CriaPaineisStatus(QWidget *pai, QBoxLayout *raiz, QLabel *(&paineis)[2]) {
+    auto *linha = new QHBoxLayout;
+    for (int i = 0; i < 2; ++i) {
+        paineis[i] = CriaRotulo(pai, i == 0 ? "plStatus1" : "plStatus2");
+        paineis[i]->setFrameShape(QFrame::Panel);
+        paineis[i]->setFrameShadow(QFrame::Sunken);
+        linha->addWidget(paineis[i], i == 0 ? 0 : 1);
+    }
+    raiz->addLayout(linha);
 }

@@ -14,6 +14,7 @@
 class QAbstractButton;
 class QBoxLayout;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -62,6 +63,13 @@ QLineEdit *CriaEdit(QWidget *pai, const char *nome, const QString &texto,
                     const QString &dica = QString());
 // A label with an object name (unit labels are found by it).
 QLabel *CriaRotulo(QWidget *pai, const char *nome, const QString &texto = QString());
+// Room for the longest unit symbol in a unit label (its text is set only when the dialog opens).
+void ReservaUnidade(QLabel *unidade);
+// A grid row: caption, edit and, when given, the unit label.
+void Linha(QGridLayout *g, int linha, const QString &rotulo, QWidget *ed,
+           QLabel *unidade = nullptr);
+// Two status panels ("plStatus1", "plStatus2") in a row at the foot of a dialog.
+void CriaPaineisStatus(QWidget *pai, QBoxLayout *raiz, QLabel *(&paineis)[2]);
 // The user's number in an edit (EConvertError when it is none) and its shortest text.
 double LeCampo(const QLineEdit *ed);
 void EscreveCampo(QLineEdit *ed, double v);

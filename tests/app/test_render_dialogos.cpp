@@ -1,6 +1,16 @@
 // Every data-entry dialog lays out within a small screen; with DARV_PNG_DIR set the pictures are
 // saved there to be looked at.
+#include "uCondicoesIniciais.h"
+#include "uForcaExterna.h"
+#include "uForcaInterna.h"
+#include "uFuncaoDiscreta.h"
+#include "uGradienteConjugados.h"
+#include "uMateriais.h"
+#include "uMaturidade.h"
+#include "uPrescricoes.h"
+#include "uTempo.h"
 #include "uUnidades.h"
+#include "uUsuario.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +39,26 @@ void Renderiza(QDialog &d, const char *nome) {
 TEST(RenderDialogos, CabemNaTela) {
     TfrmUnidades unidades;
     Renderiza(unidades, "unidades");
+    TfrmMateriais materiais;
+    Renderiza(materiais, "materiais");
+    TfrmMaturidade maturidade;
+    Renderiza(maturidade, "maturidade");
+    TfrmForcaInterna forcaInterna;
+    Renderiza(forcaInterna, "forca_interna");
+    TfrmUsuario usuario;
+    Renderiza(usuario, "usuario");
+    TfrmFuncaoDiscreta funcao;
+    Renderiza(funcao, "funcao_discreta");
+    TfrmForcaExterna forcaExterna;
+    Renderiza(forcaExterna, "forca_externa");
+    TfrmTempo tempo;
+    Renderiza(tempo, "tempo");
+    TfrmGradienteConjugados gradiente;
+    Renderiza(gradiente, "gradiente");
+    TfrmCondicoesIniciais iniciais;
+    Renderiza(iniciais, "condicoes_iniciais");
+    TfrmPrescricoes prescricoes;
+    Renderiza(prescricoes, "prescricoes");
 }
 
 #include "uCamadas.h"

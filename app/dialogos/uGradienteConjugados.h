@@ -1,0 +1,39 @@
+// The solver dialog: iteration limit and precision of the conjugate-gradient solver, or direct
+// Gauss elimination; hands over a new TGradiente and whether it is wanted.
+#pragma once
+
+#include "DialogoDados.h"
+#include "matematica/MatrizSky.h"
+
+#include <functional>
+#include <memory>
+
+class QCheckBox;
+class QLineEdit;
+class QSpinBox;
+
+class TfrmGradienteConjugados : public TDialogoDados {
+    Q_OBJECT
+public:
+    // usaGradiente: false asks for Gauss elimination instead.
+    using TOnConfirmar = std::function<void(const TGradiente &, bool usaGradiente)>;
+
+    explicit TfrmGradienteConjugados(QWidget *pai = nullptr);
+
+    void SetOnConfirmar(TOnConfirmar f) { FOnConfirmar = std::move(f); }
+    const TGradiente &GetGradiente() const { return *FGradiente; }
+    bool GetUsaGradiente() const { return FUsaGradiente; }
+
+protected:
+    bool Confirma() override;
+
+private:
+    std::unique_ptr<TGradiente> FGradiente;
+    bool FUsaGradiente = true;
+    TOnConfirmar FOnConfirmar;
+    QSpinBox *seIteMax;
+    QLineEdit *edPrecisao;
+    QCheckBox *chkGauss;
+};
+
+extern TfrmGradienteConjugados *frmGradienteConjugados;

@@ -1,0 +1,79 @@
+#include "uPrescricoes.h"
+
+#include "Guarda.h"
+#include "NumeroUsuario.h"
+#include "Perguntador.h"
+#include "uUnidades.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+TfrmPrescricoes *frmPrescricoes = nullptr;
+
+TfrmPrescricoes::TfrmPrescricoes(QWidget *pai) : TDialogoDados(QStringLiteral("Prescrições"), pai) {
+    auto *raiz = new QVBoxLayout(this);
+    auto *g = new QGridLayout;
+    edTodoDominio = CriaEdit(this, "edTodoDominio", TextoPadrao("24,0"));
+    edTempoInicial = CriaEdit(this, "edTempoInicial", QStringLiteral("0"),
+                              QStringLiteral("Início da vigência da temp. prescrita"));
+    edTempoFinal = CriaEdit(this, "edTempoFinal", QStringLiteral("2400"),
+                            QStringLiteral("Fim da vigência da temp. prescrita"));
+    stxTemperatura = CriaRotulo(this, "stxTemperatura");
+    stxTempoI = CriaRotulo(this, "stxTempoI");
+    stxTempoF = CriaRotulo(this, "stxTempoF");
+    Linha(g, 0, QStringLiteral("Temperatura :"), edTodoDominio, stxTemperatura);
+    Linha(g, 1, QStringLiteral("Inicial"), edTempoInicial, stxTempoI);
+    Linha(g, 2, QStringLiteral("Final"), edTempoFinal, stxTempoF);
+    raiz->addLayout(g);
+    CriaBotoes(raiz);
+    CriaPaineisStatus(this, raiz, FPainel);
+}
+
+void TfrmPrescricoes::SetStatus(int painel, const QString &texto) {
+    FTextoStatus = texto;
+    if (painel >= 1 && painel <= 2)
+        FPainel[painel - 1]->setText(texto);
+}
+
+QString TfrmPrescricoes::GetStatus(int painel) const {
+    return painel >= 1 && painel <= 2 ? FPainel[painel - 1]->text() : QString();
+}
+
+void TfrmPrescricoes::AoMostrar() {
+    SetStatus(2, QStringLiteral("%1 nós capturados").arg(FContaNos ? FContaNos() : 0));
+    stxTemperatura->setText(SimboloUnidade(4));
+    stxTempoI->setText(SimboloUnidade(5));
+    stxTempoF->setText(SimboloUnidade(5));
+}
+
+void TfrmPrescricoes::Aplica() {
+    double ti = 0, tf = 0, t = 0;
+    auto falha = [this] {
+        edTodoDominio->setFocus();
+        throw EAbortSilencioso{};
+    };
+    if (!TentaLeReal(edTempoInicial->text(), ti) || !TentaLeReal(edTempoFinal->text(), tf))
+        falha();
+    if (ti < 0 && tf >= 0) {
+        Perguntador().Informa(QStringLiteral("Não existe tempo NEGATIVO."));
+        return;
+    }
+    if (ti > tf) {
+        Perguntador().Informa(
+            QStringLiteral("O tempo inicial não pode ser maior que o tempo final."));
+        EscreveCampo(edTempoInicial, tf);
+        EscreveCampo(edTempoFinal, ti);
+        return;
+    }
+    if (!TentaLeReal(edTodoDominio->text(), t))
+        falha();
+    if (FOnConfirmar)
+        FOnConfirmar(t, ti, tf);
+}
+
+bool TfrmPrescricoes::Confirma() {
+    Aplica();
+    return true;
+}
