@@ -1,10 +1,20 @@
 #include "Janelas.h"
 
+#include "uCondicoesIniciais.h"
 #include "uConfiguracaoMalha.h"
 #include "uConfiguracoes.h"
 #include "uDARV_2D.h"
+#include "uForcaExterna.h"
+#include "uForcaInterna.h"
+#include "uFuncaoDiscreta.h"
+#include "uGradienteConjugados.h"
+#include "uMateriais.h"
+#include "uMaturidade.h"
+#include "uPrescricoes.h"
 #include "uTela.h"
+#include "uTempo.h"
 #include "uUnidades.h"
+#include "uUsuario.h"
 
 // Start-up order. A window not built yet keeps its place as a comment; its commands stay
 // disabled until a line here creates and registers it.
@@ -14,32 +24,39 @@ void TJanelas::Cria() {
     frmUnidades = new TfrmUnidades(&m);
     m.DefineJanela(TJanela::Unidades, frmUnidades);
     // frmCamadas
-    // frmCondicoesIniciais
+    frmCondicoesIniciais = new TfrmCondicoesIniciais(&m);
+    m.DefineJanela(TJanela::CondicoesIniciais, frmCondicoesIniciais);
     frmConfiguracaoMalha = new TfrmConfiguracaoMalha(&m);
     m.DefineJanela(TJanela::ConfiguracaoMalha, frmConfiguracaoMalha);
     // frmCriaDominio
     // frmDefInicial
     // frmDeformInicial
     // frmEEfetivo
-    // frmForcaExterna
+    frmForcaExterna = new TfrmForcaExterna(&m);
+    m.DefineJanela(TJanela::ForcaExterna, frmForcaExterna);
     // frmForcaExternaDistr
-    // frmForcaInterna
-    // frmUsuario
-    // frmFuncaoDiscreta
+    frmForcaInterna = new TfrmForcaInterna(&m);
+    m.DefineJanela(TJanela::ForcaInterna, frmForcaInterna);
+    frmUsuario = new TfrmUsuario(&m);
+    frmFuncaoDiscreta = new TfrmFuncaoDiscreta(&m);
     // frmFluencia
-    // frmGradienteConjugados
+    frmGradienteConjugados = new TfrmGradienteConjugados(&m);
+    m.DefineJanela(TJanela::GradienteConjugados, frmGradienteConjugados);
     // frmIsocores
     // frmGraficoTemperaturaTempo
     // frmGraficoTensaoTempo
     // frmInformacoesSistema
-    // frmMateriais
-    // frmMaturidade
+    frmMateriais = new TfrmMateriais(&m);
+    m.DefineJanela(TJanela::Materiais, frmMateriais);
+    frmMaturidade = new TfrmMaturidade(&m);
     // frmMensagemFEM
     // frmNovoModelo
-    // frmPrescricoes
+    frmPrescricoes = new TfrmPrescricoes(&m);
+    m.DefineJanela(TJanela::Prescricoes, frmPrescricoes);
     // frmRelatorio
     // frmTemperaturaDistancia
-    // frmTempo
+    frmTempo = new TfrmTempo(&m);
+    m.DefineJanela(TJanela::Tempo, frmTempo);
     // Form1 (GiD converter)
     // frmTensaoPrincipal
     frmAjudaDARV2DAT = new TfrmAjudaDARV2DAT(&m);
@@ -77,6 +94,16 @@ TJanelas::~TJanelas() {
     frmConfiguracoes = nullptr;
     frmAjudaDARV2DAT = nullptr;
     frmUnidades = nullptr;
+    frmCondicoesIniciais = nullptr;
+    frmForcaExterna = nullptr;
+    frmForcaInterna = nullptr;
+    frmUsuario = nullptr;
+    frmFuncaoDiscreta = nullptr;
+    frmGradienteConjugados = nullptr;
+    frmMateriais = nullptr;
+    frmMaturidade = nullptr;
+    frmPrescricoes = nullptr;
+    frmTempo = nullptr;
 }
 
 TfrmMalha &TJanelas::Principal() const {
