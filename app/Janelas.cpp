@@ -77,6 +77,22 @@ void TJanelas::Liga() {
         m.Modelo().AtualizaFatoresUnidades(CalculaFatores(escolhidas, referencia));
     });
     frmUnidades->DisparaMudanca();
+    frmForcaExterna->SetOnConfirmar(
+        [&m](const TForcaExterna &f) { m.Modelo().AplicaForcaExterna(f); });
+    frmForcaInterna->SetOnConfirmar(
+        [&m](const TForcaInterna &f) { m.Modelo().AplicaForcaInterna(f); });
+    frmMateriais->SetOnConfirmar([&m](const TMaterial &mat) { m.Modelo().AplicaMaterial(mat); });
+    frmTempo->SetOnConfirmar([&m](const TTempo &t) { m.Modelo().AplicaTempo(t); });
+    frmTempo->SetOnConfirmarTensional(
+        [&m](const TTempo &t) { m.Modelo().AplicaTempoTensional(t); });
+    frmGradienteConjugados->SetOnConfirmar(
+        [&m](const TGradiente &g, bool gradiente) { m.Modelo().AplicaSolver(g, gradiente); });
+    auto contaNos = [&m] { return m.Modelo().FNosSelecionados.GetTamanho(); };
+    frmCondicoesIniciais->SetOnConfirmar([&m](double t) { m.Modelo().AplicaCondicoesIniciais(t); });
+    frmCondicoesIniciais->SetContaNos(contaNos);
+    frmPrescricoes->SetOnConfirmar(
+        [&m](double t, double ti, double tf) { m.Modelo().AplicaPrescricoes(t, ti, tf); });
+    frmPrescricoes->SetContaNos(contaNos);
     frmConfiguracaoMalha->SetOnConfirmar(
         [&m](const TfrmConfiguracaoMalha &d) { m.LeConfiguracaoMalha(d.Desenho()); });
 }
