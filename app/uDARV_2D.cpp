@@ -6,6 +6,7 @@
 #include "Perguntador.h"
 #include "VisaoMalha.h"
 #include "uEstadoInterface.h"
+#include "uMensagemFEM.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,7 +15,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QProgressDialog>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -25,40 +25,22 @@ TfrmMalha *frmMalha = nullptr;
 
 namespace {
 
-// Progress of mesh and layer generation in a small window without modality.
-class TProgressoDialogo : public IProgressoModelo {
+// Progress of mesh and layer generation in the program's progress window, without its time
+// panel.
+class TProgressoJanela : public IProgressoModelo {
 public:
-    explicit TProgressoDialogo(QWidget *pai) : pai_(pai) {}
     void Abre(const std::string &titulo) override {
-        d_ = std::make_unique<QProgressDialog>(pai_);
-        d_->setWindowTitle(QString::fromStdString(titulo));
-        d_->setLabelText(QString::fromStdString(titulo));
-        d_->setCancelButton(nullptr);
-        d_->setMinimumDuration(0);
-        d_->setRange(0, 100);
-        d_->setValue(0);
-        d_->show();
-        QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        AbreProgresso(false, QString::fromStdString(titulo), 0);
     }
     void DefineFaixa(int n) override {
-        if (d_) {
-            d_->setRange(0, n > 0 ? n : 1);
-            d_->setValue(0);
-        }
+        if (frmMensagemFEM)
+            frmMensagemFEM->DefineFaixaElementos(n);
     }
     void Avanca() override {
-        if (d_ && d_->value() < d_->maximum())
-            d_->setValue(d_->value() + 1);
+        if (frmMensagemFEM)
+            frmMensagemFEM->Avanca();
     }
-    void Fecha() override {
-        if (d_)
-            d_->hide();
-        d_.reset();
-    }
-
-private:
-    QWidget *pai_;
-    std::unique_ptr<QProgressDialog> d_;
+    void Fecha() override { FechaProgresso(); }
 };
 
 } // namespace
@@ -72,7 +54,7 @@ TfrmMalha::TfrmMalha(QWidget *pai)
     imMalha = new TVisaoMalha;
     imMalha->setObjectName(QStringLiteral("imMalha"));
     FModelo = std::make_unique<TModelo>(&imMalha->Canvas());
-    FProgressoPadrao = std::make_unique<TProgressoDialogo>(this);
+    FProgressoPadrao = std::make_unique<TProgressoJanela>();
     FModelo->Progresso = FProgressoPadrao.get();
 
     ConstroiMenus();

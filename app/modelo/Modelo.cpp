@@ -147,6 +147,9 @@ bool TModelo::SalvaMalha(const std::string &arquivo) const {
 void TModelo::GeraMalha() {
     if (!FMalha)
         return;
+    // The analyses refer to the mesh being replaced: they go first, so a generation that fails
+    // leaves no analysis on a half-made mesh.
+    LiberaAnalises();
     const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
     FNx = c.Nx;
     FNy = c.Ny;

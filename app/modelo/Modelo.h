@@ -68,7 +68,8 @@ public:
     // Writes the current mesh to a mesh file; false without a mesh.
     bool SalvaMalha(const std::string &arquivo) const;
     // Divisions from the mesh settings, then the current mesh generated (progress "Gerando
-    // Malha...") and the caption set to its element and node counts.
+    // Malha...") and the caption set to its element and node counts. The analyses, built on the
+    // old mesh, are freed first.
     void GeraMalha();
     // GeraMalha, then new analyses of the mode's classes with the subdomains rebuilt, and the
     // drawing in the settings' colours. False without a mesh.

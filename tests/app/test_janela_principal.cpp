@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -307,4 +308,22 @@ TEST_F(JanelasTeste, CalculadoraGuardaValorEMemoriaEntreExecucoes) {
     EXPECT_EQ(frmMalha->KitCalculator1->MemoryValue, 42);
     EXPECT_TRUE(roteiro.P.Erros.isEmpty());
     TKitTemporizador::DefineTempoReal(true);
+}
+
+TEST_F(JanelasTeste, AResizeRedrawsTheMeshOnAPictureOfTheNewSize) {
+    AbreEMalha();
+    auto prata = [] {
+        const QImage &im = frmMalha->imMalha->Imagem();
+        int n = 0;
+        for (int y = 0; y < im.height(); ++y)
+            for (int x = 0; x < im.width(); ++x)
+                n += im.pixelColor(x, y) == QColor(192, 192, 192);
+        return n;
+    };
+    const int antes = prata();
+    EXPECT_GT(antes, 0);
+    frmMalha->resize(frmMalha->width() + 300, frmMalha->height() + 200);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(frmMalha->imMalha->Imagem().size(), frmMalha->imMalha->size());
+    EXPECT_GT(prata(), antes); // the elements fill a larger picture
 }

@@ -2,6 +2,7 @@
 // subdomains.
 #include "support_modelo.h"
 
+#include <algorithm>
 #include <fstream>
 
 namespace {
@@ -316,6 +317,79 @@ TEST_F(ModeloTeste, ANewModelFreesEverythingOfThePreviousOne) {
     modelo->LiberaModelo();
     EXPECT_FALSE(modelo->TemMalha());
     modelo->DesenhaMalha();
+}
+
+} // namespace
+
+namespace {
+
+// Counts the progress display's openings and closings; can fail at a given step.
+class TProgressoGravado : public IProgressoModelo {
+public:
+    void Abre(const std::string &t) override { Titulos.push_back(t), ++Abertos; }
+    void DefineFaixa(int n) override { Faixa = n; }
+    void Avanca() override {
+        if (++Passos == FalhaNoPasso)
+            throw Exception("falha no passo");
+    }
+    void Fecha() override { ++Fechados; }
+    std::vector<std::string> Titulos;
+    int Abertos = 0, Fechados = 0, Faixa = 0, Passos = 0, FalhaNoPasso = 0;
+};
+
+TEST_F(ModeloTeste, ProgressClosesOnEveryPathAndAFailedMeshLeavesNoAnalysis) {
+    TProgressoGravado p;
+    modelo->Progresso = &p;
+    CriaRetangulo();
+    EXPECT_EQ(p.Titulos, std::vector<std::string>({"Gerando Malha..."}));
+    EXPECT_EQ(p.Fechados, 1);
+    EXPECT_GT(p.Passos, 0);
+    EXPECT_GT(p.Faixa, 0);
+
+    ASSERT_EQ(modelo->AdicionaSubDominio({1, 2, 5, 6}), 1);
+    ASSERT_TRUE(modelo->CriaCamadas({{1.0, 0.0, 20.0}, {2.0, 10.0, 20.0}}));
+    EXPECT_EQ(p.Titulos.back(), "Gerando Subdomínios...");
+    EXPECT_EQ(p.Abertos, p.Fechados);
+
+    p.Passos = 0;
+    p.FalhaNoPasso = 1;
+    EXPECT_THROW(modelo->CriaCamadas({{1.0, 0.0, 20.0}}), Exception);
+    EXPECT_EQ(p.Abertos, p.Fechados);
+    EXPECT_FALSE(modelo->TemAnalise());
+
+    const std::vector<TNo> v = {{1, 0, 0}, {2, 3, 0}, {3, 3, 3}, {4, 0, 3}};
+    // The generator reports a failed step and goes on with the next.
+    p.Passos = 0;
+    modelo->CriaDominio(v);
+    EXPECT_EQ(p.Abertos, p.Fechados);
+    EXPECT_FALSE(mensagens.Textos.empty());
+    modelo->DesenhaMalha();
+    p.FalhaNoPasso = 0;
+    EXPECT_TRUE(modelo->RefazMalha());
+    EXPECT_TRUE(modelo->TemAnalise());
+    EXPECT_EQ(modelo->FAnalise->GetNumNos(), modelo->FMalha->GetNumNos());
+    modelo->Progresso = nullptr;
+}
+
+TEST_F(ModeloTeste, SubdomainOnInteriorEdgesTakesThemIntoAccount) {
+    const std::string arquivo = pasta.Arquivo("interno.txt");
+    std::ofstream(arquivo) << "[coordenadas de vertices]\n8\n0 0\n4 0\n4 4\n0 4\n"
+                              "1 1\n3 1\n3 3\n1 3\n"
+                              "[conectividade arestas]\n8\n1 2 0\n2 3 0\n3 4 0\n4 1 0\n"
+                              "5 6 1\n6 7 1\n7 8 1\n8 5 1\n";
+    modelo->AbreDominio(arquivo);
+    ASSERT_TRUE(modelo->RefazMalha());
+    ASSERT_EQ(modelo->AdicionaSubDominio({5, 6, 7, 8}), 1);
+    const TMalha &dentro = *modelo->GetSubDominio(1)->GetMalha();
+    EXPECT_TRUE(dentro.ConsideraInternas);
+    for (int a = 1; a <= dentro.GetNumArestas(); ++a)
+        EXPECT_TRUE(dentro.GetAresta(a)->Interna);
+    // The analyses' copy carries the same flags.
+    EXPECT_TRUE(modelo->FAnalise->GetSubDominio(1)->GetMalha()->ConsideraInternas);
+
+    ASSERT_EQ(modelo->AdicionaSubDominio({1, 2, 6, 5}), 2);
+    EXPECT_FALSE(modelo->GetSubDominio(2)->GetMalha()->ConsideraInternas);
+    EXPECT_EQ(modelo->FNosSelecionados.GetTamanho(), 0);
 }
 
 } // namespace
