@@ -8,6 +8,7 @@
 #include "uForcaInterna.h"
 #include "uFuncaoDiscreta.h"
 #include "uGradienteConjugados.h"
+#include "uLibUnidades.h"
 #include "uMateriais.h"
 #include "uMaturidade.h"
 #include "uPrescricoes.h"
@@ -75,6 +76,8 @@ void TJanelas::Liga() {
     TfrmMalha &m = *frmMalha;
     frmUnidades->SetOnMudanca([&m](const TUnidades &escolhidas, const TUnidadesSI &referencia) {
         m.Modelo().AtualizaFatoresUnidades(CalculaFatores(escolhidas, referencia));
+        frmConfiguracaoMalha->SetUnidadeComprimento(
+            QString::fromStdString(escolhidas.GetComprimento().GetSimbolo()));
     });
     frmUnidades->DisparaMudanca();
     frmForcaExterna->SetOnConfirmar(

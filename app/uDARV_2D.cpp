@@ -382,7 +382,8 @@ void TfrmMalha::Executa(QAction *acao) {
             else if (janela)
                 MostraModal(janela);
         });
-        Redesenha();
+        // What the command drew (symbols of supports and loads) stays on the picture.
+        imMalha->update();
         AtualizaComandos();
         return;
     }

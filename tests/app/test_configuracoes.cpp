@@ -204,3 +204,24 @@ TEST_F(Configuracoes, ClickingAnExtensionWarnsAndCancelKeepsTheRecord) {
 }
 
 } // namespace
+
+#include <QDir>
+#include <QPixmap>
+
+TEST(RenderConfiguracoes, BothSettingsWindowsFitASmallScreen) {
+    ReiniciaEstado();
+    TPastaTeste pasta;
+    TfrmConfiguracaoMalha malha;
+    TfrmConfiguracoes arquivos;
+    for (QDialog *d : {static_cast<QDialog *>(&malha), static_cast<QDialog *>(&arquivos)}) {
+        d->show();
+        d->adjustSize();
+        const QPixmap p = d->grab();
+        d->hide();
+        EXPECT_LE(p.width(), 1024);
+        EXPECT_LE(p.height(), 740);
+        if (const char *dir = std::getenv("DARV_PNG_DIR"))
+            p.save(QDir(QString::fromLocal8Bit(dir)).filePath(d->objectName() + ".png"));
+    }
+    ReiniciaEstado();
+}
