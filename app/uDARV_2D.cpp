@@ -1,12 +1,14 @@
 #include "uDARV_2D.h"
 
 #include "Ajuda.h"
+#include "Execucao.h"
 #include "Guarda.h"
+#include "JanelasExecucao.h"
 #include "KitCalc.h"
 #include "Perguntador.h"
 #include "VisaoMalha.h"
 #include "uEstadoInterface.h"
-#include "uMensagemFEM.h"
+#include "uInformacoesSistema.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,28 +25,6 @@
 
 TfrmMalha *frmMalha = nullptr;
 
-namespace {
-
-// Progress of mesh and layer generation in the program's progress window, without its time
-// panel.
-class TProgressoJanela : public IProgressoModelo {
-public:
-    void Abre(const std::string &titulo) override {
-        AbreProgresso(false, QString::fromStdString(titulo), 0);
-    }
-    void DefineFaixa(int n) override {
-        if (frmMensagemFEM)
-            frmMensagemFEM->DefineFaixaElementos(n);
-    }
-    void Avanca() override {
-        if (frmMensagemFEM)
-            frmMensagemFEM->Avanca();
-    }
-    void Fecha() override { FechaProgresso(); }
-};
-
-} // namespace
-
 TfrmMalha::TfrmMalha(QWidget *pai)
     : QMainWindow(pai), FJanelas(std::size_t(TJanela::Total), nullptr) {
     setObjectName(QStringLiteral("frmMalha"));
@@ -54,8 +34,11 @@ TfrmMalha::TfrmMalha(QWidget *pai)
     imMalha = new TVisaoMalha;
     imMalha->setObjectName(QStringLiteral("imMalha"));
     FModelo = std::make_unique<TModelo>(&imMalha->Canvas());
-    FProgressoPadrao = std::make_unique<TProgressoJanela>();
+    FProgressoPadrao = std::make_unique<TProgressoModeloJanela>();
     FModelo->Progresso = FProgressoPadrao.get();
+    FJanelasExecucao = std::make_unique<TJanelasExecucao>(*this);
+    FExecucao = std::make_unique<TExecucao>(*FModelo, *FJanelasExecucao);
+    TBloqueioExecucao::Instala();
 
     ConstroiMenus();
     ConstroiPaginas();
@@ -96,6 +79,7 @@ TfrmMalha::TfrmMalha(QWidget *pai)
 TfrmMalha::~TfrmMalha() {
     Estado().SetTitulo = nullptr;
     Estado().HabilitaRelatorio = nullptr;
+    FExecucao.reset();
     FModelo.reset();
     if (frmMalha == this)
         frmMalha = nullptr;
@@ -167,18 +151,25 @@ void TfrmMalha::ConstroiMenus() {
         ImportarMalha1, [this] { ImportarMalha1Click(); }, TRequisito::Nenhum);
     Liga(
         Salvar1, [this] { Salvar1Click(); }, TRequisito::Malha);
-    Liga(NovaAnliseTrmica1, nullptr, TRequisito::TermicaConcluida);
-    Liga(NovaAnliseTensional1, nullptr, TRequisito::TensionalConcluida);
+    Liga(
+        NovaAnliseTrmica1, [this] { FExecucao->NovaAnaliseTermica(); },
+        TRequisito::TermicaConcluida);
+    Liga(
+        NovaAnliseTensional1, [this] { FExecucao->NovaAnaliseTensional(); },
+        TRequisito::TensionalConcluida);
     Liga(
         Configuracoes, [this] { ConfiguracoesClick(); }, TRequisito::Nenhum);
     Liga(
         Sair1, [this] { Sair1Click(); }, TRequisito::Nenhum);
-    Liga(Rodar1, nullptr, TRequisito::Analise);
-    Liga(Rodar2, nullptr, TRequisito::TermicaConcluida);
-    Liga(Trmica1, nullptr, TRequisito::Analise);
-    Liga(Tensional1, nullptr, TRequisito::Analise);
-    Liga(Eixo, nullptr, TRequisito::Analise);
-    Liga(Isocores1, nullptr, TRequisito::Analise);
+    Liga(
+        Rodar1, [this] { FExecucao->IniciaAnaliseTermica(); }, TRequisito::Analise);
+    Liga(
+        Rodar2, [this] { FExecucao->IniciaAnaliseTensional(); }, TRequisito::TensionalPermitida);
+    // The result views read the step files of a thermal run ended on the current model.
+    Liga(Trmica1, nullptr, TRequisito::TermicaConcluida);
+    Liga(Tensional1, nullptr, TRequisito::TermicaConcluida);
+    Liga(Eixo, nullptr, TRequisito::TermicaConcluida);
+    Liga(Isocores1, nullptr, TRequisito::TermicaConcluida);
     Liga(Relatrio1, nullptr, TRequisito::Relatorio);
     LigaJanela(Malha2, TJanela::ConfiguracaoMalha, TRequisito::Nenhum);
     LigaJanela(Analise1, TJanela::GradienteConjugados, TRequisito::Analise);
@@ -276,6 +267,12 @@ void TfrmMalha::ConstroiPaginas() {
 
     LigaJanela(BotaoPagina(tbsCamadas, "toobCriaCamada", QStringLiteral("Cria camadas")),
                TJanela::Camadas, TRequisito::Malha);
+    Liga(
+        BotaoPagina(tbsCamadas, "toolbElementosDominio", QStringLiteral("Gera malha")),
+        [this] { FExecucao->GeraMalhaEtapaAtual(); }, TRequisito::Camadas);
+    Liga(
+        BotaoPagina(tbsCamadas, "toolbGerarMalhasDominio", QStringLiteral("Gera todas SubMalhas")),
+        [this] { FExecucao->GeraMalhasEtapas(); }, TRequisito::Camadas);
 
     LigaJanela(BotaoPagina(tbsNos, "ToolButton9", QStringLiteral("Prescrição")),
                TJanela::Prescricoes, TRequisito::Analise);
@@ -309,8 +306,9 @@ void TfrmMalha::ConstroiPaginas() {
                TJanela::Unidades, TRequisito::Nenhum);
     LigaJanela(BotaoPagina(tbsSistema, "toobGradiente", QStringLiteral("Processamento")),
                TJanela::GradienteConjugados, TRequisito::Analise);
-    Liga(BotaoPagina(tbsSistema, "ToolButton14", QStringLiteral("Informações do HD")), nullptr,
-         TRequisito::Nenhum);
+    Liga(
+        BotaoPagina(tbsSistema, "ToolButton14", QStringLiteral("Informações do HD")),
+        [] { AbreInformacoesSistema(); }, TRequisito::Nenhum);
     Liga(
         BotaoPagina(tbsSistema, "toolbGeraRelatorio", QStringLiteral("Relatório")),
         [this] { toolbGeraRelatorioClick(); }, TRequisito::Nenhum);
@@ -371,6 +369,9 @@ void TfrmMalha::DefineJanela(TJanela j, QWidget *janela) {
 }
 
 void TfrmMalha::Executa(QAction *acao) {
+    // A run lets window events through; its commands wait until it ends.
+    if (ExecucaoEmCurso())
+        return;
     for (const auto &c : FComandos) {
         if (c.acao != acao)
             continue;
@@ -401,9 +402,11 @@ bool TfrmMalha::Atende(TRequisito r) const {
     case TRequisito::Camadas:
         return m.TemAnalise() && m.Camadas();
     case TRequisito::TermicaConcluida:
-        return m.TemAnalise() && FTermicaConcluida;
+        return m.TemAnalise() && FExecucao->TermicaConcluida();
+    case TRequisito::TensionalPermitida:
+        return m.TemAnalise() && FExecucao->TensionalPermitida();
     case TRequisito::TensionalConcluida:
-        return m.TemAnalise() && FTensionalConcluida;
+        return m.TemAnalise() && FExecucao->TensionalConcluida();
     case TRequisito::Relatorio:
         return m.TemAnalise() && FRelatorio;
     }
@@ -418,14 +421,9 @@ void TfrmMalha::AtualizaComandos() {
     }
 }
 
-void TfrmMalha::SetTermicaConcluida(bool b) {
-    FTermicaConcluida = b;
-    AtualizaComandos();
-}
-
-void TfrmMalha::SetTensionalConcluida(bool b) {
-    FTensionalConcluida = b;
-    AtualizaComandos();
+void TfrmMalha::ModeloAlterado() {
+    FRelatorio = false;
+    FExecucao->ModeloAlterado();
 }
 
 void TfrmMalha::HabilitaRelatorio() {
@@ -499,8 +497,8 @@ void TfrmMalha::Recebe(const std::function<void()> &receptor) {
 
 void TfrmMalha::CriaDominio(std::span<const TNo> vertices) {
     Protege([&] {
-        FTermicaConcluida = FTensionalConcluida = false;
         FModelo->CriaDominio(vertices);
+        ModeloAlterado();
     });
     Redesenha();
     AtualizaComandos();
@@ -509,7 +507,7 @@ void TfrmMalha::CriaDominio(std::span<const TNo> vertices) {
 void TfrmMalha::CriaCamadas(const std::vector<TLinhaCamada> &linhas) {
     Protege([&] {
         if (FModelo->CriaCamadas(linhas))
-            FTermicaConcluida = FTensionalConcluida = false;
+            ModeloAlterado();
     });
     imMalha->update();
     AtualizaComandos();
@@ -540,7 +538,7 @@ void TfrmMalha::AbrirDominioClick() {
     if (nome.isEmpty())
         return;
     if (Protege([&] { FModelo->AbreDominio(nome.toStdString()); }, "Erro ao abrir Malha")) {
-        FTermicaConcluida = FTensionalConcluida = false;
+        ModeloAlterado();
         SetStatus(1, nome);
     }
     imMalha->update();
@@ -553,7 +551,7 @@ void TfrmMalha::ImportarMalha1Click() {
     if (nome.isEmpty())
         return;
     if (Protege([&] { FModelo->ImportaMalha(nome.toStdString()); })) {
-        FTermicaConcluida = FTensionalConcluida = false;
+        ModeloAlterado();
         SetStatus(1, nome);
     }
     imMalha->update();
@@ -575,7 +573,7 @@ void TfrmMalha::toolbReMeshClick() {
         return;
     if (!Perguntador().ConfirmaOk(QStringLiteral("Deseja refazer a malha?")))
         return;
-    FTermicaConcluida = FTensionalConcluida = false;
+    ModeloAlterado();
     FModelo->RefazMalha();
 }
 
@@ -614,6 +612,10 @@ void TfrmMalha::Sair1Click() {
 }
 
 void TfrmMalha::closeEvent(QCloseEvent *e) {
+    if (ExecucaoEmCurso()) {
+        e->ignore();
+        return;
+    }
     bool sair = false;
     Protege([&] {
         sair = Perguntador().ConfirmaOk(

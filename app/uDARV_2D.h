@@ -19,6 +19,8 @@ class QMenu;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
+class IJanelasExecucao;
+class TExecucao;
 class TVisaoMalha;
 class TKitCalculator;
 
@@ -54,6 +56,7 @@ enum class TRequisito {
     Analise, // both analyses (a meshed domain)
     Camadas, // the layered model
     TermicaConcluida,
+    TensionalPermitida, // a thermal run ended and no new thermal analysis since
     TensionalConcluida,
     Relatorio, // enabled by the end of a thermal run
 };
@@ -80,9 +83,8 @@ public:
     // Fired when the user confirmed the exit (the program ends its event loop).
     std::function<void()> OnSaida;
 
-    // ---- Hooks for the runs -------------------------------------------------------------------
-    void SetTermicaConcluida(bool b);
-    void SetTensionalConcluida(bool b);
+    // ---- Runs ---------------------------------------------------------------------------------
+    TExecucao &Execucao() { return *FExecucao; }
     void HabilitaRelatorio();
     // Enables every command again as its needs say.
     void AtualizaComandos();
@@ -170,14 +172,18 @@ private:
     void ConstroiPaginas();
     void ConstroiPopup();
 
+    // The model was replaced or re-meshed: the runs start again.
+    void ModeloAlterado();
+
     std::unique_ptr<TModelo> FModelo;
     std::unique_ptr<IProgressoModelo> FProgressoPadrao;
+    std::unique_ptr<IJanelasExecucao> FJanelasExecucao;
+    std::unique_ptr<TExecucao> FExecucao;
     std::vector<QWidget *> FJanelas;
     std::vector<TComando> FComandos;
     std::vector<QLabel *> FPaineis;
     QString FTextoStatus, FTitulo;
-    bool FMostrada = false, FTermicaConcluida = false, FTensionalConcluida = false,
-         FRelatorio = false, FSaindo = false;
+    bool FMostrada = false, FRelatorio = false, FSaindo = false;
 };
 
 extern TfrmMalha *frmMalha;
