@@ -4,13 +4,16 @@
 #include "uConfiguracaoMalha.h"
 #include "uConfiguracoes.h"
 #include "uDARV_2D.h"
+#include "uEstadoInterface.h"
 #include "uForcaExterna.h"
 #include "uForcaInterna.h"
 #include "uFuncaoDiscreta.h"
 #include "uGradienteConjugados.h"
+#include "uInformacoesSistema.h"
 #include "uLibUnidades.h"
 #include "uMateriais.h"
 #include "uMaturidade.h"
+#include "uMensagemFEM.h"
 #include "uPrescricoes.h"
 #include "uTela.h"
 #include "uTempo.h"
@@ -46,11 +49,11 @@ void TJanelas::Cria() {
     // frmIsocores
     // frmGraficoTemperaturaTempo
     // frmGraficoTensaoTempo
-    // frmInformacoesSistema
+    frmInformacoesSistema = new TfrmInformacoesSistema(&m);
     frmMateriais = new TfrmMateriais(&m);
     m.DefineJanela(TJanela::Materiais, frmMateriais);
     frmMaturidade = new TfrmMaturidade(&m);
-    // frmMensagemFEM
+    frmMensagemFEM = new TfrmMensagemFEM(&m); // never shown: each run makes its own
     // frmNovoModelo
     frmPrescricoes = new TfrmPrescricoes(&m);
     m.DefineJanela(TJanela::Prescricoes, frmPrescricoes);
@@ -102,10 +105,16 @@ void TJanelas::Liga() {
 
 TJanelas::TJanelas() {
     Cria();
+    // The memory window the engine lets go at the end of a run is freed.
+    LigaLiberacaoInformacoesSistema();
     frmMalha->OnPrimeiraExibicao = [this] { Liga(); };
 }
 
 TJanelas::~TJanelas() {
+    // Memory windows opened by the user (their workers joined) and a progress window left open.
+    LiberaJanelasInformacoesSistema();
+    FechaProgresso();
+    Estado().OnLiberaInformacoesSistema = nullptr;
     // The dialogs are children of the main window and go with it.
     delete frmMalha;
     frmMalha = nullptr;
