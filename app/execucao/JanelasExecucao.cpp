@@ -17,10 +17,12 @@ QString Q(const std::string &s) {
     return QString::fromStdString(s);
 }
 
-// Windows that take input during a run.
+// Windows that take input during a run: the progress window, the memory tool and a message
+// box (the modal window in front).
 bool Livre(const QWidget *janela) {
     return qobject_cast<const TfrmMensagemFEM *>(janela) ||
-           qobject_cast<const TfrmInformacoesSistema *>(janela) || janela->inherits("QMessageBox");
+           qobject_cast<const TfrmInformacoesSistema *>(janela) ||
+           janela == QApplication::activeModalWidget();
 }
 
 } // namespace
