@@ -2,6 +2,7 @@
 
 #include "KitBase.h"
 #include "KitConst.h"
+#include "KitGIF.h"
 #include "KitNumeros.h"
 #include "KitSistema.h"
 #include "Perguntador.h"
@@ -16,4 +17,5 @@ void LigaKit() {
     DefineKitModal([](QDialog &d) { return Perguntador().ExecutaModal(d); });
     DefineKitInforma([](const QString &t) { Perguntador().Informa(t); });
     KitRegisterCursors();
+    RegistraKitGIF();
 }
