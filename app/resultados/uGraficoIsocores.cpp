@@ -256,20 +256,21 @@ void TfrmIsocores::MudaCorDeFundo() {
 void TfrmIsocores::IniciaProgresso(int n) {
     pgbMedidorIsocores->setRange(0, std::max(1, n));
     pgbMedidorIsocores->setValue(0);
+    inicioDesenho_ = Segundos();
+    progresso_ = 0;
     ultimaRepintura_ = -1.0;
     repinturas_ = 0;
 }
 
 void TfrmIsocores::PassoProgresso(int passos) {
-    pgbMedidorIsocores->setValue(
-        std::min(pgbMedidorIsocores->maximum(), pgbMedidorIsocores->value() + passos));
-    // The bar is repainted at most about 30 times a second.
+    // The count is kept here; the bar (which repaints itself on every visible change) takes it
+    // at most about 30 times a second, and only once the drawing lasts long enough to watch.
+    progresso_ += passos;
     const double agora = Segundos();
-    if (ultimaRepintura_ < 0 || agora - ultimaRepintura_ >= 1.0 / 30) {
+    if (agora - inicioDesenho_ >= 0.1 && agora - ultimaRepintura_ >= 1.0 / 30) {
         ultimaRepintura_ = agora;
         ++repinturas_;
-        if (pgbMedidorIsocores->isVisible())
-            pgbMedidorIsocores->repaint();
+        pgbMedidorIsocores->setValue(std::min(pgbMedidorIsocores->maximum(), progresso_));
     }
 }
 
@@ -316,22 +317,33 @@ void TfrmIsocores::PreparaIsocores() {
 void TfrmIsocores::DesenhaIsocores() {
     PreparaIsocores();
     IniciaProgresso(mapa_.TotalProgresso());
-    LimpaRotulos();
     const TBufferPixels pixels = PixelsDaImagem(*canvasMapa_);
     mapa_.Desenha(*canvasMapa_, pixels, *canvasEscala_, imEscala->x(), imEscala->y(),
                   [this](int n) { PassoProgresso(n); });
     canvasMapa_->Termina();
     canvasEscala_->Termina();
-    for (const TRotuloEscala &r : mapa_.Desenho()->GetRotulos()) {
-        auto *l = new QLabel(QString::fromStdString(r.Texto), painelEscala_);
+    // The scale's labels: as many as the drawing made, the ones already there reused.
+    const auto &rotulos = mapa_.Desenho()->GetRotulos();
+    while (rotulosEscala_.size() > rotulos.size()) {
+        delete rotulosEscala_.back();
+        rotulosEscala_.pop_back();
+    }
+    while (rotulosEscala_.size() < rotulos.size()) {
+        auto *l = new QLabel(painelEscala_);
         QFont f("Arial");
         f.setPointSize(7);
         l->setFont(f);
-        l->setStyleSheet("color: black; background: transparent;");
-        l->move(r.Esquerda, r.Topo);
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, Qt::black);
+        l->setPalette(p);
+        rotulosEscala_.push_back(l);
+    }
+    for (std::size_t i = 0; i < rotulos.size(); ++i) {
+        QLabel *l = rotulosEscala_[i];
+        l->setText(QString::fromStdString(rotulos[i].Texto));
+        l->move(rotulos[i].Esquerda, rotulos[i].Topo);
         l->adjustSize();
         l->show();
-        rotulosEscala_.push_back(l);
     }
     pgbMedidorIsocores->setValue(0);
     imIsocores->update();

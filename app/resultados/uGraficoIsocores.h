@@ -55,7 +55,8 @@ public:
     const TMapaIsocores &Mapa() const { return mapa_; }
     TColor CorDeFundo() const { return fundo_; }
     int Rotulos() const { return int(rotulosEscala_.size()); }
-    // Progress bar repaints of the last drawing.
+    // Progress bar updates of the last drawing, and the rows it counted.
+    int Progresso() const { return progresso_; }
     int Repinturas() const { return repinturas_; }
 
     QToolButton *tobnDesenhaIsocores, *ToolButton4;
@@ -89,8 +90,8 @@ private:
     TMapaIsocores mapa_;
     std::unique_ptr<TCanvasQt> canvasMapa_, canvasEscala_;
     std::vector<QLabel *> rotulosEscala_;
-    double ultimaRepintura_ = -1.0;
-    int repinturas_ = 0;
+    double inicioDesenho_ = 0.0, ultimaRepintura_ = -1.0;
+    int repinturas_ = 0, progresso_ = 0;
 };
 
 extern TfrmIsocores *frmIsocores;

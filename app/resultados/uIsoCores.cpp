@@ -5,24 +5,18 @@
 
 namespace {
 
-// Nearest integer, halves to even (the default rounding mode).
+// Nearest integer, halves to even (the default rounding mode); adding and taking away 1.5 * 2^52
+// rounds in one step for the values a picture needs.
 inline int Rn(double x) {
+    constexpr double kMagico = 6755399441055744.0;
+    if (std::fabs(x) < 1e9) {
+        const double r = x + kMagico;
+        return int(r - kMagico);
+    }
     return int(std::nearbyint(x));
 }
 
-// Rows of progress held back before the event fires.
-constexpr int kLoteProgresso = 2048;
-
-std::string Alinha(const std::string &s, int largura) {
-    if (int(s.size()) >= largura)
-        return s;
-    return std::string(std::size_t(largura) - s.size(), ' ') + s;
-}
-
-} // namespace
-
-TColor CorDaRampa(double v, double zmin, double zmax) {
-    const double t = zmax == zmin ? 0.0 : (v - zmin) / (zmax - zmin);
+inline TColor CorDeT(double t) {
     int r, g, b;
     if (t >= 0.0 && t <= 0.25) {
         r = 0;
@@ -44,6 +38,47 @@ TColor CorDaRampa(double v, double zmin, double zmax) {
         b = 0;
     }
     return RGBCor(r, g, b);
+}
+
+// Rows of progress held back before the event fires.
+constexpr int kLoteProgresso = 2048;
+
+std::string Alinha(const std::string &s, int largura) {
+    if (int(s.size()) >= largura)
+        return s;
+    return std::string(std::size_t(largura) - s.size(), ' ') + s;
+}
+
+// Ramp colours (0xAARRGGBB) of 2^14 equal bins of t in [0, 1): a bin's colour when both its
+// ends give the same one, else 0 and the colour is worked out for the value.
+constexpr int kBins = 1 << 14;
+const std::uint32_t *TabelaRampa() {
+    static const std::vector<std::uint32_t> tabela = [] {
+        std::vector<std::uint32_t> t(kBins);
+        for (int k = 0; k < kBins; ++k) {
+            const double a = double(k) / kBins;
+            const double b = std::nextafter(double(k + 1) / kBins, 0.0);
+            const TColor ca = CorDeT(a), cb = CorDeT(b);
+            t[std::size_t(k)] = ca == cb ? ArgbDaCor(ca) : 0u;
+        }
+        return t;
+    }();
+    return tabela.data();
+}
+
+inline std::uint32_t ArgbDeT(double t, const std::uint32_t *tabela) {
+    if (t >= 0.0 && t < 1.0) {
+        const std::uint32_t c = tabela[int(t * kBins)];
+        if (c)
+            return c;
+    }
+    return ArgbDaCor(CorDeT(t));
+}
+
+} // namespace
+
+TColor CorDaRampa(double v, double zmin, double zmax) {
+    return CorDeT(zmax == zmin ? 0.0 : (v - zmin) / (zmax - zmin));
 }
 
 bool ValorDaCor(TColor cor, double zmin, double zmax, double &v) {
@@ -192,9 +227,11 @@ void TIsoCores::PreenchePoligonos(const TPontoValor &p1, const TPontoValor &p2,
 
 void TIsoCores::PreencheRapido(const TPontoValor &p1, const TPontoValor &p2, const TPontoValor &p3,
                                int n) {
-    const TPonto q1 = TUT_Math::ParaTela({p1.X, p1.Y}, Mapa.Escala, Mapa.Desloc, Mapa.Dx, Mapa.Dy);
-    const TPonto q2 = TUT_Math::ParaTela({p2.X, p2.Y}, Mapa.Escala, Mapa.Desloc, Mapa.Dx, Mapa.Dy);
-    const TPonto q3 = TUT_Math::ParaTela({p3.X, p3.Y}, Mapa.Escala, Mapa.Desloc, Mapa.Dx, Mapa.Dy);
+    // The corners' pixels as the mapping rounds them.
+    const double ex = Mapa.Escala[1], ey = Mapa.Escala[2], ox = Mapa.Desloc[1], oy = Mapa.Desloc[2];
+    const TPonto q1{Rn(ex * p1.X + ox) + Mapa.Dx, Rn(ey * p1.Y + oy) + Mapa.Dy};
+    const TPonto q2{Rn(ex * p2.X + ox) + Mapa.Dx, Rn(ey * p2.Y + oy) + Mapa.Dy};
+    const TPonto q3{Rn(ex * p3.X + ox) + Mapa.Dx, Rn(ey * p3.Y + oy) + Mapa.Dy};
     // Pixel centre c = q1 + u (q2 - q1) + v (q3 - q1).
     const double ux = q2.X - q1.X, uy = q2.Y - q1.Y, vx = q3.X - q1.X, vy = q3.Y - q1.Y;
     const double det = ux * vy - uy * vx;
@@ -207,20 +244,22 @@ void TIsoCores::PreencheRapido(const TPontoValor &p1, const TPontoValor &p2, con
     if (xmin > xmax || ymin > ymax)
         return;
     const double inv = 1.0 / det;
-    const double zmin = Minimo.Z, zmax = Maximo.Z;
+    const double zmin = Minimo.Z, faixa = Maximo.Z - Minimo.Z;
     const double dz2 = Z2 - Z1, dz3 = Z3 - Z1;
     const double um3 = 1.0 / 3.0, dois3 = 2.0 / 3.0;
     const double tol = 1e-9;
     // Colours of the last sub-triangle met, to skip the ramp for neighbouring pixels.
     int ultimo = -1;
+    const std::uint32_t *tabela = TabelaRampa();
     std::uint32_t corUltima = 0;
     for (int py = ymin; py <= ymax; ++py) {
-        const double cy = py + 0.5 - q1.Y;
+        const double cy = py + 0.5 - q1.Y, cx0 = xmin + 0.5 - q1.X;
         std::uint32_t *linha = Pixels.Pixels + std::size_t(py) * std::size_t(Pixels.Passo);
+        const double du = vy * inv, dv = -uy * inv;
+        double u = (cx0 * vy - cy * vx) * inv - du, v = (ux * cy - uy * cx0) * inv - dv;
         for (int px = xmin; px <= xmax; ++px) {
-            const double cx = px + 0.5 - q1.X;
-            const double u = (cx * vy - cy * vx) * inv;
-            const double v = (ux * cy - uy * cx) * inv;
+            u += du;
+            v += dv;
             if (u < -tol || v < -tol || u + v > 1.0 + tol)
                 continue;
             const double a = u * n, b = v * n;
@@ -237,7 +276,8 @@ void TIsoCores::PreencheRapido(const TPontoValor &p1, const TPontoValor &p2, con
             if (chave != ultimo) {
                 const double s = superior ? dois3 : um3;
                 const double z = Cores ? Z1 + dz2 * ((i + s) / n) + dz3 * ((j + s) / n) : 0.0;
-                corUltima = ArgbDaCor(Cores ? CorDaRampa(z, zmin, zmax) : clWhite);
+                corUltima = Cores ? ArgbDeT(faixa == 0.0 ? 0.0 : (z - zmin) / faixa, tabela)
+                                  : ArgbDaCor(clWhite);
                 ultimo = chave;
             }
             linha[px] = corUltima;
