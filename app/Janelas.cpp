@@ -1,14 +1,22 @@
 #include "Janelas.h"
 
+#include "uCamadas.h"
 #include "uCondicoesIniciais.h"
 #include "uConfiguracaoMalha.h"
 #include "uConfiguracoes.h"
+#include "uCriaDominio.h"
 #include "uDARV_2D.h"
+#include "uDefInicial.h"
+#include "uDeformInicial.h"
 #include "uEstadoInterface.h"
+#include "uFluencia.h"
 #include "uForcaExterna.h"
+#include "uForcaExternaDistr.h"
 #include "uForcaInterna.h"
 #include "uFuncaoDiscreta.h"
+#include "uGerentedeRetracao.h"
 #include "uGradienteConjugados.h"
+#include "uGravidade.h"
 #include "uInformacoesSistema.h"
 #include "uLibUnidades.h"
 #include "uMateriais.h"
@@ -27,23 +35,29 @@ void TJanelas::Cria() {
     TfrmMalha &m = *frmMalha;
     frmUnidades = new TfrmUnidades(&m);
     m.DefineJanela(TJanela::Unidades, frmUnidades);
-    // frmCamadas
+    frmCamadas = new TfrmCamadas(&m);
+    m.DefineJanela(TJanela::Camadas, frmCamadas);
     frmCondicoesIniciais = new TfrmCondicoesIniciais(&m);
     m.DefineJanela(TJanela::CondicoesIniciais, frmCondicoesIniciais);
     frmConfiguracaoMalha = new TfrmConfiguracaoMalha(&m);
     m.DefineJanela(TJanela::ConfiguracaoMalha, frmConfiguracaoMalha);
-    // frmCriaDominio
-    // frmDefInicial
-    // frmDeformInicial
-    // frmEEfetivo
+    frmCriaDominio = new TfrmCriaDominio(&m);
+    m.DefineJanela(TJanela::CriaDominio, frmCriaDominio);
+    frmDefInicial = new TfrmDefInicial(&m);
+    m.DefineJanela(TJanela::DefInicial, frmDefInicial);
+    frmDeformInicial = new TfrmDeformInicial(&m);
+    m.DefineJanela(TJanela::DeformInicial, frmDeformInicial);
+    frmEEfetivo = new TfrmEEfetivo(&m);
     frmForcaExterna = new TfrmForcaExterna(&m);
     m.DefineJanela(TJanela::ForcaExterna, frmForcaExterna);
-    // frmForcaExternaDistr
+    frmForcaExternaDistr = new TfrmForcaExternaDistr(&m);
+    m.DefineJanela(TJanela::ForcaExternaDistr, frmForcaExternaDistr);
     frmForcaInterna = new TfrmForcaInterna(&m);
     m.DefineJanela(TJanela::ForcaInterna, frmForcaInterna);
     frmUsuario = new TfrmUsuario(&m);
     frmFuncaoDiscreta = new TfrmFuncaoDiscreta(&m);
-    // frmFluencia
+    frmFluencia = new TfrmFluencia(&m);
+    m.DefineJanela(TJanela::Fluencia, frmFluencia);
     frmGradienteConjugados = new TfrmGradienteConjugados(&m);
     m.DefineJanela(TJanela::GradienteConjugados, frmGradienteConjugados);
     // frmIsocores
@@ -65,15 +79,58 @@ void TJanelas::Cria() {
     // frmTensaoPrincipal
     frmAjudaDARV2DAT = new TfrmAjudaDARV2DAT(&m);
     m.DefineJanela(TJanela::AjudaDARV2DAT, frmAjudaDARV2DAT);
-    // frmFuncaoBureauReclamation
-    // frmGravidade
-    // frmGerentedeRetracao
-    // frmRetracaoCEB
-    // frmRetracaoBazant
-    // frmCoefFluenciaACI
+    frmFuncaoBureauReclamation = new TfrmFuncaoBureauReclamation(&m);
+    frmGravidade = new TfrmGravidade(&m);
+    m.DefineJanela(TJanela::Gravidade, frmGravidade);
+    frmGerentedeRetracao = new TfrmGerentedeRetracao(&m);
+    m.DefineJanela(TJanela::GerentedeRetracao, frmGerentedeRetracao);
+    frmRetracaoCEB = new TfrmRetracaoCEB(&m);
+    frmRetracaoBazant = new TfrmRetracaoBazant(&m);
+    frmCoefFluenciaACI = new TfrmCoefFluenciaACI(&m);
     frmConfiguracoes = new TfrmConfiguracoes(&m);
     m.DefineJanela(TJanela::Configuracoes, frmConfiguracoes);
 }
+
+namespace {
+
+// The vertex, support, load, gravity, creep, shrinkage, layer and initial-strain dialogs to
+// their receivers. Layer rows arrive in the user's units and are converted here, once.
+void LigaEdicao(TfrmMalha &m) {
+    frmCriaDominio->SetOnConfirmar([&m](const std::vector<TNo> &v) { m.CriaDominio(v); });
+    frmDefInicial->SetContaNosCapturados([&m] { return m.Modelo().FNosSelecionados.GetTamanho(); });
+    frmDefInicial->SetOnConfirmar(
+        [&m](bool valorDefinido, bool umGrau, double dx, double dy, bool emY) {
+            m.Recebe([&] { m.Modelo().AplicaVinculos(valorDefinido, umGrau, emY, dy, dx); });
+        });
+    frmForcaExternaDistr->SetOnConfirmar([&m](const TForcaTensional &f) {
+        m.Recebe([&] { m.Modelo().AplicaForcaDistribuida(f); });
+    });
+    frmGravidade->SetOnConfirmar(
+        [&m](const TForcaTensional &f) { m.Recebe([&] { m.Modelo().AplicaGravidade(f); }); });
+    frmFluencia->SetModelos(frmEEfetivo, frmFuncaoBureauReclamation, frmCoefFluenciaACI);
+    frmFluencia->SetOnConfirmar(
+        [&m](const TFluencia *f) { m.Recebe([&] { m.Modelo().AplicaFluencia(f); }); });
+    frmGerentedeRetracao->SetModelos(frmRetracaoCEB, frmRetracaoBazant);
+    frmGerentedeRetracao->SetOnConfirmar(
+        [&m](const TRetracao *r) { m.Recebe([&] { m.Modelo().AplicaRetracao(r); }); });
+    frmCamadas->SetDeformInicial(frmDeformInicial);
+    frmCamadas->SetOnConfirmar([&m](const std::vector<TCamadaDigitada> &camadas) {
+        const TFatoresUnidades &f = m.Modelo().Fatores();
+        std::vector<TLinhaCamada> linhas;
+        for (const TCamadaDigitada &c : camadas)
+            linhas.push_back({ComprimentoParaMetros(f, c.Elevacao), TempoParaHoras(f, c.Instante),
+                              TemperaturaParaCelsius(f, c.Temperatura)});
+        m.CriaCamadas(linhas);
+    });
+    frmDeformInicial->SetOnConfirmar([&m](const std::vector<TDeformacaoCamada> &camadas) {
+        std::vector<TDeformacaoInicialCamada> d;
+        for (const TDeformacaoCamada &c : camadas)
+            d.push_back({c.Tem, c.X, c.Y});
+        m.AplicaDeformacaoInicial(d);
+    });
+}
+
+} // namespace
 
 void TJanelas::Liga() {
     TfrmMalha &m = *frmMalha;
@@ -101,6 +158,7 @@ void TJanelas::Liga() {
     frmPrescricoes->SetContaNos(contaNos);
     frmConfiguracaoMalha->SetOnConfirmar(
         [&m](const TfrmConfiguracaoMalha &d) { m.LeConfiguracaoMalha(d.Desenho()); });
+    LigaEdicao(m);
 }
 
 TJanelas::TJanelas() {
@@ -132,6 +190,19 @@ TJanelas::~TJanelas() {
     frmMaturidade = nullptr;
     frmPrescricoes = nullptr;
     frmTempo = nullptr;
+    frmCamadas = nullptr;
+    frmCriaDominio = nullptr;
+    frmDefInicial = nullptr;
+    frmDeformInicial = nullptr;
+    frmEEfetivo = nullptr;
+    frmForcaExternaDistr = nullptr;
+    frmFluencia = nullptr;
+    frmFuncaoBureauReclamation = nullptr;
+    frmGravidade = nullptr;
+    frmGerentedeRetracao = nullptr;
+    frmRetracaoCEB = nullptr;
+    frmRetracaoBazant = nullptr;
+    frmCoefFluenciaACI = nullptr;
 }
 
 TfrmMalha &TJanelas::Principal() const {

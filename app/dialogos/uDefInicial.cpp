@@ -86,6 +86,10 @@ TfrmDefInicial::TfrmDefInicial(QWidget *pai) : QDialog(pai) {
     g2->addWidget(edX, 0, 1);
     g2->addWidget(new QLabel(QStringLiteral("Direção Y")), 1, 0);
     g2->addWidget(edY, 1, 1);
+    lbUnidadeX = new QLabel;
+    lbUnidadeY = new QLabel;
+    g2->addWidget(lbUnidadeX, 0, 2);
+    g2->addWidget(lbUnidadeY, 1, 2);
 
     btnOk = new QPushButton(QStringLiteral("Ok"));
     btnCancela = new QPushButton(QStringLiteral("Cancela"));
@@ -140,6 +144,9 @@ void TfrmDefInicial::showEvent(QShowEvent *e) {
     AtualizaModo();
     AtualizaGraus();
     stStatus->setText(QStringLiteral("%1 nós capturados").arg(FContaNos ? FContaNos() : 0));
+    // Displacements are lengths.
+    lbUnidadeX->setText(SimboloUnidade(1));
+    lbUnidadeY->setText(SimboloUnidade(1));
     if (!e->spontaneous())
         FMemoria.Guarda(this);
     QDialog::showEvent(e);

@@ -40,6 +40,7 @@ public:
     QRadioButton *rb1Grau, *rb2Grau, *rb1GrauX;
     QWidget *Panel1, *Panel2;
     QLineEdit *edX, *edY;
+    QLabel *lbUnidadeX, *lbUnidadeY;
     QLabel *stStatus;
     QPushButton *btnOk, *btnCancela;
 
