@@ -1,13 +1,16 @@
-// Stress analysis of a 10 m x 5 m block on supports along its base (about 40k nodes, steps of
-// 6 h) after its thermal run: seconds per step split into reading the temperatures, assembly,
-// supports, solve, strain and stress recovery and the step files, with the direct and the
+// Stress analysis of a 10 m x 5 m block on supports along its base (about 40k nodes by default,
+// steps of 6 h) after its thermal run: seconds per step split into reading the temperatures,
+// assembly, supports, solve, strain and stress recovery and the step files, with the direct and the
 // conjugate-gradient solver. The modulus changes with age, so every step eliminates anew.
+// Options: --smoke, --passos N (stress steps), --tamanho K (mesh 1 to 3), --arquivos DIR (run
+// in DIR and keep the direct solver's step files; the iterative run is left out).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <stdexcept>
 #include <string>
 
 #include <unistd.h>
@@ -114,7 +117,11 @@ void Roda(const char *nome, TMalha &malha, int passos, bool gauss) {
         a.SetSolver(std::make_unique<TSolverCronometrado<TGauss>>(r));
     else
         a.SetSolver(std::make_unique<TSolverCronometrado<TGradiente>>(r, 100, 1e-6));
-    a.AdicionaApoios(malha.NosNoRetangulo(-0.01, -0.01, 10.01, 0.01), false, 1, true, 0, 0);
+    // Both directions held along the base; the rectangle runs from its upper-left corner.
+    const TVetorInteiro base = malha.NosNoRetangulo(-0.01, 0.01, 10.01, -0.01);
+    if (base.GetTamanho() == 0)
+        throw std::runtime_error("no node on the base");
+    a.AdicionaApoios(base, false, 1, true, 0, 0);
     const double t0 = Agora();
     a.Executa();
     const double total = Agora() - t0;
@@ -167,20 +174,28 @@ void Roda(const char *nome, TMalha &malha, int passos, bool gauss) {
 int main(int argc, char **argv) {
     bool smoke = false;
     int passosTensao = 24;
+    int tamanho = 2; // 1, 2, 3: about 10k, 40k and 160k nodes
+    std::filesystem::path guarda;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--smoke") == 0)
             smoke = true;
+        else if (std::strcmp(argv[i], "--tamanho") == 0 && i + 1 < argc)
+            tamanho = std::min(std::max(std::atoi(argv[++i]), 1), 3);
+        else if (std::strcmp(argv[i], "--arquivos") == 0 && i + 1 < argc)
+            guarda = std::filesystem::absolute(argv[++i]);
         else if (std::strcmp(argv[i], "--passos") == 0 && i + 1 < argc)
             passosTensao = std::atoi(argv[++i]);
     }
-    const auto pasta = std::filesystem::temp_directory_path() /
-                       ("darv_bench_stress_" + std::to_string(::getpid()));
+    const auto pasta = !guarda.empty() ? guarda
+                                       : std::filesystem::temp_directory_path() /
+                                             ("darv_bench_stress_" + std::to_string(::getpid()));
     std::filesystem::create_directories(pasta);
     DefinePastaPadrao(pasta);
     ReiniciaEstado();
     int rc = 0;
     try {
-        auto malha = smoke ? Bloco(20, 10) : Bloco(282, 141);
+        const int lados[3][2] = {{140, 70}, {282, 141}, {564, 282}};
+        auto malha = smoke ? Bloco(20, 10) : Bloco(lados[tamanho - 1][0], lados[tamanho - 1][1]);
         const int passosTermica = smoke ? 3 : 240;
         if (smoke)
             passosTensao = 3;
@@ -189,13 +204,15 @@ int main(int argc, char **argv) {
         Termica(*malha, passosTermica, iniciais);
         Estado().FTemperaturasIniciais = &iniciais;
         Roda(smoke ? "stress_gauss_smoke" : "stress_gauss", *malha, passosTensao, true);
-        Roda(smoke ? "stress_cg_smoke" : "stress_cg", *malha, passosTensao, false);
+        if (guarda.empty()) // the iterative run would overwrite the kept files
+            Roda(smoke ? "stress_cg_smoke" : "stress_cg", *malha, passosTensao, false);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "bench_stress: %s\n", e.what());
         rc = 1;
     }
     ReiniciaEstado();
     DefinePastaPadrao({});
-    std::filesystem::remove_all(pasta);
+    if (guarda.empty())
+        std::filesystem::remove_all(pasta);
     return rc;
 }

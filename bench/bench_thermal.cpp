@@ -2,7 +2,8 @@
 // source, convection on all four edges. Per step: assembly, solution and step-file writing;
 // the whole run with and without step files; direct and conjugate-gradient solvers.
 // Options: --smoke (tiny case), --malhas DIR (also save each mesh file there, for the peer),
-// --tamanho K (only the K-th mesh, 1 to 3).
+// --tamanho K (only the K-th mesh, 1 to 3), --arquivos DIR (keep the step files of each run with
+// files in DIR/<solver>_<nodes>).
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -61,7 +62,16 @@ public:
     }
 };
 
+std::filesystem::path pastaArquivos; // step files kept there when set
+
 void Caso(TMalha *malha, const char *nomeSolver, bool gradiente, bool gravar, int passos) {
+    const std::filesystem::path pastaRun = PastaPadrao();
+    if (gravar && !pastaArquivos.empty()) {
+        const auto p =
+            pastaArquivos / (std::string(nomeSolver) + "_" + std::to_string(malha->GetNumNos()));
+        std::filesystem::create_directories(p);
+        DefinePastaPadrao(p);
+    }
     TAnaliseCronometrada a(malha);
     CasoTermico(a, passos);
     const int n = malha->GetNumNos();
@@ -86,6 +96,7 @@ void Caso(TMalha *malha, const char *nomeSolver, bool gradiente, bool gravar, in
         std::printf(" iterations_per_step=%.1f", double(a.iteracoes) / passos);
     std::printf(" tmax=%.4f\n", Estado().TemperaturaMaxima);
     std::fflush(stdout);
+    DefinePastaPadrao(pastaRun);
 }
 
 } // namespace
@@ -101,6 +112,8 @@ int main(int argc, char **argv) {
             pastaMalhas = argv[++i];
         else if (std::strcmp(argv[i], "--tamanho") == 0 && i + 1 < argc)
             so = std::atoi(argv[++i]);
+        else if (std::strcmp(argv[i], "--arquivos") == 0 && i + 1 < argc)
+            pastaArquivos = std::filesystem::absolute(argv[++i]);
     }
     // Step files go to a private folder that is removed at the end.
     const std::filesystem::path pasta =
