@@ -18,3 +18,4 @@
 #include "fem/Retracao.h"
 #include "fem/Tempo.h"
 #include "fem/TensoesPrincipais.h"
+#include "matematica/Gauss.h"

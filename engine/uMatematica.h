@@ -2,6 +2,7 @@
 #pragma once
 
 #include "matematica/FuncaoDiscreta.h"
+#include "matematica/Gauss.h"
 #include "matematica/MatrizSky.h"
 #include "matematica/UTMath.h"
 #include "matematica/Vetor.h"

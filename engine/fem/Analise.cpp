@@ -519,19 +519,6 @@ void TAnalise::Resolve() {
         T->Zera();
         return;
     }
-    if (auto *gauss = dynamic_cast<TGauss *>(Solver.get())) {
-        // K stays unfilled: the direct solver eliminates a copy of it and reuses that
-        // elimination for as long as the system matrix comes out of the assembly unchanged.
-        gauss->DefineSistema(K.get(), b.get(), T.get());
-        if (gauss->RepeteSolucao())
-            return;
-        if (!copiaK_ || copiaK_->GetLinhas() != K->GetLinhas())
-            copiaK_ = std::make_unique<TMatrizSky>(K->GetLinhas());
-        *copiaK_ = *K;
-        gauss->DefineSistema(copiaK_.get(), b.get(), T.get());
-        gauss->Resolve();
-        return;
-    }
     Solver->DefineSistema(K.get(), b.get(), T.get());
     Solver->Resolve();
     if (!Solver->GetConvergiu())
@@ -550,7 +537,6 @@ void TAnalise::Libera() {
     if (Solver)
         Solver->DefineSistema(nullptr, nullptr, nullptr);
     K.reset();
-    copiaK_.reset();
     b.reset();
     T.reset();
     Prescricoes.clear();

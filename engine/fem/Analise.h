@@ -229,7 +229,6 @@ private:
     };
     std::vector<TContribuicao> contribuicoes_;
 
-    std::unique_ptr<TMatrizSky> copiaK_; // the direct solver's working copy of K
-    std::string buffer_;                 // step-file text
-    TVetor leitura_;                     // values read back by the queries
+    std::string buffer_; // step-file text
+    TVetor leitura_;     // values read back by the queries
 };

@@ -14,6 +14,7 @@
 #include "fem/Retracao.h"
 #include "fem/SubDominios.h"
 #include "fem/Tempo.h"
+#include "matematica/Gauss.h"
 #include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
@@ -641,20 +642,6 @@ void TAnaliseTensional::Resolve() {
         return;
     if (!Solver)
         CriaSolver();
-    if (auto *gauss = dynamic_cast<TGauss *>(Solver.get())) {
-        // K stays unfilled, so that assembly and clearing only touch the assembled entries: the
-        // direct solver eliminates a copy, and repeats its last elimination while the matrix
-        // comes out of the assembly unchanged.
-        gauss->DefineSistema(K.get(), &b, &Deslocamentos);
-        if (gauss->RepeteSolucao())
-            return;
-        if (!CopiaK || CopiaK->GetLinhas() != K->GetLinhas())
-            CopiaK = std::make_unique<TMatrizSky>(K->GetLinhas());
-        *CopiaK = *K;
-        gauss->DefineSistema(CopiaK.get(), &b, &Deslocamentos);
-        gauss->Resolve();
-        return;
-    }
     Solver->DefineSistema(K.get(), &b, &Deslocamentos);
     Solver->Resolve();
     if (!Solver->GetConvergiu())
@@ -687,7 +674,6 @@ void TAnaliseTensional::Libera() {
     if (Solver)
         Solver->DefineSistema(nullptr, nullptr, nullptr);
     K.reset();
-    CopiaK.reset();
     for (TVetor *v :
          {&b, &Deslocamentos, &TemperaturasAnteriores, &TemperaturasAtuais, &TemperaturasReferencia,
           &IdadesEquivalentes, &Tensoes, &IncrementosTensoes, &Deformacoes, &IncrementosDeformacoes,

@@ -202,7 +202,6 @@ protected:
     TVetor TemperaturasMediasElementos;
     TVetor IdadesEquivalentes; // per node, hours (maturity mode)
     std::unique_ptr<TMatrizSky> K;
-    std::unique_ptr<TMatrizSky> CopiaK; // the direct solver's working copy of K
     TVetor b, Deslocamentos;
     TPrescricoes *ApoiosAtuais = nullptr; // owned by ApoiosPorEtapa
     std::unique_ptr<TTempo> Tempo;

@@ -1,5 +1,5 @@
-// Sparse symmetric system matrix and its two solvers: conjugate gradients and a direct
-// elimination over the filled profile.
+// Sparse symmetric system matrix and the conjugate-gradient solver (the direct solver, TGauss,
+// is in matematica/Gauss.h).
 #pragma once
 
 #include <cstdint>
@@ -7,8 +7,6 @@
 #include <vector>
 
 #include "matematica/Vetor.h"
-
-class TGauss;
 
 // Symmetric matrix that stores its upper triangle: entry (i, j) lives once, in row min(i, j) at
 // column max(i, j); a pair never stored reads as 0. Each row keeps its entries in append order
@@ -131,60 +129,4 @@ protected:
     TMatrizSky *A_ = nullptr; // not owned
     TVetor *b_ = nullptr;     // not owned
     TVetor *x_ = nullptr;     // not owned
-};
-
-// Direct elimination without pivoting over the filled profile. Resolve leaves A eliminated and b
-// holding the solution, which is also copied into x. When A comes in bitwise equal (values and
-// entry order) to the previous successful call, the recorded elimination is reused and only b is
-// worked on, with bitwise the same results.
-class TGauss : public TGradiente {
-public:
-    explicit TGauss(int maxIteracoes = 100, double tolerancia = 0.001)
-        : TGradiente(maxIteracoes, tolerancia) {}
-    static std::unique_ptr<TGauss> CreateCopia(const TGradiente &outro);
-
-    void Resolve() override;
-    // When A is bitwise the input of the last full solve, solves for b with that elimination,
-    // leaving A as it is (neither filled nor eliminated), and returns true; otherwise does
-    // nothing and returns false. For callers that keep their matrix unfilled.
-    bool RepeteSolucao();
-    // Number of full eliminations done so far (reused ones are not counted).
-    long long GetEliminacoes() const { return eliminacoes_; }
-
-private:
-    bool Repete(TMatrizSky &A);
-    bool MesmaEntrada(const TMatrizSky &A) const;
-    void GuardaEntrada(const TMatrizSky &A);
-    static void VerificaDiagonais(const TMatrizSky &A);
-    bool MesmoPadrao(const TMatrizSky &A) const;
-    void MontaPadrao(const TMatrizSky &A);
-    void Elimina(const TMatrizSky &A);
-    void CalculaFatores(std::int32_t linha);
-    void DevolveValores(TMatrizSky &A) const;
-    void DevolveLinha(TMatrizSky &A, std::size_t r) const;
-    void Substitui(TVetor &b) const;
-
-    long long eliminacoes_ = 0;
-    bool valido_ = false; // the recorded elimination belongs to the recorded input
-
-    // The matrix as it came in to the last full solve.
-    std::vector<std::int64_t> entradaInicio_;
-    std::vector<std::int32_t> entradaColuna_;
-    std::vector<double> entradaValor_;
-    bool entradaPronta_ = false; // diagonal-first and fill changed nothing in it
-
-    // Filled pattern with each row ordered by column (diagonal first); a row's stored and
-    // ordered entries share the same offsets.
-    std::vector<std::int64_t> inicio_;     // row offsets, n + 1
-    std::vector<std::int32_t> coluna_;     // ordered columns
-    std::vector<std::int32_t> ordem_;      // stored position -> ordered position within row
-    std::vector<std::int64_t> densoDesde_; // columns are consecutive from here to the row end
-    std::vector<std::int64_t> colInicio_;  // rows above the diagonal holding each column
-    std::vector<std::int32_t> colLinha_;
-    // Eliminated rows and the multipliers a(i, c) / a(i, i) at the positions of a(i, c).
-    std::vector<double> valor_;
-    std::vector<double> fator_;
-    std::vector<double> valorSaida_; // eliminated values in stored order
-    std::vector<double> trabalho_;
-    std::vector<std::int64_t> cursor_;
 };

@@ -1,0 +1,44 @@
+// Direct solver of the symmetric system: a sparse Cholesky factorisation with a fill-reducing
+// ordering (CHOLMOD, supernodal, AMD ordering).
+#pragma once
+
+#include <memory>
+
+#include "matematica/MatrizSky.h"
+
+// Resolve leaves b holding the solution, also copied into x; A is read and left as it came in,
+// and the caller rebuilds A and b before the next solve. The ordering and the symbolic analysis
+// are kept for as long as A's pattern (each row's columns in stored order) stays the same; an A
+// bitwise equal (values and entry order) to the last factorised one reuses its factor, and a
+// changed A with the same pattern is only factorised numerically again.
+// A matrix that is not positive definite (a zero or negative pivot, or a row without its
+// diagonal) raises EZeroDivide; a value that is not finite raises EInvalidOp (NaN) or EOverflow.
+class TGauss : public TGradiente {
+public:
+    explicit TGauss(int maxIteracoes = 100, double tolerancia = 0.001);
+    ~TGauss() override;
+    static std::unique_ptr<TGauss> CreateCopia(const TGradiente &outro);
+
+    void Resolve() override;
+    // When A is bitwise the last factorised matrix, solves for b with that factor and returns
+    // true; otherwise does nothing and returns false.
+    bool RepeteSolucao();
+    // Numeric factorisations and symbolic analyses done so far.
+    long long GetEliminacoes() const { return eliminacoes_; }
+    long long GetAnalises() const { return analises_; }
+    // Entries of the last factor (0 before the first).
+    double GetEntradasFator() const;
+
+private:
+    struct TFator;
+
+    bool MesmoPadrao() const;
+    bool MesmosValores() const;
+    void Analisa();
+    void Fatora();
+    void Substitui();
+
+    std::unique_ptr<TFator> f_;
+    long long eliminacoes_ = 0;
+    long long analises_ = 0;
+};
