@@ -4,6 +4,7 @@
 #include "uCondicoesIniciais.h"
 #include "uConfiguracaoMalha.h"
 #include "uConfiguracoes.h"
+#include "uConversorGid.h"
 #include "uCriaDominio.h"
 #include "uDARV_2D.h"
 #include "uDefInicial.h"
@@ -75,7 +76,9 @@ void TJanelas::Cria() {
     // frmTemperaturaDistancia
     frmTempo = new TfrmTempo(&m);
     m.DefineJanela(TJanela::Tempo, frmTempo);
-    // Form1 (GiD converter)
+    // Form1: the GiD converter is a command of the main window.
+    m.DefineComando(
+        m.GidDARV2D1, [&m] { ConverteGidParaZok(&m); }, TRequisito::Nenhum);
     // frmTensaoPrincipal
     frmAjudaDARV2DAT = new TfrmAjudaDARV2DAT(&m);
     m.DefineJanela(TJanela::AjudaDARV2DAT, frmAjudaDARV2DAT);
