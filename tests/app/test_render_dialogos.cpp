@@ -14,16 +14,22 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QDir>
+#include <QLineEdit>
 #include <QPixmap>
+#include <QTabWidget>
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 
 namespace {
 
-void Renderiza(QDialog &d, const char *nome) {
+void Renderiza(QDialog &d, const char *nome, const std::function<void()> &aberto = {}) {
     d.show();
+    if (aberto)
+        aberto();
     d.adjustSize();
     const QPixmap p = d.grab();
     d.hide();
@@ -41,14 +47,28 @@ TEST(RenderDialogos, CabemNaTela) {
     Renderiza(unidades, "unidades");
     TfrmMateriais materiais;
     Renderiza(materiais, "materiais");
+    auto *paginas = materiais.findChild<QTabWidget *>("pclMateriais");
+    ASSERT_NE(paginas, nullptr);
+    Renderiza(materiais, "materiais_mecanicas", [&] { paginas->setCurrentIndex(1); });
+    Renderiza(materiais, "materiais_resistencia", [&] { paginas->setCurrentIndex(2); });
+    auto *pgUnidades = unidades.findChild<QTabWidget *>("pclUnidades");
+    Renderiza(unidades, "unidades_condutividade", [&] { pgUnidades->setCurrentIndex(6); });
     TfrmMaturidade maturidade;
     Renderiza(maturidade, "maturidade");
     TfrmForcaInterna forcaInterna;
     Renderiza(forcaInterna, "forca_interna");
     TfrmUsuario usuario;
-    Renderiza(usuario, "usuario");
+    Renderiza(usuario, "usuario",
+              [&] { usuario.findChild<QAbstractButton *>("btnTestar")->click(); });
     TfrmFuncaoDiscreta funcao;
-    Renderiza(funcao, "funcao_discreta");
+    Renderiza(funcao, "funcao_discreta", [&] {
+        for (auto [x, y] : {std::pair{"0", "0"}, std::pair{"24", "30"}, std::pair{"12", "21"},
+                            std::pair{"72", "38"}}) {
+            funcao.findChild<QLineEdit *>("edX")->setText(x);
+            funcao.findChild<QLineEdit *>("edY")->setText(y);
+            funcao.findChild<QAbstractButton *>("btnAdicionar")->click();
+        }
+    });
     TfrmForcaExterna forcaExterna;
     Renderiza(forcaExterna, "forca_externa");
     TfrmTempo tempo;
