@@ -5,6 +5,7 @@
 #include "NumeroUsuario.h"
 #include "Perguntador.h"
 #include "uEstadoInterface.h"
+#include "uUnidades.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -15,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -154,7 +156,15 @@ void TfrmConfiguracaoMalha::MostraConfiguracao() {
     rbLinear->setChecked(!c.Exponencial);
     pDmax->setVisible(!c.Exponencial);
     cbxDmax->setChecked(c.PorDmax);
-    edDmax->setText(TextoReal(c.Dmax));
+    edDmax->setText(TextoReal(c.Dmax / FatorComprimento()));
+}
+
+void TfrmConfiguracaoMalha::showEvent(QShowEvent *e) {
+    QDialog::showEvent(e);
+    if (e->spontaneous())
+        return;
+    SetUnidadeComprimento(SimboloUnidade(1));
+    MostraConfiguracao();
 }
 
 void TfrmConfiguracaoMalha::btnOkClick() {
@@ -168,7 +178,7 @@ void TfrmConfiguracaoMalha::btnOkClick() {
     LeConfiguracao();
     TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
     c.PorDmax = porDmax;
-    c.Dmax = dmax;
+    c.Dmax = dmax * FatorComprimento();
     if (OnConfirmar)
         OnConfirmar(*this);
     accept();

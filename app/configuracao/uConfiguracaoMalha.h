@@ -36,7 +36,8 @@ public:
 
     // Reads divisions and colours into the record.
     void LeConfiguracao();
-    // Shows the record in the controls (after the mesh file reader changed it).
+    // Shows the record in the controls (after the mesh file reader changed it); the record
+    // keeps the maximum size in metres, the edit in the current length unit.
     void MostraConfiguracao();
 
     void btnOkClick();
@@ -52,6 +53,10 @@ public:
     TComboCor *kcbxcolorLinha, *kcbxCorFundo, *kcbxCorTexto, *kcbxCorNos, *kcbxCorAresta,
         *kcbxAreaDeDesenho;
     QPushButton *btnOk, *btnCancela;
+
+protected:
+    // The maximum size in the current length unit, with its symbol.
+    void showEvent(QShowEvent *e) override;
 
 private:
     TConfiguracaoDesenho FDesenho;

@@ -479,3 +479,10 @@ QString SimboloUnidade(int posicao) {
     const TUnidade *un = u.Unidade(posicao);
     return un ? Q(un->GetSimbolo()) : QString();
 }
+
+double FatorComprimento() {
+    if (!frmUnidades)
+        return 1.0;
+    return frmUnidades->GetUnidadesSI().GetComprimento().DaBase(
+        frmUnidades->GetUnidades().GetComprimento().GetFator());
+}

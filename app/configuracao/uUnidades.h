@@ -92,6 +92,9 @@ private:
 
 extern TfrmUnidades *frmUnidades;
 
+// Metres per chosen length unit (1 before the units dialog exists).
+double FatorComprimento();
+
 // Symbol of the chosen unit at a position (1 length, 2 density, 3 energy, 4 temperature, 5 time,
 // 6 force, 7 stress, 8 modulus, 9 expansion, 10 specific heat, 11 conductivity, 12 convection,
 // 14 Poisson, 15 gravity), from the units dialog, or the default set's before it exists.

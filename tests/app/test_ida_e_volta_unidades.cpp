@@ -8,6 +8,7 @@
 #include "uMateriais.h"
 #include "uTempo.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
@@ -171,4 +172,19 @@ TEST_F(IdaEVolta, FonteSolverECancelamentoDasUnidades) {
     Dispara(frmMalha->Analise1, [](QDialog &d) { Clica(d, "chkGauss"); });
     EXPECT_NE(dynamic_cast<TGauss *>(M().FAnalise->GetSolver()), nullptr);
     EXPECT_TRUE(roteiro.P.Esgotado());
+}
+
+TEST_F(IdaEVolta, DimensaoMaximaDaMalhaNaUnidadeDeComprimento) {
+    Roteiro(roteiro.P, [this](QDialog &d) { Escolhe(d, "cbxComprimento", "PÉ"); });
+    frmMalha->Unidades1->trigger();
+    Dispara(frmMalha->Malha2, [](QDialog &d) {
+        EXPECT_EQ(Filho<QLabel>(d, "lbUnidade")->text(), "[ft]");
+        EXPECT_EQ(Texto(d, "edDmax"), QString::number(0.25 / 0.3048, 'g', 15));
+        Filho<QCheckBox>(d, "cbxDmax")->setChecked(true);
+        Digita(d, "edDmax", "1");
+    });
+    EXPECT_DOUBLE_EQ(Estado().ConfiguracaoMalha.Dmax, 0.3048);
+    EXPECT_TRUE(Estado().ConfiguracaoMalha.PorDmax);
+    Dispara(
+        frmMalha->Malha2, [](QDialog &d) { EXPECT_EQ(Texto(d, "edDmax"), "1"); }, "btnCancela");
 }
