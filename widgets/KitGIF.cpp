@@ -1,5 +1,6 @@
 #include "KitGIF.h"
 
+#include "AniFile.h"
 #include "ErrosFormato.h"
 #include "KitGraph.h"
 
@@ -263,6 +264,22 @@ int TGIFImage::AddImage(const QImage &imagem) {
 void TGIFImage::Assign(const QImage &imagem) {
     FConteudo.Limpa();
     AddImage(imagem);
+}
+
+void TGIFImage::Assign(const TAnimatedCursorImage &cursor) {
+    FConteudo.Limpa();
+    for (int i = 0; i < cursor.Count(); ++i) {
+        const TIconFrame &q = cursor.Frames(i);
+        QImage img(std::max(q.Width, 1), std::max(q.Height, 1), QImage::Format_RGB32);
+        img.fill(Qt::white);
+        {
+            QPainter p(&img);
+            q.Icon().Draw(p, img.rect());
+        }
+        const int k = AddImage(img);
+        FConteudo.Frames[std::size_t(k)].Intervalo = int(std::uint64_t(q.Rate) * 100 / 6);
+    }
+    Changed();
 }
 
 void TGIFImage::Clear() {

@@ -8,6 +8,8 @@
 
 #include <QImage>
 
+class TAnimatedCursorImage;
+
 // The clipboard format of GIF data: a 32-bit size followed by the GIF file image.
 inline const QString kFormatoClipboardGIF = QStringLiteral("GIF Image");
 
@@ -40,6 +42,8 @@ public:
     void Assign(const TGIFImage &origem, int frame);
     // A picture reduced to at most 256 colours and encoded as one frame.
     void Assign(const QImage &imagem);
+    // One frame per cursor frame, each shown for rate x 100 / 6 milliseconds.
+    void Assign(const TAnimatedCursorImage &cursor);
     // Adds a picture as a new last frame; returns its index.
     int AddImage(const QImage &imagem);
     void Clear();

@@ -1,5 +1,6 @@
 #include "LigacaoKit.h"
 
+#include "ClipIcon.h"
 #include "KitBase.h"
 #include "KitConst.h"
 #include "KitGIF.h"
@@ -18,4 +19,5 @@ void LigaKit() {
     DefineKitInforma([](const QString &t) { Perguntador().Informa(t); });
     KitRegisterCursors();
     RegistraKitGIF();
+    RegistraClipIcon();
 }

@@ -28,3 +28,16 @@ inline constexpr const char *kLeitura = "Stream read error";
 inline constexpr const char *kDescricao = "CompuServe GIF Image";
 std::string ExtensaoDesconhecida(unsigned rotulo); // "Unrecognized extension block: %.2x"
 } // namespace textos_gif
+
+// A stream whose structure cannot be read ("Stream read error").
+class EReadError : public std::runtime_error {
+public:
+    EReadError() : std::runtime_error("Stream read error") {}
+};
+
+// An index outside a list ("List index out of bounds (%d)").
+class EListError : public std::runtime_error {
+public:
+    explicit EListError(long long indice)
+        : std::runtime_error("List index out of bounds (" + std::to_string(indice) + ")") {}
+};
