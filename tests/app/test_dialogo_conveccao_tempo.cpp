@@ -272,3 +272,26 @@ TEST(DialogoPrescricoes, CasosDeTempo) {
     EXPECT_TRUE(g.P.Erros.empty());
     EXPECT_EQ(g.P.Informacoes.size(), 2);
 }
+
+TEST(DialogosPadrao, AceitamOsPadroesNasDuasConvencoes) {
+    for (char s : {',', '.'}) {
+        SCOPED_TRACE(s);
+        TSeparador sep(s);
+        TPerguntadorLigado g;
+        int disparos = 0;
+        TfrmGradienteConjugados gradiente;
+        gradiente.SetOnConfirmar([&](const TGradiente &, bool) { ++disparos; });
+        TfrmCondicoesIniciais iniciais;
+        iniciais.SetOnConfirmar([&](double t) { disparos += t == 20; });
+        TfrmPrescricoes prescricoes;
+        prescricoes.SetOnConfirmar(
+            [&](double t, double, double tf) { disparos += t == 24 && tf == 2400; });
+        TfrmUsuario usuario;
+        usuario.SetOnConfirmar([&](const TfrmUsuario &) { ++disparos; });
+        for (QDialog *d :
+             std::initializer_list<QDialog *>{&gradiente, &iniciais, &prescricoes, &usuario})
+            EXPECT_EQ(Abre(g.P, *d, nullptr), QDialog::Accepted) << d->windowTitle().toStdString();
+        EXPECT_EQ(disparos, 4);
+        EXPECT_TRUE(g.P.Erros.empty());
+    }
+}
