@@ -327,3 +327,23 @@ TEST_F(JanelasTeste, AResizeRedrawsTheMeshOnAPictureOfTheNewSize) {
     EXPECT_EQ(frmMalha->imMalha->Imagem().size(), frmMalha->imMalha->size());
     EXPECT_GT(prata(), antes); // the elements fill a larger picture
 }
+
+TEST_F(JanelasTeste, EveryExampleOpensAndMeshes) {
+    for (const char *e : {"bloco.txt", "barragem.txt", "bloco_fundacao.txt"}) {
+        AbreEMalha(e);
+        EXPECT_TRUE(roteiro.P.Erros.isEmpty()) << e;
+        ASSERT_TRUE(M().TemAnalise()) << e;
+        EXPECT_GT(M().FMalha->GetNumElementos(), 0) << e;
+    }
+}
+
+TEST_F(JanelasTeste, ClosingASubdomainFromThePopupAddsItToTheModel) {
+    AbreEMalha();
+    M().FNosSelecionados.Adiciona(1);
+    M().FNosSelecionados.Adiciona(2);
+    M().FNosSelecionados.Adiciona(3);
+    frmMalha->FecharDominio->trigger();
+    EXPECT_EQ(M().GetNumSubDominios(), 1);
+    EXPECT_EQ(M().FAnalise->GetNumSubDominios(), 1);
+    EXPECT_EQ(M().FNosSelecionados.GetTamanho(), 0);
+}

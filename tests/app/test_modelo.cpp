@@ -3,6 +3,7 @@
 #include "support_modelo.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 
 namespace {
@@ -281,6 +282,10 @@ TEST_F(ModeloTeste, LayersTwiceAfterStageMeshesAndLayeredRemesh) {
     modelo->LeConfiguracaoMalha(modelo->Desenho);
     EXPECT_EQ(modelo->FCamadas->GetEtapa(1)->GetMalha()->Nx, 5);
     EXPECT_EQ(modelo->FMalha, modelo->FCamadas->GetEtapa(2)->GetMalha());
+    modelo->FPlotCamadas->DesenhaLegendaEtapas(2);
+    canvas.Termina();
+    if (const char *dir = std::getenv("DARV_PNG_DIR"))
+        imagem.save(QString::fromLocal8Bit(dir) + "/modelo_camadas.png");
 }
 
 TEST_F(ModeloTeste, ANewModelFreesEverythingOfThePreviousOne) {
