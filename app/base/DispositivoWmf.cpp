@@ -95,6 +95,7 @@ public:
     }
 
     bool end() override {
+        Descarrega();
         setActive(false);
         return true;
     }
@@ -283,7 +284,10 @@ private:
         for (std::uint16_t w : reg.p_)
             w16(w);
     }
-    void Grava(const TRegistro &reg) { Anexa(corpo_, reg, maiorRegistro_); }
+    void Grava(const TRegistro &reg) {
+        Descarrega();
+        Anexa(corpo_, reg, maiorRegistro_);
+    }
 
     int NovoObjeto(const TRegistro &criacao) {
         Grava(criacao);
@@ -421,19 +425,37 @@ private:
         Troca(fonte_h_, chaveFonte_, chave, r);
     }
 
+    // Lines go out as polylines; a line that starts where the last one ended, in the same pen,
+    // continues it (charts draw their curves segment by segment).
     void Polilinha(const QPolygonF &p) {
         if (p.size() < 2)
             return;
         SelecionaCaneta();
-        // Long lines go in pieces under the record's 16-bit count, each starting where the
-        // previous one ended.
-        for (qsizetype inicio = 0; inicio + 1 < p.size();) {
-            const qsizetype n = std::min<qsizetype>(TDispositivoWmf::kMaxPontos, p.size() - inicio);
+        std::size_t inicio = 0;
+        const std::pair<std::int16_t, std::int16_t> primeiro{Coord(p[0].x()), Coord(p[0].y())};
+        if (pendente_.empty() || pendente_.back() != primeiro)
+            Descarrega();
+        else
+            inicio = 1;
+        for (qsizetype i = qsizetype(inicio); i < p.size(); ++i)
+            pendente_.push_back({Coord(p[i].x()), Coord(p[i].y())});
+    }
+
+    // Writes the pending polyline, in pieces under the record's 16-bit count, each starting
+    // where the previous one ended.
+    void Descarrega() {
+        if (pendente_.empty())
+            return;
+        std::vector<std::pair<std::int16_t, std::int16_t>> pontos;
+        pontos.swap(pendente_);
+        for (std::size_t inicio = 0; inicio + 1 < pontos.size();) {
+            const std::size_t n =
+                std::min<std::size_t>(TDispositivoWmf::kMaxPontos, pontos.size() - inicio);
             TRegistro r(META_POLYLINE);
             r.Palavra(int(n));
-            for (qsizetype i = inicio; i < inicio + n; ++i)
-                r.Palavra(Coord(p[i].x())).Palavra(Coord(p[i].y()));
-            Grava(r);
+            for (std::size_t i = inicio; i < inicio + n; ++i)
+                r.Palavra(pontos[i].first).Palavra(pontos[i].second);
+            Anexa(corpo_, r, maiorRegistro_);
             inicio += n - 1;
         }
     }
@@ -471,6 +493,7 @@ private:
     int caneta_h_ = -1, pincel_h_ = -1, fonte_h_ = -1;
     std::string chaveCaneta_, chavePincel_, chaveFonte_;
     std::uint32_t corTexto_ = 0xFFFFFFFFu;
+    std::vector<std::pair<std::int16_t, std::int16_t>> pendente_;
 };
 
 TDispositivoWmf::TDispositivoWmf(int largura, int altura)

@@ -2,6 +2,7 @@
 // the object table, and collects polylines, polygons and texts.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <sstream>

@@ -1,0 +1,64 @@
+// What the three result chart windows share: the chart with its curves and axes, the colour
+// boxes, the menus, the text export of the last curve and the metafile export of the chart.
+#pragma once
+
+#include <QDialog>
+
+#include <memory>
+#include <string>
+
+#include "CurvasResultados.h"
+
+class QAction;
+class QChart;
+class QChartView;
+class QComboBox;
+class QHBoxLayout;
+class QLineSeries;
+class QMenu;
+class QValueAxis;
+
+class TGraficoXY : public QDialog {
+public:
+    explicit TGraficoXY(QWidget *pai = nullptr);
+    ~TGraficoXY() override;
+
+    // Adds a curve in one batch and keeps it as the last curve.
+    void AdicionaCurva(const TCurva &curva);
+    // "Limpar": every curve removed (the last curve stays for the export).
+    void Limpa();
+    // "Salvar Ponto...": the last curve as text; only the header before any plot.
+    void SalvaPontos();
+    // "Salvar...": the chart as a Windows metafile.
+    void SalvaMetafile();
+    void SalvaMetafile(const std::string &arquivo);
+    void SetTitulos(const QString &esquerdo, const QString &inferior);
+    // Axes fitted to every curve on the chart.
+    void AjustaEixos();
+
+    int NumCurvas() const;
+    const TCurva *UltimaCurva() const { return ultima_.get(); }
+    QChart *Grafico() const { return chrGraficoXY; }
+    QChartView *Vista() const { return vista_; }
+    QValueAxis *EixoX() const { return eixoX_; }
+    QValueAxis *EixoY() const { return eixoY_; }
+
+    QChart *chrGraficoXY;
+    QComboBox *kcbxFundo, *kcbxTela;
+    QMenu *Arquivo1, *Grafico1;
+    QAction *SalvarPonto1, *Sair1, *Plotar1, *Salvar1, *Limpar1;
+
+protected:
+    // The controls beside the chart go here.
+    QHBoxLayout *Controles() const { return controles_; }
+    // Column titles of the text export and the default file name.
+    virtual std::string TituloX() const = 0;
+    virtual std::string TituloY() const = 0;
+    void LiberaUltima() { ultima_.reset(); }
+
+private:
+    QChartView *vista_;
+    QValueAxis *eixoX_, *eixoY_;
+    QHBoxLayout *controles_;
+    std::unique_ptr<TCurva> ultima_;
+};
