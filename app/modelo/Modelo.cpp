@@ -348,14 +348,19 @@ int TModelo::AdicionaSubDominio(const std::vector<int> &vertices) {
     FSubDominioAtual = k;
     if (TMalhaPlot *p = Plot())
         p->DesenhaPoligono(pontos);
-    FNosSelecionados = TVetorInteiro();
     return k;
 }
 
 void TModelo::LiberaSubDominios() {
-    // The analyses keep their own copies, which stay alive with them.
+    // The analyses' lists go too: their elements fall back on the domain.
+    if (FAnalise)
+        FAnalise->LiberaSubDominios();
+    if (FAnaliseTensional)
+        FAnaliseTensional->LiberaSubDominios();
+    FSubDominiosAnalise.clear();
     FSubDominios.clear();
     FSubDominioAtual = 1;
+    AtualizaFluenciaAtiva();
 }
 
 // ---------------------------------------------------------------------------------------------

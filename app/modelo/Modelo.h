@@ -78,10 +78,10 @@ public:
     // mesh or without rows.
     bool CriaCamadas(const std::vector<TLinhaCamada> &linhas);
     // Closes a subdomain through the listed domain vertices (numbers, in order); it becomes
-    // current. Returns its number, 0 when nothing was added (no mesh, fewer than three
+    // current. The captured nodes stay as they were. Returns its number, 0 when nothing was added (no mesh, fewer than three
     // vertices or a number that is no vertex).
     int AdicionaSubDominio(const std::vector<int> &vertices);
-    // Frees every subdomain of the list (the analyses keep none either).
+    // Frees every subdomain of the list; the analyses keep none either.
     void LiberaSubDominios();
 
     // ---- Settings ---------------------------------------------------------------------------

@@ -55,6 +55,11 @@ void TAnalise::SetSubDominio(int k, TDominio *dominio) {
     indicesProntos_ = false;
 }
 
+void TAnalise::LiberaSubDominios() {
+    SubDominios.clear();
+    indicesProntos_ = false;
+}
+
 bool TAnalise::PontoNoSubDominio(int k, double x, double y) {
     return PontoNoContorno(GetSubDominio(k)->GetMalha(), x, y);
 }

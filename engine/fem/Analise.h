@@ -113,6 +113,8 @@ public:
     // Subdomains (not owned), 1-based; writing beyond the end appends one.
     TDominio *GetSubDominio(int k) const { return SubDominios[std::size_t(k - 1)]; }
     void SetSubDominio(int k, TDominio *dominio);
+    // Empties the subdomain list (the objects are not owned).
+    void LiberaSubDominios();
     int GetNumSubDominios() const { return int(SubDominios.size()); }
 
     // Current set := set k, or none when it does not exist.

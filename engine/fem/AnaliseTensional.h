@@ -61,6 +61,8 @@ public:
     // The user's subdomains (not owned): material, creep law and placement time of the elements
     // whose centroid they hold. Writing beyond the end lengthens the list by one.
     void SetSubDominio(int k, TDominio *d);
+    // Empties the subdomain list (the objects are not owned).
+    void LiberaSubDominios() { SubDominios.clear(); }
     TDominio *GetSubDominio(int k) const { return SubDominios[std::size_t(k - 1)]; }
     int GetNumSubDominios() const { return int(SubDominios.size()); }
 

@@ -265,6 +265,13 @@ TEST(SistemaTermico, InnermostSubdomainGivesMaterialSourceAndStartTime) {
             EXPECT_EQ(b.MaterialDoElemento(e), b.GetDominio()->GetMaterial());
             EXPECT_EQ(b.FonteDoElemento(e), b.GetDominio()->GetFonte());
         }
+
+    // An emptied list leaves every element to the domain, also after an earlier preparation.
+    a.LiberaSubDominios();
+    EXPECT_EQ(a.GetNumSubDominios(), 0);
+    a.Prepara();
+    for (int e = 1; e <= malha->GetNumElementos(); ++e)
+        EXPECT_EQ(a.MaterialDoElemento(e), a.GetDominio()->GetMaterial());
 }
 
 TEST(SistemaTermico, ReusedDirectEliminationGivesThePlainSolutionBitwise) {
