@@ -1,5 +1,7 @@
 #include "Janelas.h"
 
+#include "Ferramentas.h"
+
 #include "uCamadas.h"
 #include "uCondicoesIniciais.h"
 #include "uConfiguracaoMalha.h"
@@ -34,6 +36,7 @@
 void TJanelas::Cria() {
     frmMalha = new TfrmMalha;
     TfrmMalha &m = *frmMalha;
+    new TFerramentas(m); // the mouse tools, children of the main window
     frmUnidades = new TfrmUnidades(&m);
     m.DefineJanela(TJanela::Unidades, frmUnidades);
     frmCamadas = new TfrmCamadas(&m);

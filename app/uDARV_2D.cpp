@@ -482,7 +482,9 @@ void TfrmMalha::AtualizaOpcoes() {
     o.NumElementos = acNumElementos->isChecked();
     o.Nos = acNos->isChecked();
     o.NumNos = acNumNos->isChecked();
-    o.Arestas = acArestas->isChecked();
+    // Capturing edges shows them too.
+    const QAction *capturaArestas = acaoBotao(QStringLiteral("toolbCapturaAresta"));
+    o.Arestas = acArestas->isChecked() || (capturaArestas && capturaArestas->isChecked());
     o.Contornos = acContornos->isChecked();
 }
 
