@@ -327,16 +327,8 @@ void TfrmMalha::ConstroiPopup() {
     // Drawing a subdomain (the editing tools) shows the first two instead of the others.
     FecharDominio->setVisible(false);
     CancelarDominio->setVisible(false);
-    Liga(
-        FecharDominio,
-        [this] {
-            // The vertices picked while drawing the subdomain, in the order of the clicks.
-            std::vector<int> v;
-            for (int i = 1; i <= FModelo->FNosSelecionados.GetTamanho(); ++i)
-                v.push_back(FModelo->FNosSelecionados[i]);
-            FModelo->AdicionaSubDominio(v);
-        },
-        TRequisito::Malha);
+    // Bound by the new-subdomain tool, which keeps the vertices picked.
+    Liga(FecharDominio, nullptr, TRequisito::Malha);
     Liga(
         CancelarDominio, [this] { Redesenha(); }, TRequisito::Malha);
     LigaJanela(CalorInterno, TJanela::ForcaInterna, TRequisito::Analise);
