@@ -173,6 +173,16 @@ TEST_F(EdicaoJanelas, CamadasEmPesDiasEFahrenheitChegamEmMetrosHorasECelsius) {
     });
     ASSERT_TRUE(M().Camadas());
     TCamadas &c = *M().FCamadas;
+    // Rows out of order are refused and leave the layered model as it was.
+    Comando("toobCriaCamada", [] {
+        frmCamadas->sgdCamadas->item(1, 0)->setText("1");
+        frmCamadas->btnOk->click();
+        frmCamadas->btnCancela->click();
+    });
+    ASSERT_EQ(roteiro.P.Erros.size(), 1);
+    EXPECT_TRUE(roteiro.P.Erros[0].startsWith("Camada 2"));
+    EXPECT_EQ(M().FCamadas.get(), &c);
+    EXPECT_EQ(frmCamadas->sgdCamadas->item(1, 0)->text(), "13.12336");
     ASSERT_EQ(c.GetNumEtapas(), 2);
     EXPECT_NEAR(c.GetEtapa(1)->InstanteInicial, 0.0, 1e-12);
     EXPECT_NEAR(c.GetEtapa(2)->InstanteInicial, 24.0, 1e-12);

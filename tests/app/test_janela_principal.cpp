@@ -6,8 +6,8 @@
 #include "support_janelas.h"
 
 #include "Ajuda.h"
-#include "Ferramentas.h"
 #include "CoresCombo.h"
+#include "Ferramentas.h"
 #include "VisaoMalha.h"
 #include "uConfiguracaoMalha.h"
 
