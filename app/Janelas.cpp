@@ -1,6 +1,7 @@
 #include "Janelas.h"
 
 #include "Ferramentas.h"
+#include "FonteResultadosMalha.h"
 
 #include "uCamadas.h"
 #include "uCondicoesIniciais.h"
@@ -19,6 +20,9 @@
 #include "uFuncaoDiscreta.h"
 #include "uGerentedeRetracao.h"
 #include "uGradienteConjugados.h"
+#include "uGraficoIsocores.h"
+#include "uGraficoTemperaturaTempo.h"
+#include "uGraficoTensaoTempo.h"
 #include "uGravidade.h"
 #include "uInformacoesSistema.h"
 #include "uLibUnidades.h"
@@ -27,6 +31,7 @@
 #include "uMensagemFEM.h"
 #include "uPrescricoes.h"
 #include "uTela.h"
+#include "uTemperaturaDistancia.h"
 #include "uTempo.h"
 #include "uUnidades.h"
 #include "uUsuario.h"
@@ -64,9 +69,16 @@ void TJanelas::Cria() {
     m.DefineJanela(TJanela::Fluencia, frmFluencia);
     frmGradienteConjugados = new TfrmGradienteConjugados(&m);
     m.DefineJanela(TJanela::GradienteConjugados, frmGradienteConjugados);
-    // frmIsocores
-    // frmGraficoTemperaturaTempo
-    // frmGraficoTensaoTempo
+    frmIsocores = new TfrmIsocores(&m);
+    m.DefineComando(
+        m.Isocores1, [&m] { m.MostraModal(frmIsocores); }, TRequisito::TermicaConcluida);
+    frmGraficoTemperaturaTempo = new TfrmGraficoTemperaturaTempo(&m);
+    m.DefineComando(
+        m.Trmica1, [&m] { m.MostraModal(frmGraficoTemperaturaTempo); },
+        TRequisito::TermicaConcluida);
+    frmGraficoTensaoTempo = new TfrmGraficoTensaoTempo(&m);
+    m.DefineComando(
+        m.Tensional1, [&m] { m.MostraModal(frmGraficoTensaoTempo); }, TRequisito::TermicaConcluida);
     frmInformacoesSistema = new TfrmInformacoesSistema(&m);
     frmMateriais = new TfrmMateriais(&m);
     m.DefineJanela(TJanela::Materiais, frmMateriais);
@@ -76,13 +88,16 @@ void TJanelas::Cria() {
     frmPrescricoes = new TfrmPrescricoes(&m);
     m.DefineJanela(TJanela::Prescricoes, frmPrescricoes);
     // frmRelatorio
-    // frmTemperaturaDistancia
+    frmTemperaturaDistancia = new TfrmTemperaturaDistancia(&m);
+    m.DefineComando(
+        m.Eixo, [&m] { m.MostraModal(frmTemperaturaDistancia); }, TRequisito::TermicaConcluida);
     frmTempo = new TfrmTempo(&m);
     m.DefineJanela(TJanela::Tempo, frmTempo);
     // Form1: the GiD converter is a command of the main window.
     m.DefineComando(
         m.GidDARV2D1, [&m] { ConverteGidParaZok(&m); }, TRequisito::Nenhum);
-    // frmTensaoPrincipal
+    frmTensaoPrincipal = new TfrmTensaoPrincipal(&m);
+    LigaFonteResultados(&m);
     frmAjudaDARV2DAT = new TfrmAjudaDARV2DAT(&m);
     m.DefineJanela(TJanela::AjudaDARV2DAT, frmAjudaDARV2DAT);
     frmFuncaoBureauReclamation = new TfrmFuncaoBureauReclamation(&m);
@@ -179,6 +194,7 @@ TJanelas::~TJanelas() {
     LiberaJanelasInformacoesSistema();
     FechaProgresso();
     Estado().OnLiberaInformacoesSistema = nullptr;
+    LigaFonteResultados(nullptr);
     // The dialogs are children of the main window and go with it.
     delete frmMalha;
     frmMalha = nullptr;
@@ -209,6 +225,11 @@ TJanelas::~TJanelas() {
     frmRetracaoCEB = nullptr;
     frmRetracaoBazant = nullptr;
     frmCoefFluenciaACI = nullptr;
+    frmIsocores = nullptr;
+    frmGraficoTemperaturaTempo = nullptr;
+    frmGraficoTensaoTempo = nullptr;
+    frmTemperaturaDistancia = nullptr;
+    frmTensaoPrincipal = nullptr;
 }
 
 TfrmMalha &TJanelas::Principal() const {
