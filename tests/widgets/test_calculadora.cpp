@@ -139,6 +139,16 @@ TEST_F(Calculadora, Transbordamento) {
     EXPECT_EQ(erros, 1);
     EXPECT_EQ(Bips(), 1);
 
+    // A quotient beyond the range.
+    Teclas("C");
+    Botao(KeyMemoryRecall);
+    Teclas("/");
+    painel.MemoryValue = 1e-300;
+    Botao(KeyMemoryRecall);
+    Teclas("=");
+    EXPECT_EQ(painel.DisplayText, "Error");
+    EXPECT_EQ(erros, 2);
+
     // Memory plus beyond the range: error, memory unchanged.
     Teclas("C");
     painel.MemoryValue = 1.7e308;
@@ -153,7 +163,7 @@ TEST_F(Calculadora, Transbordamento) {
     Botao(KeyMemoryRecall);
     Teclas("R");
     EXPECT_EQ(painel.DisplayText, "Error");
-    EXPECT_EQ(erros, 3);
+    EXPECT_EQ(erros, 4);
 }
 
 TEST_F(Calculadora, LimitesDePrecisao) {

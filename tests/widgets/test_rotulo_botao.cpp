@@ -516,3 +516,35 @@ TEST(KitBotao, ImagensPorEstadoECache) {
     }
     EXPECT_EQ(TKitButtonGlyph::CachedLists(), 0);
 }
+
+TEST(KitBotao, AcaoEDuploClique) {
+    QWidget pai;
+    TKitSpeedButton b(&pai);
+    b.SetGroupIndex(3);
+    b.SetAllowAllUp(true);
+    QAction acao(QStringLiteral("Nós"));
+    acao.setCheckable(true);
+    QPixmap icone(16, 16);
+    icone.fill(QColor(0, 128, 0));
+    acao.setIcon(QIcon(icone));
+    b.SetAction(&acao);
+    EXPECT_EQ(b.Glyph().Imagem.size(), QSize(16, 16)); // an empty glyph takes the icon
+    EXPECT_EQ(b.Glyph().Imagem.pixel(8, 8) & 0xFFFFFF, 0x008000u);
+    EXPECT_EQ(b.Glyph().TransparentColor(), qRgb(255, 0, 255));
+    acao.setChecked(true);
+    EXPECT_TRUE(b.Down());
+    acao.setChecked(false);
+    EXPECT_FALSE(b.Down());
+    acao.setEnabled(false);
+    EXPECT_FALSE(b.isEnabled());
+    acao.setEnabled(true);
+
+    // A double click counts only on a down button.
+    int duplos = 0;
+    b.OnDblClick = [&] { ++duplos; };
+    QTest::mouseDClick(&b, Qt::LeftButton, {}, QPoint(5, 5));
+    const int primeiro = duplos;
+    b.SetDown(true);
+    QTest::mouseDClick(&b, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(duplos, primeiro + 1);
+}
