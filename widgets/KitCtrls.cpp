@@ -71,7 +71,6 @@ TKitCustomLabel::TKitCustomLabel(QWidget *pai) : QWidget(pai) {
     FShadowColor = KitSysColor(TKitSysColor::BtnHighlight);
     FColor = pai ? pai->palette().color(QPalette::Window)
                  : QApplication::palette().color(QPalette::Window);
-    setAttribute(Qt::WA_Hover, false);
     setFocusPolicy(Qt::NoFocus);
 }
 

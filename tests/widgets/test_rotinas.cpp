@@ -235,3 +235,27 @@ TEST(KitRotinas, NumerosComoOsDaPlataforma) {
     DefineConversoesReais(nullptr, nullptr, nullptr);
     DefineKitDecimalSeparator('.');
 }
+
+namespace {
+class TContaEventos : public QObject {
+public:
+    int Usuario = 0, Outros = 0;
+    bool event(QEvent *e) override {
+        if (e->type() == QEvent::User)
+            ++Usuario;
+        else if (e->type() == QEvent::Type(QEvent::User + 1))
+            ++Outros;
+        return QObject::event(e);
+    }
+};
+} // namespace
+
+TEST(KitRotinas, DescartaMensagemPendente) {
+    TContaEventos o;
+    QCoreApplication::postEvent(&o, new QEvent(QEvent::User));
+    QCoreApplication::postEvent(&o, new QEvent(QEvent::Type(QEvent::User + 1)));
+    DropPendingMessage(&o, QEvent::User);
+    QCoreApplication::sendPostedEvents(&o);
+    EXPECT_EQ(o.Usuario, 0);
+    EXPECT_EQ(o.Outros, 1); // other kinds stay queued
+}
