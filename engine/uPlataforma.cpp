@@ -13,7 +13,9 @@
 #include <random>
 #include <system_error>
 
+#include <fcntl.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -525,44 +527,88 @@ void TLeitorTexto::Erro(const std::string &oque) const {
     throw EInOutError(arquivo_.string() + ", line " + std::to_string(linha_) + ": " + oque);
 }
 
+namespace {
+std::string Motivo(int erro) {
+    return std::system_category().message(erro);
+}
+} // namespace
+
+// The temporary file gets an unpredictable name and is created exclusively, never through a
+// link, so that nothing planted beside the target is written to.
 TArquivoSeguro::TArquivoSeguro(const std::filesystem::path &arquivo) : arquivo_(arquivo) {
-    static std::atomic<unsigned> contador{0};
-    temporario_ = arquivo;
-    temporario_ += ".tmp" + std::to_string(getpid()) + "_" + std::to_string(contador++);
-    f_ = std::fopen(temporario_.c_str(), "wb");
-    if (!f_)
-        throw EInOutError("Cannot create file " + arquivo_.string());
+    static std::random_device fonte;
+    int fd = -1, erro = 0;
+    for (int tentativa = 0; tentativa < 16 && fd < 0; ++tentativa) {
+        const std::uint64_t r = (std::uint64_t(fonte()) << 32) ^ fonte();
+        char nome[24];
+        std::snprintf(nome, sizeof nome, ".tmp%016llx", static_cast<unsigned long long>(r));
+        temporario_ = arquivo;
+        temporario_ += nome;
+        fd =
+            ::open(temporario_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        erro = errno;
+        if (fd < 0 && erro != EEXIST)
+            break;
+    }
+    if (fd < 0)
+        throw EInOutError("Cannot create file " + arquivo_.string() + ": " + Motivo(erro));
+    f_ = ::fdopen(fd, "wb");
+    if (!f_) {
+        erro = errno;
+        ::close(fd);
+        ::unlink(temporario_.c_str());
+        throw EInOutError("Cannot create file " + arquivo_.string() + ": " + Motivo(erro));
+    }
 }
 
 TArquivoSeguro::~TArquivoSeguro() {
     if (f_)
         std::fclose(f_);
-    if (!confirmado_) {
-        std::error_code ec;
-        std::filesystem::remove(temporario_, ec);
-    }
+    if (!confirmado_)
+        ::unlink(temporario_.c_str());
 }
 
 void TArquivoSeguro::Escreve(std::string_view texto) {
     if (!f_)
         throw EInOutError("File already closed: " + arquivo_.string());
     if (!texto.empty() && std::fwrite(texto.data(), 1, texto.size(), f_) != texto.size())
-        throw EInOutError("Cannot write file " + arquivo_.string());
+        throw EInOutError("Cannot write file " + arquivo_.string() + ": " + Motivo(errno));
 }
 
+// Flushed and synced to disk before it replaces the target.
 void TArquivoSeguro::Confirma() {
     if (!f_)
         throw EInOutError("File already closed: " + arquivo_.string());
-    bool ok = std::fflush(f_) == 0;
-    ok = (std::fclose(f_) == 0) && ok;
+    int erro = 0;
+    if (std::fflush(f_) != 0 || ::fdatasync(fileno(f_)) != 0)
+        erro = errno;
+    if (std::fclose(f_) != 0 && erro == 0)
+        erro = errno;
     f_ = nullptr;
-    if (!ok)
-        throw EInOutError("Cannot write file " + arquivo_.string());
-    std::error_code ec;
-    std::filesystem::rename(temporario_, arquivo_, ec);
-    if (ec)
-        throw EInOutError("Cannot write file " + arquivo_.string() + ": " + ec.message());
+    if (erro != 0)
+        throw EInOutError("Cannot write file " + arquivo_.string() + ": " + Motivo(erro));
+    if (::rename(temporario_.c_str(), arquivo_.c_str()) != 0)
+        throw EInOutError("Cannot write file " + arquivo_.string() + ": " + Motivo(errno));
     confirmado_ = true;
+}
+
+TTravaPasta::TTravaPasta(const std::filesystem::path &pasta) {
+    const std::filesystem::path arquivo = pasta / ".darv_2d.trava";
+    fd_ = ::open(arquivo.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (fd_ < 0)
+        return; // no folder to write to: the run's own writes report it
+    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+        const int erro = errno;
+        ::close(fd_);
+        fd_ = -1;
+        if (erro == EWOULDBLOCK)
+            throw Exception(kPastaEmUso);
+    }
+}
+
+TTravaPasta::~TTravaPasta() {
+    if (fd_ >= 0)
+        ::close(fd_);
 }
 
 void EscreveArquivo(const std::filesystem::path &arquivo, std::string_view conteudo) {

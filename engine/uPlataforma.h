@@ -159,6 +159,23 @@ private:
     bool confirmado_ = false;
 };
 
+// Holds, while it lives, the lock of a result folder: a second run writing there (in this or
+// another process) is refused with kPastaEmUso. A folder that cannot hold the lock file is
+// left unlocked.
+class TTravaPasta {
+public:
+    explicit TTravaPasta(const std::filesystem::path &pasta);
+    ~TTravaPasta();
+    TTravaPasta(const TTravaPasta &) = delete;
+    TTravaPasta &operator=(const TTravaPasta &) = delete;
+
+private:
+    int fd_ = -1;
+};
+inline constexpr const char *kPastaEmUso =
+    "Outra análise está gravando resultados nesta pasta. Aguarde o fim dela ou escolha outra "
+    "pasta nas configurações.";
+
 // Writes `conteudo` to `arquivo` through TArquivoSeguro.
 void EscreveArquivo(const std::filesystem::path &arquivo, std::string_view conteudo);
 

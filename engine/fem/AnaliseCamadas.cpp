@@ -146,6 +146,8 @@ void TAnaliseCamadas::Executa() {
         throw Exception("O modelo em camadas não tem etapas.");
     PassosFeitos = 0;
     VerificaPassos(*Tempo);
+    DefineNomesArquivos();
+    TTravaPasta trava(PastaDoArquivo(ArquivoTemperatura(1)));
     ZeraMaximos();
     temposMudancas_.clear();
     etapaDoPasso_.clear();

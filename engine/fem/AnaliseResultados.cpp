@@ -58,6 +58,8 @@ void TAnalise::Executa() {
     // The step count belongs to this run: a second run rewrites files 1..n.
     PassosFeitos = 0;
     VerificaPassos(*Tempo);
+    DefineNomesArquivos();
+    TTravaPasta trava(PastaDoArquivo(ArquivoTemperatura(1)));
     ZeraMaximos();
 
     Prepara();

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
+#include <optional>
 #include <stdexcept>
 
 #include "fem/Analise.h"
@@ -134,6 +136,12 @@ void TAnaliseTensional::Executa() {
         DominioProprio->SetInstanteInicial(Tempo->GetTempoInicial());
     PassosFeitos = 0; // a new run's history starts at its own first step
     VerificaPassos(*Tempo);
+    const std::filesystem::path pastaTensoes = PastaDoArquivo(ArquivoTensao(1)),
+                                pastaDeformacoes = PastaDoArquivo(ArquivoDeformacao(1));
+    TTravaPasta trava(pastaTensoes);
+    std::optional<TTravaPasta> travaDeformacoes;
+    if (pastaDeformacoes != pastaTensoes)
+        travaDeformacoes.emplace(pastaDeformacoes);
     PassosSemConvergencia = 0;
     Prepara();
     ApoiosAtuais = GetApoiosEtapa(EtapaAtual);

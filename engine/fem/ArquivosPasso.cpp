@@ -60,6 +60,11 @@ void DefineNomesArquivos() {
     n.ExtensaoTemperatura = n.ExtensaoDeformacao = n.ExtensaoTensao = ".res";
 }
 
+std::filesystem::path PastaDoArquivo(const std::string &arquivo) {
+    const std::filesystem::path p = std::filesystem::path(arquivo).parent_path();
+    return p.empty() ? std::filesystem::path(".") : p;
+}
+
 std::string ArquivoTemperatura(int passo) {
     const TNomesArquivos &n = NomesArquivos();
     return Nome(n.PrefixoTemperatura, passo, n.ExtensaoTemperatura);

@@ -2,6 +2,7 @@
 // the text file of one step's nodal temperatures.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -23,6 +24,8 @@ TNomesArquivos &NomesArquivos();
 void DefineNomesArquivos();
 
 // prefix + step number (decimal, no leading zeros) + extension.
+// Folder a result file goes to ("." for a bare name).
+std::filesystem::path PastaDoArquivo(const std::string &arquivo);
 std::string ArquivoTemperatura(int passo);
 std::string ArquivoDeformacao(int passo);
 std::string ArquivoTensao(int passo);

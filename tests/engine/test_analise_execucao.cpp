@@ -539,3 +539,25 @@ TEST(ExecucaoTermica, QueriesReadOnlyTheStepsOfTheLastRun) {
     a.HistoricoNo(h, 1);
     EXPECT_EQ(h.GetTamanho(), 1);
 }
+
+TEST(ExecucaoTermica, ASecondRunInTheSameResultFolderIsRefused) {
+    Bloco a, b;
+    std::string erro;
+    int passosB = -1;
+    a.analise->SetOnPasso([&](TTempo &t) {
+        if (t.GetTempoAtual() != 6.0)
+            return;
+        try {
+            b.analise->Executa();
+        } catch (const Exception &e) {
+            erro = e.what();
+        }
+        passosB = b.analise->GetNumPassos();
+    });
+    a.analise->Executa();
+    EXPECT_EQ(erro, kPastaEmUso);
+    EXPECT_EQ(passosB, 0);
+    EXPECT_EQ(a.analise->GetNumPassos(), 12);
+    b.analise->Executa(); // the folder is free again
+    EXPECT_EQ(b.analise->GetNumPassos(), 12);
+}

@@ -97,6 +97,78 @@ TEST(Files, SafeWriteReplacesOnlyOnConfirmAndReaderHandlesCrlf) {
     EXPECT_EQ(campos[2], "-3");
 }
 
+TEST(Files, SafeWriteIgnoresPlantedLinksAndSaysWhyItFailed) {
+    namespace fs = std::filesystem;
+    // Many links are planted: in memory when the system offers it.
+    const fs::path base =
+        fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    fs::path dir = base / ("darv_test_links_" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const fs::path vitima = dir / "vitima.txt", alvo = dir / "alvo.txt";
+    EscreveArquivo(vitima, "intacto");
+    // Links at every name a predictable temporary name could take (process id and a counter,
+    // which earlier writes of this process may have advanced).
+    for (int i = 0; i < 20000; ++i)
+        fs::create_symlink(
+            vitima, dir / ("alvo.txt.tmp" + std::to_string(getpid()) + "_" + std::to_string(i)));
+    for (const char *nome : {"alvo.txt.tmp", "alvo.txt~", "alvo.tmp"})
+        fs::create_symlink(vitima, dir / nome);
+    const auto antes = std::distance(fs::directory_iterator(dir), fs::directory_iterator());
+    for (int i = 0; i < 5; ++i)
+        EscreveArquivo(alvo, "novo " + std::to_string(i));
+    TLeitorTexto v(vitima), a(alvo);
+    std::string_view l;
+    ASSERT_TRUE(v.LeLinha(l));
+    EXPECT_EQ(l, "intacto");
+    ASSERT_TRUE(a.LeLinha(l));
+    EXPECT_EQ(l, "novo 4");
+    EXPECT_FALSE(fs::is_symlink(alvo));
+    // Nothing is left behind, also by writes that fail.
+    {
+        TArquivoSeguro w(alvo);
+        w.Escreve("parcial");
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), antes + 1);
+
+    try {
+        TArquivoSeguro w(dir / "nao" / "existe.txt");
+        ADD_FAILURE() << "no error";
+    } catch (const EInOutError &e) {
+        const std::string m = e.what();
+        EXPECT_NE(m.find("existe.txt"), std::string::npos) << m;
+        EXPECT_NE(m.find("No such file or directory"), std::string::npos) << m;
+    }
+    // A target that is a folder: the rename fails, says why, and removes its temporary file.
+    fs::create_directories(dir / "pasta.txt" / "dentro");
+    try {
+        EscreveArquivo(dir / "pasta.txt", "x");
+        ADD_FAILURE() << "no error";
+    } catch (const EInOutError &e) {
+        EXPECT_NE(std::string(e.what()).find("pasta.txt: "), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), antes + 2);
+    fs::remove_all(dir);
+}
+
+TEST(Folders, AResultFolderHoldsOneRunAtATime) {
+    namespace fs = std::filesystem;
+    fs::path dir = fs::temp_directory_path() / ("darv_test_trava_" + std::to_string(getpid()));
+    fs::create_directories(dir);
+    {
+        TTravaPasta primeira(dir);
+        try {
+            TTravaPasta segunda(dir);
+            ADD_FAILURE() << "no error";
+        } catch (const Exception &e) {
+            EXPECT_STREQ(e.what(), kPastaEmUso);
+        }
+        TTravaPasta outra(dir / "sub"); // a folder that does not exist locks nothing
+    }
+    TTravaPasta depois(dir); // released with the first run
+    fs::remove_all(dir);
+}
+
 TEST(Folders, DefaultFolderIsCreatedPrivate) {
     auto p = PastaPadrao();
     EXPECT_TRUE(std::filesystem::is_directory(p));
