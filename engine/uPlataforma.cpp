@@ -592,23 +592,36 @@ void TArquivoSeguro::Confirma() {
     confirmado_ = true;
 }
 
-TTravaPasta::TTravaPasta(const std::filesystem::path &pasta) {
-    const std::filesystem::path arquivo = pasta / ".darv_2d.trava";
-    fd_ = ::open(arquivo.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd_ < 0)
-        return; // no folder to write to: the run's own writes report it
-    if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-        const int erro = errno;
+// The lock file exists only while a run holds it. A lock taken on a file that its holder has
+// just removed is worthless, so the path is checked to still name the locked file.
+TTravaPasta::TTravaPasta(const std::filesystem::path &pasta) : arquivo_(pasta / ".darv_2d.trava") {
+    for (int tentativa = 0; tentativa < 8; ++tentativa) {
+        fd_ = ::open(arquivo_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd_ < 0)
+            return; // no folder to write to: the run's own writes report it
+        if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+            const int erro = errno;
+            ::close(fd_);
+            fd_ = -1;
+            if (erro == EWOULDBLOCK)
+                throw Exception(kPastaEmUso);
+            return;
+        }
+        struct stat aberto, caminho;
+        if (::fstat(fd_, &aberto) == 0 && ::stat(arquivo_.c_str(), &caminho) == 0 &&
+            aberto.st_dev == caminho.st_dev && aberto.st_ino == caminho.st_ino)
+            return;
         ::close(fd_);
         fd_ = -1;
-        if (erro == EWOULDBLOCK)
-            throw Exception(kPastaEmUso);
     }
+    throw Exception(kPastaEmUso);
 }
 
 TTravaPasta::~TTravaPasta() {
-    if (fd_ >= 0)
-        ::close(fd_);
+    if (fd_ < 0)
+        return;
+    ::unlink(arquivo_.c_str());
+    ::close(fd_);
 }
 
 void EscreveArquivo(const std::filesystem::path &arquivo, std::string_view conteudo) {

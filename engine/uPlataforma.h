@@ -170,6 +170,7 @@ public:
     TTravaPasta &operator=(const TTravaPasta &) = delete;
 
 private:
+    std::filesystem::path arquivo_;
     int fd_ = -1;
 };
 inline constexpr const char *kPastaEmUso =

@@ -165,7 +165,9 @@ TEST(Folders, AResultFolderHoldsOneRunAtATime) {
         }
         TTravaPasta outra(dir / "sub"); // a folder that does not exist locks nothing
     }
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir / ".darv_2d.trava"))); // leaves nothing behind
     TTravaPasta depois(dir); // released with the first run
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
     fs::remove_all(dir);
 }
 
