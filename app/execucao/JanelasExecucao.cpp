@@ -117,6 +117,10 @@ bool TBloqueioExecucao::eventFilter(QObject *objeto, QEvent *evento) {
     const QWidget *janela = static_cast<QWidget *>(objeto)->window();
     if (Livre(janela))
         return false;
+    // Tool tips and popups close themselves.
+    if (evento->type() == QEvent::Close &&
+        (janela->windowType() == Qt::ToolTip || janela->windowType() == Qt::Popup))
+        return false;
     if (evento->type() == QEvent::ShortcutOverride)
         evento->accept(); // no shortcut of the blocked window fires
     else

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QPainterPath>
 #include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -69,11 +70,21 @@ void TMedidorPizza::paintEvent(QPaintEvent *) {
         p.setBrush(QColor(0, 0, 128));
         p.drawPie(r, 90 * 16, -pct * 360 * 16 / 100);
     }
-    p.setPen(pct >= 50 ? Qt::white : Qt::black);
+    // Black figures with a white outline read on both colours.
     QFont f = font();
     f.setBold(true);
-    p.setFont(f);
-    p.drawText(r, Qt::AlignCenter, QString::number(pct) + QLatin1Char('%'));
+    const QString texto = QString::number(pct) + QLatin1Char('%');
+    const QFontMetricsF fm(f);
+    const QPointF origem(r.center().x() - fm.horizontalAdvance(texto) / 2.0,
+                         r.center().y() + (fm.ascent() - fm.descent()) / 2.0);
+    QPainterPath caminho;
+    caminho.addText(origem, f, texto);
+    p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(caminho);
+    p.setPen(Qt::NoPen);
+    p.setBrush(Qt::black);
+    p.drawPath(caminho);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include <QTest>
 #include <QToolButton>
 
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -306,6 +307,10 @@ TEST_F(Execucao, ComandosEFechamentoRecusadosDuranteACorrida) {
             QTest::mouseClick(memoria->btnOk, Qt::LeftButton);
             okAceito = memoria->FAplicado && !memoria->isVisible();
         }
+        // A picture of the progress window in the middle of the run, when asked for.
+        if (rodadas == 3 && frmMensagemFEM)
+            if (const char *pasta = std::getenv("DARV_CAPTURAS"))
+                frmMensagemFEM->grab().save(QString(pasta) + "/progresso_corrida.png");
         if (rodadas < 20)
             QMetaObject::invokeMethod(qApp, perturba, Qt::QueuedConnection);
     };
