@@ -98,6 +98,9 @@ public:
     void SetStatus(int painel, const QString &texto);
     QString Status(int painel) const;
     void SetTitulo(const QString &texto);
+    // The subdomain list (1-based), read by the input report.
+    TDominio *GetSubDominio(int i) const { return FModelo->GetSubDominio(i); }
+    int GetNumSubDominios() const { return FModelo->GetNumSubDominios(); }
     // Runs a receiver under the slot guard, then redraws and updates the commands.
     void Recebe(const std::function<void()> &receptor);
     void Redesenha();
