@@ -25,7 +25,6 @@
 #include "uGraficoTensaoTempo.h"
 #include "uGravidade.h"
 #include "uInformacoesSistema.h"
-#include "uLibUnidades.h"
 #include "uMateriais.h"
 #include "uMaturidade.h"
 #include "uMensagemFEM.h"
@@ -157,8 +156,6 @@ void TJanelas::Liga() {
     TfrmMalha &m = *frmMalha;
     frmUnidades->SetOnMudanca([&m](const TUnidades &escolhidas, const TUnidadesSI &referencia) {
         m.Modelo().AtualizaFatoresUnidades(CalculaFatores(escolhidas, referencia));
-        frmConfiguracaoMalha->SetUnidadeComprimento(
-            QString::fromStdString(escolhidas.GetComprimento().GetSimbolo()));
     });
     frmUnidades->DisparaMudanca();
     frmForcaExterna->SetOnConfirmar(

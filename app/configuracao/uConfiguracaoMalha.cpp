@@ -49,6 +49,7 @@ TfrmConfiguracaoMalha::TfrmConfiguracaoMalha(QWidget *pai) : QDialog(pai) {
     edDmax->setObjectName(QStringLiteral("edDmax"));
     lbUnidade = new QLabel(QStringLiteral("m"), pDmax);
     lbUnidade->setObjectName(QStringLiteral("lbUnidade"));
+    lbUnidade->setMinimumWidth(40);
     auto *ld = new QHBoxLayout(pDmax);
     ld->setContentsMargins(0, 0, 0, 0);
     ld->addWidget(cbxDmax);
@@ -76,15 +77,18 @@ TfrmConfiguracaoMalha::TfrmConfiguracaoMalha(QWidget *pai) : QDialog(pai) {
     kcbxCorAresta->setObjectName(QStringLiteral("kcbxCorAresta"));
     kcbxAreaDeDesenho = new TComboCor(clWhite, desenho);
     kcbxAreaDeDesenho->setObjectName(QStringLiteral("kcbxAreaDeDesenho"));
-    auto *fd = new QFormLayout(desenho);
-    auto *elementos = new QLabel(QStringLiteral("Elementos:"), desenho);
-    fd->addRow(elementos);
-    fd->addRow(QStringLiteral("Cor de Linha"), kcbxcolorLinha);
-    fd->addRow(QStringLiteral("Cor de Fundo"), kcbxCorFundo);
-    fd->addRow(QStringLiteral("Cor de Texto"), kcbxCorTexto);
+    auto *elementos = new QGroupBox(QStringLiteral("Elementos"), desenho);
+    auto *fe = new QFormLayout(elementos);
+    fe->addRow(QStringLiteral("Cor de Linha"), kcbxcolorLinha);
+    fe->addRow(QStringLiteral("Cor de Fundo"), kcbxCorFundo);
+    fe->addRow(QStringLiteral("Cor de Texto"), kcbxCorTexto);
+    auto *fd = new QFormLayout;
     fd->addRow(QStringLiteral("Nós"), kcbxCorNos);
     fd->addRow(QStringLiteral("Arestas"), kcbxCorAresta);
     fd->addRow(QStringLiteral("Área de Desenho"), kcbxAreaDeDesenho);
+    auto *ld2 = new QVBoxLayout(desenho);
+    ld2->addWidget(elementos);
+    ld2->addLayout(fd);
 
     btnOk = new QPushButton(QStringLiteral("Ok"), this);
     btnOk->setObjectName(QStringLiteral("btnOk"));
@@ -163,8 +167,10 @@ void TfrmConfiguracaoMalha::showEvent(QShowEvent *e) {
     QDialog::showEvent(e);
     if (e->spontaneous())
         return;
+    // The size in the current unit; the check box keeps its state (checked at the start,
+    // although the record's flag stays off until the first confirmation).
     SetUnidadeComprimento(SimboloUnidade(1));
-    MostraConfiguracao();
+    edDmax->setText(TextoReal(Estado().ConfiguracaoMalha.Dmax / FatorComprimento()));
 }
 
 void TfrmConfiguracaoMalha::btnOkClick() {

@@ -92,6 +92,9 @@ TEST_F(ConfiguracaoMalha, RefusedOkChangesNothing) {
 
 TEST_F(ConfiguracaoMalha, GradingChoiceShowsOrHidesTheMaximumSizeAndFollowsTheFileReader) {
     d->show();
+    // Showing keeps the check box as it starts: checked, the record's flag still off.
+    EXPECT_TRUE(d->cbxDmax->isChecked());
+    EXPECT_FALSE(Estado().ConfiguracaoMalha.PorDmax);
     d->rbExponencial->click();
     EXPECT_TRUE(Estado().ConfiguracaoMalha.Exponencial);
     EXPECT_FALSE(d->pDmax->isVisible());
