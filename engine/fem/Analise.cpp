@@ -1,6 +1,7 @@
 #include "fem/Analise.h"
 
 #include <algorithm>
+#include <cstring>
 #include <typeinfo>
 
 #include "fem/Conveccao.h"
@@ -95,6 +96,7 @@ TForcaInterna *TAnalise::FonteDoElemento(int e) {
 
 void TAnalise::InvalidaIndices() {
     indicesProntos_ = false;
+    kMantida_ = false;
 }
 
 void TAnalise::PreparaIndices() {
@@ -113,6 +115,8 @@ void TAnalise::PreparaIndices() {
             nosElemento_[std::size_t(e - 1) * std::size_t(nosPorElemento_) + std::size_t(i - 1)] =
                 Dominio->GetElemento(e)->GetNo(i)->Numero;
     posicaoK_.assign(std::size_t(ne) * std::size_t(nosPorElemento_ * (nosPorElemento_ + 1) / 2), 0);
+    arranjosK_.assign(posicaoK_.size(), 0.0);
+    kMantida_ = false;
 
     // Kept arrays: for the linear triangles only (other elements use their previous
     // temperatures in their arrays).
@@ -258,6 +262,7 @@ void TAnalise::MontaElemento(int e) {
     PreparaIndices();
     double *bb = b->Dados();
     if (!nosPorElemento_) {
+        kZerada_ = false;
         const TElementoTriangular *el = Dominio->GetElemento(e);
         for (int i = 1; i <= el->GetN(); ++i) {
             const int gi = el->GetNo(i)->Numero;
@@ -269,16 +274,44 @@ void TAnalise::MontaElemento(int e) {
         }
         return;
     }
-    // K(min, max) += Ke(i, j) through the entry's remembered position; a position that no
-    // longer holds that column (new pattern, reordered row) is looked up again, and a pair not
-    // stored yet is appended first.
+    const int n = nosPorElemento_;
+    const std::size_t m = std::size_t(n * (n + 1) / 2);
+    const std::int32_t *g = &nosElemento_[std::size_t(e - 1) * std::size_t(n)];
+    double *ke = &arranjosK_[std::size_t(e - 1) * m];
+    bool igual = mantendo_;
+    for (int i = 1, q = 0; i <= n; ++i) {
+        bb[g[i - 1] - 1] += Fe[i];
+        for (int j = i; j <= n; ++j, ++q) {
+            const double v = Ke(i, j);
+            igual = igual && std::memcmp(&ke[q], &v, sizeof v) == 0;
+            ke[q] = v;
+        }
+    }
+    if (igual)
+        return;
+    if (mantendo_) { // the first changed array: K is assembled afresh up to here
+        mantendo_ = false;
+        prescricaoImposta_ = nullptr;
+        K->Zera();
+        for (int f = 1; f < e; ++f)
+            SomaElementoK(f);
+    }
+    SomaElementoK(e);
+}
+
+// K(min, max) += the element's kept array through each entry's remembered position; a position
+// that no longer holds that column (new pattern, reordered row) is looked up again, and a pair
+// not stored yet is appended first.
+void TAnalise::SomaElementoK(int e) {
+    kZerada_ = false;
     const int n = nosPorElemento_;
     const std::int32_t *g = &nosElemento_[std::size_t(e - 1) * std::size_t(n)];
-    std::int32_t *pos = &posicaoK_[std::size_t(e - 1) * std::size_t(n * (n + 1) / 2)];
+    const std::size_t m = std::size_t(n * (n + 1) / 2);
+    std::int32_t *pos = &posicaoK_[std::size_t(e - 1) * m];
+    const double *ke = &arranjosK_[std::size_t(e - 1) * m];
     for (int i = 1; i <= n; ++i) {
         const int gi = g[i - 1];
-        bb[gi - 1] += Fe[i];
-        for (int j = i; j <= n; ++j, ++pos) {
+        for (int j = i; j <= n; ++j, ++pos, ++ke) {
             const int gj = g[j - 1];
             const int linha = std::min(gi, gj), coluna = std::max(gi, gj);
             int p = *pos;
@@ -290,9 +323,16 @@ void TAnalise::MontaElemento(int e) {
                 }
                 *pos = p;
             }
-            K->SomaNaPosicao(linha, p, Ke(i, j));
+            K->SomaNaPosicao(linha, p, *ke);
         }
     }
+}
+
+void TAnalise::ReconstroiK() {
+    prescricaoImposta_ = nullptr;
+    K->Zera();
+    for (int e = 1; e <= Dominio->GetNumElementos(); ++e)
+        SomaElementoK(e);
 }
 
 void TAnalise::ArranjosTriangulo(int e, TElementoTriangular *el, TForcaInterna &fonte,
@@ -344,6 +384,10 @@ double TAnalise::ValorFonte(TForcaInterna &fonte, const TMaterial &material) {
 
 void TAnalise::MontaSistema() {
     PreparaIndices();
+    mantendo_ = kMantida_ && nosPorElemento_ > 0;
+    const bool limpa = kMantida_ || kZerada_;
+    kMantida_ = false;
+    kInalterada_ = false;
     const int ne = Dominio->GetNumElementos();
     const double t = Tempo->GetTempoAtual();
     const bool comSubDominios = !SubDominios.empty();
@@ -371,11 +415,21 @@ void TAnalise::MontaSistema() {
         Fe.Zera();
         Te.Zera();
     }
+    kInalterada_ = mantendo_;
+    mantendo_ = false;
+    montada_ = limpa && nosPorElemento_ > 0;
 }
 
 void TAnalise::LimpaSistema() {
-    if (K)
+    // After a complete assembly K is kept for the next one to compare with; otherwise cleared.
+    kMantida_ = montada_ && K;
+    montada_ = false;
+    if (K && !kMantida_) {
         K->Zera();
+        kZerada_ = true;
+        kInalterada_ = false;
+        prescricaoImposta_ = nullptr;
+    }
     if (b)
         b->Zera();
 }
@@ -443,14 +497,21 @@ void TAnalise::AdicionaPrescricoes(const TVetorInteiro &nos, int k, double valor
 
 void TAnalise::ImpoePrescricoes() {
     TPrescricoes *p = PrescricaoAtual;
-    if (!p)
-        return;
     const double t = Tempo->GetTempoAtual();
-    if (!(p->Inicio <= t && t <= p->Fim))
+    const bool ativa = p && p->Inicio <= t && t <= p->Fim && p->Nos.GetTamanho() > 0;
+    // A kept K carries the prescriptions imposed on it last: the same ones are not imposed again,
+    // other ones (or none) need the assembled K back.
+    bool mesmas = false;
+    if (kInalterada_ && prescricaoImposta_) {
+        mesmas = ativa && p == prescricaoImposta_ &&
+                 std::size_t(p->Nos.GetTamanho()) == nosImpostos_.size() &&
+                 std::equal(nosImpostos_.begin(), nosImpostos_.end(), p->Nos.Dados());
+        if (!mesmas)
+            ReconstroiK();
+    }
+    if (!ativa)
         return;
     const int m = p->Nos.GetTamanho();
-    if (m == 0)
-        return;
     const int n = NumNos;
     prescrito_.assign(std::size_t(n) + 1, 0);
     valorPrescrito_.assign(std::size_t(n) + 1, 0.0);
@@ -466,7 +527,43 @@ void TAnalise::ImpoePrescricoes() {
     }
 
     // Known values to the right-hand side of the free rows, in the order of the set's entries,
-    // from the coefficients as assembled.
+    // from the coefficients as assembled (those of a kept K were gathered when it was imposed).
+    if (!mesmas)
+        GuardaContribuicoes();
+    double *bb = b->Dados();
+    for (const TContribuicao &c : contribuicoes_)
+        bb[c.linha - 1] -= p->Valores[c.entrada] * c.coeficiente;
+    // The iterative solver starts from the prescribed values.
+    double *tt = T->Dados();
+    for (int no = 1; no <= n; ++no)
+        if (prescrito_[std::size_t(no)])
+            bb[no - 1] = tt[no - 1] = valorPrescrito_[std::size_t(no)];
+    if (mesmas)
+        return;
+
+    // Prescribed rows and columns become those of the identity.
+    for (int r = 1; r <= n; ++r) {
+        const int tam = K->TamanhoLinha(r);
+        for (int pos = 1; pos <= tam; ++pos) {
+            const int c = K->ColunaNaPosicao(r, pos);
+            if (prescrito_[std::size_t(r)] || prescrito_[std::size_t(c)])
+                K->Set(r, c, c == r ? 1.0 : 0.0);
+        }
+    }
+    // A node in no element has no stored diagonal: its row of the identity is added.
+    for (int no = 1; no <= n; ++no) {
+        double v;
+        int pos;
+        if (prescrito_[std::size_t(no)] && !K->ProcuraNaLinha(no, no, v, pos))
+            K->Set(no, no, 1.0);
+    }
+    kZerada_ = false;
+    prescricaoImposta_ = p;
+    nosImpostos_.assign(p->Nos.Dados(), p->Nos.Dados() + m);
+}
+
+void TAnalise::GuardaContribuicoes() {
+    const int n = NumNos;
     contribuicoes_.clear();
     for (int r = 1; r <= n; ++r) {
         const int tam = K->TamanhoLinha(r);
@@ -485,31 +582,6 @@ void TAnalise::ImpoePrescricoes() {
               [](const TContribuicao &x, const TContribuicao &y) {
                   return x.linha != y.linha ? x.linha < y.linha : x.entrada < y.entrada;
               });
-    double *bb = b->Dados();
-    for (const TContribuicao &c : contribuicoes_)
-        bb[c.linha - 1] -= p->Valores[c.entrada] * c.coeficiente;
-    // The iterative solver starts from the prescribed values.
-    double *tt = T->Dados();
-    for (int no = 1; no <= n; ++no)
-        if (prescrito_[std::size_t(no)])
-            bb[no - 1] = tt[no - 1] = valorPrescrito_[std::size_t(no)];
-
-    // Prescribed rows and columns become those of the identity.
-    for (int r = 1; r <= n; ++r) {
-        const int tam = K->TamanhoLinha(r);
-        for (int pos = 1; pos <= tam; ++pos) {
-            const int c = K->ColunaNaPosicao(r, pos);
-            if (prescrito_[std::size_t(r)] || prescrito_[std::size_t(c)])
-                K->Set(r, c, c == r ? 1.0 : 0.0);
-        }
-    }
-    // A node in no element has no stored diagonal: its row of the identity is added.
-    for (int no = 1; no <= n; ++no) {
-        double v;
-        int pos;
-        if (prescrito_[std::size_t(no)] && !K->ProcuraNaLinha(no, no, v, pos))
-            K->Set(no, no, 1.0);
-    }
 }
 
 // ---------------------------------------------------------------------------------------------

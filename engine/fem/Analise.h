@@ -231,6 +231,25 @@ private:
     };
     std::vector<TContribuicao> contribuicoes_;
 
+    // K kept between steps. Each element's system array (upper triangle, row by row) of the last
+    // assembly is kept; when a step's arrays all come out bitwise equal to the kept ones, K,
+    // which still holds that assembly with the prescriptions imposed on it, is left as it is and
+    // only b is assembled. Any difference rebuilds K from the kept arrays in element order, so
+    // every entry sums the same terms in the same order as a full assembly.
+    void SomaElementoK(int e);
+    void ReconstroiK();
+    // Gathers contribuicoes_ from the assembled K and the prescribed-node marks.
+    void GuardaContribuicoes();
+    std::vector<double> arranjosK_;
+    bool kMantida_ = false;    // LimpaSistema left K holding the last complete assembly
+    bool mantendo_ = false;    // this assembly has found every array unchanged so far
+    bool kInalterada_ = false; // the last assembly left K as it was
+    bool montada_ = false;     // K holds exactly the last assembly of the kept arrays
+    bool kZerada_ = true;      // K was cleared and nothing was added since
+    // The prescriptions imposed on K since its last assembly (none when Imposta is null).
+    const TPrescricoes *prescricaoImposta_ = nullptr;
+    std::vector<int> nosImpostos_;
+
     std::string buffer_; // step-file text
     TVetor leitura_;     // values read back by the queries
 };

@@ -42,6 +42,9 @@ void TAnalise::NovoSistema() {
     K = std::make_unique<TMatrizSky>(NumNos);
     b = std::make_unique<TVetor>(NumNos);
     T = std::make_unique<TVetor>(NumNos);
+    kMantida_ = kInalterada_ = montada_ = false;
+    kZerada_ = true;
+    prescricaoImposta_ = nullptr;
 }
 
 void TAnalise::ZeraMaximos() {
