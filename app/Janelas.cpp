@@ -29,6 +29,7 @@
 #include "uMaturidade.h"
 #include "uMensagemFEM.h"
 #include "uPrescricoes.h"
+#include "uRelatorio.h"
 #include "uTela.h"
 #include "uTemperaturaDistancia.h"
 #include "uTempo.h"
@@ -86,7 +87,19 @@ void TJanelas::Cria() {
     // frmNovoModelo
     frmPrescricoes = new TfrmPrescricoes(&m);
     m.DefineJanela(TJanela::Prescricoes, frmPrescricoes);
-    // frmRelatorio
+    frmRelatorio = new TfrmRelatorio(&m);
+    frmRelatorio->SetOnCriar([&m](const std::string &arquivo, const TCabecalhoRelatorio &c) {
+        EscreveRelatorio(arquivo, m.Modelo(), frmUnidades->GetUnidades(), c);
+    });
+    m.DefineComando(
+        m.Relatrio1,
+        [&m] {
+            if (!m.Modelo().TemAnalise())
+                return;
+            frmRelatorio->DefineData();
+            m.MostraModal(frmRelatorio);
+        },
+        TRequisito::Relatorio);
     frmTemperaturaDistancia = new TfrmTemperaturaDistancia(&m);
     m.DefineComando(
         m.Eixo, [&m] { m.MostraModal(frmTemperaturaDistancia); }, TRequisito::TermicaConcluida);

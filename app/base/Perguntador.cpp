@@ -30,7 +30,11 @@ public:
     }
     QString ArquivoSalvar(QWidget *pai, const QString &titulo, const QString &filtro,
                           const QString &extensaoPadrao) override {
-        QFileDialog d(pai ? pai : Ativa(), titulo, QString(), filtro);
+        return ArquivoSalvarComo(pai, titulo, filtro, extensaoPadrao, QString());
+    }
+    QString ArquivoSalvarComo(QWidget *pai, const QString &titulo, const QString &filtro,
+                              const QString &extensaoPadrao, const QString &nomeInicial) override {
+        QFileDialog d(pai ? pai : Ativa(), titulo, nomeInicial, filtro);
         d.setAcceptMode(QFileDialog::AcceptSave);
         d.setDefaultSuffix(extensaoPadrao);
         if (d.exec() != QDialog::Accepted || d.selectedFiles().isEmpty())

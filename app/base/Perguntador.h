@@ -26,6 +26,12 @@ public:
     virtual QString ArquivoAbrir(QWidget *pai, const QString &titulo, const QString &filtro) = 0;
     virtual QString ArquivoSalvar(QWidget *pai, const QString &titulo, const QString &filtro,
                                   const QString &extensaoPadrao) = 0;
+    // The same with a file name proposed; by default the name is not proposed.
+    virtual QString ArquivoSalvarComo(QWidget *pai, const QString &titulo, const QString &filtro,
+                                      const QString &extensaoPadrao, const QString &nomeInicial) {
+        (void)nomeInicial;
+        return ArquivoSalvar(pai, titulo, filtro, extensaoPadrao);
+    }
     // Colour dialog; false when cancelled.
     virtual bool EscolheCor(QWidget *pai, QColor &cor) = 0;
 

@@ -62,11 +62,13 @@ void TfrmFuncaoDiscreta::AposRestaurar() {
 void TfrmFuncaoDiscreta::Limpa() {
     FTabela.clear();
     FIndice = 0;
+    FOrigem.clear();
     Atualiza();
 }
 
 void TfrmFuncaoDiscreta::Atualiza() {
     PreencheFuncao(FFuncao, FTabela);
+    FFuncao.Origem = FOrigem;
     Desenha();
 }
 
@@ -119,6 +121,7 @@ void TfrmFuncaoDiscreta::ImportaArquivo() {
     std::vector<TPar> lidos = LeArquivoTabela(nome.toStdString());
     FTabela = Ordena(lidos);
     FIndice = 0;
+    FOrigem = nome.toStdString();
     Atualiza();
 }
 

@@ -41,6 +41,7 @@ private:
 
     std::vector<TPar> FTabela;
     TFuncaoDiscreta FFuncao;
+    std::string FOrigem; // file of the last import, recorded with the function
     int FIndice = 0;
     QChartView *chGrafico;
     QLineEdit *edX, *edY;

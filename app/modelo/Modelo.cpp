@@ -53,6 +53,8 @@ void TModelo::LiberaAnalises() {
     FAnaliseTensional.reset();
     FAnalise.reset();
     FSubDominiosAnalise.clear();
+    DadosTensionais = false;
+    TemperaturaInicial = 0.0;
     TEstadoInterface &e = Estado();
     e.FTemperaturasIniciais = nullptr;
     if (e.FTemperaturasCamadas == &FTemperaturasCamadas)
@@ -80,6 +82,7 @@ void TModelo::LiberaModelo() {
     FNoCapturado = 1;
     FElementoCapturado = 0;
     FNoCursor = TNo(1, 0.0, 0.0);
+    ArquivoDominio.clear();
 }
 
 void TModelo::InstalaMalha(std::unique_ptr<TMalha> malha) {
@@ -106,6 +109,7 @@ void TModelo::AbreDominio(const std::string &arquivo) {
     if (!DominioValido(*malha))
         throw EInOutError(arquivo + ": não é um arquivo de domínio");
     InstalaMalha(std::move(malha));
+    ArquivoDominio = arquivo;
     LimpaDesenho();
     FPlot->Desenha();
     for (int i = 1; i <= FMalha->GetNumArestas(); ++i)
@@ -131,6 +135,7 @@ void TModelo::ImportaMalha(const std::string &arquivo) {
         throw;
     }
     InstalaMalha(std::move(malha));
+    ArquivoDominio = arquivo;
     LimpaDesenho();
     FPlot->Desenha();
     for (int i = 1; i <= FMalha->GetNumArestas(); ++i)

@@ -156,6 +156,14 @@ public:
     TConfiguracaoDesenho Desenho;
     TOpcoesDesenho Opcoes;
 
+    // The file the current domain or mesh was read from; empty when it was typed or drawn.
+    std::string ArquivoDominio;
+    // A stress receiver installed data into the current stress analysis.
+    bool DadosTensionais = false;
+    // Single domain: the initial temperature given last (Celsius), its one layer's placement
+    // temperature in the report.
+    double TemperaturaInicial = 0.0;
+
     // Bound by the program (none in plain use).
     IProgressoModelo *Progresso = nullptr;
 

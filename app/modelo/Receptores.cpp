@@ -101,8 +101,10 @@ void TModelo::AplicaCondicoesIniciais(double temperatura) {
                 FMaterialAtual, t);
         return;
     }
-    if (FNosSelecionados.GetTamanho() > 0)
+    if (FNosSelecionados.GetTamanho() > 0) {
         FAnalise->AplicaTemperaturaInicial(FNosSelecionados, t);
+        TemperaturaInicial = t;
+    }
 }
 
 void TModelo::AplicaPrescricoes(double temperatura, double inicio, double fim) {
@@ -117,6 +119,7 @@ void TModelo::AplicaGravidade(const TForcaTensional &pesoProprio) {
     // The stress run reads the switch from the gravity dialog's load; the domain keeps a copy.
     if (!FAnalise || FModo == 1)
         return;
+    DadosTensionais = true;
     FPesoProprio = TForcaTensional::CreateCopia(pesoProprio);
     FPesoProprio->SetAtiva(pesoProprio.GetAtiva());
     FAnalise->GetDominio()->CargaElemento = FPesoProprio.get();
@@ -144,6 +147,7 @@ void TModelo::AtualizaFluenciaAtiva() {
 void TModelo::AplicaFluencia(const TFluencia *fluencia) {
     if (!FAnalise)
         return;
+    DadosTensionais = true;
     auto copia = [&] {
         return Copia(*fluencia, [this](TFluencia &f) { ConverteFluencia(f, FFatores); });
     };
@@ -162,6 +166,7 @@ void TModelo::AplicaFluencia(const TFluencia *fluencia) {
 void TModelo::AplicaRetracao(const TRetracao *retracao) {
     if (FModo != 1 || !FAnaliseTensional || !CamadaAtual())
         return;
+    DadosTensionais = true;
     FAnaliseTensional->SetRetracaoCamada(
         FMaterialAtual,
         retracao ? Copia(*retracao, [this](TRetracao &r) { ConverteRetracao(r, FFatores); })
@@ -171,6 +176,7 @@ void TModelo::AplicaRetracao(const TRetracao *retracao) {
 void TModelo::AplicaForcaDistribuida(const TForcaTensional &forca) {
     if (!FAnaliseTensional)
         return;
+    DadosTensionais = true;
     auto c = TForcaTensional::CreateCopia(forca);
     c->SetArestas(FArestasSelecionadas);
     ConverteForcaTensional(*c, FFatores);
@@ -193,6 +199,7 @@ void TModelo::AplicaVinculos(bool prescritos, bool restricao1, bool restricao2, 
                              double valor2) {
     if (!FAnaliseTensional || !FMalha || FNosSelecionados.GetTamanho() == 0)
         return;
+    DadosTensionais = true;
     const double v1 = ComprimentoParaMetros(FFatores, valor1);
     const double v2 = ComprimentoParaMetros(FFatores, valor2);
     const bool deslocamentos = prescritos && FModo == 0;
@@ -220,6 +227,7 @@ void TModelo::AplicaVinculos(bool prescritos, bool restricao1, bool restricao2, 
 void TModelo::AplicaDeformacaoInicial(const std::vector<TDeformacaoInicialCamada> &camadas) {
     if (FModo != 1 || !FMalha || !FAnaliseTensional)
         return;
+    DadosTensionais = true;
     auto &a = static_cast<TAnaliseCamadasTensional &>(*FAnaliseTensional);
     const int n = std::min(int(camadas.size()), FNumEtapas);
     for (int i = 1; i <= n; ++i) {

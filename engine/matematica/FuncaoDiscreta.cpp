@@ -5,12 +5,13 @@
 #include "matematica/UTMath.h"
 #include "uPlataforma.h"
 
-TFuncaoDiscreta::TFuncaoDiscreta(const TFuncaoDiscreta &f) : X_(f.X_), Y_(f.Y_) {
+TFuncaoDiscreta::TFuncaoDiscreta(const TFuncaoDiscreta &f) : Origem(f.Origem), X_(f.X_), Y_(f.Y_) {
     AtualizaLimites();
 }
 
 TFuncaoDiscreta &TFuncaoDiscreta::operator=(const TFuncaoDiscreta &f) {
     if (this != &f) {
+        Origem = f.Origem;
         X_.Copia(f.X_);
         Y_.Copia(f.Y_);
         XMax_ = XMin_ = YMax_ = YMin_ = 0.0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "matematica/Vetor.h"
 
@@ -13,6 +14,9 @@ public:
     TFuncaoDiscreta(const TFuncaoDiscreta &f);
     TFuncaoDiscreta &operator=(const TFuncaoDiscreta &f);
     static std::unique_ptr<TFuncaoDiscreta> CreateCopia(const TFuncaoDiscreta &f);
+
+    // Name of the file the points were imported from (empty when typed); copied with them.
+    std::string Origem;
 
     double GetX(int i) const { return X_[i]; }
     double GetY(int i) const { return Y_[i]; }
