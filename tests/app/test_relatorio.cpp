@@ -213,3 +213,33 @@ TEST_F(JanelaRelatorio, CriarEscreveOuFechaSemEscrever) {
     frmMalha->Relatrio1->trigger();
     EXPECT_FALSE(std::filesystem::exists(arquivo.toStdString()));
 }
+
+TEST_F(RelatorioTeste, ModeloEmCamadas) {
+    CriaRetangulo();
+    ASSERT_EQ(modelo->AdicionaSubDominio({1, 2, 5, 6}), 1);
+    ASSERT_EQ(modelo->AdicionaSubDominio({2, 3, 4, 5}), 2);
+    modelo->GetSubDominio(1)->SetFixo(false);
+    modelo->GetSubDominio(2)->SetFixo(false);
+    // Placement temperatures 77 and 71.6 °F (25 and 22 °C); the second layer at day 2.
+    ASSERT_TRUE(modelo->CriaCamadas({{1.0, 0.0, 25.0}, {2.0, 48.0, 22.0}}));
+    modelo->FMaterialAtual = 2;
+    modelo->AplicaForcaInterna(TForcaInterna(4.0));
+    TRetracao r(TRetracao::kBazant);
+    modelo->AplicaRetracao(&r);
+    const auto l = Relatorio();
+    const std::string T = unidades.GetTemperatura().GetSimbolo();
+    EXPECT_TRUE(Tem(l, "Total de Camadas= 2"));
+    EXPECT_TRUE(Tem(l, "Total de Subdomínios (Materiais)= 2"));
+    EXPECT_TRUE(Tem(l, "Subdomínios Fixos (Materiais)= Nenhum"));
+    EXPECT_TRUE(Tem(l, " Material 2 (Camada 1) = 77.00" + T));
+    EXPECT_TRUE(Tem(l, " Material 2 (Camada 2) = 71.60" + T));
+    EXPECT_TRUE(Tem(l, " * Camada 1"));
+    EXPECT_TRUE(Tem(l, " * Camada 2"));
+    // Shrinkage was installed for layer 2: the stress sections are there, with its law.
+    const int retracao = Indice(l, "  ======> RETRAÇÃO: ");
+    ASSERT_GE(retracao, 0);
+    EXPECT_EQ(l[std::size_t(retracao + 2)], "Material 1:");
+    EXPECT_EQ(l[std::size_t(retracao + 3)], " Não foi considerado a retração.");
+    EXPECT_EQ(l[std::size_t(retracao + 5)], " Bazant");
+    EXPECT_TRUE(Tem(l, "Camada 2:Em X= 0; Em Y= 0"));
+}
