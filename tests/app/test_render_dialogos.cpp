@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
 #include <QPixmap>
@@ -31,6 +32,8 @@ void Renderiza(QDialog &d, const char *nome, const std::function<void()> &aberto
     if (aberto)
         aberto();
     d.adjustSize();
+    // Charts lay out their axes from queued events.
+    QApplication::processEvents();
     const QPixmap p = d.grab();
     d.hide();
     EXPECT_FALSE(p.isNull()) << nome;
