@@ -254,6 +254,7 @@ TFerramentas::TFerramentas(TfrmMalha &janela) : QObject(&janela), FJanela(janela
     comando(janela.tbsCamadas, "toobCamadaAcima", QStringLiteral("Material"),
             &TFerramentas::CamadaAcima, TRequisito::Camadas);
 
+    FImagem = janela.imMalha;
     FBanda = new QRubberBand(QRubberBand::Rectangle, janela.imMalha);
     janela.imMalha->OnMousePress = [this](QMouseEvent *e) {
         Protege([&] { Pressiona(e->position().toPoint(), e->button()); });
@@ -267,10 +268,11 @@ TFerramentas::TFerramentas(TfrmMalha &janela) : QObject(&janela), FJanela(janela
 }
 
 TFerramentas::~TFerramentas() {
-    if (TVisaoMalha *v = FJanela.imMalha) {
-        v->OnMousePress = nullptr;
-        v->OnMouseMove = nullptr;
-        v->OnMouseRelease = nullptr;
+    // The window may be half gone (its picture is deleted before its other children).
+    if (FImagem) {
+        FImagem->OnMousePress = nullptr;
+        FImagem->OnMouseMove = nullptr;
+        FImagem->OnMouseRelease = nullptr;
     }
 }
 

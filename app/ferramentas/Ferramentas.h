@@ -8,6 +8,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QPointer>
 
 #include <memory>
 #include <vector>
@@ -18,6 +19,7 @@ class QMouseEvent;
 class QRubberBand;
 class QWidget;
 class TfrmMalha;
+class TVisaoMalha;
 
 // A mouse release as the tools see it.
 struct TSoltura {
@@ -174,6 +176,7 @@ private:
     TFerramentaNovoSubDominio *FNovoSubDominio;
     TFerramentaReta *FReta, *FRetaEtapas;
     TFerramentaJanelaArestasEtapas *FJanelaEtapas;
+    QPointer<TVisaoMalha> FImagem;
     QRubberBand *FBanda;
     bool FArrastando = false;
     TPonto FInicioArraste;
