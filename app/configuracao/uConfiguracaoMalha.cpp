@@ -1,7 +1,7 @@
 #include "uConfiguracaoMalha.h"
 
-#include "CoresCombo.h"
 #include "Guarda.h"
+#include "KitCombos.h"
 #include "NumeroUsuario.h"
 #include "Perguntador.h"
 #include "uEstadoInterface.h"
@@ -19,6 +19,16 @@
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+namespace {
+
+TColorComboBox *ComboCor(TColor inicial, QWidget *pai) {
+    auto *c = new TColorComboBox(pai);
+    c->SetColorValue(inicial);
+    return c;
+}
+
+} // namespace
 
 TfrmConfiguracaoMalha *frmConfiguracaoMalha = nullptr;
 
@@ -65,17 +75,17 @@ TfrmConfiguracaoMalha::TfrmConfiguracaoMalha(QWidget *pai) : QDialog(pai) {
     gd->addWidget(pDmax, 2, 0, 1, 4);
 
     auto *desenho = new QGroupBox(QStringLiteral("Desenho"), this);
-    kcbxcolorLinha = new TComboCor(clGray, desenho);
+    kcbxcolorLinha = ComboCor(clGray, desenho);
     kcbxcolorLinha->setObjectName(QStringLiteral("kcbxcolorLinha"));
-    kcbxCorFundo = new TComboCor(clSilver, desenho);
+    kcbxCorFundo = ComboCor(clSilver, desenho);
     kcbxCorFundo->setObjectName(QStringLiteral("kcbxCorFundo"));
-    kcbxCorTexto = new TComboCor(clRed, desenho);
+    kcbxCorTexto = ComboCor(clRed, desenho);
     kcbxCorTexto->setObjectName(QStringLiteral("kcbxCorTexto"));
-    kcbxCorNos = new TComboCor(clAqua, desenho);
+    kcbxCorNos = ComboCor(clAqua, desenho);
     kcbxCorNos->setObjectName(QStringLiteral("kcbxCorNos"));
-    kcbxCorAresta = new TComboCor(clYellow, desenho);
+    kcbxCorAresta = ComboCor(clYellow, desenho);
     kcbxCorAresta->setObjectName(QStringLiteral("kcbxCorAresta"));
-    kcbxAreaDeDesenho = new TComboCor(clWhite, desenho);
+    kcbxAreaDeDesenho = ComboCor(clWhite, desenho);
     kcbxAreaDeDesenho->setObjectName(QStringLiteral("kcbxAreaDeDesenho"));
     auto *elementos = new QGroupBox(QStringLiteral("Elementos"), desenho);
     auto *fe = new QFormLayout(elementos);

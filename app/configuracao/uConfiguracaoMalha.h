@@ -15,7 +15,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
-class TComboCor;
+class TColorComboBox;
 
 class TfrmConfiguracaoMalha : public QDialog {
     Q_OBJECT
@@ -50,7 +50,7 @@ public:
     QCheckBox *cbxDmax;
     QLineEdit *edDmax;
     QLabel *lbUnidade;
-    TComboCor *kcbxcolorLinha, *kcbxCorFundo, *kcbxCorTexto, *kcbxCorNos, *kcbxCorAresta,
+    TColorComboBox *kcbxcolorLinha, *kcbxCorFundo, *kcbxCorTexto, *kcbxCorNos, *kcbxCorAresta,
         *kcbxAreaDeDesenho;
     QPushButton *btnOk, *btnCancela;
 

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QChart>
 #include <QChartView>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QLineSeries>
@@ -17,6 +16,7 @@
 
 #include "DispositivoWmf.h"
 #include "Guarda.h"
+#include "KitCombos.h"
 #include "Perguntador.h"
 #include "uPlataforma.h"
 
@@ -24,27 +24,9 @@ namespace {
 
 const QColor kTeal(0, 128, 128), kSilver(192, 192, 192);
 
-QComboBox *CaixaDeCores(const QColor &inicial, const QString &dica) {
-    auto *c = new QComboBox;
-    const std::pair<const char *, QColor> cores[] = {{"Preto", Qt::black},
-                                                     {"Marrom", QColor(128, 0, 0)},
-                                                     {"Verde", QColor(0, 128, 0)},
-                                                     {"Oliva", QColor(128, 128, 0)},
-                                                     {"Azul-marinho", QColor(0, 0, 128)},
-                                                     {"Roxo", QColor(128, 0, 128)},
-                                                     {"Azul-petróleo", kTeal},
-                                                     {"Cinza", QColor(128, 128, 128)},
-                                                     {"Prata", kSilver},
-                                                     {"Vermelho", Qt::red},
-                                                     {"Lima", Qt::green},
-                                                     {"Amarelo", Qt::yellow},
-                                                     {"Azul", Qt::blue},
-                                                     {"Fúcsia", Qt::magenta},
-                                                     {"Água", Qt::cyan},
-                                                     {"Branco", Qt::white}};
-    for (const auto &[nome, cor] : cores)
-        c->addItem(QString::fromUtf8(nome), cor);
-    c->setCurrentIndex(std::max(0, c->findData(inicial)));
+TColorComboBox *CaixaDeCores(TColor inicial, const QString &dica) {
+    auto *c = new TColorComboBox;
+    c->SetColorValue(inicial);
     c->setToolTip(dica.section('|', 0, 0));
     c->setStatusTip(dica.section('|', 1, 1));
     return c;
@@ -66,8 +48,8 @@ TGraficoXY::TGraficoXY(QWidget *pai) : QDialog(pai) {
     principal->setMenuBar(menu);
 
     controles_ = new QHBoxLayout;
-    kcbxFundo = CaixaDeCores(kSilver, "Cor Fundo|Cor Fundo");
-    kcbxTela = CaixaDeCores(kTeal, "Cor de Plotagem|Cor de Plotagem");
+    kcbxFundo = CaixaDeCores(clSilver, "Cor Fundo|Cor Fundo");
+    kcbxTela = CaixaDeCores(clTeal, "Cor de Plotagem|Cor de Plotagem");
     controles_->addStretch();
     controles_->addWidget(kcbxFundo);
     controles_->addWidget(kcbxTela);
@@ -88,11 +70,12 @@ TGraficoXY::TGraficoXY(QWidget *pai) : QDialog(pai) {
     vista_->setMinimumSize(560, 380);
     principal->addWidget(vista_, 1);
 
-    connect(kcbxFundo, &QComboBox::currentIndexChanged, this,
-            [this] { chrGraficoXY->setBackgroundBrush(kcbxFundo->currentData().value<QColor>()); });
-    connect(kcbxTela, &QComboBox::currentIndexChanged, this, [this] {
-        chrGraficoXY->setPlotAreaBackgroundBrush(kcbxTela->currentData().value<QColor>());
-    });
+    kcbxFundo->OnChange = [this] {
+        chrGraficoXY->setBackgroundBrush(KitColor(kcbxFundo->ColorValue()));
+    };
+    kcbxTela->OnChange = [this] {
+        chrGraficoXY->setPlotAreaBackgroundBrush(KitColor(kcbxTela->ColorValue()));
+    };
     connect(Sair1, &QAction::triggered, this, [this] { close(); });
     connect(Limpar1, &QAction::triggered, this, [this] { Limpa(); });
     connect(SalvarPonto1, &QAction::triggered, this,

@@ -12,7 +12,7 @@
 class QAction;
 class QChart;
 class QChartView;
-class QComboBox;
+class TColorComboBox;
 class QHBoxLayout;
 class QLineSeries;
 class QMenu;
@@ -44,7 +44,7 @@ public:
     QValueAxis *EixoY() const { return eixoY_; }
 
     QChart *chrGraficoXY;
-    QComboBox *kcbxFundo, *kcbxTela;
+    TColorComboBox *kcbxFundo, *kcbxTela;
     QMenu *Arquivo1, *Grafico1;
     QAction *SalvarPonto1, *Sair1, *Plotar1, *Salvar1, *Limpar1;
 

@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QElapsedTimer>
-#include <QFontComboBox>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -22,6 +21,7 @@
 
 #include "CanvasQt.h"
 #include "Guarda.h"
+#include "KitCombos.h"
 #include "NumeroUsuario.h"
 #include "Perguntador.h"
 #include "PixelsImagem.h"
@@ -157,7 +157,7 @@ TfrmIsocores::TfrmIsocores(QWidget *pai) : QDialog(pai) {
     auto *gf = new QVBoxLayout(grupoFonte);
     auto *linhaTipo = new QHBoxLayout;
     linhaTipo->addWidget(new QLabel("Tipo :"));
-    cbFonte = new QFontComboBox;
+    cbFonte = new TFontComboBox;
     cbFonte->setMaximumWidth(150);
     linhaTipo->addWidget(cbFonte);
     gf->addLayout(linhaTipo);
@@ -196,6 +196,7 @@ TfrmIsocores::TfrmIsocores(QWidget *pai) : QDialog(pai) {
     principal->addWidget(barraStatus);
 
     tAnimacao = std::make_unique<TTemporizador>([this] { Tique(); });
+    cbFonte->HandleNeeded();
     cbFonte->setCurrentIndex(0);
     MostraFonte();
 
@@ -208,7 +209,7 @@ TfrmIsocores::TfrmIsocores(QWidget *pai) : QDialog(pai) {
     connect(ToolButton4, &QToolButton::clicked, this,
             [this] { Protege([this] { MudaCorDeFundo(); }); });
     connect(chbAnimacao, &QCheckBox::toggled, this, [this](bool b) { Anima(b); });
-    connect(cbFonte, &QFontComboBox::currentFontChanged, this, [this] { MostraFonte(); });
+    cbFonte->OnChange = [this] { MostraFonte(); };
     connect(seSizeFonte, &QSpinBox::valueChanged, this, [this] { MostraFonte(); });
     resize(980, 620);
 }
@@ -235,7 +236,8 @@ void TfrmIsocores::hideEvent(QHideEvent *e) {
 }
 
 void TfrmIsocores::MostraFonte() {
-    QFont f = cbFonte->currentFont();
+    QFont f = stxFonte->font();
+    f.setFamily(cbFonte->FontName());
     f.setPointSize(seSizeFonte->value());
     stxFonte->setFont(f);
 }
@@ -292,7 +294,7 @@ void TfrmIsocores::PreparaIsocores() {
     op.Grade = chkLinhas->isChecked();
     op.Cores = chkCores->isChecked();
     op.Rotulos = trkRotulos->value();
-    op.Fonte = cbFonte->currentFont().family().toStdString();
+    op.Fonte = cbFonte->FontName().toStdString();
     op.TamanhoFonte = seSizeFonte->value();
     op.CurvasNivel = chkCurvaNivel->isChecked();
     if (op.CurvasNivel) {

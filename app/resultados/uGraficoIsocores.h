@@ -14,7 +14,7 @@
 
 class QAction;
 class QCheckBox;
-class QFontComboBox;
+class TFontComboBox;
 class QFrame;
 class QLabel;
 class QLineEdit;
@@ -65,7 +65,7 @@ public:
     QCheckBox *chbAnimacao, *chkLinhas, *chkRotulos, *chkCurvaNivel, *chkCores;
     QSpinBox *seFotos, *seSizeFonte;
     QSlider *trkRotulos, *trkDivisoes, *tckEspacamento;
-    QFontComboBox *cbFonte;
+    TFontComboBox *cbFonte;
     TImagemIsocores *imIsocores, *imEscala;
     QFrame *shpCor;
     QProgressBar *pgbMedidorIsocores;

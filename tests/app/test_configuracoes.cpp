@@ -1,7 +1,7 @@
 // The mesh settings and result-file settings windows as the user works them.
 #include "support_janelas.h"
 
-#include "CoresCombo.h"
+#include "KitCombos.h"
 #include "uConfiguracaoMalha.h"
 #include "uConfiguracoes.h"
 

@@ -6,7 +6,7 @@
 #include "support_janelas.h"
 
 #include "Ajuda.h"
-#include "CoresCombo.h"
+#include "KitCombos.h"
 #include "Ferramentas.h"
 #include "VisaoMalha.h"
 #include "uConfiguracaoMalha.h"
