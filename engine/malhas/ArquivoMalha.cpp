@@ -57,6 +57,7 @@ public:
             leitor_.Erro(std::string(oque) + " number " + std::to_string(numero) +
                          " out of range 1.." + std::to_string(contagem));
     }
+    [[noreturn]] void Falha(const std::string &oque) const { leitor_.Erro(oque); }
     double Real(std::string_view linha, char separador) {
         double v;
         if (!TryStrToFloat(linha, v, separador))
@@ -94,7 +95,11 @@ void LeVerticesArestas(TMalha &m, TLeitorSecoes &f) {
     int nv = f.Contagem(2);
     for (int i = 0; i < nv; ++i) {
         auto p = f.Reais(f.Linha());
+        // A repeated position would be dropped and renumber the vertices after it.
+        const int antes = m.GetNumVertices();
         m.AdicionaVertice(p[0], p[1]);
+        if (m.GetNumVertices() == antes)
+            f.Falha("vértice repetido");
     }
     f.Pula();
     int na = f.Contagem(3);
@@ -138,23 +143,34 @@ void TMalha::LeMalha(const std::string &nome) {
     LeNosElementos(*this, f);
 }
 
+// Read whole into a new mesh; the mesh and the settings change only when all of it was read.
 void TMalha::LeMalhaCompleta(const std::string &nome) {
     TLeitorSecoes f(nome);
-    LimpaVertices();
-    LimpaMalha();
-    LeNosElementos(*this, f);
-    LeVerticesArestas(*this, f);
-    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    TMalha nova(Nx, Ny);
+    LeNosElementos(nova, f);
+    LeVerticesArestas(nova, f);
     f.Pula(3);
-    c.Exponencial = f.Linha() == "True";
+    const bool exponencial = f.Linha() == "True";
     f.Pula();
     auto nxy = f.Inteiros(f.Linha(), 2);
+    f.Pula();
+    const bool porDmax = f.Linha() == "True";
+    f.Pula();
+    const double dmax = f.Real(f.Linha(), DecimalSeparator());
+
+    LimpaVertices();
+    LimpaMalha();
+    vertices_.swap(nova.vertices_);
+    arestas_.swap(nova.arestas_);
+    contornos_.swap(nova.contornos_);
+    nos_.swap(nova.nos_);
+    elementos_.swap(nova.elementos_);
+    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    c.Exponencial = exponencial;
     c.SetNx(nxy[0]);
     c.SetNy(nxy[1]);
-    f.Pula();
-    c.PorDmax = f.Linha() == "True";
-    f.Pula();
-    c.Dmax = f.Real(f.Linha(), DecimalSeparator());
+    c.PorDmax = porDmax;
+    c.Dmax = dmax;
     if (c.OnAlteracao)
         c.OnAlteracao();
 }

@@ -43,12 +43,11 @@ protected:
 };
 
 const char *kDominio = "[coordenadas de vertices]\n"
-                       "5\n"
+                       "4\n"
                        "0 0\n"
                        "4.5 0\n"
                        "4.5 3\n"
                        "0 3\n"
-                       "4.5 0\n" // repeated position: dropped
                        "[conectividade arestas]\n"
                        "5\n"
                        "1 2 0\n"
@@ -282,6 +281,40 @@ TEST_F(ArquivoMalha, BadInputNamesFileAndLine) {
     EXPECT_EQ(n.GetNumElementos(), 0);
     // A folder that does not exist cannot take a file.
     EXPECT_THROW(n.SalvaMalha(Caminho("falta/m.txt")), EInOutError);
+}
+
+TEST_F(ArquivoMalha, RepeatedVertexIsRefusedAndAFailedFullReadChangesNothing) {
+    // Vertex 3 repeats vertex 2: dropped, it would make edge 2-3 join other corners.
+    TMalha d;
+    d.NomeArquivo = Escreve("rep.txt", "v\n4\n0 0\n2 0\n2 0\n0 1\na\n4\n1 2 0\n2 3 0\n"
+                                       "3 4 0\n4 1 0\n");
+    try {
+        d.LeGeometria();
+        ADD_FAILURE() << "no error";
+    } catch (const EInOutError &e) {
+        EXPECT_NE(std::string(e.what()).find("rep.txt, line 5: vértice repetido"),
+                  std::string::npos)
+            << e.what();
+    }
+
+    TMalha m;
+    MalhaQuadrado(m);
+    m.SalvaMalha(Caminho("m.txt"));
+    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    const std::string texto = Le(Caminho("m.txt"));
+    TMalha r;
+    r.LeMalhaCompleta(Caminho("m.txt"));
+    const int nos = r.GetNumNos(), elementos = r.GetNumElementos(), vertices = r.GetNumVertices();
+    c.Dmax = 7.0;
+    // One node, no element, the square's vertices and edges, and no settings block.
+    const std::size_t v = texto.find("[coord"), fim = texto.find("Configura");
+    const std::string cortado = "n\n1\n5 5\ne\n0\n" + texto.substr(v, fim - v);
+    EXPECT_THROW(r.LeMalhaCompleta(Escreve("c.txt", cortado)), EInOutError);
+    EXPECT_EQ(r.GetNumNos(), nos);
+    EXPECT_EQ(r.GetNumElementos(), elementos);
+    EXPECT_EQ(r.GetNumVertices(), vertices);
+    EXPECT_EQ(c.Dmax, 7.0);
+    EXPECT_EQ(r.GetElemento(1)->GetNo(1), r.GetNo(r.GetElemento(1)->GetNo(1)->Numero));
 }
 
 TEST_F(ArquivoMalha, EveryTruncationIsReadOrRejected) {
