@@ -169,14 +169,9 @@ void TfLumacord::bbtnAjustarClick() {
         edB->setText(QString::fromStdString(r.B));
         edR2->setText(QString::fromStdString(r.R2));
     };
-    // A failing fit still shows the texts made before the error.
-    try {
-        if (!Ajuste.Ajusta(lumacord::DecimalSeparator(), r))
-            return;
-    } catch (...) {
-        mostra();
-        throw;
-    }
+    // A failing fit throws before anything is shown.
+    if (!Ajuste.Ajusta(lumacord::DecimalSeparator(), r))
+        return;
     mostra();
 }
 

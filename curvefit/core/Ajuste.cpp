@@ -3,6 +3,7 @@
 #include "Numeros.h"
 
 #include <cmath>
+#include <memory>
 #include <stdexcept>
 
 namespace lumacord {
@@ -202,19 +203,28 @@ void TAjusteCurva::R2() {
 }
 
 bool TAjusteCurva::Ajusta(char separador, TResultadoAjuste &resultado) {
-    Linearizacao();
-    CalculoDosCoeficientes();
-    if (!ResolucaoMatricial(a11, a12, a21, a22, b1, b2))
-        return false;
-    resultado.Equacao = EquacaoCurva(TipoCurva);
-    // For y = x / (A + B x) the line is 1/y = B + A (1/x): A is its slope.
-    const double A = TipoCurva == 3 ? CoefAngular : CoefLinear;
-    const double B = TipoCurva == 3 ? CoefLinear : CoefAngular;
-    resultado.A = TextoArredondado(A, 8, separador);
-    resultado.B = TextoArredondado(B, 8, separador);
-    R2();
-    resultado.R2 = TextoArredondado(CoefR2, 5, separador);
-    return true;
+    // A fit that fails leaves every value as it was: no mix of old and new.
+    const auto antes = std::make_unique<TAjusteCurva>(*this);
+    try {
+        Linearizacao();
+        CalculoDosCoeficientes();
+        if (!ResolucaoMatricial(a11, a12, a21, a22, b1, b2))
+            return false;
+        TResultadoAjuste novo;
+        novo.Equacao = EquacaoCurva(TipoCurva);
+        // For y = x / (A + B x) the line is 1/y = B + A (1/x): A is its slope.
+        const double A = TipoCurva == 3 ? CoefAngular : CoefLinear;
+        const double B = TipoCurva == 3 ? CoefLinear : CoefAngular;
+        novo.A = TextoArredondado(A, 8, separador);
+        novo.B = TextoArredondado(B, 8, separador);
+        R2();
+        novo.R2 = TextoArredondado(CoefR2, 5, separador);
+        resultado = std::move(novo);
+        return true;
+    } catch (...) {
+        *this = *antes;
+        throw;
+    }
 }
 
 std::string ArmazenaPontos(const std::vector<TLinhaGrade> &linhas, char separador,

@@ -51,9 +51,8 @@ public:
     void R2();
 
     // The fit command: linearise, solve, then R2 and the texts to show. Returns false when no
-    // curve can be fitted (the message was shown). Errors throw; the texts of `resultado` are
-    // written in order (equation, A, B, R2) as each is made, so those made before an error
-    // stay written.
+    // curve can be fitted (the message was shown). Errors throw, leaving the fit's values and
+    // `resultado` as they were.
     bool Ajusta(char separador, TResultadoAjuste &resultado);
 
 private:

@@ -130,7 +130,13 @@ double Arredonda(double v, int decimais) {
     return static_cast<double>(inteiro) / fator;
 }
 
+// A value whose scaled form passes the 64-bit range has no decimals left to round in a double:
+// it is shown as it is.
 std::string TextoArredondado(double v, int decimais, char separador) {
+    const double escalado = v * std::pow(10.0, decimais);
+    if (std::isfinite(v) &&
+        !(escalado >= -9223372036854775808.0 && escalado < 9223372036854775808.0))
+        return FloatToStr(v, separador);
     return FloatToStr(Arredonda(v, decimais), separador);
 }
 

@@ -65,7 +65,8 @@ std::string FloatToStr(double v, char separador);
 // value outside the 64-bit range (or NaN) throws EInvalidOp.
 double Arredonda(double v, int decimais);
 
-// Arredonda followed by FloatToStr: how the fit shows a coefficient.
+// Arredonda followed by FloatToStr: how the fit shows a coefficient; one too large to round is
+// shown unrounded.
 std::string TextoArredondado(double v, int decimais, char separador);
 
 } // namespace lumacord

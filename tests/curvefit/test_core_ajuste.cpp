@@ -164,27 +164,38 @@ TEST_F(Ajuste, FloatingPointErrorsOfTheLinearisation) {
     EXPECT_EQ(Ajusta().B, "2");
 }
 
-TEST_F(Ajuste, CoefficientsTooLargeToRoundEndTheFitWhereTheyStand) {
-    // A = 0 is shown, B = 1e11 cannot be rounded: the texts made before it stay.
+TEST_F(Ajuste, CoefficientsTooLargeToRoundAreShownAsTheyAreAndAFailedFitChangesNothing) {
+    // B = 1e11 is beyond the 64-bit range of the rounding: shown unrounded.
     Pontos({{1, 1e11}, {2, 2e11}});
     a.TipoCurva = 1;
     TResultadoAjuste r{"eq", "a", "b", "r2"};
-    EXPECT_THROW(a.Ajusta('.', r), EInvalidOp);
+    ASSERT_TRUE(a.Ajusta('.', r));
     EXPECT_EQ(r.Equacao, "y=A+B.x");
     EXPECT_EQ(r.A, "0");
-    EXPECT_EQ(r.B, "b");
-    EXPECT_EQ(r.R2, "r2");
-    // A too large: only the equation is written.
-    r = {"eq", "a", "b", "r2"};
+    EXPECT_EQ(r.B, "100000000000");
+    EXPECT_EQ(r.R2, "1");
     Pontos({{1, 1e11 + 1}, {2, 1e11 + 2}});
     a.TipoCurva = 2;
-    EXPECT_THROW(a.Ajusta('.', r), EInvalidOp);
-    EXPECT_EQ(r.Equacao, "y=A+(B/x)");
-    EXPECT_EQ(r.A, "a");
-    // Squares that overflow are caught before they reach the solution.
+    ASSERT_TRUE(a.Ajusta(',', r));
+    EXPECT_EQ(r.A, "100000000003");
+    EXPECT_EQ(r.B, "-2");
+
+    // A fit that fails leaves the coefficients, R2 and the texts of the last good one.
+    const double linear = a.CoefLinear, angular = a.CoefAngular, r2 = a.CoefR2;
+    const TResultadoAjuste antes = r;
     a.TipoCurva = 1;
-    Pontos({{1e200, 1}, {2e200, 2}});
+    Pontos({{1e200, 1}, {2e200, 2}}); // squares that overflow
     EXPECT_THROW(a.Ajusta('.', r), EOverflow);
+    Pontos({{0, 1}, {2, 2}});
+    a.TipoCurva = 2; // 1/x at x = 0
+    EXPECT_THROW(a.Ajusta('.', r), EZeroDivide);
+    EXPECT_EQ(a.CoefLinear, linear);
+    EXPECT_EQ(a.CoefAngular, angular);
+    EXPECT_EQ(a.CoefR2, r2);
+    EXPECT_EQ(r.Equacao, antes.Equacao);
+    EXPECT_EQ(r.A, antes.A);
+    EXPECT_EQ(r.B, antes.B);
+    EXPECT_EQ(r.R2, antes.R2);
 }
 
 TEST_F(Ajuste, CurveValuesNeverNaNOrInfinite) {

@@ -58,6 +58,9 @@ TEST(LumacordNumberText, RoundsThroughA64BitIntegerWithTiesToEven) {
     EXPECT_NO_THROW(Arredonda(9.2e10, 8));
     EXPECT_THROW(Arredonda(9.3e10, 8), EInvalidOp);
     EXPECT_THROW(Arredonda(-9.3e10, 8), EInvalidOp);
+    // Shown unrounded instead: a double holds no eighth decimal there anyway.
+    EXPECT_EQ(TextoArredondado(-9.3e10, 8, ','), "-93000000000");
+    EXPECT_EQ(TextoArredondado(123456789012.345, 8, ','), "123456789012,345");
     EXPECT_NO_THROW(Arredonda(9.2e13, 5));
     EXPECT_THROW(Arredonda(9.3e13, 5), EInvalidOp);
     EXPECT_THROW(Arredonda(std::nan(""), 8), EInvalidOp);

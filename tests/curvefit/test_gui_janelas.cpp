@@ -5,6 +5,8 @@
 #include "uGrafico.h"
 #include "uPontos.h"
 
+#include <cmath>
+
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -275,11 +277,18 @@ TEST_F(JanelasLumacord, FailedFitsKeepTheShownResults) {
     EXPECT_EQ(perguntador.Informacoes, QStringList{"Não é possível ajustar uma curva."});
     EXPECT_EQ(fLumacord->edB->text(), "2");
 
-    // A slope too large to round: the equation and A are shown, B and R2 stay.
+    // A slope too large to round is shown unrounded, with the equation, A and R2 of this fit.
     AjustaPontos({{"1", "1e10"}, {"2", "1.1e11"}, {"", ""}}, 4);
-    EXPECT_EQ(perguntador.Erros.last(), "Invalid floating point operation");
+    EXPECT_EQ(perguntador.Erros.size(), 1);
     EXPECT_EQ(fLumacord->lbEquacao->text(), "y=A+B.ln(x)");
     EXPECT_EQ(fLumacord->edA->text(), "10000000000");
-    EXPECT_EQ(fLumacord->edB->text(), "2");
+    EXPECT_EQ(fLumacord->edB->text(),
+              QString::fromStdString(lumacord::FloatToStr(1e11 / std::log(2.0), '.')));
     EXPECT_EQ(fLumacord->edR2->text(), "1");
+
+    // A failed fit shows nothing of itself.
+    AjustaPontos({{"0", "3"}, {"2", "5"}, {"3", "7"}}, 2);
+    EXPECT_EQ(perguntador.Erros.size(), 2);
+    EXPECT_EQ(fLumacord->lbEquacao->text(), "y=A+B.ln(x)");
+    EXPECT_EQ(fLumacord->edA->text(), "10000000000");
 }
