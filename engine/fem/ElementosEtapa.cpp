@@ -114,9 +114,12 @@ void TElementosEtapa::MontaGrade() {
     if (n == 0 || !(lx > 0.0) || !(ly > 0.0)) {
         nx_ = ny_ = 1;
     } else {
+        // Clamped before the conversion: extreme proportions (or infinite extents) would not
+        // fit an int.
+        const auto celulas = [](double v) { return v >= 1.0 ? (v < 4096.0 ? int(v) : 4096) : 1; };
         const double r = std::sqrt(double(n) * lx / ly);
-        nx_ = std::clamp(int(r), 1, 4096);
-        ny_ = std::clamp(int(double(n) / std::max(r, 1.0)), 1, 4096);
+        nx_ = celulas(r);
+        ny_ = celulas(double(n) / std::max(r, 1.0));
     }
     x0_ = gx0;
     y0_ = gy0;
@@ -152,8 +155,8 @@ void TElementosEtapa::MontaGrade() {
 // The cell of a point; the mapping is monotonic, so a box that holds the point overlaps it.
 void TElementosEtapa::Celula(double x, double y, int &i, int &j) const {
     const double cx = (x - x0_) * fx_, cy = (y - y0_) * fy_;
-    i = cx <= 0.0 ? 0 : cx >= nx_ - 1 ? nx_ - 1 : int(cx);
-    j = cy <= 0.0 ? 0 : cy >= ny_ - 1 ? ny_ - 1 : int(cy);
+    i = !(cx > 0.0) ? 0 : cx >= nx_ - 1 ? nx_ - 1 : int(cx);
+    j = !(cy > 0.0) ? 0 : cy >= ny_ - 1 ? ny_ - 1 : int(cy);
 }
 
 int TElementosEtapa::Procura(double x, double y) const {

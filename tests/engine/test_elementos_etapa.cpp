@@ -185,3 +185,14 @@ TEST_F(ElementosEtapa, InterpolationOfLinearAndUniformFields) {
     for (int k = 0; k < 200; ++k)
         EXPECT_EQ(u20.Interpola(0, u(rng), u(rng)), 20.3);
 }
+
+TEST_F(ElementosEtapa, ExtremeProportionsStillFindTheirElement) {
+    // A sliver 1e300 wide and 1e-300 high, and one with an infinite extent.
+    for (double largura : {1e300, 1.7e308}) {
+        TElementosEtapa g;
+        g.Define({1, 2, 3, 4, 5, 6}, {0, largura, 0, 0, largura, largura},
+                 {0, 0, 1e-300, 1e-300, 0, 1e-300});
+        EXPECT_EQ(g.Procura(1.0, 1e-301), 0) << largura;
+        EXPECT_LT(g.Procura(-1.0, 5.0), 0) << largura;
+    }
+}
