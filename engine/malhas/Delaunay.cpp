@@ -146,8 +146,12 @@ bool TMalha::Concorre(int i, int j, int k, int primeiroElemento) const {
 }
 
 void TMalha::Delaunay(int primeiro, int ultimo, int primeiroElemento) {
-    if (!DelaunayRapido(primeiro, ultimo, primeiroElemento))
-        DelaunaySimples(primeiro, ultimo, primeiroElemento);
+    if (DelaunayRapido(primeiro, ultimo, primeiroElemento))
+        return;
+    // The exhaustive search costs the fourth power of the strip's nodes.
+    if (GetNumNos() - primeiro + 1 > kMaxNosFaixa)
+        throw EFaixaExtensa();
+    DelaunaySimples(primeiro, ultimo, primeiroElemento);
 }
 
 void TMalha::DelaunaySimples(int primeiro, int ultimo, int primeiroElemento) {

@@ -19,6 +19,8 @@ const char *const kErroDivisoes = "Erro : Divisões demais para gerar a malha.";
 // Upper bound of the divisions of one direction: beyond it a generation would not end in
 // any useful time.
 constexpr double kMaxDivisoes = 100000.0;
+// Upper bound of the estimated node count of a mesh.
+constexpr double kMaxNos = 3e6;
 
 // Distinct values (by the engine's equality, first occurrence kept), ascending.
 TVetor Distintos(const std::vector<double> &valores) {
@@ -232,7 +234,16 @@ void TMalha::GeraMalha() {
     const double intervalos = double(std::unique(xs.begin(), xs.end()) - xs.begin() - 1);
     const double divisoes =
         c.PorDmax ? std::max(lx, ly) / c.Dmax : std::max(double(Nx) * intervalos, double(Ny));
-    if (!(divisoes <= kMaxDivisoes)) {
+    std::vector<double> ys;
+    for (const auto &v : vertices_)
+        ys.push_back(v->Y);
+    std::sort(ys.begin(), ys.end());
+    const double intervalosY = double(std::unique(ys.begin(), ys.end()) - ys.begin() - 1);
+    // Grid columns times the nodes of one column.
+    const double nos = c.PorDmax
+                           ? (lx / c.Dmax + 1.0) * (ly / c.Dmax + 1.0)
+                           : (double(Nx) * intervalos + 1.0) * (double(Ny) * intervalosY + 1.0);
+    if (!(divisoes <= kMaxDivisoes) || !(nos <= kMaxNos)) {
         MostraErro(kErroDivisoes);
         return;
     }
@@ -240,6 +251,12 @@ void TMalha::GeraMalha() {
         GeraTriangulos();
     } catch (const EMathError &) {
         // Divisions out of all proportion (vertices almost at the same height).
+        LimpaMalha();
+        MostraErro(kErroDivisoes);
+    } catch (const EFaixaExtensa &) {
+        LimpaMalha();
+        MostraErro(kErroGeracao);
+    } catch (const std::bad_alloc &) {
         LimpaMalha();
         MostraErro(kErroDivisoes);
     }

@@ -18,6 +18,10 @@ class TMalha {
 public:
     using TEventoProgresso = std::function<void(TMalha *)>;
     using TEventoDivisoes = std::function<void(TMalha *, int)>;
+    // Nodes of two neighbouring grid lines beyond which the exhaustive triangulation is not
+    // tried; the generation then fails as a whole with EFaixaExtensa.
+    static constexpr int kMaxNosFaixa = 160;
+    struct EFaixaExtensa {};
 
     // Empty domain and mesh with nx x ny divisions per interval.
     TMalha(int nx = 2, int ny = 2);

@@ -303,6 +303,28 @@ TEST_F(Gerador, SettingsThatCannotMeshAreReported) {
     EXPECT_EQ(registro.textos.size(), 7u);
 }
 
+TEST_F(Gerador, MeshesOfMillionsOfNodesAreRefusedAtOnce) {
+    // A unit square by a maximum dimension of 3e-4 or 1e-5, or by 2500 divisions each way.
+    auto m = Retangulo(1, 1, 2, 2);
+    Estado().ConfiguracaoMalha.PorDmax = true;
+    for (double dmax : {3e-4, 1e-5}) {
+        Estado().ConfiguracaoMalha.Dmax = dmax;
+        m->GeraMalha();
+        EXPECT_EQ(m->GetNumNos(), 0) << dmax;
+    }
+    Estado().ConfiguracaoMalha.PorDmax = false;
+    m->Nx = m->Ny = 2500;
+    m->GeraMalha();
+    EXPECT_EQ(m->GetNumNos(), 0);
+    ASSERT_EQ(registro.textos.size(), 3u);
+    for (const std::string &t : registro.textos)
+        EXPECT_EQ(t, "Erro : Divisões demais para gerar a malha.");
+    // Well below the bound the mesh is made.
+    m->Nx = m->Ny = 40;
+    m->GeraMalha();
+    EXPECT_EQ(m->GetNumNos(), 41 * 41);
+}
+
 TEST_F(Gerador, FastSearchEqualsExhaustiveOnRectangles) {
     for (int nx = 1; nx <= 50; ++nx)
         for (int ny : {1, 2, 3, 7})
