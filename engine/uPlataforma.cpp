@@ -493,7 +493,17 @@ std::filesystem::path PastaPadrao() {
     return p;
 }
 
-TLeitorTexto::TLeitorTexto(const std::filesystem::path &arquivo) : arquivo_(arquivo) {
+namespace {
+std::string Motivo(int erro) {
+    return std::system_category().message(erro);
+}
+} // namespace
+
+TLeitorTexto::TLeitorTexto(const std::filesystem::path &arquivo, std::uintmax_t maximo)
+    : arquivo_(arquivo) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(arquivo, ec))
+        throw EInOutError("Cannot open file " + arquivo.string() + ": " + Motivo(EISDIR));
     std::ifstream f(arquivo, std::ios::binary);
     if (!f)
         throw EInOutError("Cannot open file " + arquivo.string());
@@ -501,6 +511,8 @@ TLeitorTexto::TLeitorTexto(const std::filesystem::path &arquivo) : arquivo_(arqu
     std::streamoff tam = f.tellg();
     if (tam < 0)
         throw EInOutError("Cannot read file " + arquivo.string());
+    if (std::uintmax_t(tam) > std::min(maximo, kMaximoTexto))
+        throw EInOutError("Cannot read file " + arquivo.string() + ": " + Motivo(EFBIG));
     f.seekg(0, std::ios::beg);
     dados_.resize(std::size_t(tam));
     if (tam > 0 && !f.read(dados_.data(), tam))
@@ -526,12 +538,6 @@ bool TLeitorTexto::LeLinha(std::string_view &linha) {
 void TLeitorTexto::Erro(const std::string &oque) const {
     throw EInOutError(arquivo_.string() + ", line " + std::to_string(linha_) + ": " + oque);
 }
-
-namespace {
-std::string Motivo(int erro) {
-    return std::system_category().message(erro);
-}
-} // namespace
 
 // The temporary file gets an unpredictable name and is created exclusively, never through a
 // link, so that nothing planted beside the target is written to.

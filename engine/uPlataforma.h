@@ -124,7 +124,11 @@ void DefinePastaPadrao(const std::filesystem::path &p);
 // naming the file when it cannot be opened.
 class TLeitorTexto {
 public:
-    explicit TLeitorTexto(const std::filesystem::path &arquivo);
+    // Files larger than `maximo` bytes (and than kMaximoTexto) or folders are refused with
+    // EInOutError and the system's reason.
+    explicit TLeitorTexto(const std::filesystem::path &arquivo,
+                          std::uintmax_t maximo = kMaximoTexto);
+    static constexpr std::uintmax_t kMaximoTexto = std::uintmax_t(1) << 30;
     // Next line without its line end; false at the end of the file.
     bool LeLinha(std::string_view &linha);
     bool Fim() const { return pos_ >= dados_.size(); }

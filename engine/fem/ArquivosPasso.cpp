@@ -99,8 +99,10 @@ void GravaArquivoPasso(const std::string &arquivo, const TVetor &valores, std::s
     EscreveArquivo(arquivo, std::string_view(buffer.data(), usado));
 }
 
+// A step file of n nodes holds n lines of at most one widest number each (and whatever a
+// hand-edited file adds within reason).
 void LeArquivoPasso(const std::string &arquivo, int n, TVetor &valores) {
-    TLeitorTexto leitor(arquivo);
+    TLeitorTexto leitor(arquivo, (std::uintmax_t(std::max(n, 0)) + 16) * 2 * (kMaxFixo + 16));
     valores.Redimensiona(n);
     double *v = valores.Dados();
     std::string_view linha;

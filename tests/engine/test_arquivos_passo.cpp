@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <charconv>
 #include <cmath>
 #include <filesystem>
@@ -172,6 +174,38 @@ TEST(StepFile, BadFilesRaiseInOutErrorsNamingTheFile) {
     } catch (const EInOutError &e) {
         EXPECT_NE(std::string(e.what()).find(semPasta), std::string::npos);
     }
+}
+
+TEST(StepFile, AFolderOrAFileFarLargerThanTheMeshIsRefused) {
+    PastaTemporaria pasta;
+    TVetor v;
+    const std::string pastaComoArquivo = (pasta.p / "Passo1.res").string();
+    std::filesystem::create_directories(pastaComoArquivo);
+    for (auto le : {std::function<void()>([&] { LeArquivoPasso(pastaComoArquivo, 2, v); }),
+                    std::function<void()>([&] { LeLinhaArquivoPasso(pastaComoArquivo, 1); })})
+        try {
+            le();
+            ADD_FAILURE() << "no error";
+        } catch (const EInOutError &e) {
+            EXPECT_NE(std::string(e.what()).find("Passo1.res: Is a directory"), std::string::npos)
+                << e.what();
+        }
+    // Two nodes, and a file of a million lines.
+    const std::string grande = (pasta.p / "Passo2.res").string();
+    {
+        std::ofstream f(grande);
+        for (int i = 0; i < 1000000; ++i)
+            f << "  1.0000\n";
+    }
+    try {
+        LeArquivoPasso(grande, 2, v);
+        ADD_FAILURE() << "no error";
+    } catch (const EInOutError &e) {
+        EXPECT_NE(std::string(e.what()).find("Passo2.res: File too large"), std::string::npos)
+            << e.what();
+    }
+    LeArquivoPasso(grande, 1000000, v); // as large as its mesh implies
+    EXPECT_EQ(v[1000000], 1.0);
 }
 
 TEST(StepFile, AFailedWriteLeavesTheGoodFileInPlace) {
