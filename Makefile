@@ -48,7 +48,7 @@ fuzz: deps
 	cmake --build $(BUILD_FUZZ) -j $(JOBS)
 	@mkdir -p fuzz-out; for f in $(BUILD_FUZZ)/fuzz/fuzz_*; do \
 	  [ -x "$$f" ] || continue; n=$$(basename $$f); mkdir -p fuzz-out/$$n; \
-	  echo "== $$n"; "$$f" -max_total_time=$(FUZZ_SECONDS) -rss_limit_mb=2048 fuzz-out/$$n fuzz/corpus/$$n || exit 1; \
+	  echo "== $$n"; "$$f" -max_total_time=$(FUZZ_SECONDS) -timeout=10 -max_len=65536 -rss_limit_mb=2048 fuzz-out/$$n fuzz/corpus/$$n || exit 1; \
 	done
 
 lumacord: build
