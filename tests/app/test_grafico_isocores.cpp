@@ -90,7 +90,9 @@ TEST(Isocores, DesenhoRotulosDaEscalaLeituraENovaAnalise) {
     EXPECT_EQ(j.frm.Rotulos(), 4);
     if (const char *pasta = std::getenv("DARV_CAPTURAS"))
         j.frm.grab().save(QString(pasta) + "/isocores.png");
-    // The progress bar is repainted a few times at most, however many rows there are.
+    // Every row of sub-triangles is counted; the bar is updated a few times at most.
+    EXPECT_EQ(j.frm.Progresso(), j.frm.Mapa().TotalProgresso());
+    EXPECT_EQ(j.frm.Progresso(), 7 * caso.malha->GetNumElementos());
     EXPECT_LE(j.frm.Repinturas(), 30);
 
     // Readout at the map's centre: a position and a temperature within the field's range.

@@ -12,6 +12,7 @@
 
 #include <QChart>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QSpinBox>
@@ -241,6 +242,10 @@ TEST(Graficos, TensaoEDeformacaoContraOsArquivos) {
                  t = LinhaDoArquivo(Arquivo(caso.termico, "PassoTensao4.res"), 15);
     const double r = std::sqrt(t * t + (sx - sy) * (sx - sy) / 4);
     EXPECT_NEAR(frm.UltimaCurva()->Y[3], (t == 0 ? std::max(sx, sx) : (sx + sy) / 2 + r), 1e-9);
+    if (const char *pasta = std::getenv("DARV_CAPTURAS")) {
+        QCoreApplication::processEvents();
+        frm.grab().save(QString(pasta) + "/grafico_tensao_tempo.png");
+    }
     const std::string txt = Arquivo(caso.termico, "Elemento 5.txt");
     g.P.Arquivos.push_back(QString::fromStdString(txt));
     frm.SalvarPonto1->trigger();
