@@ -256,12 +256,29 @@ void TIsoCores::PreencheRapido(const TPontoValor &p1, const TPontoValor &p2, con
         const double cy = py + 0.5 - q1.Y, cx0 = xmin + 0.5 - q1.X;
         std::uint32_t *linha = Pixels.Pixels + std::size_t(py) * std::size_t(Pixels.Passo);
         const double du = vy * inv, dv = -uy * inv;
-        double u = (cx0 * vy - cy * vx) * inv - du, v = (ux * cy - uy * cx0) * inv - dv;
-        for (int px = xmin; px <= xmax; ++px) {
+        const double u0 = (cx0 * vy - cy * vx) * inv, v0 = (ux * cy - uy * cx0) * inv;
+        // The row's span of pixel centres inside: u >= 0, v >= 0 and u + v <= 1, each linear
+        // in the pixel's offset k from xmin.
+        double kmin = 0.0, kmax = double(xmax - xmin);
+        bool vazio = false;
+        auto limita = [&](double f0, double df, double minimo) { // f0 + df k >= minimo
+            if (df > 0.0)
+                kmin = std::max(kmin, std::ceil((minimo - f0) / df));
+            else if (df < 0.0)
+                kmax = std::min(kmax, std::floor((minimo - f0) / df));
+            else if (f0 < minimo)
+                vazio = true;
+        };
+        limita(u0, du, -tol);
+        limita(v0, dv, -tol);
+        limita(-(u0 + v0), -(du + dv), -1.0 - tol);
+        if (vazio || kmin > kmax)
+            continue;
+        const int k0 = int(kmin), k1 = int(kmax);
+        double u = u0 + du * (k0 - 1), v = v0 + dv * (k0 - 1);
+        for (int px = xmin + k0; px <= xmin + k1; ++px) {
             u += du;
             v += dv;
-            if (u < -tol || v < -tol || u + v > 1.0 + tol)
-                continue;
             const double a = u * n, b = v * n;
             int i = std::clamp(int(a), 0, n - 1), j = std::clamp(int(b), 0, n - 1);
             bool superior = (a - i) + (b - j) > 1.0;
