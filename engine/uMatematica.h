@@ -1,4 +1,9 @@
 // Vectors, matrices, solvers, tabulated functions and the geometric utilities of the engine.
+//   matematica/Vetor.h           TVetor, TVetorInteiro, TVetorBooleano, TMatriz
+//   matematica/MatrizSky.h       TMatrizSky (sparse symmetric matrix), TGradiente
+//   matematica/Gauss.h           TGauss (sparse Cholesky factorisation)
+//   matematica/FuncaoDiscreta.h  TFuncaoDiscreta (tabulated function)
+//   matematica/UTMath.h          TUT_Math, TPontoReal, TEscalaTela
 #pragma once
 
 #include "matematica/FuncaoDiscreta.h"

@@ -1,4 +1,4 @@
-#include "malhas/MalhaPlotCamadas.h"
+#include "fem/MalhaPlotCamadas.h"
 
 #include <string>
 
