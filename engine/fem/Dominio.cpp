@@ -188,14 +188,22 @@ void TDominio::CopiaArestas(const TDominio &zona, int kTopo, int kZona, double y
                 Malha->GetAresta(Malha->GetNumArestas())->SetInterna(e->Interna);
             continue;
         }
-        if (existe)
-            continue;
         bool adiciona;
         if (zona.Fixo)
             adiciona = (ym <= yTopo && !e->Ignorada) || e->Interna;
         else
             adiciona = ym <= yTopo && kZona != kTopo && !e->Ignorada && zm.ConsideraInternas;
-        if (adiciona)
+        if (existe) {
+            // Above the elevation only fixed zones are there: an edge two of them share lies
+            // inside the stage.
+            if (zona.Fixo && adiciona && existente <= int(fixaAcima_.size()) &&
+                fixaAcima_[std::size_t(existente - 1)])
+                Malha->GetAresta(existente)->SetInterna(true);
+            continue;
+        }
+        if (adiciona) {
             Malha->AdicionaArestaPontos(*e->No1, *e->No2);
+            MarcaFixaAcima(Malha->GetNumArestas(), zona.Fixo);
+        }
     }
 }

@@ -113,6 +113,12 @@ private:
     void IniciaPadroes();
 
     std::unique_ptr<TMalha> malhaPropria_;
+    // Stage composition: edges added above the stage elevation for a fixed zone, by number.
+    std::vector<char> fixaAcima_;
+    void MarcaFixaAcima(int aresta, bool fixa) {
+        fixaAcima_.resize(std::size_t(aresta), 0);
+        fixaAcima_[std::size_t(aresta - 1)] = fixa;
+    }
 };
 
 // Prescribed nodal values (entry k of Valores belongs to node Nos[k]) acting from Inicio to

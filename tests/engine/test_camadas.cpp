@@ -228,6 +228,36 @@ TEST_F(Camadas, FixedZoneBelowTheTopIsWholeInEveryStage) {
     }
 }
 
+TEST_F(Camadas, SideBySideZonesWithAFixedOne) {
+    // Zones 0..2 and 2..4 x 0..2, elevations 1 and 2: the edge the zones share above the first
+    // elevation is inside the stage only when both zones are there whole.
+    for (bool esquerdaFixa : {false, true})
+        for (bool direitaFixa : {false, true})
+            for (bool esquerdaPrimeiro : {true, false}) {
+                SCOPED_TRACE(::testing::Message()
+                             << "left fixed " << esquerdaFixa << ", right fixed " << direitaFixa
+                             << ", left first " << esquerdaPrimeiro);
+                auto esq = Poligono({{0, 0}, {2, 0}, {2, 2}, {0, 2}}, esquerdaFixa);
+                auto dir = Poligono({{2, 0}, {4, 0}, {4, 2}, {2, 2}}, direitaFixa);
+                auto todo = Poligono({{0, 0}, {4, 0}, {4, 2}, {0, 2}}, true);
+                TCamadas c(*todo->GetMalha(), Elevacoes({1, 2}));
+                if (esquerdaPrimeiro)
+                    c.DefineCamadas({esq.get(), dir.get()});
+                else
+                    c.DefineCamadas({dir.get(), esq.get()});
+                c.SetNx(4);
+                c.SetNy(4);
+                const double area1 = 4.0 + 2.0 * (esquerdaFixa + direitaFixa);
+                const bool parede = esquerdaFixa != direitaFixa;
+                const auto a1 = Arestas(*c.GetEtapa(1)->GetMalha());
+                EXPECT_EQ(a1.count(TSegmento{2, 1, 2, 2}), parede ? 1u : 0u);
+                c.SalvaMalhaEtapa(1);
+                EXPECT_NEAR(AreaMalha(*c.GetEtapa(1)->GetMalha()), area1, 1e-9);
+                c.SalvaMalhaEtapa(2);
+                EXPECT_NEAR(AreaMalha(*c.GetEtapa(2)->GetMalha()), 8.0, 1e-9);
+            }
+}
+
 TEST_F(Camadas, EventsAndLayerOfAnElevation) {
     auto a = Poligono({{0, 0}, {1, 0}, {1, 3}, {0, 3}}, true);
     auto b = Poligono({{1, 0}, {2, 0}, {2, 3}, {1, 3}}, true);
