@@ -3,7 +3,7 @@
 #pragma once
 
 #include "DialogoDados.h"
-#include "fem/Conveccao.h"
+#include "fem/ForcaExterna.h"
 
 #include <functional>
 #include <memory>

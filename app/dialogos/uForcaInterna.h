@@ -3,7 +3,7 @@
 #pragma once
 
 #include "DialogoDados.h"
-#include "fem/FontesCalor.h"
+#include "fem/ForcaInterna.h"
 
 #include <functional>
 #include <memory>

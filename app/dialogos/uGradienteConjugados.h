@@ -3,7 +3,7 @@
 #pragma once
 
 #include "DialogoDados.h"
-#include "matematica/MatrizSky.h"
+#include "matematica/Gradiente.h"
 
 #include <functional>
 #include <memory>

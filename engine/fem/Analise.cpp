@@ -4,8 +4,8 @@
 #include <cstring>
 #include <typeinfo>
 
-#include "fem/Conveccao.h"
-#include "fem/FontesCalor.h"
+#include "fem/ForcaExterna.h"
+#include "fem/ForcaInterna.h"
 #include "fem/Material.h"
 #include "fem/SubDominios.h"
 #include "malhas/Malha.h"

@@ -12,6 +12,7 @@
 #include "fem/Dominio.h"
 #include "fem/MatrizesLocais.h"
 #include "fem/Tempo.h"
+#include "matematica/Gradiente.h"
 #include "matematica/MatrizSky.h"
 #include "matematica/Vetor.h"
 

@@ -6,7 +6,7 @@
 
 #include "fem/ArquivosPasso.h"
 #include "fem/ElementosEtapa.h"
-#include "fem/FontesCalor.h"
+#include "fem/ForcaInterna.h"
 #include "fem/Material.h"
 #include "fem/SubDominios.h"
 #include "uEstadoInterface.h"

@@ -14,6 +14,7 @@
 #include "fem/Dominio.h"
 #include "fem/MatrizesLocais.h"
 #include "fem/TensoesPrincipais.h"
+#include "matematica/Gradiente.h"
 #include "matematica/MatrizSky.h"
 #include "matematica/Vetor.h"
 

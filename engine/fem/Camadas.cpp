@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "fem/Conveccao.h"
+#include "fem/ForcaExterna.h"
 #include "fem/ForcaTensional.h"
 #include "fem/Tempo.h"
 #include "matematica/UTMath.h"

@@ -4,9 +4,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "fem/Conveccao.h"
 #include "fem/Fluencia.h"
-#include "fem/FontesCalor.h"
+#include "fem/ForcaExterna.h"
+#include "fem/ForcaInterna.h"
 #include "fem/ForcaTensional.h"
 #include "fem/Material.h"
 #include "matematica/UTMath.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "fem/Fluencia.h"
-#include "fem/FontesCalor.h"
+#include "fem/ForcaInterna.h"
 #include "fem/ForcaTensional.h"
 #include "fem/Tempo.h"
 #include "uEstadoInterface.h"

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "matematica/MatrizSky.h"
+#include "matematica/Gradiente.h"
 
 // Resolve leaves b holding the solution, also copied into x; A is read and left as it came in,
 // and the caller rebuilds A and b before the next solve. The ordering and the symbolic analysis

@@ -1,7 +1,7 @@
 #include <cmath>
 #include <stdexcept>
 
-#include "matematica/MatrizSky.h"
+#include "matematica/Gradiente.h"
 #include "uPlataforma.h"
 
 TGradiente::TGradiente(int maxIteracoes, double tolerancia)

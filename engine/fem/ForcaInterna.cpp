@@ -1,4 +1,4 @@
-#include "fem/FontesCalor.h"
+#include "fem/ForcaInterna.h"
 
 #include <cmath>
 

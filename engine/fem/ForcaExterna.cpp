@@ -1,4 +1,4 @@
-#include "fem/Conveccao.h"
+#include "fem/ForcaExterna.h"
 
 #include <cmath>
 #include <numbers>
