@@ -109,7 +109,8 @@ void Dominio(TEscritor &w) {
     } else {
         w.L(" Tipo Linear");
         if (c.PorDmax) {
-            w.L(" Dimensão máxima do elemento= " + Real(ComprimentoDeMetros(w.F, c.Dmax)) + " m");
+            // Kept in metres, and printed so beside its " m".
+            w.L(" Dimensão máxima do elemento= " + Real(c.Dmax) + " m");
         } else {
             w.L(" Nx= " + std::to_string(m.FNx));
             w.L(" Ny= " + std::to_string(m.FNy));
@@ -218,13 +219,21 @@ void CondicoesIniciaisTermicas(TEscritor &w) {
     w.L("==> Temperaturas Prescritas:");
     const TAnalise *a = w.M.FAnalise.get();
     bool alguma = false;
+    // A stage's set exists once a prescription was given for it: later stages may have one
+    // while earlier ones have none.
+    auto prescricao = [a](int k) -> const TPrescricoes * {
+        const TPrescricoes *p = a->GetPrescricao(k);
+        return p && p->Nos.GetTamanho() > 0 ? p : nullptr;
+    };
     for (int k = 1; a && k <= a->GetNumPrescricoes(); ++k)
-        alguma = alguma || a->GetPrescricao(k)->Nos.GetTamanho() > 0;
+        alguma = alguma || prescricao(k);
     if (!alguma) {
         w.L(" Não há temperaturas prescritas.");
     } else {
         for (int k = 1; k <= a->GetNumPrescricoes(); ++k) {
-            const TPrescricoes &p = *a->GetPrescricao(k);
+            if (!prescricao(k))
+                continue;
+            const TPrescricoes &p = *prescricao(k);
             w.L(" * Camada " + std::to_string(k) + ":");
             w.L("  Tempo de permanência: Tinicial= " + F0(w.Tempo(p.Inicio)) + " " + w.S.t +
                 "; Tfinal= " + F0(w.Tempo(p.Fim)) + " " + w.S.t);
@@ -402,9 +411,11 @@ void DeformacoesPrescritas(TEscritor &w) {
     for (int i = 1; i <= w.NumCamadas(); ++i) {
         w.L(" * Camada " + std::to_string(i) + ":");
         std::string nos, valores;
+        // The supports hold degrees of freedom (2n - 1 in X, 2n in Y of node n): each prints
+        // its node beside its value.
         if (const TPrescricoes *p = a ? a->GetApoios(i) : nullptr)
             for (int k = 1; k <= p->Nos.GetTamanho(); ++k) {
-                nos += std::to_string(p->Nos[k]) + " ";
+                nos += std::to_string((p->Nos[k] + 1) / 2) + " ";
                 valores += Real(ComprimentoDeMetros(w.F, p->Valores[k])) + " ";
             }
         w.L("  Nós: " + nos);
