@@ -1,78 +1,23 @@
-#include "uPlataforma.h"
+#include "plataforma/TextoNumero.h"
 
+#include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
+#include <cstdint>
 #include <cstring>
-#include <fstream>
-#include <iostream>
-#include <mutex>
-#include <random>
 #include <system_error>
 
-#include <fcntl.h>
-#include <pwd.h>
-#include <sys/file.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-// ---------------------------------------------------------------------------------------------
-// Errors
-
-void ErroDivisaoPorZero() {
-    throw EZeroDivide();
-}
-void ErroOperacaoInvalida() {
-    throw EInvalidOp();
-}
-void ErroEstouro() {
-    throw EOverflow();
-}
-
-double Divide(double a, double b) {
-    if (b == 0.0) {
-        if (a == 0.0 || std::isnan(a))
-            ErroOperacaoInvalida();
-        ErroDivisaoPorZero();
-    }
-    return VerificaFinito(a / b);
-}
-
-double RaizQuadrada(double x) {
-    if (x < 0.0 || std::isnan(x))
-        ErroOperacaoInvalida();
-    return std::sqrt(x);
-}
-
-double VerificaFinito(double x) {
-    if (std::isnan(x))
-        ErroOperacaoInvalida();
-    if (std::isinf(x))
-        ErroEstouro();
-    return x;
-}
-
-int Round(double x) {
-    // Round half to even regardless of the current floating-point rounding mode.
-    double r = std::round(x);
-    if (std::fabs(x - std::trunc(x)) == 0.5)
-        r = 2.0 * std::round(x / 2.0);
-    if (!(r >= -2147483648.0 && r <= 2147483647.0))
-        ErroOperacaoInvalida();
-    return int(r);
-}
-
-// ---------------------------------------------------------------------------------------------
-// Number text
+#include "plataforma/Erros.h"
 
 namespace {
 std::atomic<char> gSeparador{'.'};
 
 std::string Aspas(std::string_view s) {
-    return "'" + std::string(s) + "'";
+    std::string r(1, '\'');
+    r.append(s);
+    r += '\'';
+    return r;
 }
 
 // Checks the characters of a real in plain or scientific notation and copies it with a
@@ -448,194 +393,6 @@ void AppendInteiro(std::string &out, long long v, int largura) {
     out.append(buf, res.ptr);
 }
 
-// ---------------------------------------------------------------------------------------------
-// Folders and files
-
-namespace {
-std::mutex gPastaMutex;
-std::filesystem::path gPastaDefinida;
-
-std::string NomeUsuario() {
-    if (const passwd *pw = getpwuid(getuid()); pw && pw->pw_name)
-        return pw->pw_name;
-    return std::to_string(getuid());
-}
-} // namespace
-
-void DefinePastaPadrao(const std::filesystem::path &p) {
-    std::lock_guard<std::mutex> lock(gPastaMutex);
-    gPastaDefinida = p;
-}
-
-std::filesystem::path PastaPadrao() {
-    namespace fs = std::filesystem;
-    std::lock_guard<std::mutex> lock(gPastaMutex);
-    fs::path p = gPastaDefinida.empty() ? fs::temp_directory_path() / ("zok2d-" + NomeUsuario())
-                                        : gPastaDefinida;
-    if (!gPastaDefinida.empty()) {
-        std::error_code ec;
-        if (!fs::is_directory(p, ec)) {
-            fs::create_directories(p, ec);
-            if (ec)
-                throw EInOutError("Cannot create folder " + p.string() + ": " + ec.message());
-        }
-        return p;
-    }
-    // The folder sits in the shared temporary folder: it must be a real directory of this user
-    // that nobody else can enter, or others could plant files and links where results go.
-    if (::mkdir(p.c_str(), 0700) != 0 && errno != EEXIST)
-        throw EInOutError("Cannot create folder " + p.string() + ": " + std::strerror(errno));
-    struct stat st {};
-    if (::lstat(p.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
-        throw EInOutError("The folder " + p.string() + " is not a private folder of this user");
-    if ((st.st_mode & 077) != 0 && ::chmod(p.c_str(), 0700) != 0)
-        throw EInOutError("Cannot protect folder " + p.string() + ": " + std::strerror(errno));
-    return p;
-}
-
-namespace {
-std::string Motivo(int erro) {
-    return std::system_category().message(erro);
-}
-} // namespace
-
-TLeitorTexto::TLeitorTexto(const std::filesystem::path &arquivo, std::uintmax_t maximo)
-    : arquivo_(arquivo) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(arquivo, ec))
-        throw EInOutError("Cannot open file " + arquivo.string() + ": " + Motivo(EISDIR));
-    std::ifstream f(arquivo, std::ios::binary);
-    if (!f)
-        throw EInOutError("Cannot open file " + arquivo.string());
-    f.seekg(0, std::ios::end);
-    std::streamoff tam = f.tellg();
-    if (tam < 0)
-        throw EInOutError("Cannot read file " + arquivo.string());
-    if (std::uintmax_t(tam) > std::min(maximo, kMaximoTexto))
-        throw EInOutError("Cannot read file " + arquivo.string() + ": " + Motivo(EFBIG));
-    f.seekg(0, std::ios::beg);
-    dados_.resize(std::size_t(tam));
-    if (tam > 0 && !f.read(dados_.data(), tam))
-        throw EInOutError("Cannot read file " + arquivo.string());
-}
-
-bool TLeitorTexto::LeLinha(std::string_view &linha) {
-    if (pos_ >= dados_.size())
-        return false;
-    std::size_t fim = dados_.find('\n', pos_);
-    std::size_t prox = fim == std::string::npos ? dados_.size() : fim + 1;
-    if (fim == std::string::npos)
-        fim = dados_.size();
-    std::size_t f = fim;
-    if (f > pos_ && dados_[f - 1] == '\r')
-        --f;
-    linha = std::string_view(dados_).substr(pos_, f - pos_);
-    pos_ = prox;
-    ++linha_;
-    return true;
-}
-
-void TLeitorTexto::Erro(const std::string &oque) const {
-    throw EInOutError(arquivo_.string() + ", line " + std::to_string(linha_) + ": " + oque);
-}
-
-// The temporary file gets an unpredictable name and is created exclusively, never through a
-// link, so that nothing planted beside the target is written to.
-TArquivoSeguro::TArquivoSeguro(const std::filesystem::path &arquivo) : arquivo_(arquivo) {
-    static std::random_device fonte;
-    int fd = -1, erro = 0;
-    for (int tentativa = 0; tentativa < 16 && fd < 0; ++tentativa) {
-        const std::uint64_t r = (std::uint64_t(fonte()) << 32) ^ fonte();
-        char nome[24];
-        std::snprintf(nome, sizeof nome, ".tmp%016llx", static_cast<unsigned long long>(r));
-        temporario_ = arquivo;
-        temporario_ += nome;
-        fd =
-            ::open(temporario_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        erro = errno;
-        if (fd < 0 && erro != EEXIST)
-            break;
-    }
-    if (fd < 0)
-        throw EInOutError("Cannot create file " + arquivo_.string() + ": " + Motivo(erro));
-    f_ = ::fdopen(fd, "wb");
-    if (!f_) {
-        erro = errno;
-        ::close(fd);
-        ::unlink(temporario_.c_str());
-        throw EInOutError("Cannot create file " + arquivo_.string() + ": " + Motivo(erro));
-    }
-}
-
-TArquivoSeguro::~TArquivoSeguro() {
-    if (f_)
-        std::fclose(f_);
-    if (!confirmado_)
-        ::unlink(temporario_.c_str());
-}
-
-void TArquivoSeguro::Escreve(std::string_view texto) {
-    if (!f_)
-        throw EInOutError("File already closed: " + arquivo_.string());
-    if (!texto.empty() && std::fwrite(texto.data(), 1, texto.size(), f_) != texto.size())
-        throw EInOutError("Cannot write file " + arquivo_.string() + ": " + Motivo(errno));
-}
-
-// Flushed and synced to disk before it replaces the target.
-void TArquivoSeguro::Confirma() {
-    if (!f_)
-        throw EInOutError("File already closed: " + arquivo_.string());
-    int erro = 0;
-    if (std::fflush(f_) != 0 || ::fdatasync(fileno(f_)) != 0)
-        erro = errno;
-    if (std::fclose(f_) != 0 && erro == 0)
-        erro = errno;
-    f_ = nullptr;
-    if (erro != 0)
-        throw EInOutError("Cannot write file " + arquivo_.string() + ": " + Motivo(erro));
-    if (::rename(temporario_.c_str(), arquivo_.c_str()) != 0)
-        throw EInOutError("Cannot write file " + arquivo_.string() + ": " + Motivo(errno));
-    confirmado_ = true;
-}
-
-// The lock file exists only while a run holds it. A lock taken on a file that its holder has
-// just removed is worthless, so the path is checked to still name the locked file.
-TTravaPasta::TTravaPasta(const std::filesystem::path &pasta) : arquivo_(pasta / ".darv_2d.trava") {
-    for (int tentativa = 0; tentativa < 8; ++tentativa) {
-        fd_ = ::open(arquivo_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd_ < 0)
-            return; // no folder to write to: the run's own writes report it
-        if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-            const int erro = errno;
-            ::close(fd_);
-            fd_ = -1;
-            if (erro == EWOULDBLOCK)
-                throw Exception(kPastaEmUso);
-            return;
-        }
-        struct stat aberto, caminho;
-        if (::fstat(fd_, &aberto) == 0 && ::stat(arquivo_.c_str(), &caminho) == 0 &&
-            aberto.st_dev == caminho.st_dev && aberto.st_ino == caminho.st_ino)
-            return;
-        ::close(fd_);
-        fd_ = -1;
-    }
-    throw Exception(kPastaEmUso);
-}
-
-TTravaPasta::~TTravaPasta() {
-    if (fd_ < 0)
-        return;
-    ::unlink(arquivo_.c_str());
-    ::close(fd_);
-}
-
-void EscreveArquivo(const std::filesystem::path &arquivo, std::string_view conteudo) {
-    TArquivoSeguro f(arquivo);
-    f.Escreve(conteudo);
-    f.Confirma();
-}
-
 std::vector<std::string_view> Campos(std::string_view linha) {
     std::vector<std::string_view> r;
     std::size_t i = 0, n = linha.size();
@@ -649,29 +406,4 @@ std::vector<std::string_view> Campos(std::string_view linha) {
             r.push_back(linha.substr(a, i - a));
     }
     return r;
-}
-
-// ---------------------------------------------------------------------------------------------
-// Messages
-
-namespace {
-class TMensagensPadrao : public IMensagens {
-public:
-    bool Mostra(TTipoMensagem, const std::string &texto) override {
-        std::cerr << texto << '\n';
-        return true;
-    }
-};
-TMensagensPadrao gMensagensPadrao;
-IMensagens *gMensagens = nullptr;
-} // namespace
-
-void DefineMensagens(IMensagens *m) {
-    gMensagens = m;
-}
-IMensagens *Mensagens() {
-    return gMensagens ? gMensagens : &gMensagensPadrao;
-}
-bool MostraMensagem(TTipoMensagem tipo, const std::string &texto) {
-    return Mensagens()->Mostra(tipo, texto);
 }
