@@ -194,32 +194,49 @@ TEST_F(RelatorioTeste, DominioUnicoDigitadoEConvertidoDoGid) {
     Compara("relatorio_dominio_unico.txt", dominio, true);
 }
 
-// Subdomain 1 fixed, 2 placed in two layers; each zone its own material and source, each stage
+// Fixed and layered zones side by side, each with its own material and source, each stage with
 // its own loads; prescriptions on the second stage only; then the stress data of every kind.
 TEST_F(RelatorioTeste, ModeloEmCamadas) {
     TConfiguracaoMalha &cm = Estado().ConfiguracaoMalha;
     cm.PorDmax = true;
     cm.Dmax = ComprimentoParaMetros(modelo->Fatores(), 50.0);
-    CriaRetangulo();
-    ASSERT_EQ(modelo->AdicionaSubDominio({1, 2, 5, 6}), 1);
-    ASSERT_EQ(modelo->AdicionaSubDominio({2, 3, 4, 5}), 2);
-    modelo->GetSubDominio(2)->SetFixo(false);
+    // 8 x 2 m, four 2 m wide subdomains side by side; the first and third stay fixed.
+    const std::vector<TNo> v = {{1, 0, 0}, {2, 2, 0}, {3, 4, 0}, {4, 6, 0}, {5, 8, 0},
+                                {6, 8, 2}, {7, 6, 2}, {8, 4, 2}, {9, 2, 2}, {10, 0, 2}};
+    modelo->CriaDominio(v);
+    const std::vector<std::vector<int>> subs = {
+        {1, 2, 9, 10}, {2, 3, 8, 9}, {3, 4, 7, 8}, {4, 5, 6, 7}};
+    for (int i = 1; i <= 4; ++i) {
+        ASSERT_EQ(modelo->AdicionaSubDominio(subs[std::size_t(i - 1)]), i);
+        modelo->GetSubDominio(i)->SetFixo(i % 2 == 1);
+    }
     const TFatoresUnidades &u = modelo->Fatores();
     auto camada = [&](double cota, double dia, double f) {
         return TLinhaCamada{ComprimentoParaMetros(u, cota), TempoParaHoras(u, dia),
                             TemperaturaParaCelsius(u, f)};
     };
     ASSERT_TRUE(modelo->CriaCamadas({camada(100, 0, 77), camada(200, 2, 71.6)}));
-    ASSERT_EQ(modelo->FCamadas->GetNumZonas(), 2);
-    for (int i = 1; i <= 2; ++i) {
+    ASSERT_EQ(modelo->FCamadas->GetNumZonas(), 4);
+    for (int i = 1; i <= 4; ++i) {
         modelo->FMaterialAtual = i;
         modelo->AplicaMaterial(
-            *Material(5.0 - i, 230.0 + i, 3000.0 + i, 7.0 + i, 2.5, 2 * i - 2, i == 2, i != 2));
+            *Material(5.0 - i, 230.0 + i, 3000.0 + i, 7.0 + i, 2.5, (i - 1) % 3, i == 2, i != 2));
     }
+    // A source of every kind: constant, five-parameter law, formula and imported table.
     modelo->FMaterialAtual = 1;
     modelo->AplicaForcaInterna(TForcaInterna(3.0));
     modelo->FMaterialAtual = 2;
     modelo->AplicaForcaInterna(*TForcaInterna::CreateModelo(1.2, 0.8, 90, 350, 20));
+    modelo->FMaterialAtual = 3;
+    modelo->AplicaForcaInterna(*TForcaInterna::CreateFormula("100-3*X"));
+    TFuncaoDiscreta tabela;
+    tabela.AdicionaPonto(0, 0);
+    tabela.AdicionaPonto(24, 30);
+    tabela.Origem = "adiabatica.txt";
+    modelo->FMaterialAtual = 4;
+    modelo->AplicaForcaInterna(*TForcaInterna::CreateFuncao(tabela));
+    modelo->FMaterialAtual = 3;
+    modelo->AplicaCondicoesIniciais(68.0);
     modelo->FMaterialAtual = 1;
     modelo->AplicaCondicoesIniciais(59.0);
     modelo->FEtapaAtual = 2;
@@ -257,6 +274,15 @@ TEST_F(RelatorioTeste, ModeloEmCamadas) {
     ceb.SetUmidadeAmbiente(60);
     modelo->FMaterialAtual = 1;
     modelo->AplicaRetracao(&ceb);
+    TFluencia aci;
+    aci.Tipo = TFluencia::kACI209;
+    aci.CuraUmida = 1;
+    aci.Umidade = 70;
+    aci.Abatimento = 75;
+    aci.Finos = 50;
+    aci.Ar = 6;
+    modelo->FMaterialAtual = 4;
+    modelo->AplicaFluencia(&aci);
     TRetracao bazant(TRetracao::kBazant);
     bazant.SetFcm28(3.5);
     modelo->FMaterialAtual = 2;
