@@ -17,6 +17,7 @@ void LigaKit() {
     KitAplicaLocale(QLocale());
     DefineKitModal([](QDialog &d) { return Perguntador().ExecutaModal(d); });
     DefineKitInforma([](const QString &t) { Perguntador().Informa(t); });
+    DefineKitErro([](const QString &t) { Perguntador().Erro(t); });
     KitRegisterCursors();
     RegistraKitGIF();
     RegistraClipIcon();

@@ -27,6 +27,8 @@ TEST(LigacaoKit, NumerosModaisEAbortoSilencioso) {
     EXPECT_FALSE(Protege([] { ReportUnavailable(); }));
     EXPECT_EQ(lig.P.Informacoes, QStringList{QStringLiteral("Function not yet implemented")});
     EXPECT_TRUE(lig.P.Erros.isEmpty());
+    KitMostraErro(QStringLiteral("Value must be between 0 and 1"));
+    EXPECT_EQ(lig.P.Erros, QStringList{QStringLiteral("Value must be between 0 and 1")});
 
     // The calculator's dialog is a modal run of the prompter.
     TKitTemporizador::DefineTempoReal(false);
@@ -47,5 +49,6 @@ TEST(LigacaoKit, NumerosModaisEAbortoSilencioso) {
     SetDecimalSeparator('.');
     DefineKitModal(nullptr);
     DefineKitInforma(nullptr);
+    DefineKitErro(nullptr);
     DefineConversoesReais(nullptr, nullptr, nullptr);
 }

@@ -10,6 +10,7 @@ namespace {
 bool gTempoReal = true;
 TKitModal gModal;
 TKitInforma gInforma;
+TKitErro gErro;
 TKitMenu gMenu;
 int gEsperas = 0;
 } // namespace
@@ -66,6 +67,17 @@ void KitInforma(const QString &texto) {
         gInforma(texto);
     else
         QMessageBox::information(nullptr, QString(), texto);
+}
+
+void DefineKitErro(TKitErro f) {
+    gErro = std::move(f);
+}
+
+void KitMostraErro(const QString &texto) {
+    if (gErro)
+        gErro(texto);
+    else
+        QMessageBox::critical(nullptr, QString(), texto);
 }
 
 void DefineKitMenu(TKitMenu f) {

@@ -47,6 +47,11 @@ using TKitInforma = std::function<void(const QString &)>;
 void DefineKitInforma(TKitInforma f);
 void KitInforma(const QString &texto);
 
+// Error box with OK (what the program's slot guard shows for an error).
+using TKitErro = std::function<void(const QString &)>;
+void DefineKitErro(TKitErro f);
+void KitMostraErro(const QString &texto);
+
 // Pops a menu up at a screen point and returns when it closes.
 using TKitMenu = std::function<void(QMenu &, const QPoint &)>;
 void DefineKitMenu(TKitMenu f);
