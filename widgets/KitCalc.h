@@ -77,7 +77,17 @@ class TLocCalculator : public TCalculatorPanel {
     Q_OBJECT
 
 public:
-    explicit TLocCalculator(QWidget *owner) : TCalculatorPanel(owner, PopupLayout) {}
+    explicit TLocCalculator(QWidget *owner) : TCalculatorPanel(owner, PopupLayout) {
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    // The keypad stays usable whatever its enabled state is set to.
+    void changeEvent(QEvent *e) override {
+        if (e->type() == QEvent::EnabledChange && !isEnabled())
+            setEnabled(true);
+        TCalculatorPanel::changeEvent(e);
+    }
 };
 
 class TKitCalculatorForm : public QDialog {

@@ -1,6 +1,6 @@
 // The numeric edit's text rules and the edit itself offscreen, under a ',' and a '.' locale.
 #include "KitBase.h"
-#include "KitNumEdit.h"
+#include "KitCalcEdit.h"
 #include "KitNumeros.h"
 #include "KitSistema.h"
 #include "NumEdit.h"
@@ -287,6 +287,67 @@ TEST_P(EdicaoNumerica, RegroupingWhileEditing) {
     j.Digita(",5");
     EXPECT_EQ(j.ed->text(), QL("1.923.456,5"));
     EXPECT_EQ(j.ed->Value(), 1923456.5);
+}
+
+TEST_P(EdicaoNumerica, CalculatorDropDown) {
+    TKitTemporizador::DefineTempoReal(false);
+    TJanela<TKitCalcEdit> j;
+    EXPECT_EQ(j.ed->GlyphKind(), gkDefault);
+    EXPECT_EQ(j.ed->NumGlyphs(), 2);
+    EXPECT_EQ(j.ed->ButtonWidth(), 21);
+    TLocCalculator *calc = j.ed->PopupCalculator()->Calculator();
+    EXPECT_EQ(j.ed->PopupCalculator()->size(), QSize(104, 127));
+    int mudancas = 0;
+    j.ed->OnChange = [&] { ++mudancas; };
+    auto abre = [&] {
+        QTest::keyClick(j.ed, Qt::Key_Down, Qt::AltModifier);
+        ASSERT_TRUE(j.ed->PopupOpen());
+    };
+
+    abre(); // an empty edit opens on 0
+    EXPECT_EQ(calc->DisplayText, "0");
+    j.Digita("12*3");
+    EXPECT_EQ(j.ed->PopupCalculator()->PopupDisplayText(), QStringLiteral("3"));
+    QTest::keyClick(j.ed, Qt::Key_Return);
+    EXPECT_FALSE(j.ed->PopupOpen());
+    EXPECT_EQ(j.ed->Value(), 36);
+    EXPECT_EQ(j.ed->text(), QStringLiteral("36"));
+    EXPECT_TRUE(j.ed->isModified());
+    EXPECT_EQ(mudancas, 1);
+
+    abre();
+    EXPECT_EQ(calc->DisplayText, "36");
+    j.Digita("5");
+    QTest::keyClick(j.ed, Qt::Key_Escape);
+    EXPECT_FALSE(j.ed->PopupOpen());
+    EXPECT_EQ(j.ed->Value(), 36);
+    EXPECT_EQ(mudancas, 1);
+
+    abre();
+    j.Digita("1.5=");
+    EXPECT_FALSE(j.ed->PopupOpen());
+    EXPECT_EQ(j.ed->Value(), 1.5);
+
+    // "Error": Enter leaves it open; the button closes it with a beep and 0.
+    abre();
+    j.Digita("1/0=");
+    EXPECT_EQ(calc->State, EntryState::Failed);
+    QTest::keyClick(j.ed, Qt::Key_Return);
+    EXPECT_TRUE(j.ed->PopupOpen());
+    const int bipes = KitBeepCount();
+    QTest::mouseClick(j.ed->Button(), Qt::LeftButton);
+    EXPECT_FALSE(j.ed->PopupOpen());
+    EXPECT_EQ(KitBeepCount() - bipes, 1);
+    EXPECT_EQ(j.ed->Value(), 0);
+
+    // Grouped edit text opens the calculator on its number.
+    j.ed->SetFormatOnEditing(true);
+    j.ed->SetValue(1234567);
+    EXPECT_EQ(j.ed->text(), QL("1.234.567"));
+    abre();
+    EXPECT_EQ(calc->DisplayText, "1234567");
+    QTest::keyClick(j.ed, Qt::Key_Escape);
+    TKitTemporizador::DefineTempoReal(true);
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, EdicaoNumerica,
