@@ -1,6 +1,7 @@
 // Staged thermal analysis of a block built in layers: the time to mesh every stage, the parts
 // of each stage change (element file, stage mesh file, carry-over, reallocation) against the
 // ordinary steps of the new stage, and the whole run.
+// Options: --smoke (tiny case), --arquivos DIR (run in DIR and keep its files).
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -25,16 +26,25 @@ double Segundos(Relogio::time_point a, Relogio::time_point b) {
 } // namespace
 
 int main(int argc, char **argv) {
-    const bool smoke = argc > 1 && std::strcmp(argv[1], "--smoke") == 0;
+    bool smoke = false;
+    std::filesystem::path guarda;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--smoke") == 0)
+            smoke = true;
+        else if (std::strcmp(argv[i], "--arquivos") == 0 && i + 1 < argc)
+            guarda = std::filesystem::absolute(argv[++i]);
+    }
     // Block 25 x 25 m in 20 layers of 1.25 m, elements of 0.125 m: about 40k nodes at the end.
     const double lado = smoke ? 2.0 : 25.0, dmax = smoke ? 0.5 : 0.125;
     const int camadas = smoke ? 2 : 20, passos = smoke ? 8 : 240;
     const double dt = 1.0, tf = passos * dt, intervalo = tf / camadas;
 
     // A folder of this run's own, so that runs at the same time don't remove each other's files.
-    const auto pasta =
-        std::filesystem::temp_directory_path() /
-        ("darv_bench_staged_" + std::to_string(Relogio::now().time_since_epoch().count()));
+    const auto pasta = !guarda.empty()
+                           ? guarda
+                           : std::filesystem::temp_directory_path() /
+                                 ("darv_bench_staged_" +
+                                  std::to_string(Relogio::now().time_since_epoch().count()));
     DefinePastaPadrao(pasta);
     TConfiguracaoMalha &cfg = Estado().ConfiguracaoMalha;
     cfg.PorDmax = true;
@@ -120,7 +130,8 @@ int main(int argc, char **argv) {
     std::printf("name=run n=%d seconds=%.4f steps=%d stage_changes=%zu over_target=%d\n",
                 analise.GetNumNos(), total, analise.GetNumPassos(),
                 analise.GetTemposMudancas().size(), piores);
-    std::filesystem::remove_all(pasta);
+    if (guarda.empty())
+        std::filesystem::remove_all(pasta);
     DefinePastaPadrao({});
     return 0;
 }
