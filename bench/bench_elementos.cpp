@@ -8,7 +8,6 @@
 #include <cstring>
 #include <new>
 
-#include "uEstadoInterface.h"
 #include "uLibFEM.h"
 #include "uLibraryMalhas.h"
 
@@ -65,7 +64,6 @@ int main(int argc, char **argv) {
     tempo.SetTempoAtual(120);
     TForcaTensional peso;
     peso.SetAtiva(1);
-    Estado().FPesoProprio = &peso;
     TFluencia fluencia;
     fluencia.SetTipo(TFluencia::kModuloEfetivo);
     fluencia.SetCoefFluencia(1.5);
@@ -89,7 +87,7 @@ int main(int argc, char **argv) {
         return [&, fl](int e) {
             Ks.Zera();
             Fs.Zera();
-            dom.GetElemento(e)->MatrizRigidez(nullptr, tempo, mat, Ks, Fs, eps, fl, s, 114.0);
+            dom.GetElemento(e)->MatrizRigidez(&peso, tempo, mat, Ks, Fs, eps, fl, s, 114.0);
             return Ks(1, 1) + Fs[2];
         };
     };
@@ -115,7 +113,6 @@ int main(int argc, char **argv) {
         return Kq(1, 1);
     });
 
-    Estado().FPesoProprio = nullptr;
     if (!semAlocacao) {
         std::printf("heap allocations inside the element arrays\n");
         return 1;

@@ -12,7 +12,6 @@
 #include "fem/Retracao.h"
 #include "fem/SubDominios.h"
 #include "fem/Tempo.h"
-#include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
 TAnaliseCamadasTensional::TAnaliseCamadasTensional(TCamadas *camadas)
@@ -295,14 +294,13 @@ void TAnaliseCamadasTensional::MudaEtapa() {
 
     Camadas->CarregaMalhaEtapa(EtapaAtual);
     Dominio = Camadas->GetEtapa(EtapaAtual);
-    TEstadoInterface &estado = Estado();
-    if (estado.SetTitulo) {
+    if (Entradas.SetTitulo) {
         std::string titulo;
         AppendInteiro(titulo, Dominio->GetNumElementos());
         titulo += "  Elementos    ";
         AppendInteiro(titulo, Dominio->GetMalha()->GetNumNos());
         titulo += "  Nós";
-        estado.SetTitulo(titulo);
+        Entradas.SetTitulo(titulo);
     }
 }
 

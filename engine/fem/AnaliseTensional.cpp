@@ -27,12 +27,6 @@ std::unique_ptr<TMaterial> MaterialPadrao() {
                                        12.5e-6, 0.2, 9.819, TMaterial::kModeloJCI, false, 20.0,
                                        false, 1.408, 0.1931, false, 0.0, true);
 }
-
-// The own-weight load handed to the element stiffness; it takes no part in the computation.
-TForcaTensional &CargaVazia() {
-    static TForcaTensional carga;
-    return carga;
-}
 } // namespace
 
 TAnaliseTensional::TAnaliseTensional(TMalha *malha) {
@@ -40,7 +34,6 @@ TAnaliseTensional::TAnaliseTensional(TMalha *malha) {
     DominioProprio = std::make_unique<TDominio>(malha);
     Dominio = DominioProprio.get();
     Dominio->SetMaterial(MaterialPadrao());
-    Dominio->CargaElemento = &CargaVazia();
     GrausLiberdade = malha ? 2 * malha->GetNumNos() : 0;
 }
 
@@ -145,8 +138,8 @@ void TAnaliseTensional::Executa() {
     PassosSemConvergencia = 0;
     Prepara();
     ApoiosAtuais = GetApoiosEtapa(EtapaAtual);
-    TEstadoInterface &estado = Estado();
-    estado.TensaoMaximaTracao = 0.0;
+    TensaoMaxima = 0.0;
+    Estado().TensaoMaximaTracao = 0.0;
     const int n = Tempo->GetNumPassos();
     for (int i = 1; i <= n; ++i) {
         Tempo->SetTempoAtual(Tempo->GetTempoInicial() + Tempo->TempoDoPasso(i));
@@ -159,12 +152,13 @@ void TAnaliseTensional::Executa() {
         Resolve();
         CalculaDeformacoes();
         CalculaTensoes();
-        AtualizaMaximos();
+        if (AtualizaMaximos())
+            PublicaMaximos();
         PosPasso(i);
     }
     AvisaSemConvergencia(PassosSemConvergencia);
     // The element of the final mesh nearest to where the maximum occurred.
-    if (estado.TensaoMaximaTracao > 0.0) {
+    if (TensaoMaxima > 0.0) {
         double distancia = 1000.0;
         for (int e = 1; e <= Dominio->GetNumElementos(); ++e) {
             const TElementoTriangular *el = Dominio->GetElemento(e);
@@ -172,13 +166,30 @@ void TAnaliseTensional::Executa() {
                 TUT_Math::Distancia(el->XCentro(), el->YCentro(), XTensaoMaxima, YTensaoMaxima);
             if (d < distancia) {
                 distancia = d;
-                estado.ElementoTensaoMaxima = e;
+                ElementoTensaoMaxima = e;
             }
         }
+        PublicaMaximos();
     }
 }
 
+void TAnaliseTensional::LeEntradas() {
+    const TEstadoInterface &estado = Estado();
+    Entradas.PesoProprio = estado.FPesoProprio;
+    Entradas.FluenciaAtiva = estado.FluenciaAtiva;
+    Entradas.TemperaturasCamadas = estado.FTemperaturasCamadas;
+    Entradas.TemperaturasIniciais = estado.FTemperaturasIniciais;
+    Entradas.SetTitulo = estado.SetTitulo;
+}
+
+void TAnaliseTensional::PublicaMaximos() {
+    TEstadoInterface &estado = Estado();
+    estado.TensaoMaximaTracao = TensaoMaxima;
+    estado.ElementoTensaoMaxima = ElementoTensaoMaxima;
+}
+
 void TAnaliseTensional::Prepara() {
+    LeEntradas();
     if (OnInicio)
         OnInicio(Tempo->GetNumPassos());
     AlocaSistema();
@@ -334,7 +345,7 @@ void TAnaliseTensional::MaterialDoElemento(int e) {
 }
 
 TFluencia *TAnaliseTensional::FluenciaDoElemento(int e) {
-    if (!Estado().FluenciaAtiva)
+    if (!Entradas.FluenciaAtiva)
         return nullptr;
     const int k = DadosElementos[std::size_t(e - 1)].subdominio;
     const TDominio *sd = k ? SubDominios[std::size_t(k - 1)] : nullptr;
@@ -428,11 +439,10 @@ void TAnaliseTensional::DeformacaoTermicaElemento(int e, bool primeiroPasso, con
 }
 
 double TAnaliseTensional::TemperaturaColocacao(int no) const {
-    const TEstadoInterface &estado = Estado();
-    if (const TVetor *camadas = estado.FTemperaturasCamadas;
+    if (const TVetor *camadas = Entradas.TemperaturasCamadas;
         camadas && EtapaAtual <= camadas->GetTamanho())
         return (*camadas)[EtapaAtual];
-    if (const TVetor *iniciais = estado.FTemperaturasIniciais;
+    if (const TVetor *iniciais = Entradas.TemperaturasIniciais;
         iniciais && no <= iniciais->GetTamanho())
         return (*iniciais)[no];
     return 0.0;
@@ -537,7 +547,7 @@ void TAnaliseTensional::TransfereMatriz() {
 
 void TAnaliseTensional::RigidezElemento(int e, TMaterial &m, TFluencia *f, double nascimento) {
     if (m.GetMaturidade()) {
-        Dominio->GetElemento(e)->MatrizRigidez(Dominio->CargaElemento, *Tempo, m, Ke, Fe,
+        Dominio->GetElemento(e)->MatrizRigidez(Entradas.PesoProprio, *Tempo, m, Ke, Fe,
                                                DeformacaoTermicaNos, f, Resistencias, nascimento);
         return;
     }
@@ -545,7 +555,7 @@ void TAnaliseTensional::RigidezElemento(int e, TMaterial &m, TFluencia *f, doubl
     TMaterial::TMatrizD D;
     TElementoTriangular::MatrizD(m, f, *Tempo, 1.0, D, nascimento);
     std::array<double, 2> peso = {0.0, 0.0};
-    if (const TForcaTensional *pp = Estado().FPesoProprio) {
+    if (const TForcaTensional *pp = Entradas.PesoProprio) {
         const bool nasce = Tempo->NasceNoPassoAtual(nascimento);
         peso = pp->ForcasPesoProprio(nasce ? d.area : 0.0, m.GetDensidade(), m.GetGravidade());
     }

@@ -19,6 +19,7 @@
 #include "matematica/Vetor.h"
 
 class TFluencia;
+class TForcaTensional;
 class TMaterial;
 class TRetracao;
 class TTempo;
@@ -124,6 +125,21 @@ protected:
 
     // Creep law of element e when creep is on for it, with its loading time set.
     virtual TFluencia *FluenciaDoElemento(int e);
+    // The front end's inputs of a run, read from the engine-facing state when the run is
+    // prepared: the own-weight load (none: no own weight), whether creep counts, the placement
+    // temperature of each layer and the thermal run's initial temperatures (none when not
+    // given), and the caption setter.
+    struct TEntradasExecucao {
+        const TForcaTensional *PesoProprio = nullptr;
+        bool FluenciaAtiva = false;
+        const TVetor *TemperaturasCamadas = nullptr;
+        const TVetor *TemperaturasIniciais = nullptr;
+        std::function<void(const std::string &)> SetTitulo;
+    };
+    void LeEntradas();
+    // Publishes the run's maximum tensile stress and its element to the engine-facing state.
+    void PublicaMaximos();
+
     // Element stiffness and nodal forces of element e into Ke and Fe: those of
     // TElementoTriangular::MatrizRigidez, formed with the same arithmetic from the element's
     // strain-displacement blocks kept for the mesh (the maturity mode, whose modulus varies by
@@ -152,8 +168,9 @@ protected:
     // Strain increments from the displacement increments, with the creep factor and the
     // shrinkage increment; then total strains += increments.
     void CalculaDeformacoes();
-    // Total stresses += increments; the maximum tensile stress and its element.
-    void AtualizaMaximos();
+    // Total stresses += increments; the run's maximum tensile stress and its element. True
+    // when the maximum grew.
+    bool AtualizaMaximos();
     void AtualizaExtremos(const TVetor &v);
     // Reads the temperatures of step s into TemperaturasAtuais; a failure is shown and ends
     // the run with the I/O error.
@@ -216,6 +233,9 @@ protected:
     std::vector<std::unique_ptr<TPrescricoes>> ApoiosPorEtapa;
     std::vector<std::unique_ptr<TFluencia>> FluenciasCamadas;
     std::vector<std::unique_ptr<TRetracao>> RetracoesCamadas;
+    TEntradasExecucao Entradas;
+    double TensaoMaxima = 0.0; // MPa; 0 until some tensile stress exceeds it
+    int ElementoTensaoMaxima = 0;
     double XTensaoMaxima = 0.0, YTensaoMaxima = 0.0;
 
     // Work state of the run.

@@ -98,7 +98,8 @@ public:
     std::vector<std::unique_ptr<TElementoTriangular>> Elementos;
     std::vector<std::unique_ptr<TForcaTensional>> ForcasTensionais;
     std::unique_ptr<TForcaInterna> Fonte;
-    // Handed to the element stiffness by the stress analysis; not owned, takes no part.
+    // The program's copy of the own-weight load (not owned); the stress run takes the own
+    // weight from the engine-facing state instead.
     TForcaTensional *CargaElemento = nullptr;
     std::unique_ptr<TMaterial> Material;
     TLayer Layer;

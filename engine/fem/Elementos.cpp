@@ -8,7 +8,6 @@
 #include "fem/ForcaInterna.h"
 #include "fem/ForcaTensional.h"
 #include "fem/Tempo.h"
-#include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
 namespace {
@@ -300,7 +299,7 @@ TBlocoB TElementoTriangular::MatrizBNoArea(int i) const {
     return Bi;
 }
 
-void TElementoTriangular::MatrizRigidez(const TForcaTensional *, const TTempo &tempo,
+void TElementoTriangular::MatrizRigidez(const TForcaTensional *pesoProprio, const TTempo &tempo,
                                         TMaterial &material, TMatrizRigidezElemento &K,
                                         TVetorForcasElemento &F,
                                         const TVetorForcasElemento &deformacoes,
@@ -317,7 +316,7 @@ void TElementoTriangular::MatrizRigidez(const TForcaTensional *, const TTempo &t
 
     // Own weight at each node: the full area in the birth step only.
     std::array<double, 2> peso = {0.0, 0.0};
-    if (const TForcaTensional *pp = Estado().FPesoProprio) {
+    if (const TForcaTensional *pp = pesoProprio) {
         const bool nasce = tempo.NasceNoPassoAtual(nascimento);
         peso = pp->ForcasPesoProprio(nasce ? area : 0.0, material.GetDensidade(),
                                      material.GetGravidade());

@@ -67,9 +67,9 @@ public:
                                   TVetorElemento &F,
                                   const TVetorElemento &temperaturasAnteriores) const;
     // Adds the stiffness K and the nodal forces F of the nodal strains (2n entries) and, in the
-    // element's birth step, of the own weight held by the engine-facing state. `carga` takes
-    // no part; `fluencia` may be null; `resistencias` holds a strength per node.
-    virtual void MatrizRigidez(const TForcaTensional *carga, const TTempo &tempo,
+    // element's birth step, of the own-weight load `pesoProprio` (null: no own weight).
+    // `fluencia` may be null; `resistencias` holds a strength per node.
+    virtual void MatrizRigidez(const TForcaTensional *pesoProprio, const TTempo &tempo,
                                TMaterial &material, TMatrizRigidezElemento &K,
                                TVetorForcasElemento &F, const TVetorForcasElemento &deformacoes,
                                TFluencia *fluencia, const TVetorElemento &resistencias,

@@ -9,7 +9,6 @@
 #include "fem/Material.h"
 #include "fem/Retracao.h"
 #include "fem/Tempo.h"
-#include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
 void TAnaliseTensional::LeisDeformacao(int e, double &phi, double &retracao) {
@@ -83,11 +82,10 @@ void TAnaliseTensional::CalculaTensoes() {
     }
 }
 
-void TAnaliseTensional::AtualizaMaximos() {
+bool TAnaliseTensional::AtualizaMaximos() {
     Tensoes.Soma(Tensoes, IncrementosTensoes);
-    TEstadoInterface &estado = Estado();
     const double *s = Tensoes.Dados();
-    double maximo = estado.TensaoMaximaTracao;
+    double maximo = TensaoMaxima;
     int j = -1;
     for (int i = 0, n = Tensoes.GetTamanho(); i < n; ++i)
         if (s[i] > 0.0 && s[i] > maximo) {
@@ -95,12 +93,13 @@ void TAnaliseTensional::AtualizaMaximos() {
             j = i;
         }
     if (j < 0)
-        return;
-    estado.TensaoMaximaTracao = maximo;
-    estado.ElementoTensaoMaxima = j / 3 + 1;
+        return false;
+    TensaoMaxima = maximo;
+    ElementoTensaoMaxima = j / 3 + 1;
     const TDadosElemento &d = DadosElementos[std::size_t(j / 3)];
     XTensaoMaxima = d.xc;
     YTensaoMaxima = d.yc;
+    return true;
 }
 
 void TAnaliseTensional::GravaDeformacoes(int i) {

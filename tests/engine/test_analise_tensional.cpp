@@ -68,8 +68,9 @@ public:
             RigidezElemento(e, m, f, nascimento);
             TMatrizRigidezElemento K2(6);
             TVetorForcasElemento F2(6);
-            Dominio->GetElemento(e)->MatrizRigidez(nullptr, *Tempo, m, K2, F2, DeformacaoTermicaNos,
-                                                   f, Resistencias, nascimento);
+            Dominio->GetElemento(e)->MatrizRigidez(Entradas.PesoProprio, *Tempo, m, K2, F2,
+                                                   DeformacaoTermicaNos, f, Resistencias,
+                                                   nascimento);
             for (int i = 1; i <= 6; ++i) {
                 diferentes += std::memcmp(&Fe[i], &F2[i], sizeof(double)) != 0;
                 for (int j = 1; j <= 6; ++j)

@@ -220,22 +220,25 @@ TEST_F(Elementos, OwnWeightOnlyInTheBirthStep) {
     auto mat = Material(1, 1, 2400.0, 1000, 20.0, 0.2, true);
     TForcaTensional peso;
     peso.SetAtiva(1);
-    Estado().FPesoProprio = &peso;
+    const TForcaTensional *carga = &peso;
     const double nascimento = 24.0;
     auto somaY = [&](double atual) {
         tempo.SetTempoAtual(atual);
         TMatrizRigidezElemento K(6);
         TVetorForcasElemento F(6), eps(6);
         TVetorElemento s(3);
-        t.e.MatrizRigidez(nullptr, tempo, *mat, K, F, eps, nullptr, s, nascimento);
+        t.e.MatrizRigidez(carga, tempo, *mat, K, F, eps, nullptr, s, nascimento);
         EXPECT_NEAR(F[1] + F[3] + F[5], 0.0, 1e-15);
         EXPECT_NEAR(F[2], F[4], 1e-15);
         return F[2] + F[4] + F[6];
     };
     EXPECT_NEAR(somaY(nascimento + 6.0), -2400.0 * 9.81 * 3.0 * 1e-6, 1e-12);
     EXPECT_EQ(somaY(nascimento + 12.0), 0.0);
-    Estado().FPesoProprio = nullptr;
+    // The engine-facing state's load is not the element's.
+    Estado().FPesoProprio = &peso;
+    carga = nullptr;
     EXPECT_EQ(somaY(nascimento + 6.0), 0.0);
+    Estado().FPesoProprio = nullptr;
 }
 
 TEST_F(Elementos, PlaneStressTakesTheElementAge) {
