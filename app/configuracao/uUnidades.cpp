@@ -1,8 +1,8 @@
 #include "uUnidades.h"
 
 #include "ConversaoUnidades.h"
-#include "EditCalculadora.h"
 #include "Guarda.h"
+#include "KitCalcEdit.h"
 #include "NumeroUsuario.h"
 #include "uEstadoInterface.h"
 #include "uLibUnidades.h"
@@ -177,7 +177,12 @@ TfrmUnidades::TfrmUnidades(QWidget *pai) : TDialogoDados(QStringLiteral("Unidade
     raiz->addWidget(new QLabel(QStringLiteral("Sistema Internacional - SI"), this));
     auto *calc = new QGroupBox(QStringLiteral("Calculadora"), this);
     auto *lc = new QVBoxLayout(calc);
-    lc->addWidget(CriaEditCalculadora(calc));
+    // A calculator for the user; nothing reads it.
+    kitCalculadora = new TKitCalcEdit(calc);
+    kitCalculadora->setObjectName(QStringLiteral("kitCalculadora"));
+    kitCalculadora->setFixedSize(87, 21);
+    kitCalculadora->SetNumGlyphs(2);
+    lc->addWidget(kitCalculadora, 0, Qt::AlignLeft);
     raiz->addWidget(calc);
     CriaBotoes(raiz, QStringLiteral("OK"), QStringLiteral("Cancel"));
 

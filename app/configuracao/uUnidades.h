@@ -15,6 +15,7 @@ class QTabWidget;
 class TCompMetro;
 class TEnergiaCaloria;
 class TForcaNewton;
+class TKitCalcEdit;
 class TMassaGrama;
 class TTempCelsius;
 class TTempoSegundo;
@@ -87,6 +88,7 @@ private:
         *cbxForca, *cbxCompTensao, *cbxForcaTensao, *cbxForcaModulo, *cbxCompModulo,
         *cbxTemperCoefDilatacao, *cbxCompGravidade, *cbxTempoGravidade;
     QLineEdit *edValorSI;
+    TKitCalcEdit *kitCalculadora;
     QLabel *lbSimbolo, *lbSISimbolo;
 };
 

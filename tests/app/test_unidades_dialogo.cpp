@@ -1,6 +1,8 @@
 // The units dialog driven offscreen: pages, the factor line, OK, Cancel and the lists found by
 // the unit's class.
 #include "ConversaoUnidades.h"
+#include "KitBase.h"
+#include "KitCalcEdit.h"
 #include "PerguntadorRoteiro.h"
 #include "uEstadoInterface.h"
 #include "uLibUnidades.h"
@@ -8,11 +10,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QTest>
 
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -161,4 +170,55 @@ TEST_F(UnidadesDialogo, ListaSemSelecaoUsaOPadraoDaPagina) {
     });
     EXPECT_DOUBLE_EQ(fatores->Tempo, 1.0 / 3600.0);
     EXPECT_DOUBLE_EQ(fatores->Energia, 1.0);
+}
+
+TEST_F(UnidadesDialogo, CalculadoraLivreForaDaConversao) {
+    TKitTemporizador::DefineTempoReal(false);
+    Abre([&] {
+        auto *calc = dlg.findChild<TKitCalcEdit *>("kitCalculadora");
+        ASSERT_NE(calc, nullptr);
+        auto *grupo = qobject_cast<QGroupBox *>(calc->parentWidget());
+        ASSERT_NE(grupo, nullptr);
+        EXPECT_EQ(grupo->title(), QStringLiteral("Calculadora"));
+        dlg.show();
+        QApplication::setActiveWindow(&dlg);
+        EXPECT_EQ(calc->size(), QSize(87, 21));
+        EXPECT_EQ(calc->NumGlyphs(), 2);
+        calc->setFocus();
+        QTest::keyClick(calc, Qt::Key_Down, Qt::AltModifier);
+        ASSERT_TRUE(calc->PopupOpen());
+        QTest::keyClicks(calc, QStringLiteral("12*3"));
+
+        // The drop-down touches the edit, above or below, inside the edit's screen.
+        TPopupCalculator *popup = calc->PopupCalculator();
+        const QRect edit(calc->mapToGlobal(QPoint(0, 0)), calc->size());
+        const QRect r = popup->geometry();
+        EXPECT_TRUE(r.top() == edit.bottom() + 1 || r.bottom() + 1 == edit.top());
+        EXPECT_TRUE(calc->screen()->availableGeometry().contains(r));
+
+        // The dialog with the drop-down over it, for the eye.
+        const QPixmap fundo = dlg.grab(), sobre = popup->grab();
+        const QPoint onde = r.topLeft() - dlg.mapToGlobal(QPoint(0, 0));
+        const QRect tudo = QRect(QPoint(0, 0), fundo.size()).united(QRect(onde, sobre.size()));
+        QPixmap quadro(tudo.size());
+        quadro.fill(Qt::darkGray);
+        {
+            QPainter p(&quadro);
+            p.drawPixmap(-tudo.topLeft(), fundo);
+            p.drawPixmap(onde - tudo.topLeft(), sobre);
+        }
+        if (const char *pasta = std::getenv("DARV_PNG_DIR"))
+            quadro.save(QDir(QString::fromLocal8Bit(pasta)).filePath("unidades_calculadora.png"));
+
+        QTest::keyClick(calc, Qt::Key_Return); // closes the calculator, not the dialog
+        EXPECT_FALSE(calc->PopupOpen());
+        EXPECT_TRUE(dlg.isVisible());
+        EXPECT_EQ(calc->Value(), 36);
+        EXPECT_EQ(ValorSI(), QStringLiteral("1"));
+    });
+    TKitTemporizador::DefineTempoReal(true);
+    EXPECT_EQ(disparos, 1);
+    EXPECT_DOUBLE_EQ(fatores->Comprimento, 1.0);
+    EXPECT_DOUBLE_EQ(fatores->Tempo, 1.0);
+    EXPECT_TRUE(g.P.Esgotado());
 }
