@@ -249,7 +249,7 @@ void Theta(TMatrizElemento &Ke, const TMatrizElemento &Ce, TVetorElemento &Fe,
 } // namespace
 
 void TAnalise::EsquemaTheta(int) {
-    const double theta = Tempo->GetTheta(), dt = Tempo->GetDt();
+    const double theta = Tempo->GetTheta(), dt = Tempo->GetDtPasso();
     const double a = (1.0 - theta) * dt, c = theta * dt;
     const int n = Ke.GetLinhas();
     if (n == 3)

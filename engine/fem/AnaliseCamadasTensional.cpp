@@ -126,7 +126,7 @@ void TAnaliseCamadasTensional::LeisDeformacao(int e, double &phi, double &retrac
     // Nothing shrinks before its placement: in the element's first step the increment is the
     // whole strain, also when the placement falls inside the step.
     const bool primeiro = PrimeiroPassoDoRun || Tempo->NasceNoPassoAtual(IdadesElementos[e]);
-    retracao = r->IncrementoRetracao(d.distanciaContorno, Tempo->GetTempoAtual(), Tempo->GetDt(),
+    retracao = r->IncrementoRetracao(d.distanciaContorno, Tempo->GetTempoAtual(), Tempo->GetDtPasso(),
                                      primeiro);
 }
 

@@ -369,7 +369,7 @@ bool TAnaliseTensional::UsaMaturidade() const {
 }
 
 void TAnaliseTensional::AtualizaMaturidade(bool primeiroPasso) {
-    const double dt = Tempo->GetDt();
+    const double dt = Tempo->GetDtPasso();
     for (int k = 1; k <= IdadesEquivalentes.GetTamanho(); ++k) {
         const double ref = primeiroPasso ? TemperaturaColocacao(k) : TemperaturasAnteriores[k];
         const double tk = (TemperaturasAtuais[k] + ref) / 2.0 + 273.0;

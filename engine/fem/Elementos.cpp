@@ -470,7 +470,7 @@ void TElementoRetangular::MatrizesTermicas(TForcaInterna &fonte, const TTempo &t
     }
 
     // Theta scheme of the element itself.
-    const double theta = tempo.GetTheta(), dt = tempo.GetDt();
+    const double theta = tempo.GetTheta(), dt = tempo.GetDtPasso();
     const double a = (1.0 - theta) * dt, b = theta * dt;
     const TVetorElemento &T = temperaturasAnteriores;
     std::array<double, 4> novoF{};

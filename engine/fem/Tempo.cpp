@@ -1,5 +1,6 @@
 #include "fem/Tempo.h"
 
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -12,11 +13,14 @@ int TTempo::NumeroDePassos(double ti, double tf, double dt) {
 }
 
 TTempo::TTempo(double ti, double tf, double dt, double theta)
-    : atual_(ti), ti_(ti), tf_(tf), dt_(dt), theta_(theta), n_(NumeroDePassos(ti, tf, dt)) {}
+    : atual_(ti), ti_(ti), tf_(tf), dt_(dt), dtPasso_(dt), theta_(theta),
+      n_(NumeroDePassos(ti, tf, dt)) {}
 
 TTempo::TTempo(const TTempo &t)
     : atual_(t.ti_), ti_(t.ti_), tf_(t.tf_), dt_(t.dt_), theta_(t.theta_),
-      n_(NumeroDePassos(t.ti_, t.tf_, t.dt_)), uniforme_(t.uniforme_) {}
+      n_(NumeroDePassos(t.ti_, t.tf_, t.dt_)), uniforme_(t.uniforme_) {
+    AtualizaDtPasso();
+}
 
 TTempo &TTempo::operator=(const TTempo &t) {
     if (this != &t) {
@@ -26,6 +30,7 @@ TTempo &TTempo::operator=(const TTempo &t) {
         dt_ = t.dt_;
         theta_ = t.theta_;
         uniforme_ = t.uniforme_;
+        AtualizaDtPasso();
     }
     return *this;
 }
@@ -39,6 +44,16 @@ void TTempo::ConverteUnidades(double f) {
     tf_ *= f;
     dt_ *= f;
     atual_ *= f;
+    AtualizaDtPasso();
+}
+
+void TTempo::AtualizaDtPasso() {
+    if (uniforme_ || n_ < 1) {
+        dtPasso_ = dt_;
+        return;
+    }
+    const int i = std::max(PassoAtual(), 1);
+    dtPasso_ = TempoDoPasso(i) - (i > 1 ? TempoDoPasso(i - 1) : 0.0);
 }
 
 double TTempo::TempoDoPasso(int i) const {
@@ -87,7 +102,7 @@ int TTempo::PassoAtual() const {
 }
 
 bool TTempo::NasceNoPassoAtual(double nascimento) const {
-    if (nascimento + dt_ == atual_)
+    if (nascimento + dtPasso_ == atual_)
         return true;
-    return !Passou(atual_ - dt_, nascimento) && Passou(atual_, nascimento);
+    return !Passou(atual_ - dtPasso_, nascimento) && Passou(atual_, nascimento);
 }

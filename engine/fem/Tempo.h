@@ -20,14 +20,23 @@ public:
     void ConverteUnidades(double f);
 
     double GetDt() const { return dt_; }
+    // Length of the step ending at the current time: dt on a uniform axis, the step's own
+    // length on a logarithmic one (the first step's at the initial time).
+    double GetDtPasso() const { return dtPasso_; }
     double GetTempoInicial() const { return ti_; }
     double GetTempoFinal() const { return tf_; }
     double GetTempoAtual() const { return atual_; }
-    void SetTempoAtual(double t) { atual_ = t; }
+    void SetTempoAtual(double t) {
+        atual_ = t;
+        AtualizaDtPasso();
+    }
     double GetTheta() const { return theta_; }
     int GetNumPassos() const { return n_; }
     bool GetPassoUniforme() const { return uniforme_; }
-    void SetPassoUniforme(bool b) { uniforme_ = b; }
+    void SetPassoUniforme(bool b) {
+        uniforme_ = b;
+        AtualizaDtPasso();
+    }
 
     // Offset from ti of the end of step i (1..n); step n ends at tf under both laws.
     double TempoDoPasso(int i) const;
@@ -41,16 +50,18 @@ public:
     // billionth of the step), so an instant on a step end is not yet past at that end.
     bool Passou(double t, double instante) const { return instante < t - 1e-9 * dt_; }
     // The step being computed is the birth step of something born at `nascimento`: the step
-    // [current time - dt, current time) holds it, its ends compared as in Passou. A birth plus
-    // dt equal to the current time is always this step.
+    // [current time - GetDtPasso(), current time) holds it, its ends compared as in Passou. A
+    // birth plus that length equal to the current time is always this step.
     bool NasceNoPassoAtual(double nascimento) const;
 
 private:
     static int NumeroDePassos(double ti, double tf, double dt);
+    void AtualizaDtPasso();
 
     double atual_ = 0.0;
     double ti_ = 0.0, tf_ = 0.0;
     double dt_ = 0.0;
+    double dtPasso_ = 0.0;
     double theta_ = 0.0;
     int n_ = 0;
     bool uniforme_ = true;

@@ -108,30 +108,36 @@ struct Execucao {
 } // namespace
 
 TEST(ExecucaoTermica, AdiabaticBlockRisesUniformlyOnAGradedIrregularMesh) {
-    for (double theta : {0.5, 2.0 / 3.0, 1.0}) {
-        PastaResultados pasta;
-        Estado().ConfiguracaoMalha.Exponencial = true;
-        auto malha = std::make_unique<TMalha>(4, 5);
-        for (auto [x, y] : {std::pair{0.0, 0.0}, {6.0, 0.0}, {7.5, 2.5}, {3.0, 4.0}, {0.0, 3.0}})
-            malha->AdicionaVertice(x, y);
-        for (int i = 1; i <= 5; ++i)
-            malha->AdicionaAresta(i, i % 5 + 1, false);
-        malha->GeraMalha();
-        ASSERT_GT(malha->GetNumNos(), 40);
-        Execucao ex(std::move(malha));
-        const double rho = 2400, c = 230, Q = 20000, T0 = 15;
-        ex.Dominio().SetMaterial(MaterialTermico(1720, rho, c));
-        ex.Dominio().SetFonte(std::make_unique<TForcaInterna>(Q));
-        ex.analise->SetTempo(std::make_unique<TTempo>(0.0, 48.0, 6.0, theta));
-        ex.analise->AplicaTemperaturaInicial(TodosOsNos(ex.malha->GetNumNos()), T0);
-        ex.analise->Executa();
-        ASSERT_EQ(ex.g.T.size(), 8u);
-        for (std::size_t s = 0; s < ex.g.T.size(); ++s) {
-            const double esperado = T0 + Q * ex.g.tempos[s] / (rho * c);
-            for (double v : ex.g.T[s])
-                ASSERT_NEAR(v, esperado, 1e-9 * esperado) << "theta " << theta << " step " << s;
+    // Exact for every theta and for both step laws: the logarithmic steps are unequal.
+    for (double theta : {0.5, 2.0 / 3.0, 1.0})
+        for (bool uniforme : {true, false}) {
+            PastaResultados pasta;
+            Estado().ConfiguracaoMalha.Exponencial = true;
+            auto malha = std::make_unique<TMalha>(4, 5);
+            for (auto [x, y] :
+                 {std::pair{0.0, 0.0}, {6.0, 0.0}, {7.5, 2.5}, {3.0, 4.0}, {0.0, 3.0}})
+                malha->AdicionaVertice(x, y);
+            for (int i = 1; i <= 5; ++i)
+                malha->AdicionaAresta(i, i % 5 + 1, false);
+            malha->GeraMalha();
+            ASSERT_GT(malha->GetNumNos(), 40);
+            Execucao ex(std::move(malha));
+            const double rho = 2400, c = 230, Q = 20000, T0 = 15;
+            ex.Dominio().SetMaterial(MaterialTermico(1720, rho, c));
+            ex.Dominio().SetFonte(std::make_unique<TForcaInterna>(Q));
+            auto tempo = std::make_unique<TTempo>(0.0, 48.0, 6.0, theta);
+            tempo->SetPassoUniforme(uniforme);
+            ex.analise->SetTempo(std::move(tempo));
+            ex.analise->AplicaTemperaturaInicial(TodosOsNos(ex.malha->GetNumNos()), T0);
+            ex.analise->Executa();
+            ASSERT_EQ(ex.g.T.size(), 8u);
+            for (std::size_t s = 0; s < ex.g.T.size(); ++s) {
+                const double esperado = T0 + Q * ex.g.tempos[s] / (rho * c);
+                for (double v : ex.g.T[s])
+                    ASSERT_NEAR(v, esperado, 1e-9 * esperado)
+                        << "theta " << theta << " uniform " << uniforme << " step " << s;
+            }
         }
-    }
 }
 
 TEST(ExecucaoTermica, ThinStripFollowsTheOneDimensionalSchemeAndTheBiotSeries) {

@@ -42,6 +42,18 @@ TEST(Tempo, LogarithmicStepsShrink) {
     EXPECT_DOUBLE_EQ(t.TempoDoPasso(1), 50);
     EXPECT_NEAR(t.TempoDoPasso(2), 79.248125, 1e-6);
     EXPECT_DOUBLE_EQ(t.TempoDoPasso(3), 100);
+    // Each step is integrated and holds births over its own length.
+    const double fins[] = {0, 50, t.TempoDoPasso(2), 100};
+    for (int i = 1; i <= 3; ++i) {
+        t.SetTempoAtual(fins[i]);
+        EXPECT_DOUBLE_EQ(t.GetDtPasso(), fins[i] - fins[i - 1]) << i;
+        EXPECT_EQ(t.NasceNoPassoAtual(60.0), i == 2) << i;
+        EXPECT_TRUE(t.NasceNoPassoAtual(fins[i - 1])) << i;
+    }
+    TTempo copia(t);
+    copia.SetTempoAtual(50);
+    copia.ConverteUnidades(24);
+    EXPECT_DOUBLE_EQ(copia.GetDtPasso(), 50 * 24);
     TTempo d(10, 70, 6, 0.5);
     d.SetPassoUniforme(false);
     double anterior = 0, passoAnterior = 1e300;
