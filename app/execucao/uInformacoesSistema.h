@@ -18,7 +18,8 @@ class QRadioButton;
 class QSlider;
 class QSpinBox;
 class QStatusBar;
-class TTemporizador;
+class TKitTemporizador;
+using TTemporizador = TKitTemporizador;
 class TfrmInformacoesSistema;
 
 // Takes and frees N MiB under the program's release lock. It never touches widgets: the window

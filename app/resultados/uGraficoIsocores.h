@@ -24,7 +24,8 @@ class QSpinBox;
 class QStatusBar;
 class QToolButton;
 class TCanvasQt;
-class TTemporizador;
+class TKitTemporizador;
+using TTemporizador = TKitTemporizador;
 
 // A picture: an image painted as it is; reports mouse moves in its pixels.
 class TImagemIsocores : public QWidget {
