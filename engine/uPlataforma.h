@@ -2,7 +2,7 @@
 //   plataforma/Erros.h        Exception, EInOutError, EConvertError, EMathError, EZeroDivide,
 //                             EInvalidOp, EOverflow; Divide, RaizQuadrada, VerificaFinito, Round
 //   plataforma/TextoNumero.h  DecimalSeparator, StrToFloat, StrToInt, FloatToStr, FormatG,
-//                             AppendFixo, FloatToStrExato, Arredonda15; Apara, Campos
+//                             AppendFixo, FloatToStrExato; Apara, Campos
 //   plataforma/Arquivos.h     PastaPadrao, TLeitorTexto, TArquivoSeguro, TTravaPasta,
 //                             EscreveArquivo
 //   plataforma/Mensagens.h    IMensagens, TTipoMensagem, MostraMensagem, ShowMessage

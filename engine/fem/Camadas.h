@@ -33,8 +33,6 @@ public:
     TDominio *GetSubDominio(int i) const { return Zonas[std::size_t(i - 1)].get(); }
     TDominio *GetEtapa(int i) const { return Etapas[std::size_t(i - 1)].get(); }
     const TVetor &GetElevacoes() const { return Elevacoes; }
-    int GetNx() const { return Nx; }
-    int GetNy() const { return Ny; }
     // Store the divisions and set them on every existing stage mesh.
     void SetNx(int n);
     void SetNy(int n);

@@ -38,11 +38,6 @@ public:
         return std::make_unique<TElementoTriangular>(origem, TCopiaNos{});
     }
 
-    // Area-coordinate coefficients of node i: N_i = (a_i + b_i x + c_i y) / (2 A).
-    double CoefA(int i) const { return a_[std::size_t(i - 1)]; }
-    double CoefB(int i) const { return b_[std::size_t(i - 1)]; }
-    double CoefC(int i) const { return c_[std::size_t(i - 1)]; }
-
     // Recomputes the coefficients, then N_i at the global point (x, y). A degenerate element
     // (zero area) raises EZeroDivide or EInvalidOp.
     virtual void FuncoesFormaGlobais(TVetorElemento &N, double x, double y);
@@ -107,6 +102,7 @@ protected:
     // Coordinates J = dN x X for the given local derivatives.
     TJacobiano JacobianoDe(const TDerivadas &dN) const;
 
+    // Area-coordinate coefficients: N_i = (a_i + b_i x + c_i y) / (2 A).
     std::array<double, kMaxNosElemento> a_{}, b_{}, c_{};
 };
 

@@ -222,15 +222,6 @@ void TGauss::Substitui() {
     x_->Copia(b);
 }
 
-bool TGauss::RepeteSolucao() {
-    VerificaSistema();
-    if (!f_ || !f_->fatorado || !MesmoPadrao() || !MesmosValores())
-        return false;
-    n_ = A_->GetLinhas();
-    Substitui();
-    return true;
-}
-
 void TGauss::Resolve() {
     VerificaSistema();
     n_ = A_->GetLinhas();

@@ -20,9 +20,6 @@ public:
     static std::unique_ptr<TGauss> CreateCopia(const TGradiente &outro);
 
     void Resolve() override;
-    // When A is bitwise the last factorised matrix, solves for b with that factor and returns
-    // true; otherwise does nothing and returns false.
-    bool RepeteSolucao();
     // Numeric factorisations and symbolic analyses done so far.
     long long GetEliminacoes() const { return eliminacoes_; }
     long long GetAnalises() const { return analises_; }

@@ -20,15 +20,6 @@ void TGradiente::VerificaSistema() const {
         throw std::logic_error("right-hand side and matrix differ in order");
 }
 
-void TGradiente::AplicaNaoNegativo() {
-    if (!naoNegativo_)
-        return;
-    double *x = x_->Dados();
-    for (int i = 0, n = x_->GetTamanho(); i < n; ++i)
-        if (x[i] < 0.0)
-            x[i] = 0.0;
-}
-
 // Conjugate gradient preconditioned by the diagonal. Denominators and |x| are checked so that
 // an overflow is reported rather than carried on as an infinity. When the non-negative flag
 // clears an entry of x, the residual is recomputed and the directions start afresh.

@@ -44,7 +44,6 @@ public:
 
 protected:
     void VerificaSistema() const;
-    void AplicaNaoNegativo();
 
     int iteracoes_ = 0;
     int maxIteracoes_;

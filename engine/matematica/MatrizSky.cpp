@@ -183,35 +183,3 @@ bool TMatrizSky::DiagonalPrimeiro() {
     }
     return mudou;
 }
-
-bool TMatrizSky::PreenchePerfil() {
-    // Row i gains, in ascending order, every column beyond its first entry's that row i-1 holds
-    // after its own first entry and row i lacks.
-    bool mudou = false;
-    const std::size_t n = sky_.size();
-    std::vector<std::int32_t> marca(n, -1);
-    std::vector<std::int32_t> novas;
-    for (std::size_t i = 1; i < n; ++i) {
-        Linha &l = sky_[i];
-        const Linha &ant = sky_[i - 1];
-        if (l.coluna.empty() || ant.coluna.size() < 2)
-            continue;
-        const std::int32_t c0 = l.coluna[0];
-        for (std::int32_t c : l.coluna)
-            marca[std::size_t(c)] = std::int32_t(i);
-        novas.clear();
-        for (std::size_t p = 1; p < ant.coluna.size(); ++p) {
-            const std::int32_t c = ant.coluna[p];
-            if (c > c0 && marca[std::size_t(c)] != std::int32_t(i))
-                novas.push_back(c);
-        }
-        if (novas.empty())
-            continue;
-        std::sort(novas.begin(), novas.end());
-        l.coluna.insert(l.coluna.end(), novas.begin(), novas.end());
-        l.valor.resize(l.coluna.size(), 0.0);
-        l.tipoIndice = kSemIndice;
-        mudou = true;
-    }
-    return mudou;
-}

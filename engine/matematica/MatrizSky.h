@@ -35,9 +35,6 @@ public:
     int PosicaoMenorColuna(int linha) const;
     // Moves each row's smallest column (its diagonal) to the front; true when something moved.
     bool DiagonalPrimeiro();
-    // Widens each row with the columns that the previous row holds after its first entry,
-    // appending zeros in ascending column order; true when something was appended.
-    bool PreenchePerfil();
 
     // The stored entries of a row in their order (1-based positions and columns).
     int TamanhoLinha(int linha) const { return int(sky_[std::size_t(linha - 1)].coluna.size()); }

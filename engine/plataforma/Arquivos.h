@@ -27,7 +27,6 @@ public:
     // Next line without its line end; false at the end of the file.
     bool LeLinha(std::string_view &linha);
     bool Fim() const { return pos_ >= dados_.size(); }
-    int NumeroLinha() const { return linha_; }
     const std::filesystem::path &Arquivo() const { return arquivo_; }
     std::size_t BytesRestantes() const { return dados_.size() - pos_; }
     // EInOutError "<file>, line <n>: <what>".

@@ -118,13 +118,6 @@ double StrToFloat(std::string_view s, char separador) {
     return v;
 }
 
-double StrToFloat(std::string_view s) {
-    return StrToFloat(s, DecimalSeparator());
-}
-double StrToFloatPonto(std::string_view s) {
-    return StrToFloat(s, '.');
-}
-
 bool TryStrToInt(std::string_view s, int &v) {
     std::string_view t = Apara(s);
     if (!t.empty() && t[0] == '+')
@@ -226,16 +219,6 @@ std::string FloatToStr(double v) {
 }
 std::string FormatG(double v, int precisao, char separador) {
     return Geral(v, precisao < 1 ? 1 : precisao, separador);
-}
-
-double Arredonda15(double v) {
-    if (!std::isfinite(v) || v == 0.0)
-        return v;
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 14);
-    double r = 0;
-    std::from_chars(buf, res.ptr, r);
-    return r;
 }
 
 namespace {

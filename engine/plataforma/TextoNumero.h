@@ -13,10 +13,6 @@ void SetDecimalSeparator(char c);
 // Reads a real written with the given decimal separator; surrounding blanks are allowed.
 // Throws EConvertError "'<text>' is not a valid floating point value".
 double StrToFloat(std::string_view s, char separador);
-// Same with the current DecimalSeparator().
-double StrToFloat(std::string_view s);
-// Same with a decimal point, whatever the locale (data files).
-double StrToFloatPonto(std::string_view s);
 // Non-throwing form; returns false when the text is not a number.
 bool TryStrToFloat(std::string_view s, double &v, char separador = '.');
 
@@ -30,8 +26,6 @@ std::string FloatToStr(double v, char separador);
 std::string FloatToStr(double v); // current DecimalSeparator()
 // General format with the given significant digits, as the platform's "%.<p>g".
 std::string FormatG(double v, int precisao, char separador = '.');
-// Rounds v to 15 significant digits (the value FloatToStr shows).
-double Arredonda15(double v);
 
 // Fixed notation with `decimais` decimals, right-aligned in `largura` characters (wider when
 // needed), like "%<largura>.<decimais>f". Appends to `out`.

@@ -150,7 +150,7 @@ TEST_F(AnaliseCamadasTensional, NewLayerStartsAtZeroAndOldElementsCarryTheirValu
                 const std::size_t v = std::size_t(3 * o - 3 + c);
                 EXPECT_EQ(s3[n], s2[v]) << e;
                 EXPECT_EQ(d3[n], d2[v]) << e;
-                tracionados += StrToFloatPonto(s2[v]) < -0.1;
+                tracionados += StrToFloat(s2[v], '.') < -0.1;
             }
         }
         novos += o == 0;
@@ -317,11 +317,11 @@ TEST_F(AnaliseCamadasTensional, StageAndStepFilesOfEveryStage) {
                 const std::string &linha = l[std::size_t(4 * (e - 1) + j - 1)];
                 ASSERT_EQ(linha.size(), 65u) << linha;
                 for (int c = 0; c < 3; ++c)
-                    EXPECT_NEAR(StrToFloatPonto(linha.substr(std::size_t(15 * c), 15)),
-                                -StrToFloatPonto(d[std::size_t(3 * e - 3 + c)]), 1e-9);
+                    EXPECT_NEAR(StrToFloat(linha.substr(std::size_t(15 * c), 15), '.'),
+                                -StrToFloat(d[std::size_t(3 * e - 3 + c)], '.'), 1e-9);
                 const TNo *no = m->GetElemento(e)->GetNo(j);
-                EXPECT_NEAR(StrToFloatPonto(linha.substr(45, 10)), no->X, 5e-5);
-                EXPECT_NEAR(StrToFloatPonto(linha.substr(55, 10)), no->Y, 5e-5);
+                EXPECT_NEAR(StrToFloat(linha.substr(45, 10), '.'), no->X, 5e-5);
+                EXPECT_NEAR(StrToFloat(linha.substr(55, 10), '.'), no->Y, 5e-5);
             }
             EXPECT_EQ(l[std::size_t(4 * e - 1)], "");
         }

@@ -394,9 +394,9 @@ TEST_F(AnaliseTensional, StepFilesHoldEveryElementInFixedWidths) {
         ++n;
         EXPECT_EQ(linha.size(), 12u) << linha;
         if (n % 3 == 1) { // restrained in x: no total strain
-            EXPECT_DOUBLE_EQ(StrToFloatPonto(linha), 0.0) << linha;
+            EXPECT_DOUBLE_EQ(StrToFloat(linha, '.'), 0.0) << linha;
         } else if (n % 3 == 2) { // free in y: thermal contraction plus the Poisson part
-            EXPECT_NEAR(StrToFloatPonto(linha), -(1 + kNu) * kAlfa * -10.0, 1e-9) << linha;
+            EXPECT_NEAR(StrToFloat(linha, '.'), -(1 + kNu) * kAlfa * -10.0, 1e-9) << linha;
         }
     }
     EXPECT_EQ(n, 48);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "Referencias.h"
 #include "uMatematica.h"
 #include "uPlataforma.h"
 
@@ -103,7 +104,7 @@ TEST(MatrizSky, LongRowsKeepOrderAndLookupsThroughTheirIndex) {
     EXPECT_EQ(Colunas(a, 1), esperadas);
     for (int i = 2; i <= n; ++i)
         poe(i, i, i);
-    EXPECT_TRUE(a.PreenchePerfil());
+    EXPECT_TRUE(PreenchePerfil(a));
     EXPECT_EQ(a.TamanhoLinha(1), 61);
     for (int i = 1; i <= n; ++i)
         for (int j = 1; j <= n; ++j)
@@ -129,11 +130,11 @@ TEST(MatrizSky, ProfileFillConsultsThePreviousRowOnly) {
     TMatrizSky a(4);
     a.Set(1, 1, 1), a.Set(1, 3, 1), a.Set(2, 2, 1), a.Set(3, 3, 1), a.Set(4, 4, 1);
     a.Set(1, 4, 1);
-    EXPECT_TRUE(a.PreenchePerfil());
+    EXPECT_TRUE(PreenchePerfil(a));
     EXPECT_EQ(Colunas(a, 2), (std::vector<int>{2, 3, 4}));
     EXPECT_EQ(Colunas(a, 3), (std::vector<int>{3, 4}));
     EXPECT_EQ(a.Get(2, 3), 0.0);
-    EXPECT_FALSE(a.PreenchePerfil());
+    EXPECT_FALSE(PreenchePerfil(a));
 
     TMatrizSky t(4); // tridiagonal: nothing to fill
     for (int i = 1; i <= 4; ++i) {
@@ -141,5 +142,5 @@ TEST(MatrizSky, ProfileFillConsultsThePreviousRowOnly) {
         if (i < 4)
             t.Set(i, i + 1, -1);
     }
-    EXPECT_FALSE(t.PreenchePerfil());
+    EXPECT_FALSE(PreenchePerfil(t));
 }

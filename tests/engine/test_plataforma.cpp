@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include "Referencias.h"
 #include "uPlataforma.h"
 
 TEST(NumberText, ReadsRealsWithEitherSeparatorAndRejectsGarbage) {
@@ -52,7 +53,7 @@ TEST(NumberText, FixedWidthForms) {
     AppendInteiro(s, 12, 5);
     EXPECT_EQ(s, "   12");
     const double x = 0.1 + 0.2;
-    EXPECT_EQ(StrToFloatPonto(FloatToStrExato(x)), x);
+    EXPECT_EQ(StrToFloat(FloatToStrExato(x), '.'), x);
 }
 
 TEST(FloatingPointErrors, CheckedOperationsThrowThePlatformMessages) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "ContaAlocacoes.h"
+#include "Referencias.h"
 #include "rpn/Arredonda15.h"
 #include "uPlataforma.h"
 #include "uRPN.h"
@@ -142,14 +143,14 @@ std::string Texto(double r) {
 }
 
 double Numero(const std::string &e, double x) {
-    return StrToFloat(e == "X" ? FloatToStr(x) : e);
+    return StrToFloat(e == "X" ? FloatToStr(x) : e, DecimalSeparator());
 }
 
 double Calcula(const Formula &f, double x) {
     if (f.constante)
-        return StrToFloat(f.texto);
+        return StrToFloat(f.texto, DecimalSeparator());
     if (f.malformada)
-        return StrToFloat(f.texto);
+        return StrToFloat(f.texto, DecimalSeparator());
     std::vector<std::string> p;
     for (const auto &t : f.posfixa) {
         int r = Rank(t);
@@ -198,7 +199,7 @@ double Calcula(const Formula &f, double x) {
             p.back() = Texto(v);
         }
     }
-    return p.front() == "X" ? x : StrToFloat(p.front());
+    return p.front() == "X" ? x : StrToFloat(p.front(), DecimalSeparator());
 }
 } // namespace ref
 
@@ -450,7 +451,7 @@ void Compara(const std::string &texto, const std::vector<double> &xs, int &valid
     ref::Formula r = ref::Compila(texto);
     bool numero = true;
     try {
-        StrToFloat(texto);
+        StrToFloat(texto, DecimalSeparator());
     } catch (const EConvertError &) {
         numero = false;
     }
@@ -532,7 +533,7 @@ TEST_F(Formula, MatchesTheTextStackOnKnownFormulas) {
 
 TEST(Arredonda15Texto, EqualsTheTextRoundTrip) {
     std::mt19937_64 g(99);
-    auto porTexto = [](double v) { return StrToFloatPonto(FloatToStr(v, '.')); };
+    auto porTexto = [](double v) { return StrToFloat(FloatToStr(v, '.'), '.'); };
     std::vector<double> casos = {1e14 + 0.5,
                                  1e14 + 1.5,
                                  999999999999999.5,
