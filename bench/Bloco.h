@@ -1,7 +1,7 @@
 // The benchmarks' 10 m x 5 m block.
 #pragma once
 
-#include "../tests/engine/MalhaRetangulo.h"
+#include "MalhaRetangulo.h"
 #include "uLibFEM.h"
 
 // nx x ny squares, each cut into two triangles; nodes numbered up each column, as the generator

@@ -11,7 +11,7 @@
 #include "uLibFEM.h"
 #include "uLibraryMalhas.h"
 
-#include "../tests/engine/ContaAlocacoes.h"
+#include "ContaAlocacoes.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "uLibFEM.h"
 #include "uLibraryMalhas.h"
 
-#include "../tests/engine/ContaAlocacoes.h"
+#include "ContaAlocacoes.h"
 
 namespace {
 

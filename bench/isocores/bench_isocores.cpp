@@ -18,9 +18,9 @@
 
 #include <time.h>
 
-#include "../../tests/engine/MalhaRetangulo.h"
 #include "CanvasQt.h"
 #include "FonteResultados.h"
+#include "MalhaRetangulo.h"
 #include "MapaIsocores.h"
 #include "Perguntador.h"
 #include "PixelsImagem.h"

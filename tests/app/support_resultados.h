@@ -4,8 +4,8 @@
 
 #include <memory>
 
-#include "../engine/support_analise.h"
 #include "FonteResultados.h"
+#include "support_analise.h"
 #include "uLibFEM.h"
 
 // The main window's side, as the result windows read it.
