@@ -546,50 +546,21 @@ void TAnaliseTensional::TransfereMatriz() {
 }
 
 void TAnaliseTensional::RigidezElemento(int e, TMaterial &m, TFluencia *f, double nascimento) {
-    if (m.GetMaturidade()) {
-        Dominio->GetElemento(e)->MatrizRigidez(Entradas.PesoProprio, *Tempo, m, Ke, Fe,
-                                               DeformacaoTermicaNos, f, Resistencias, nascimento);
-        return;
-    }
     const TDadosElemento &d = DadosElementos[std::size_t(e - 1)];
-    TMaterial::TMatrizD D;
-    TElementoTriangular::MatrizD(m, f, *Tempo, 1.0, D, nascimento);
-    std::array<double, 2> peso = {0.0, 0.0};
-    if (const TForcaTensional *pp = Entradas.PesoProprio) {
-        const bool nasce = Tempo->NasceNoPassoAtual(nascimento);
-        peso = pp->ForcasPesoProprio(nasce ? d.area : 0.0, m.GetDensidade(), m.GetGravidade());
+    // One matrix for every node, or in maturity mode one per node from its strength.
+    std::array<TMaterial::TMatrizD, 3> Dn;
+    std::array<const TMaterial::TMatrizD *, 3> D;
+    const bool maturidade = m.GetMaturidade();
+    for (std::size_t k = 0; k < 3; ++k) {
+        if (maturidade || k == 0)
+            TElementoTriangular::MatrizD(m, f, *Tempo, maturidade ? Resistencias[int(k) + 1] : 1.0,
+                                         Dn[k], nascimento);
+        D[k] = &Dn[maturidade ? k : 0];
     }
-    // Every one of the three integration points adds the same terms (equal weights, constant
-    // D and B), in this order of operations.
-    const double w = 1.0 / 3.0;
-    for (int i = 1; i <= 3; ++i) {
-        const TBlocoB &Bi = d.B[std::size_t(i - 1)];
-        double P[2][3];
-        for (int a = 1; a <= 2; ++a)
-            for (std::size_t c = 0; c < 3; ++c)
-                P[a - 1][c] = Bi(1, a) * D[0][c] + Bi(2, a) * D[1][c] + Bi(3, a) * D[2][c];
-        const double e1 = DeformacaoTermicaNos[2 * i - 1], e2 = DeformacaoTermicaNos[2 * i];
-        for (int a = 1; a <= 2; ++a) {
-            const double *Pa = P[a - 1];
-            const double Pe = Pa[0] * e1 + Pa[1] * e2 + Pa[2] * 0.0;
-            const double fa = peso[std::size_t(a - 1)] * w + d.area * Pe * w;
-            double &F = Fe[2 * i - 2 + a];
-            F += fa;
-            F += fa;
-            F += fa;
-            for (int j = 1; j <= 3; ++j) {
-                const TBlocoB &Bj = d.B[std::size_t(j - 1)];
-                for (int b = 1; b <= 2; ++b) {
-                    const double PB = Pa[0] * Bj(1, b) + Pa[1] * Bj(2, b) + Pa[2] * Bj(3, b);
-                    const double k = PB * w * d.detJ / 2.0;
-                    double &Kab = Ke(2 * i - 2 + a, 2 * j - 2 + b);
-                    Kab += k;
-                    Kab += k;
-                    Kab += k;
-                }
-            }
-        }
-    }
+    const std::array<double, 2> peso =
+        TElementoTriangular::PesoNo(Entradas.PesoProprio, *Tempo, nascimento, d.area, m);
+    TElementoTriangular::RigidezTriangulo(3, d.B.data(), d.detJ, d.area, D.data(), peso,
+                                          DeformacaoTermicaNos, Ke, Fe);
 }
 
 double TAnaliseTensional::PerimetroDominio() const {

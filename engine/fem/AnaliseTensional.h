@@ -141,9 +141,8 @@ protected:
     void PublicaMaximos();
 
     // Element stiffness and nodal forces of element e into Ke and Fe: those of
-    // TElementoTriangular::MatrizRigidez, formed with the same arithmetic from the element's
-    // strain-displacement blocks kept for the mesh (the maturity mode, whose modulus varies by
-    // node, goes through the element itself).
+    // TElementoTriangular::MatrizRigidez, through the same routine, from the element's
+    // strain-displacement blocks kept for the mesh.
     void RigidezElemento(int e, TMaterial &m, TFluencia *f, double nascimento);
     // Adds the element arrays into the assembly buffer (matrix) and the right-hand side.
     void MontaElemento(int e);

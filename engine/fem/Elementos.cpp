@@ -306,78 +306,70 @@ void TElementoTriangular::MatrizRigidez(const TForcaTensional *pesoProprio, cons
                                         TFluencia *fluencia, const TVetorElemento &resistencias,
                                         double nascimento) const {
     const int n = GetN();
-    const double detJ = Det(Jacobiano());
     const double area = Area();
-    const bool maturidade = material.GetMaturidade();
-
-    TMaterial::TMatrizD D;
-    if (!maturidade)
-        MatrizD(material, fluencia, tempo, 1.0, D, nascimento);
-
-    // Own weight at each node: the full area in the birth step only.
-    std::array<double, 2> peso = {0.0, 0.0};
-    if (const TForcaTensional *pp = pesoProprio) {
-        const bool nasce = tempo.NasceNoPassoAtual(nascimento);
-        peso = pp->ForcasPesoProprio(nasce ? area : 0.0, material.GetDensidade(),
-                                     material.GetGravidade());
-    }
-
-    // Strain-displacement blocks depend only on the geometry.
-    std::array<TBlocoB, kMaxNosElemento> Bn;
+    const std::array<double, 2> peso = PesoNo(pesoProprio, tempo, nascimento, area, material);
+    std::array<TBlocoB, kMaxNosElemento> B;
     for (int i = 1; i <= n; ++i)
-        Bn[std::size_t(i - 1)] = MatrizBNo(i);
+        B[std::size_t(i - 1)] = MatrizBNo(i);
+    // One matrix for every node, or in maturity mode one per node from its strength.
+    std::array<TMaterial::TMatrizD, kMaxNosElemento> Dn;
+    std::array<const TMaterial::TMatrizD *, kMaxNosElemento> D;
+    const bool maturidade = material.GetMaturidade();
+    for (int i = 1; i <= n; ++i) {
+        const std::size_t k = std::size_t(i - 1);
+        if (maturidade || i == 1)
+            MatrizD(material, fluencia, tempo, maturidade ? resistencias[i] : 1.0, Dn[k],
+                    nascimento);
+        D[k] = &Dn[maturidade ? k : 0];
+    }
+    RigidezTriangulo(n, B.data(), Det(Jacobiano()), area, D.data(), peso, deformacoes, K, F);
+}
 
-    // Contribution of node i's rows at one integration point of weight w.
-    struct TTermoNo {
-        std::array<std::array<double, 4>, kMaxNosElemento> k; // [j][2 (a - 1) + (b - 1)]
-        std::array<double, 2> f;
-    };
-    auto termo = [&](int i, double w, TTermoNo &t) {
-        const TBlocoB &Bi = Bn[std::size_t(i - 1)];
+std::array<double, 2> TElementoTriangular::PesoNo(const TForcaTensional *pesoProprio,
+                                                  const TTempo &tempo, double nascimento,
+                                                  double area, const TMaterial &material) {
+    if (!pesoProprio)
+        return {0.0, 0.0};
+    const bool nasce = tempo.NasceNoPassoAtual(nascimento);
+    return pesoProprio->ForcasPesoProprio(nasce ? area : 0.0, material.GetDensidade(),
+                                          material.GetGravidade());
+}
+
+void TElementoTriangular::RigidezTriangulo(int n, const TBlocoB *B, double detJ, double area,
+                                           const TMaterial::TMatrizD *const *D,
+                                           const std::array<double, 2> &peso,
+                                           const TVetorForcasElemento &deformacoes,
+                                           TMatrizRigidezElemento &K, TVetorForcasElemento &F) {
+    static_assert(kTriW[0] == kTriW[1] && kTriW[1] == kTriW[2]);
+    const double w = kTriW[0];
+    for (int i = 1; i <= n; ++i) {
+        const TBlocoB &Bi = B[i - 1];
+        const TMaterial::TMatrizD &Di = *D[i - 1];
         // P = Bi^T D (2 x 3).
-        TMatrizFixa<2, 3> P;
+        double P[2][3];
         for (int a = 1; a <= 2; ++a)
-            for (int b = 1; b <= 3; ++b) {
-                const std::size_t c = std::size_t(b - 1);
-                P(a, b) = Bi(1, a) * D[0][c] + Bi(2, a) * D[1][c] + Bi(3, a) * D[2][c];
-            }
+            for (std::size_t c = 0; c < 3; ++c)
+                P[a - 1][c] = Bi(1, a) * Di[0][c] + Bi(2, a) * Di[1][c] + Bi(3, a) * Di[2][c];
         const double e1 = deformacoes[2 * i - 1], e2 = deformacoes[2 * i];
         for (int a = 1; a <= 2; ++a) {
-            const double Pe = P(a, 1) * e1 + P(a, 2) * e2 + P(a, 3) * 0.0;
-            t.f[std::size_t(a - 1)] = peso[std::size_t(a - 1)] * w + area * Pe * w;
-        }
-        for (int j = 1; j <= n; ++j) {
-            const TBlocoB &Bj = Bn[std::size_t(j - 1)];
-            for (int a = 1; a <= 2; ++a)
+            const double *Pa = P[a - 1];
+            const double Pe = Pa[0] * e1 + Pa[1] * e2 + Pa[2] * 0.0;
+            const double fa = peso[std::size_t(a - 1)] * w + area * Pe * w;
+            double &Fa = F[2 * i - 2 + a];
+            Fa += fa;
+            Fa += fa;
+            Fa += fa;
+            for (int j = 1; j <= n; ++j) {
+                const TBlocoB &Bj = B[j - 1];
                 for (int b = 1; b <= 2; ++b) {
-                    const double PB = P(a, 1) * Bj(1, b) + P(a, 2) * Bj(2, b) + P(a, 3) * Bj(3, b);
-                    t.k[std::size_t(j - 1)][std::size_t(2 * (a - 1) + (b - 1))] =
-                        PB * w * detJ / 2.0;
+                    const double PB = Pa[0] * Bj(1, b) + Pa[1] * Bj(2, b) + Pa[2] * Bj(3, b);
+                    const double k = PB * w * detJ / 2.0;
+                    double &Kab = K(2 * i - 2 + a, 2 * j - 2 + b);
+                    Kab += k;
+                    Kab += k;
+                    Kab += k;
                 }
-        }
-    };
-
-    // The weights are equal, so with a fixed D every point adds the same terms.
-    static_assert(kTriW[0] == kTriW[1] && kTriW[1] == kTriW[2]);
-    std::array<TTermoNo, kMaxNosElemento> termos;
-    if (!maturidade)
-        for (int i = 1; i <= n; ++i)
-            termo(i, kTriW[0], termos[std::size_t(i - 1)]);
-
-    for (std::size_t g = 0; g < kTriW.size(); ++g) {
-        for (int i = 1; i <= n; ++i) {
-            TTermoNo &t = termos[std::size_t(i - 1)];
-            if (maturidade) {
-                MatrizD(material, fluencia, tempo, resistencias[i], D, nascimento);
-                termo(i, kTriW[g], t);
             }
-            for (int j = 1; j <= n; ++j)
-                for (int a = 1; a <= 2; ++a)
-                    for (int b = 1; b <= 2; ++b)
-                        K(2 * i - 2 + a, 2 * j - 2 + b) +=
-                            t.k[std::size_t(j - 1)][std::size_t(2 * (a - 1) + (b - 1))];
-            for (int a = 1; a <= 2; ++a)
-                F[2 * i - 2 + a] += t.f[std::size_t(a - 1)];
         }
     }
 }

@@ -88,6 +88,21 @@ public:
     double FatorIntegracao() const;
     static void AdicionaFonte(double fatorIntegracao, double Q, TVetorElemento &F);
 
+    // The stiffness and nodal forces of the triangle's n nodes, the one routine of the element
+    // and of the stress analysis: B holds each node's strain-displacement block, D[i] the
+    // constitutive matrix of node i's rows, `peso` the own weight at each node and `deformacoes`
+    // the nodal strains (2n entries). The three integration points have equal weights, so each
+    // adds the same terms: every entry of K and F receives its term three times.
+    static void RigidezTriangulo(int n, const TBlocoB *B, double detJ, double area,
+                                 const TMaterial::TMatrizD *const *D,
+                                 const std::array<double, 2> &peso,
+                                 const TVetorForcasElemento &deformacoes, TMatrizRigidezElemento &K,
+                                 TVetorForcasElemento &F);
+    // Own weight at each node of an element of the given area: the load's nodal forces in the
+    // element's birth step, none in the other steps or without a load.
+    static std::array<double, 2> PesoNo(const TForcaTensional *pesoProprio, const TTempo &tempo,
+                                        double nascimento, double area, const TMaterial &material);
+
     // The constitutive matrix of an element born at `nascimento` (hours) for the material's
     // state (plane strain or plane stress) at the time axis' current time, with the creep
     // law's effective modulus when a law other than ACI is given. `s` is the strength used in
