@@ -92,7 +92,7 @@ int TAnaliseCamadasTensional::SubDominioDoPonto(double x, double y) const {
         [&](int k) { return PontoNoSubDominio(k, x, y); });
 }
 
-int TAnaliseCamadasTensional::LeisDoElemento(int e) {
+int TAnaliseCamadasTensional::ZonaComLeis(int e) {
     const TDadosElemento &d = DadosElementos[std::size_t(e - 1)];
     const double origem = InicioCamada(d.yc);
     if (TFluencia *f = GetFluenciaCamada(d.subdominio))
@@ -110,7 +110,7 @@ void TAnaliseCamadasTensional::MaterialDoElemento(int e) {
 }
 
 TFluencia *TAnaliseCamadasTensional::FluenciaDoElemento(int e) {
-    return GetFluenciaCamada(LeisDoElemento(e));
+    return GetFluenciaCamada(ZonaComLeis(e));
 }
 
 void TAnaliseCamadasTensional::LeisDeformacao(int e, double &phi, double &retracao) {
@@ -186,11 +186,11 @@ bool TAnaliseCamadasTensional::UsaMaturidade() const {
     return false;
 }
 
-void TAnaliseCamadasTensional::MontaSistema() {
+bool TAnaliseCamadasTensional::InicioDoPasso() {
     const double t = Tempo->GetTempoAtual();
     MudouEtapa = false;
     // Every stage that ended by now is left, in order, also several within one step.
-    const int etapaAnterior = EtapaAtual;
+    EtapaAnterior = EtapaAtual;
     while (EtapaAtual < Camadas->GetNumEtapas() && Tempo->Passou(t, Dominio->InstanteFinal) &&
            !Tempo->Passou(t, Tempo->GetTempoFinal())) {
         MudaEtapa();
@@ -199,42 +199,18 @@ void TAnaliseCamadasTensional::MontaSistema() {
     if (MudouEtapa)
         LeTemperaturasPasso(Tempo->PassoAtual());
     // A stage change always starts the stage: the previous temperatures belong to the old mesh.
-    const bool primeiro = Tempo->NasceNoPassoAtual(Dominio->InstanteInicial) || MudouEtapa;
-    if (UsaMaturidade())
-        AtualizaMaturidade(primeiro);
-    if (primeiro) {
-        MalhaAnterior.reset();
-        if (Tempo->PassoAtual() >= 2 && EtapaAtual >= 2) {
-            MalhaAnterior = std::make_unique<TMalha>(2, 2);
-            // The mesh the previous step was computed on.
-            const int k = MudouEtapa ? etapaAnterior : EtapaAtual - 1;
-            MalhaAnterior->LeMalha(TCamadas::ArquivoMalhaEtapa(k).string());
-        }
-        TemperaturasReferenciaPrimeiroPasso(MalhaAnterior.get());
+    return Tempo->NasceNoPassoAtual(Dominio->InstanteInicial) || MudouEtapa;
+}
+
+const TMalha *TAnaliseCamadasTensional::MalhaDoPassoAnterior() {
+    MalhaAnterior.reset();
+    if (Tempo->PassoAtual() >= 2 && EtapaAtual >= 2) {
+        MalhaAnterior = std::make_unique<TMalha>(2, 2);
+        // The mesh the previous step was computed on.
+        const int k = MudouEtapa ? EtapaAnterior : EtapaAtual - 1;
+        MalhaAnterior->LeMalha(TCamadas::ArquivoMalhaEtapa(k).string());
     }
-    AreaTotal = 0.0;
-    const int ne = Dominio->GetNumElementos();
-    for (int e = 1; e <= ne; ++e) {
-        LeisDoElemento(e);
-        MaterialDoElemento(e);
-        TMaterial &m = *MaterialAtual;
-        DeformacaoTermicaElemento(e, primeiro, m);
-        PreencheResistencias(e);
-        TFluencia *f = FluenciaDoElemento(e);
-        const double idade = IdadesElementos[e];
-        RigidezElemento(e, m, f, idade);
-        if (Tempo->NasceNoPassoAtual(idade))
-            CargasDeContorno(e);
-        MontaElemento(e);
-        if (OnElemento)
-            OnElemento(e);
-        VerificaMemoriaElemento();
-        AreaTotal += DadosElementos[std::size_t(e - 1)].area;
-        Ke.Zera();
-        Fe.Zera();
-    }
-    TransfereMatriz();
-    Perimetro = PerimetroDominio();
+    return MalhaAnterior.get();
 }
 
 void TAnaliseCamadasTensional::MudaEtapa() {

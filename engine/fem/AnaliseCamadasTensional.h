@@ -42,7 +42,8 @@ public:
     static std::string ArquivoElementosEtapaDeform(int k);
 
 protected:
-    void MontaSistema() override;
+    bool InicioDoPasso() override;
+    const TMalha *MalhaDoPassoAnterior() override;
     void PosPasso(int i) override;
     void DeslocamentosIniciais() override;
     void Prepara() override;
@@ -53,8 +54,9 @@ protected:
     void LeisDeformacao(int e, double &phi, double &retracao) override;
 
     // Zone of element e; sets the element's age and the time origin of its zone's laws.
-    int LeisDoElemento(int e);
-    void VerificaMemoriaElemento() { VerificaMemoria(); }
+    int ZonaComLeis(int e);
+    void LeisDoElemento(int e) override { ZonaComLeis(e); }
+    void VerificaMemoriaElemento() override { VerificaMemoria(); }
 
 private:
     void MudaEtapa();
@@ -67,4 +69,5 @@ private:
     TVetorBooleano TemDeformacaoInicial;
     std::unique_ptr<TMalha> MalhaAnterior; // previous stage's mesh, read back at a stage start
     bool MudouEtapa = false;
+    int EtapaAnterior = 1; // stage in force at the start of the current step
 };

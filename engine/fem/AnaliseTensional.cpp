@@ -379,15 +379,24 @@ void TAnaliseTensional::AtualizaMaturidade(bool primeiroPasso) {
     }
 }
 
+bool TAnaliseTensional::InicioDoPasso() {
+    return Tempo->NasceNoPassoAtual(Dominio->InstanteInicial);
+}
+
+const TMalha *TAnaliseTensional::MalhaDoPassoAnterior() {
+    return Dominio->GetMalha();
+}
+
 void TAnaliseTensional::MontaSistema() {
-    const bool primeiro = Tempo->NasceNoPassoAtual(Dominio->InstanteInicial);
+    const bool primeiro = InicioDoPasso();
     if (UsaMaturidade())
         AtualizaMaturidade(primeiro);
     if (primeiro)
-        TemperaturasReferenciaPrimeiroPasso(Dominio->GetMalha());
+        TemperaturasReferenciaPrimeiroPasso(MalhaDoPassoAnterior());
     AreaTotal = 0.0;
     const int ne = Dominio->GetNumElementos();
     for (int e = 1; e <= ne; ++e) {
+        LeisDoElemento(e);
         MaterialDoElemento(e);
         TMaterial &m = *MaterialAtual;
         DeformacaoTermicaElemento(e, primeiro, m);
@@ -400,6 +409,7 @@ void TAnaliseTensional::MontaSistema() {
         MontaElemento(e);
         if (OnElemento)
             OnElemento(e);
+        VerificaMemoriaElemento();
         Ke.Zera();
         Fe.Zera();
         AreaTotal += DadosElementos[std::size_t(e - 1)].area;

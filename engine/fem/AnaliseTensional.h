@@ -112,7 +112,19 @@ protected:
     };
 
     virtual void CalculaTensoes();
+    // One step's system: the start of the step, equivalent ages, reference temperatures of a
+    // first step, then every element's arrays assembled; the layered analysis extends it
+    // through the four hooks below.
     virtual void MontaSistema();
+    // Start of a step; true when it is the first step of the domain in force.
+    virtual bool InicioDoPasso();
+    // The mesh the previous step was computed on, for the reference temperatures of a first
+    // step (none: the placement temperatures).
+    virtual const TMalha *MalhaDoPassoAnterior();
+    // Per-element laws before the element's arrays: nothing here.
+    virtual void LeisDoElemento(int) {}
+    // Memory check after each element's assembly: nothing here.
+    virtual void VerificaMemoriaElemento() {}
     virtual void PosPasso(int i);
     virtual void DeslocamentosIniciais();
     virtual void Prepara();
