@@ -413,11 +413,17 @@ void DeformacoesPrescritas(TEscritor &w) {
         std::string nos, valores;
         // The supports hold degrees of freedom (2n - 1 in X, 2n in Y of node n): each prints
         // its node beside its value.
+        auto adiciona = [&](int grau, double metros) {
+            nos += std::to_string((grau + 1) / 2) + " ";
+            valores += Real(ComprimentoDeMetros(w.F, metros)) + " ";
+        };
         if (const TPrescricoes *p = a ? a->GetApoios(i) : nullptr)
-            for (int k = 1; k <= p->Nos.GetTamanho(); ++k) {
-                nos += std::to_string((p->Nos[k] + 1) / 2) + " ";
-                valores += Real(ComprimentoDeMetros(w.F, p->Valores[k])) + " ";
-            }
+            for (int k = 1; k <= p->Nos.GetTamanho(); ++k)
+                adiciona(p->Nos[k], p->Valores[k]);
+        // A single domain's prescribed displacements belong to its one layer.
+        if (a && w.M.FModo == 0 && i == 1)
+            for (int g : a->GetGrausPrescritos())
+                adiciona(g, a->GetDeslocamentoPrescrito(g));
         w.L("  Nós: " + nos);
         w.L("  Deformações: " + valores);
     }

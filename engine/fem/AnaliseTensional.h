@@ -50,6 +50,11 @@ public:
     // them in its first step and holds those degrees of freedom in the later ones.
     void DefineDeslocamentos(const TVetorInteiro &nos, double dy, double dx);
     const TPrescricoes *GetApoios(int etapa) const;
+    // The degrees of freedom DefineDeslocamentos prescribed, in order, and the value of one.
+    const std::vector<int> &GetGrausPrescritos() const { return GrausPrescritos; }
+    double GetDeslocamentoPrescrito(int g) const {
+        return DeslocamentosPrescritos ? (*DeslocamentosPrescritos)[g] : 0.0;
+    }
 
     void CriaSolver();
     void LiberaSolver() { Solver.reset(); }

@@ -192,6 +192,20 @@ TEST_F(RelatorioTeste, DominioUnicoDigitadoEConvertidoDoGid) {
     Compara("relatorio_dominio_unico.txt", dominio, false); // a new model has no stress data
     modelo->AplicaFluencia(&f);
     Compara("relatorio_dominio_unico.txt", dominio, true);
+
+    // A support restraining node 1 in Y and node 5 displaced by -0.25 cm in X and 0.5 cm in Y:
+    // their nodes beside their values.
+    modelo->FNosSelecionados = Lista({1});
+    modelo->AplicaVinculos(false, true, true, 0.0, 0.0);
+    modelo->FNosSelecionados = Lista({5});
+    modelo->AplicaVinculos(true, false, false, 0.5, -0.25);
+    const auto l = Linhas(TextoRelatorio(*modelo, unidades, cabecalho));
+    const auto i =
+        std::find(l.begin(), l.end(), "  ======> DEFORMAÇÕES DE APOIO IMPOSTAS (PRESCRITAS): ");
+    ASSERT_GE(std::distance(i, l.end()), 5);
+    EXPECT_EQ(
+        std::vector<std::string>(i + 2, i + 5),
+        (std::vector<std::string>{" * Camada 1:", "  Nós: 1 5 5 ", "  Deformações: 0 -0.25 0.5 "}));
 }
 
 // Fixed and layered zones side by side, each with its own material and source, each stage with
