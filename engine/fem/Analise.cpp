@@ -390,13 +390,13 @@ void TAnalise::MontaSistema() {
     kInalterada_ = false;
     const int ne = Dominio->GetNumElementos();
     const double t = Tempo->GetTempoAtual();
-    const bool comSubDominios = !SubDominios.empty();
+    const bool porElemento = LeisPorElemento();
     valoresFonte_.clear();
     for (int e = 1; e <= ne; ++e) {
         ColetaValoresElemento(e);
         TForcaInterna *fonte = Dominio->GetFonte();
         TMaterial *material = Dominio->GetMaterial();
-        if (comSubDominios) {
+        if (porElemento) {
             fonte = FonteDoElemento(e);
             material = MaterialDoElemento(e);
         }

@@ -44,8 +44,12 @@ public:
     TAnalise(const TAnalise &) = delete;
     TAnalise &operator=(const TAnalise &) = delete;
 
-    // One step's element loop: element arrays, convection, theta scheme, assembly.
+    // One step's element loop: element arrays, convection, theta scheme, assembly. The layered
+    // analysis extends it with its stage changes and per-element laws.
     virtual void MontaSistema();
+    // Whether elements take the material and source of their subdomain (MaterialDoElemento,
+    // FonteDoElemento) rather than the domain's own.
+    virtual bool LeisPorElemento() const { return !SubDominios.empty(); }
     // Adds the element arrays into K (upper triangle) and b.
     virtual void MontaElemento(int e);
     // Writes the step file of step i.

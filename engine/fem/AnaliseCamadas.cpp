@@ -184,26 +184,10 @@ void TAnaliseCamadas::MontaSistema() {
            Tempo->Passou(t, Camadas->GetEtapa(EtapaAtual)->InstanteFinal) &&
            !Tempo->Passou(t, Tempo->GetTempoFinal()))
         MudaEtapa();
-
     // Every element takes the material and source of its zone.
     if (zonaDoElemento_.size() != std::size_t(Dominio->GetNumElementos()))
         CalculaZonas();
-    const int ne = Dominio->GetNumElementos();
-    for (int e = 1; e <= ne; ++e) {
-        ColetaValoresElemento(e);
-        TForcaInterna *fonte = FonteDoElemento(e);
-        TMaterial *material = MaterialDoElemento(e);
-        Dominio->GetElemento(e)->MatrizesTermicas(*fonte, *Tempo, *material, Ke, Ce, Fe, Te);
-        CargasDeContorno(e, t);
-        EsquemaTheta(e);
-        MontaElemento(e);
-        if (OnElemento)
-            OnElemento(e);
-        Ke.Zera();
-        Ce.Zera();
-        Fe.Zera();
-        Te.Zera();
-    }
+    TAnalise::MontaSistema();
 }
 
 void TAnaliseCamadas::EsvaziaEtapas(int exceto) {

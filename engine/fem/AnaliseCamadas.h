@@ -44,6 +44,7 @@ public:
     const std::vector<TTempoMudanca> &GetTemposMudancas() const { return temposMudancas_; }
 
     void MontaSistema() override;
+    bool LeisPorElemento() const override { return true; }
     void PosPasso(int i) override;
     void TemperaturasIniciais() override;
     void Prepara() override;

@@ -126,8 +126,8 @@ void TAnaliseCamadasTensional::LeisDeformacao(int e, double &phi, double &retrac
     // Nothing shrinks before its placement: in the element's first step the increment is the
     // whole strain, also when the placement falls inside the step.
     const bool primeiro = PrimeiroPassoDoRun || Tempo->NasceNoPassoAtual(IdadesElementos[e]);
-    retracao = r->IncrementoRetracao(d.distanciaContorno, Tempo->GetTempoAtual(), Tempo->GetDtPasso(),
-                                     primeiro);
+    retracao = r->IncrementoRetracao(d.distanciaContorno, Tempo->GetTempoAtual(),
+                                     Tempo->GetDtPasso(), primeiro);
 }
 
 // ---------------------------------------------------------------------------------------------
