@@ -146,7 +146,7 @@ void TAnaliseCamadas::Executa() {
         throw Exception("O modelo em camadas não tem etapas.");
     PassosFeitos = 0;
     VerificaPassos(*Tempo);
-    DefineNomesArquivos();
+    DefineNomesArquivos(Estado().Configuracoes);
     TTravaPasta trava(PastaDoArquivo(ArquivoTemperatura(1)));
     ZeraMaximos();
     temposMudancas_.clear();
@@ -171,7 +171,7 @@ void TAnaliseCamadas::Executa() {
 }
 
 void TAnaliseCamadas::Prepara() {
-    DefineNomesArquivos();
+    DefineNomesArquivos(Estado().Configuracoes);
     UsaEtapa(EtapaAtual);
     Dominio->GetMalha()->SalvaMalha(TCamadas::ArquivoMalhaEtapa(EtapaAtual).string());
     TAnalise::Prepara();

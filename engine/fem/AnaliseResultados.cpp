@@ -28,7 +28,7 @@ void AvisaSemConvergencia(int passos) {
 }
 
 void TAnalise::Prepara() {
-    DefineNomesArquivos();
+    DefineNomesArquivos(Estado().Configuracoes);
     if (OnInicio)
         OnInicio(Tempo->GetNumPassos());
     NovoSistema();
@@ -61,7 +61,7 @@ void TAnalise::Executa() {
     // The step count belongs to this run: a second run rewrites files 1..n.
     PassosFeitos = 0;
     VerificaPassos(*Tempo);
-    DefineNomesArquivos();
+    DefineNomesArquivos(Estado().Configuracoes);
     TTravaPasta trava(PastaDoArquivo(ArquivoTemperatura(1)));
     ZeraMaximos();
 

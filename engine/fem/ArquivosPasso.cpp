@@ -41,9 +41,8 @@ double PrimeiroReal(TLeitorTexto &leitor, std::string_view linha) {
     return v;
 }
 
-void DefineNomesArquivos() {
+void DefineNomesArquivos(const TConfiguracoes &c) {
     TNomesArquivos &n = NomesArquivos();
-    const TConfiguracoes &c = Estado().Configuracoes;
     if (c.FAplicado) {
         n.PrefixoTemperatura = c.EnderecoTemp + c.NomeTemp;
         n.PrefixoDeformacao = c.EnderecoDeform + c.NomeDeform;

@@ -9,6 +9,7 @@
 #include "matematica/Vetor.h"
 
 class TLeitorTexto;
+struct TConfiguracoes;
 
 // Prefix (directory followed by stem) and extension of each kind of step file.
 struct TNomesArquivos {
@@ -19,9 +20,9 @@ struct TNomesArquivos {
 
 // The names in force (set by DefineNomesArquivos at the start of every run).
 TNomesArquivos &NomesArquivos();
-// Takes the confirmed result-file settings of the engine-facing state, or the defaults: the
+// Takes the confirmed result-file settings, or while they are not confirmed the defaults: the
 // default folder with the stems "Passo", "PassoDeform", "PassoTensao" and ".res".
-void DefineNomesArquivos();
+void DefineNomesArquivos(const TConfiguracoes &c);
 
 // prefix + step number (decimal, no leading zeros) + extension.
 // Folder a result file goes to ("." for a bare name).

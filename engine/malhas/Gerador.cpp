@@ -68,8 +68,7 @@ void TMalha::DisparaOnDivisoes(int n) {
         OnDivisoes(this, n);
 }
 
-void TMalha::GeraDivisoesX() {
-    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+void TMalha::GeraDivisoesX(const TConfiguracaoMalha &c) {
     std::vector<double> xs;
     for (const auto &v : vertices_)
         xs.push_back(v->X);
@@ -96,8 +95,7 @@ void TMalha::GeraDivisoesX() {
     DisparaOnDivisoes(divisoesX_->GetTamanho());
 }
 
-void TMalha::GeraDivisoesY() {
-    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+void TMalha::GeraDivisoesY(const TConfiguracaoMalha &c) {
     std::vector<double> ys;
     for (const auto &v : vertices_)
         ys.push_back(v->Y);
@@ -164,8 +162,8 @@ TVetor TMalha::IntersecoesVerticais(double x) const {
     return h;
 }
 
-void TMalha::DiscretizaLinha(const TVetor &alturas, double x, int primeiroDaLinha) {
-    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+void TMalha::DiscretizaLinha(const TConfiguracaoMalha &c, const TVetor &alturas, double x,
+                             int primeiroDaLinha) {
     const int m = alturas.GetTamanho();
     if (m == 1) {
         AdicionaNo(x, alturas[1]);
@@ -214,9 +212,12 @@ void TMalha::DiscretizaLinha(const TVetor &alturas, double x, int primeiroDaLinh
 }
 
 void TMalha::GeraMalha() {
+    GeraMalha(Estado().ConfiguracaoMalha);
+}
+
+void TMalha::GeraMalha(const TConfiguracaoMalha &c) {
     CalculaLimites();
     LimpaMalha();
-    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
     const double lx = XMax_ - XMin_, ly = YMax_ - YMin_;
     if (vertices_.empty() || !(lx > 0.0) || !(ly > 0.0) || !std::isfinite(lx) ||
         !std::isfinite(ly)) {
@@ -248,7 +249,7 @@ void TMalha::GeraMalha() {
         return;
     }
     try {
-        GeraTriangulos();
+        GeraTriangulos(c);
     } catch (const EMathError &) {
         // Divisions out of all proportion (vertices almost at the same height).
         LimpaMalha();
@@ -262,9 +263,9 @@ void TMalha::GeraMalha() {
     }
 }
 
-void TMalha::GeraTriangulos() {
-    GeraDivisoesY();
-    GeraDivisoesX();
+void TMalha::GeraTriangulos(const TConfiguracaoMalha &c) {
+    GeraDivisoesY(c);
+    GeraDivisoesX(c);
     if (divisoesX_->GetTamanho() == 0 || divisoesY_->GetTamanho() == 0)
         return;
     const double *dx = divisoesX_->Dados(), *dy = divisoesY_->Dados();
@@ -308,7 +309,7 @@ void TMalha::GeraTriangulos() {
     int proxima = 2;
 
     double x = XMin_;
-    DiscretizaLinha(IntersecoesVerticais(x), x, 1);
+    DiscretizaLinha(c, IntersecoesVerticais(x), x, 1);
     int primeiro = 1, ultimo = GetNumNos(), seguinte = GetNumNos() + 1, primeiroElemento = 1;
     const int passos = divisoesX_->GetTamanho();
     for (int k = 1; k <= passos; ++k) {
@@ -316,7 +317,7 @@ void TMalha::GeraTriangulos() {
             x += (*divisoesX_)[k];
             if (proxima <= abscissas.GetTamanho() && std::fabs(x - abscissas[proxima]) < 0.25)
                 x = abscissas[proxima++];
-            DiscretizaLinha(IntersecoesVerticais(x), x, GetNumNos() + 1);
+            DiscretizaLinha(c, IntersecoesVerticais(x), x, GetNumNos() + 1);
             const int c = GetNumNos();
             Delaunay(primeiro, ultimo, primeiroElemento);
             primeiro = seguinte;

@@ -14,6 +14,8 @@
 #include "malhas/No.h"
 #include "matematica/Vetor.h"
 
+struct TConfiguracaoMalha;
+
 class TMalha {
 public:
     using TEventoProgresso = std::function<void(TMalha *)>;
@@ -125,10 +127,12 @@ public:
     void LeMalha(const std::string &nome);
 
     // Mesh generation: fills the domain with linear triangles by a vertical sweep, with the
-    // mesh's Nx and Ny and the grading settings of the mesh settings record. Settings that
-    // cannot give a mesh are reported through the message sink and leave the mesh empty.
+    // mesh's Nx and Ny and the grading settings given. Settings that cannot give a mesh are
+    // reported through the message sink and leave the mesh empty.
+    void GeraMalha(const TConfiguracaoMalha &c);
+    // The same with the grading settings of the engine-facing state's mesh settings record.
     void GeraMalha();
-    void GeraTriangulos();
+    void GeraTriangulos(const TConfiguracaoMalha &c);
     double GetDivisaoX(int i) const { return (*divisoesX_)[i]; }
     // Division lengths of [a, b] into n parts, written into slots inicio..inicio+n-1.
     static void DivisoesUniformes(TVetor &v, int n, int inicio, double a, double b);
@@ -157,13 +161,14 @@ protected:
     // domain edges cannot be told apart.
     bool DelaunayRapido(int primeiro, int ultimo, int primeiroElemento);
 
-    void GeraDivisoesX();
-    void GeraDivisoesY();
+    void GeraDivisoesX(const TConfiguracaoMalha &c);
+    void GeraDivisoesY(const TConfiguracaoMalha &c);
     void EscalaDivisoesX(double f);
     // Multiplies vertex coordinates and limits by f.
     void AplicaEscala(double f);
     TVetor IntersecoesVerticais(double x) const;
-    void DiscretizaLinha(const TVetor &alturas, double x, int primeiroDaLinha);
+    void DiscretizaLinha(const TConfiguracaoMalha &c, const TVetor &alturas, double x,
+                         int primeiroDaLinha);
     // Twice the signed area of the mesh triangle i, j, k.
     double AreaTriangulo(int i, int j, int k) const;
     // Circle through nodes i, j, k (area a from AreaTriangulo, not zero).

@@ -3,7 +3,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
 namespace {
@@ -166,8 +165,8 @@ void TCoefDilatacao::AtualizaNome() {
     SetSimbolo("10^-6/" + temperatura_->GetSimbolo());
 }
 
-double TCoefDilatacao::FatorTemperatura() {
-    return CriaUnidadeTemperatura(Estado().PosicaoTemperaturaDilatacao)->Intervalo(1);
+double TCoefDilatacao::FatorTemperatura(int posicao) {
+    return CriaUnidadeTemperatura(posicao)->Intervalo(1);
 }
 
 // Gravity -------------------------------------------------------------------------------------

@@ -95,10 +95,10 @@ public:
     void SetTemperatura(std::unique_ptr<TTempCelsius> u);
     const TTempCelsius &GetTemperatura() const { return *temperatura_; }
     void AtualizaNome() override;
-    // Intervalo(1) of the expansion coefficient's temperature unit chosen in the units dialog
-    // (Estado().PosicaoTemperaturaDilatacao): 1 for Celsius and Kelvin, 1.8 for Fahrenheit and
+    // Intervalo(1) of the temperature unit at `posicao` of the units dialog's temperature list
+    // (-1, no selection, counts as Celsius): 1 for Celsius and Kelvin, 1.8 for Fahrenheit and
     // Rankine.
-    static double FatorTemperatura();
+    static double FatorTemperatura(int posicao);
 
 private:
     std::unique_ptr<TTempCelsius> temperatura_;

@@ -158,7 +158,7 @@ TEST_F(UnidadesDialogo, CondutividadeEDilatacaoPelasSuasPaginas) {
     EXPECT_NEAR(fatores->Conveccao, 859.84522, 1e-9);
     EXPECT_DOUBLE_EQ(fatores->Dilatacao, 1.8);
     EXPECT_EQ(Estado().PosicaoTemperaturaDilatacao, 3);
-    EXPECT_DOUBLE_EQ(TCoefDilatacao::FatorTemperatura(), 1.8);
+    EXPECT_DOUBLE_EQ(TCoefDilatacao::FatorTemperatura(Estado().PosicaoTemperaturaDilatacao), 1.8);
     EXPECT_EQ(SimboloUnidade(11),
               QString::fromStdString(frmUnidades->GetUnidades().GetCondutividade().GetSimbolo()));
 }

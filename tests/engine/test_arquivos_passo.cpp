@@ -235,7 +235,7 @@ TEST(StepFileNames, BuiltInNamesUntilTheSettingsAreConfirmed) {
     PastaTemporaria pasta;
     DefinePastaPadrao(pasta.p);
     ReiniciaEstado();
-    DefineNomesArquivos();
+    DefineNomesArquivos(Estado().Configuracoes);
     const std::string dir = (pasta.p / "").string();
     EXPECT_EQ(ArquivoTemperatura(3), dir + "Passo3.res");
     EXPECT_EQ(ArquivoDeformacao(12), dir + "PassoDeform12.res");
@@ -243,7 +243,7 @@ TEST(StepFileNames, BuiltInNamesUntilTheSettingsAreConfirmed) {
 
     // Confirming the unchanged defaults switches to their stems.
     Estado().Configuracoes.FAplicado = true;
-    DefineNomesArquivos();
+    DefineNomesArquivos(Estado().Configuracoes);
     EXPECT_EQ(ArquivoTemperatura(3), dir + "PassoTemp3.res");
     EXPECT_EQ(ArquivoDeformacao(1), dir + "PassoDeform1.res");
 
@@ -254,14 +254,14 @@ TEST(StepFileNames, BuiltInNamesUntilTheSettingsAreConfirmed) {
     c.EnderecoTensao = "/outra/";
     c.NomeTensao = "S";
     c.TerminacaoTensao = ".out";
-    DefineNomesArquivos();
+    DefineNomesArquivos(Estado().Configuracoes);
     EXPECT_EQ(ArquivoTemperatura(10), "/dados/T10.txt");
     EXPECT_EQ(ArquivoTensao(7), "/outra/S7.out");
 
     // Names are taken when a run starts, not at each file.
     c.FAplicado = false;
     EXPECT_EQ(ArquivoTemperatura(10), "/dados/T10.txt");
-    DefineNomesArquivos();
+    DefineNomesArquivos(Estado().Configuracoes);
     EXPECT_EQ(ArquivoTemperatura(10), dir + "Passo10.res");
     ReiniciaEstado();
     DefinePastaPadrao({});

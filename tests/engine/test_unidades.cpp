@@ -3,7 +3,6 @@
 #include <memory>
 #include <string>
 
-#include "uEstadoInterface.h"
 #include "uLibUnidades.h"
 #include "uPlataforma.h"
 
@@ -194,14 +193,10 @@ TEST(Unidades, SetReachedByPositionAndReplacedUnits) {
 }
 
 TEST(Unidades, ExpansionFactorFollowsTheChosenTemperatureUnit) {
-    ReiniciaEstado();
-    EXPECT_EQ(TCoefDilatacao::FatorTemperatura(), 1); // no selection: Celsius
+    EXPECT_EQ(TCoefDilatacao::FatorTemperatura(-1), 1); // no selection: Celsius
     const double esperado[] = {1, 1.8, 1, 1.8, 1};
-    for (int i = 0; i < 5; ++i) {
-        Estado().PosicaoTemperaturaDilatacao = i;
-        EXPECT_EQ(TCoefDilatacao::FatorTemperatura(), esperado[i]) << i;
-    }
-    ReiniciaEstado();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(TCoefDilatacao::FatorTemperatura(i), esperado[i]) << i;
 }
 
 } // namespace

@@ -34,7 +34,7 @@ protected:
         std::filesystem::create_directories(pasta_);
         DefinePastaPadrao(pasta_);
         ReiniciaEstado();
-        DefineNomesArquivos();
+        DefineNomesArquivos(Estado().Configuracoes);
         DefineMensagens(&mensagens_);
     }
     void TearDown() override {
