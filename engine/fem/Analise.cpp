@@ -588,17 +588,7 @@ void TAnalise::GuardaContribuicoes() {
 // Solution
 
 void TAnalise::Resolve() {
-    const double *bb = b->Dados();
-    bool zero = true;
-    for (int i = 0; i < b->GetTamanho() && zero; ++i)
-        zero = bb[i] == 0.0;
-    if (zero) {
-        T->Zera();
-        return;
-    }
-    Solver->DefineSistema(K.get(), b.get(), T.get());
-    Solver->Resolve();
-    if (!Solver->GetConvergiu())
+    if (!ResolveSistema(Solver, *K, *b, *T))
         ++PassosSemConvergencia;
 }
 

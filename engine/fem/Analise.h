@@ -31,6 +31,10 @@ int PassoCalculado(const TTempo &tempo, double t, int feitos);
 void VerificaPassos(const TTempo &tempo);
 // Tells the user, once per run, how many steps the iterative solver left at its limit.
 void AvisaSemConvergencia(int passos);
+// The solve of every analysis: x := 0 when b is all zero, without consulting the solver;
+// otherwise the solver's solution of K x = b from x as the starting guess (a TGauss is made
+// when there is no solver). False when an iterative solve stopped at its limit.
+bool ResolveSistema(std::unique_ptr<TGradiente> &solver, TMatrizSky &K, TVetor &b, TVetor &x);
 
 class TAnalise {
 public:

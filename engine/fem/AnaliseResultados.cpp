@@ -5,6 +5,7 @@
 #include "fem/Analise.h"
 #include "fem/ArquivosPasso.h"
 #include "malhas/Malha.h"
+#include "matematica/Gauss.h"
 #include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
@@ -25,6 +26,22 @@ void AvisaSemConvergencia(int passos) {
         MostraMensagem(TTipoMensagem::Aviso, "Atenção : o método iterativo não convergiu em " +
                                                  std::to_string(passos) +
                                                  (passos == 1 ? " passo." : " passos."));
+}
+
+bool ResolveSistema(std::unique_ptr<TGradiente> &solver, TMatrizSky &K, TVetor &b, TVetor &x) {
+    const double *bb = b.Dados();
+    bool zero = true;
+    for (int i = 0; i < b.GetTamanho() && zero; ++i)
+        zero = bb[i] == 0.0;
+    if (zero) {
+        x.Zera();
+        return true;
+    }
+    if (!solver)
+        solver = std::make_unique<TGauss>();
+    solver->DefineSistema(&K, &b, &x);
+    solver->Resolve();
+    return solver->GetConvergiu();
 }
 
 void TAnalise::Prepara() {

@@ -632,18 +632,9 @@ void TAnaliseTensional::ImpoeApoios() {
 }
 
 void TAnaliseTensional::Resolve() {
+    // Each step's increments start from zero.
     Deslocamentos.Zera();
-    const double *bb = b.Dados();
-    bool zero = true;
-    for (int i = 0; i < GrausLiberdade && zero; ++i)
-        zero = bb[i] == 0.0;
-    if (zero)
-        return;
-    if (!Solver)
-        CriaSolver();
-    Solver->DefineSistema(K.get(), &b, &Deslocamentos);
-    Solver->Resolve();
-    if (!Solver->GetConvergiu())
+    if (!ResolveSistema(Solver, *K, b, Deslocamentos))
         ++PassosSemConvergencia;
 }
 
