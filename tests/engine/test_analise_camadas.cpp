@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -386,4 +387,52 @@ TEST_F(AnaliseCamadas, HistoryAfterAStepPastTwoStageEndsReadsTheStageTheRunUsed)
         EXPECT_EQ(tempos[s], double(s));
         EXPECT_NEAR(valores[s], esperado[std::size_t(s - 1)], 0.5e-4 + 1e-9) << s;
     }
+}
+
+namespace {
+// Sees each element's own arrays just before the theta scheme.
+struct TCamadasEspia : TAnaliseCamadas {
+    using TAnaliseCamadas::TAnaliseCamadas;
+    std::function<void(int, const TMatrizElemento &, const TMatrizElemento &,
+                       const TVetorElemento &)>
+        ver;
+    void EsquemaTheta(int e) override {
+        ver(e, Ke, Ce, Fe);
+        TAnaliseCamadas::EsquemaTheta(e);
+    }
+};
+} // namespace
+
+TEST_F(AnaliseCamadas, ElementArraysKeptBetweenStepsEqualFreshOnesOnEveryStage) {
+    // Two stages of different meshes, a source that grows with age from each layer's placement
+    // and a conductivity changed halfway through.
+    TBloco b({1.0, 2.0}, {0.0, 24.0}, 60.0, 6.0, 2.0, 0.0, {{4, 2}, {6, 3}});
+    TDominio *zona = b.camadas->GetSubDominio(1);
+    zona->SetFonte(TForcaInterna::CreateModelo(4.0, 0.45, 85, 250, 0));
+    TCamadasEspia a(b.camadas.get());
+    a.SetTempo(std::make_unique<TTempo>(0.0, 60.0, 6.0, 2.0 / 3.0));
+    a.SetSolver(std::make_unique<TGauss>());
+    std::vector<int> elementosPorEtapa(3, 0);
+    a.ver = [&](int e, const TMatrizElemento &K, const TMatrizElemento &C,
+                const TVetorElemento &F) {
+        TMatrizElemento K2(3), C2(3);
+        TVetorElemento F2(3), T2(3);
+        a.GetElemento(e, 0)->MatrizesTermicas(*a.FonteDoElemento(e), *a.GetTempo(),
+                                              *a.MaterialDoElemento(e), K2, C2, F2, T2);
+        for (int i = 1; i <= 3; ++i) {
+            ASSERT_EQ(F[i], F2[i]) << "element " << e << " at " << a.GetTempo()->GetTempoAtual();
+            for (int j = 1; j <= 3; ++j) {
+                ASSERT_EQ(K(i, j), K2(i, j));
+                ASSERT_EQ(C(i, j), C2(i, j));
+            }
+        }
+        ++elementosPorEtapa[std::size_t(a.GetEtapaAtual())];
+    };
+    a.SetOnPasso([&](TTempo &t) {
+        if (t.GetTempoAtual() == 36.0)
+            zona->GetMaterial()->SetKx(3.1);
+    });
+    a.Executa();
+    EXPECT_GT(elementosPorEtapa[1], 0);
+    EXPECT_GT(elementosPorEtapa[2], 0);
 }
