@@ -173,7 +173,8 @@ void TAnaliseCamadas::Executa() {
 void TAnaliseCamadas::Prepara() {
     DefineNomesArquivos(Estado().Configuracoes);
     UsaEtapa(EtapaAtual);
-    Dominio->GetMalha()->SalvaMalha(TCamadas::ArquivoMalhaEtapa(EtapaAtual).string());
+    Dominio->GetMalha()->SalvaMalha(TCamadas::ArquivoMalhaEtapa(EtapaAtual).string(),
+                                    Estado().ConfiguracaoMalha);
     TAnalise::Prepara();
 }
 

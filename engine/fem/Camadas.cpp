@@ -6,6 +6,7 @@
 #include "fem/ForcaTensional.h"
 #include "fem/Tempo.h"
 #include "matematica/UTMath.h"
+#include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
 TCamadas::TCamadas(const TMalha &malha, const TVetor &elevacoes)
@@ -109,8 +110,9 @@ void TCamadas::SalvaMalhaEtapa(int k) {
     etapa.CriaElementos(); // no element may outlive the nodes it shares
     m.Nx = Nx;
     m.Ny = Ny;
-    m.GeraMalha();
-    m.SalvaMalha(ArquivoMalhaEtapa(k).string());
+    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    m.GeraMalha(c);
+    m.SalvaMalha(ArquivoMalhaEtapa(k).string(), c);
     etapa.CriaElementos();
 }
 

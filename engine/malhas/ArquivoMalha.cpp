@@ -176,6 +176,10 @@ void TMalha::LeMalhaCompleta(const std::string &nome) {
 }
 
 void TMalha::SalvaMalha(const std::string &nome) const {
+    SalvaMalha(nome, Estado().ConfiguracaoMalha);
+}
+
+void TMalha::SalvaMalha(const std::string &nome, const TConfiguracaoMalha &c) const {
     std::string s;
     s.reserve(64 * (nos_.size() + vertices_.size()) + 16 * (elementos_.size() + arestas_.size()));
     auto coordenadas = [&s](const TNo &n) {
@@ -213,7 +217,6 @@ void TMalha::SalvaMalha(const std::string &nome) const {
         AppendInteiro(s, a->No2->Numero);
         s += a->Interna ? "  1\n" : "  0\n";
     }
-    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
     s += "\nConfigurações da Malha\nDivisões Exponenciais:\n";
     s += c.Exponencial ? "True\n" : "False\n";
     s += "Nx e Ny:\n";

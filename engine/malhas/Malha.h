@@ -119,7 +119,9 @@ public:
     // added before the error stays.
     // Reads the domain file NomeArquivo (vertices and edges) into this domain.
     virtual void LeGeometria();
-    // Writes nodes, elements, vertices, edges and the mesh settings record.
+    // Writes nodes, elements, vertices, edges and the mesh settings given (the second form:
+    // those of the engine-facing state's record).
+    void SalvaMalha(const std::string &nome, const TConfiguracaoMalha &c) const;
     void SalvaMalha(const std::string &nome) const;
     // Replaces domain and mesh by those of a mesh file and loads its settings into the record.
     void LeMalhaCompleta(const std::string &nome);
