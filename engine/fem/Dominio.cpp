@@ -66,11 +66,13 @@ void TDominio::SetMalha(TMalha *malha) {
     if (malhaPropria_ && malhaPropria_.get() != malha)
         malhaPropria_.reset();
     Malha = malha;
+    fixaAcima_.clear();
 }
 
 void TDominio::SetMalha(std::unique_ptr<TMalha> malha) {
     malhaPropria_ = std::move(malha);
     Malha = malhaPropria_.get();
+    fixaAcima_.clear();
 }
 
 void TDominio::SetMaterial(std::unique_ptr<TMaterial> material) {

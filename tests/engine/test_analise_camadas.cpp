@@ -12,6 +12,8 @@
 #include "uLibraryMalhas.h"
 #include "uPlataforma.h"
 
+#include "support_analise.h"
+
 namespace {
 
 std::unique_ptr<TMaterial> Material(double k) {
@@ -389,27 +391,13 @@ TEST_F(AnaliseCamadas, HistoryAfterAStepPastTwoStageEndsReadsTheStageTheRunUsed)
     }
 }
 
-namespace {
-// Sees each element's own arrays just before the theta scheme.
-struct TCamadasEspia : TAnaliseCamadas {
-    using TAnaliseCamadas::TAnaliseCamadas;
-    std::function<void(int, const TMatrizElemento &, const TMatrizElemento &,
-                       const TVetorElemento &)>
-        ver;
-    void EsquemaTheta(int e) override {
-        ver(e, Ke, Ce, Fe);
-        TAnaliseCamadas::EsquemaTheta(e);
-    }
-};
-} // namespace
-
 TEST_F(AnaliseCamadas, ElementArraysKeptBetweenStepsEqualFreshOnesOnEveryStage) {
     // Two stages of different meshes, a source that grows with age from each layer's placement
     // and a conductivity changed halfway through.
     TBloco b({1.0, 2.0}, {0.0, 24.0}, 60.0, 6.0, 2.0, 0.0, {{4, 2}, {6, 3}});
     TDominio *zona = b.camadas->GetSubDominio(1);
     zona->SetFonte(TForcaInterna::CreateModelo(4.0, 0.45, 85, 250, 0));
-    TCamadasEspia a(b.camadas.get());
+    TEspiaTheta<TAnaliseCamadas> a(b.camadas.get());
     a.SetTempo(std::make_unique<TTempo>(0.0, 60.0, 6.0, 2.0 / 3.0));
     a.SetSolver(std::make_unique<TGauss>());
     std::vector<int> elementosPorEtapa(3, 0);

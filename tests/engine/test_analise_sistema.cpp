@@ -378,24 +378,10 @@ TEST(SistemaTermico, KeptMatrixGivesTheFullAssemblysTemperaturesBitwise) {
     EXPECT_EQ(cgMantida, cgCompleta);
 }
 
-namespace {
-// Sees each element's own arrays just before the theta scheme.
-struct AnaliseEspia : TAnalise {
-    using TAnalise::TAnalise;
-    std::function<void(int, const TMatrizElemento &, const TMatrizElemento &,
-                       const TVetorElemento &)>
-        ver;
-    void EsquemaTheta(int e) override {
-        ver(e, Ke, Ce, Fe);
-        TAnalise::EsquemaTheta(e);
-    }
-};
-} // namespace
-
 TEST(SistemaTermico, ElementArraysKeptBetweenStepsEqualFreshOnesBitwise) {
     PastaResultados pasta;
     auto malha = Retangulo({0, 0.7, 1.5, 2.6, 4}, 2.0, 3);
-    AnaliseEspia a(malha.get());
+    TEspiaTheta<TAnalise> a(malha.get());
     a.GetDominio()->SetMaterial(MaterialTermico(1.9, 2300, 0.27));
     a.GetDominio()->SetFonte(TForcaInterna::CreateModelo(4.0, 0.45, 85, 250, 0));
     std::vector<TNo> p = {TNo(1, 2, 0), TNo(2, 4, 0), TNo(3, 4, 2), TNo(4, 2, 2)};

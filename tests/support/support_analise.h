@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 #include <string>
@@ -16,6 +17,18 @@
 #include "uPlataforma.h"
 
 #include "MalhaRetangulo.h"
+
+// An analysis that shows each element's own arrays just before the theta scheme.
+template <class TBase> struct TEspiaTheta : TBase {
+    using TBase::TBase;
+    std::function<void(int, const TMatrizElemento &, const TMatrizElemento &,
+                       const TVetorElemento &)>
+        ver;
+    void EsquemaTheta(int e) override {
+        ver(e, this->Ke, this->Ce, this->Fe);
+        TBase::EsquemaTheta(e);
+    }
+};
 
 inline std::unique_ptr<TMaterial> MaterialTermico(double k, double rho, double c) {
     return std::make_unique<TMaterial>(k, k, rho, c, 20.0, 0.08609, 0.04225, false, 1.25e-5, 0.2,
