@@ -293,8 +293,9 @@ void TfrmMalha::ConstroiPaginas() {
                TJanela::Gravidade, TRequisito::Analise);
     LigaJanela(BotaoPagina(tbsTensao, "tbFluencia", QStringLiteral("Fluência")), TJanela::Fluencia,
                TRequisito::Analise);
+    // Shrinkage is a law of each layer: only layered analyses take it.
     LigaJanela(BotaoPagina(tbsTensao, "ToolButton20", QStringLiteral("Retração")),
-               TJanela::GerentedeRetracao, TRequisito::Analise);
+               TJanela::GerentedeRetracao, TRequisito::Camadas);
     LigaJanela(BotaoPagina(tbsTensao, "tbDefInicial", QStringLiteral("Vínculos")),
                TJanela::DefInicial, TRequisito::Analise);
     LigaJanela(BotaoPagina(tbsTensao, "ToolButton19", QStringLiteral("Carregamento Distribuído")),
@@ -576,8 +577,16 @@ void TfrmMalha::toolbReMeshClick() {
         return;
     if (!Perguntador().ConfirmaOk(QStringLiteral("Deseja refazer a malha?")))
         return;
-    ModeloAlterado();
-    FModelo->RefazMalha();
+    // A refused generation keeps the mesh, its analyses and their results.
+    bool refeita = false;
+    try {
+        refeita = FModelo->RefazMalha();
+    } catch (...) {
+        ModeloAlterado();
+        throw;
+    }
+    if (refeita)
+        ModeloAlterado();
 }
 
 void TfrmMalha::ConfiguracoesClick() {

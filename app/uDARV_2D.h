@@ -86,6 +86,8 @@ public:
     // ---- Runs ---------------------------------------------------------------------------------
     TExecucao &Execucao() { return *FExecucao; }
     void HabilitaRelatorio();
+    // The report waits for the next thermal run.
+    void DescartaRelatorio() { FRelatorio = false; }
     // Enables every command again as its needs say.
     void AtualizaComandos();
     // Replaces the progress display of mesh and layer generation (not owned; none restores

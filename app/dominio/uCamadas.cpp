@@ -211,6 +211,11 @@ void TfrmCamadas::Aplica() {
             Perguntador().Erro(QStringLiteral("Camada %1: valor inválido.").arg(i));
             return;
         }
+        if (c.Instante < 0.0) {
+            Perguntador().Erro(
+                QStringLiteral("Camada %1: o instante de criação não pode ser negativo.").arg(i));
+            return;
+        }
         if (i > 1 && !(c.Elevacao > camadas.back().Elevacao)) {
             Perguntador().Erro(
                 QStringLiteral("Camada %1: a elevação deve ser maior que a da camada anterior.")

@@ -47,8 +47,9 @@ public:
     void Exclui();
     // "Aplicar": layers every dh from the elevation to the final elevation, dt apart in time.
     void AplicaVelocidade();
-    // "Ok": checks every row (at least one layer, elevations rising, times not falling), then
-    // fires and closes; a bad row is named in an error message and nothing is fired.
+    // "Ok": checks every row (at least one layer, times not negative, elevations rising,
+    // times not falling), then fires and closes; a bad row is named in an error message and
+    // nothing is fired.
     void Aplica();
 
     QTableWidget *sgdCamadas;

@@ -60,6 +60,10 @@ void TJanelasExecucao::EstadoAlterado() {
     malha_.AtualizaComandos();
 }
 
+void TJanelasExecucao::ResultadosDescartados() {
+    malha_.DescartaRelatorio();
+}
+
 // ---------------------------------------------------------------------------------------------
 
 void TProgressoModeloJanela::Abre(const std::string &titulo) {

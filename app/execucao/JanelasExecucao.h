@@ -24,6 +24,7 @@ public:
     void Redesenha() override;
     void Titulo(const std::string &texto) override;
     void EstadoAlterado() override;
+    void ResultadosDescartados() override;
 
 private:
     TfrmMalha &malha_;

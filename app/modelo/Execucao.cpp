@@ -107,6 +107,12 @@ void TExecucao::ModeloAlterado() {
     janelas_.EstadoAlterado();
 }
 
+void TExecucao::DescartaResultados() {
+    termicaConcluida_ = tensionalConcluida_ = tensionalPermitida_ = false;
+    janelas_.ResultadosDescartados();
+    janelas_.EstadoAlterado();
+}
+
 template <class TAnaliseT> void TExecucao::Executa(TAnaliseT &analise) {
     TAnalise &termica = *modelo_.FAnalise;
     TProgressoAberto progresso(janelas_, true, "Fase de Processamento...",
@@ -214,28 +220,36 @@ void TExecucao::MostraMalhaEtapa(int k) {
     janelas_.Titulo(Formata("NEM = %d; NN = %d", malha->GetNumElementos(), malha->GetNumNos()));
 }
 
-void TExecucao::SalvaMalhaEtapa(int k) {
+TExecucao::TGeracaoEtapa TExecucao::GeracaoAtual() const {
+    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    return {true, modelo_.FNx, modelo_.FNy, c.Exponencial, c.PorDmax, c.Dmax};
+}
+
+bool TExecucao::SalvaMalhaEtapa(int k) {
     TCamadas &camadas = *modelo_.FCamadas;
     TProgressoAberto progresso(janelas_, false, Formata("Gerando Etapa %d ...", k), 0);
-    camadas.SetNx(modelo_.FNx);
-    camadas.SetNy(modelo_.FNy);
-    TMalha *malha = camadas.GetEtapa(k)->GetMalha();
-    modelo_.FMalha = malha;
-    {
-        TEventosMalha eventos(malha, *progresso);
-        camadas.SalvaMalhaEtapa(k);
-    }
+    IProgresso &p = *progresso;
+    const TGeracaoEtapa geracao = GeracaoAtual();
+    std::unique_ptr<TMalha> nova = modelo_.GeraMalhaEtapa(
+        k, [&p](TMalha *) { p.Avanca(); }, [&p](TMalha *, int n) { p.DefineFaixaElementos(n); });
+    if (!nova)
+        return false;
+    // The step files of the runs belong to the mesh being replaced.
+    DescartaResultados();
+    modelo_.InstalaMalhaEtapa(k, *nova);
     if (etapasGeradas_.size() < std::size_t(camadas.GetNumEtapas()))
-        etapasGeradas_.resize(std::size_t(camadas.GetNumEtapas()), false);
-    etapasGeradas_[std::size_t(k - 1)] = true;
+        etapasGeradas_.resize(std::size_t(camadas.GetNumEtapas()));
+    etapasGeradas_[std::size_t(k - 1)] = geracao;
     MostraMalhaEtapa(k);
+    return true;
 }
 
 void TExecucao::GaranteMalhasEtapas() {
     const int n = modelo_.FCamadas->GetNumEtapas();
     for (int k = 1; k <= n; ++k)
-        if (std::size_t(k) > etapasGeradas_.size() || !etapasGeradas_[std::size_t(k - 1)])
-            SalvaMalhaEtapa(k);
+        if (std::size_t(k) > etapasGeradas_.size() || !etapasGeradas_[std::size_t(k - 1)].Gerada)
+            if (!SalvaMalhaEtapa(k))
+                throw Exception(Formata("A malha da etapa %d não pôde ser gerada.", k));
 }
 
 void TExecucao::GeraMalhaEtapa() {
@@ -260,6 +274,10 @@ void TExecucao::GeraMalhaEtapaAtual() {
     TExecucaoEmCurso emCurso;
     modelo_.FCamadas->SetNx(modelo_.FNx);
     modelo_.FCamadas->SetNy(modelo_.FNy);
+    // A stage meshed with other settings is meshed again; a refusal keeps its file.
+    if (std::size_t(k) <= etapasGeradas_.size() && etapasGeradas_[std::size_t(k - 1)].Gerada &&
+        !(etapasGeradas_[std::size_t(k - 1)] == GeracaoAtual()))
+        SalvaMalhaEtapa(k);
     GeraMalhaEtapa();
 }
 
@@ -269,7 +287,8 @@ void TExecucao::GeraMalhasEtapas() {
     TExecucaoEmCurso emCurso;
     const int n = modelo_.FCamadas->GetNumEtapas();
     for (int k = 1; k <= n; ++k)
-        SalvaMalhaEtapa(k);
+        if (!SalvaMalhaEtapa(k))
+            break;
     if (modelo_.FAnaliseTensional)
         modelo_.FAnaliseTensional->SetNumCamadasLeis(modelo_.FCamadas->GetNumZonas());
 }

@@ -30,6 +30,9 @@ public:
     virtual void Titulo(const std::string &texto) = 0;
     // The run state changed: the commands follow it.
     virtual void EstadoAlterado() = 0;
+    // A mesh the results were computed on was rewritten: what the window shows of the last
+    // runs (the report) goes back to its start state.
+    virtual void ResultadosDescartados() = 0;
 };
 
 // True while a run or a stage-mesh generation is under way.
@@ -67,7 +70,10 @@ public:
     // "Nova Análise Térmica" and "Nova Análise Tensional".
     void NovaAnaliseTermica();
     void NovaAnaliseTensional();
-    // Layered model: "Gera malha" (the current stage's mesh) and "Gera todas SubMalhas".
+    // Layered model: "Gera malha" (the current stage's mesh, generated again when the mesh
+    // settings changed since its file was written) and "Gera todas SubMalhas". Rewriting a
+    // stage mesh returns the runs to their start state; settings the generator refuses keep
+    // the stage's mesh and file (and the runs) as they were.
     void GeraMalhaEtapaAtual();
     void GeraMalhasEtapas();
 
@@ -85,10 +91,23 @@ private:
     // Loads stage FEtapaAtual's mesh from its file (generated first when this layers model has
     // not generated it yet).
     void GeraMalhaEtapa();
-    // Generates and stores stage k's mesh.
-    void SalvaMalhaEtapa(int k);
+    // The settings a stage mesh is generated with.
+    struct TGeracaoEtapa {
+        bool Gerada = false;
+        int Nx = 0, Ny = 0;
+        bool Exponencial = false, PorDmax = false;
+        double Dmax = 0.0;
+        bool operator==(const TGeracaoEtapa &) const = default;
+    };
+    TGeracaoEtapa GeracaoAtual() const;
+
+    // Generates and stores stage k's mesh; false, with nothing changed, when the generator
+    // refused the settings.
+    bool SalvaMalhaEtapa(int k);
     void GaranteMalhasEtapas();
     void MostraMalhaEtapa(int k);
+    // The runs' results no longer match the meshes: the commands go back to the start state.
+    void DescartaResultados();
     template <class TAnaliseT> void Executa(TAnaliseT &analise);
 
     TModelo &modelo_;
@@ -96,8 +115,8 @@ private:
     bool termicaConcluida_ = false;
     bool tensionalConcluida_ = false;
     bool tensionalPermitida_ = false;
-    // Stages whose mesh file this layers model has written.
-    std::vector<bool> etapasGeradas_;
+    // Stages whose mesh file this layers model has written, with the settings used.
+    std::vector<TGeracaoEtapa> etapasGeradas_;
     // Placement temperatures handed to the staged stress run.
     std::unique_ptr<TVetor> temperaturasCamadas_;
 };

@@ -149,12 +149,9 @@ bool TModelo::SalvaMalha(const std::string &arquivo) const {
     return true;
 }
 
-void TModelo::GeraMalha() {
+bool TModelo::GeraMalha() {
     if (!FMalha)
-        return;
-    // The analyses refer to the mesh being replaced: they go first, so a generation that fails
-    // leaves no analysis on a half-made mesh.
-    LiberaAnalises();
+        return false;
     const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
     FNx = c.Nx;
     FNy = c.Ny;
@@ -168,40 +165,68 @@ void TModelo::GeraMalha() {
             Progresso->DefineFaixa(n);
     };
     if (FModo == 1 && FCamadas && EtapaAtual()) {
-        FCamadas->SetNx(FNx);
-        FCamadas->SetNy(FNy);
-        TDominio *etapa = EtapaAtual();
-        if (TMalha *m = etapa->GetMalha()) {
-            m->SetOnProgresso(avanca);
-            m->SetOnDivisoes(faixa);
-        }
-        FCamadas->SalvaMalhaEtapa(FEtapaAtual);
-        FMalha = etapa->GetMalha();
+        std::unique_ptr<TMalha> nova = GeraMalhaEtapa(FEtapaAtual, avanca, faixa);
+        if (!nova)
+            return false;
+        // The analyses refer to the stage meshes being replaced: they go first.
+        LiberaAnalises();
+        InstalaMalhaEtapa(FEtapaAtual, *nova);
+        FMalha = EtapaAtual()->GetMalha();
         if (FPlotCamadas)
             FPlotCamadas->SetMalha(FMalha);
     } else {
-        FMalha->Nx = FNx;
-        FMalha->Ny = FNy;
-        FMalha->SetOnProgresso(avanca);
-        FMalha->SetOnDivisoes(faixa);
-        try {
-            FMalha->GeraMalha();
-        } catch (...) {
-            FMalha->SetOnProgresso(nullptr);
-            FMalha->SetOnDivisoes(nullptr);
-            throw;
-        }
+        if (FMalha != FMalhaDominio.get())
+            return false;
+        // Generated beside the current mesh, which stays when the generator refuses.
+        auto nova = TMalha::CreateCopia(*FMalha);
+        for (int a = 1; a <= nova->GetNumArestas(); ++a)
+            nova->GetAresta(a)->SetIgnorada(FMalha->GetAresta(a)->Ignorada);
+        nova->NomeArquivo = FMalha->NomeArquivo;
+        nova->ConsideraInternas = FMalha->ConsideraInternas;
+        nova->Nx = FNx;
+        nova->Ny = FNy;
+        nova->SetOnProgresso(avanca);
+        nova->SetOnDivisoes(faixa);
+        nova->GeraMalha();
+        nova->SetOnProgresso(nullptr);
+        nova->SetOnDivisoes(nullptr);
+        if (nova->GetNumElementos() == 0)
+            return false;
+        LiberaAnalises();
+        FMalhaDominio = std::move(nova);
+        FMalha = FMalhaDominio.get();
         if (FPlot)
             FPlot->SetMalha(FMalha);
     }
-    if (FMalha) {
-        FMalha->SetOnProgresso(nullptr);
-        FMalha->SetOnDivisoes(nullptr);
-        char texto[96];
-        std::snprintf(texto, sizeof texto, "%d  Elementos    %d  Nós", FMalha->GetNumElementos(),
-                      FMalha->GetNumNos());
-        Titulo(texto);
-    }
+    char texto[96];
+    std::snprintf(texto, sizeof texto, "%d  Elementos    %d  Nós", FMalha->GetNumElementos(),
+                  FMalha->GetNumNos());
+    Titulo(texto);
+    return true;
+}
+
+std::unique_ptr<TMalha> TModelo::GeraMalhaEtapa(int k, TMalha::TEventoProgresso progresso,
+                                                TMalha::TEventoDivisoes divisoes) {
+    if (!FCamadas || k < 1 || k > FCamadas->GetNumEtapas())
+        return nullptr;
+    FCamadas->SetNx(FNx);
+    FCamadas->SetNy(FNy);
+    auto nova = TMalha::CreateCopia(*FCamadas->GetEtapa(k)->GetMalha());
+    nova->Nx = FNx;
+    nova->Ny = FNy;
+    nova->SetOnProgresso(std::move(progresso));
+    nova->SetOnDivisoes(std::move(divisoes));
+    nova->GeraMalha(Estado().ConfiguracaoMalha);
+    nova->SetOnProgresso(nullptr);
+    nova->SetOnDivisoes(nullptr);
+    if (nova->GetNumElementos() == 0)
+        return nullptr;
+    return nova;
+}
+
+void TModelo::InstalaMalhaEtapa(int k, const TMalha &malha) {
+    malha.SalvaMalha(TCamadas::ArquivoMalhaEtapa(k).string(), Estado().ConfiguracaoMalha);
+    FCamadas->LeMalhaEtapa(k);
 }
 
 std::unique_ptr<TDominio> TModelo::CopiaSubDominio(int i) const {
@@ -239,9 +264,8 @@ void TModelo::CriaAnalises() {
 }
 
 bool TModelo::RefazMalha() {
-    if (!FMalha)
+    if (!GeraMalha())
         return false;
-    GeraMalha();
     CriaAnalises();
     AplicaCores();
     return true;
@@ -261,6 +285,13 @@ void TModelo::AplicaCores() {
 bool TModelo::CriaCamadas(const std::vector<TLinhaCamada> &linhas) {
     if (!FMalhaDominio || linhas.empty())
         return false;
+    // Layers that cannot give a stage are refused before anything changes.
+    if (FSubDominios.empty())
+        throw Exception("Não há subdomínios: desenhe ao menos um subdomínio antes de criar as "
+                        "camadas.");
+    FMalhaDominio->CalculaLimites();
+    if (!(linhas.front().Elevacao > FMalhaDominio->GetYMin()))
+        throw Exception("A elevação da primeira camada deve ficar acima da base do domínio.");
     const int n = int(linhas.size());
     TVetor elevacoes(n);
     for (int i = 1; i <= n; ++i)

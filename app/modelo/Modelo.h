@@ -67,19 +67,28 @@ public:
     void ImportaMalha(const std::string &arquivo);
     // Writes the current mesh to a mesh file; false without a mesh.
     bool SalvaMalha(const std::string &arquivo) const;
-    // Divisions from the mesh settings, then the current mesh generated (progress "Gerando
-    // Malha...") and the caption set to its element and node counts. The analyses, built on the
-    // old mesh, are freed first.
-    void GeraMalha();
+    // Divisions from the mesh settings, then the current mesh generated into a new mesh
+    // (progress "Gerando Malha...") that replaces it, and the caption set to its element and
+    // node counts; the analyses, built on the old mesh, are freed. False, with the mesh, its
+    // drawing and the analyses as they were, when there is no mesh or the generator refused the
+    // settings (it said why).
+    bool GeraMalha();
     // GeraMalha, then new analyses of the mode's classes with the subdomains rebuilt, and the
-    // drawing in the settings' colours. False without a mesh.
+    // drawing in the settings' colours. False, with nothing changed, when GeraMalha was.
     bool RefazMalha();
+    // Stage k's mesh generated with the current divisions into a new mesh; none when the
+    // generator refused the settings. The stage, its mesh and its file stay as they were.
+    std::unique_ptr<TMalha> GeraMalhaEtapa(int k, TMalha::TEventoProgresso progresso,
+                                           TMalha::TEventoDivisoes divisoes);
+    // Writes a mesh GeraMalhaEtapa gave to stage k's file and reads it into the stage's mesh.
+    void InstalaMalhaEtapa(int k, const TMalha &malha);
     // Layered model from the domain mesh and the rows (elevations in order). False without a
-    // mesh or without rows.
+    // mesh or without rows. Throws, leaving the model as it was, without subdomains or with a
+    // first elevation not above the domain's bottom.
     bool CriaCamadas(const std::vector<TLinhaCamada> &linhas);
     // Closes a subdomain through the listed domain vertices (numbers, in order); it becomes
-    // current. The captured nodes stay as they were. Returns its number, 0 when nothing was added (no mesh, fewer than three
-    // vertices or a number that is no vertex).
+    // current. The captured nodes stay as they were. Returns its number, 0 when nothing was added
+    // (no mesh, fewer than three vertices or a number that is no vertex).
     int AdicionaSubDominio(const std::vector<int> &vertices);
     // Frees every subdomain of the list; the analyses keep none either.
     void LiberaSubDominios();

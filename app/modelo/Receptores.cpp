@@ -164,6 +164,8 @@ void TModelo::AplicaFluencia(const TFluencia *fluencia) {
 }
 
 void TModelo::AplicaRetracao(const TRetracao *retracao) {
+    if (FModo != 1 && retracao)
+        throw Exception("A retração por secagem só se aplica à análise em camadas.");
     if (FModo != 1 || !FAnaliseTensional || !CamadaAtual())
         return;
     DadosTensionais = true;

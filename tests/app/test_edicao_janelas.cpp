@@ -241,4 +241,85 @@ TEST_F(EdicaoJanelas, NovoDominioPelosVerticesERecusaSemMudarOModelo) {
     EXPECT_TRUE(M().TemAnalise());
 }
 
+TEST_F(EdicaoJanelas, CamadasQueNaoPodemDarEtapasSaoRecusadasEOModeloFica) {
+    const QString semSubdominios =
+        "Não há subdomínios: desenhe ao menos um subdomínio antes de criar as camadas.";
+    const QString abaixo = "A elevação da primeira camada deve ficar acima da base do domínio.";
+    const QString negativo = "Camada 1: o instante de criação não pode ser negativo.";
+    struct Caso {
+        bool subdominio, camadasAntes;
+        const char *elevacao, *instante;
+        QString mensagem;
+    };
+    const Caso casos[] = {
+        {false, false, "2", "0", semSubdominios}, {true, false, "-1", "0", abaixo},
+        {true, false, "0", "0", abaixo},          {true, true, "-1", "0", abaixo},
+        {true, false, "2", "-5", negativo},       {true, true, "2", "-5", negativo},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(std::string(c.elevacao) + " " + c.instante + " " + c.mensagem.toStdString());
+        AbreEMalha(); // the block, from y = 0 to 4
+        if (c.subdominio) {
+            ASSERT_EQ(M().AdicionaSubDominio({1, 2, 3, 4}), 1);
+        }
+        if (c.camadasAntes)
+            frmMalha->CriaCamadas({{2.0, 0.0, 20.0}, {4.0, 12.0, 20.0}});
+        ASSERT_EQ(M().Camadas(), c.camadasAntes);
+        const TCamadas *camadas = M().FCamadas.get();
+        const TAnalise *analise = M().FAnalise.get();
+        const TMalha *malha = M().FMalha;
+        roteiro.P.Erros.clear();
+
+        Comando("toobCriaCamada", [&c] {
+            while (frmCamadas->GetNumCamadas() > 0)
+                frmCamadas->btnExcluir->click();
+            frmCamadas->edElevacao->setText(c.elevacao);
+            frmCamadas->edInstante->setText(c.instante);
+            frmCamadas->edTemperaturaInicial->setText("20");
+            frmCamadas->btnAdicionar->click();
+            frmCamadas->btnOk->click();
+            if (frmCamadas->isVisible())
+                frmCamadas->btnCancela->click();
+        });
+        EXPECT_EQ(roteiro.P.Erros, QStringList{c.mensagem});
+        EXPECT_EQ(M().Camadas(), c.camadasAntes);
+        EXPECT_EQ(M().FCamadas.get(), camadas);
+        EXPECT_EQ(M().FAnalise.get(), analise);
+        EXPECT_EQ(M().FMalha, malha);
+    }
+}
+
+TEST_F(EdicaoJanelas, RetracaoSoNaAnaliseEmCamadasENuncaDescartadaEmSilencio) {
+    for (const bool camadas : {false, true}) {
+        SCOPED_TRACE(camadas ? "camadas" : "domínio");
+        AbreEMalha();
+        if (camadas) {
+            ASSERT_EQ(M().AdicionaSubDominio({1, 2, 3, 4}), 1);
+            frmMalha->CriaCamadas({{2.0, 0.0, 20.0}, {4.0, 12.0, 20.0}});
+        }
+        EXPECT_EQ(frmMalha->acaoBotao("ToolButton20")->isEnabled(), camadas);
+        // Both dialogs filled and confirmed, whichever way they were reached.
+        roteiro.P.Erros.clear();
+        roteiro.P.Modais.push_back([](QDialog &d) {
+            frmGerentedeRetracao->btnOk->click();
+            return d.result();
+        });
+        roteiro.P.Modais.push_back([](QDialog &d) {
+            frmRetracaoCEB->btnOk->click();
+            return d.result();
+        });
+        frmMalha->MostraModal(frmGerentedeRetracao);
+        EXPECT_TRUE(roteiro.P.Esgotado());
+        const TRetracao *r = M().FAnaliseTensional->GetRetracaoCamada(1);
+        if (camadas) {
+            EXPECT_TRUE(roteiro.P.Erros.isEmpty());
+            EXPECT_NE(r, nullptr);
+        } else {
+            EXPECT_EQ(roteiro.P.Erros,
+                      QStringList{"A retração por secagem só se aplica à análise em camadas."});
+            EXPECT_EQ(r, nullptr);
+        }
+    }
+}
+
 } // namespace

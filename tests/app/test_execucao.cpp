@@ -6,6 +6,7 @@
 #include "support_janelas.h"
 
 #include "Execucao.h"
+#include "VisaoMalha.h"
 #include "uInformacoesSistema.h"
 #include "uMensagemFEM.h"
 
@@ -114,6 +115,29 @@ protected:
     void RodaTensional() {
         roteiro.P.Respostas.push_back(true);
         frmMalha->Rodar2->trigger();
+    }
+
+    // A block placed in two layers, its stage meshes generated and a thermal run ended on them.
+    void CamadasComTermica() {
+        AbreEMalha();
+        TModelo &m = M();
+        ASSERT_EQ(m.AdicionaSubDominio({1, 2, 3, 4}), 1);
+        m.GetSubDominio(1)->Fixo = false; // placed layer by layer
+        frmMalha->CriaCamadas({{2.0, 0.0, 20.0}, {4.0, 12.0, 25.0}});
+        ASSERT_TRUE(m.Camadas());
+        m.AplicaTempo(TTempo(0.0, 36.0, 12.0, 2.0 / 3.0));
+        m.AplicaTempoTensional(TTempo(0.0, 36.0, 12.0, 2.0 / 3.0));
+        m.AplicaSolver(TGauss(), false);
+        frmMalha->acaoBotao("toolbGerarMalhasDominio")->trigger();
+        RodaTermica();
+        ASSERT_TRUE(roteiro.P.Erros.isEmpty()) << roteiro.P.Erros.join('|').toStdString();
+    }
+
+    // Mesh settings confirmed with these divisions.
+    void Divisoes(int nx, int ny) {
+        Estado().ConfiguracaoMalha.Nx = nx;
+        Estado().ConfiguracaoMalha.Ny = ny;
+        frmMalha->LeConfiguracaoMalha(M().Desenho);
     }
 
     // Every file the two runs wrote, by name.
@@ -456,4 +480,90 @@ TEST_F(Execucao, FalhaAoGerarMalhaDeEtapaFechaAJanela) {
     frmMalha->acaoBotao("toolbGerarMalhasDominio")->trigger();
     EXPECT_EQ(roteiro.P.Erros.size(), 1);
     EXPECT_TRUE(fs::exists(TCamadas::ArquivoMalhaEtapa(2)));
+}
+
+TEST_F(Execucao, MalhasDeEtapasReescritasVoltamCorridasEVistasAoInicio) {
+    struct Caso {
+        const char *comando;
+        int nx, ny;
+        bool reescreve;
+    };
+    const Caso casos[] = {
+        {"toolbElementosDominio", 6, 6, true},   {"toolbElementosDominio", 1, 1, true},
+        {"toolbGerarMalhasDominio", 6, 6, true}, {"toolbGerarMalhasDominio", 1, 1, true},
+        {"toolbElementosDominio", 2, 2, false}, // the divisions it was meshed with: only loaded
+    };
+    // The result views with a command, as their windows will give them.
+    for (QAction *a : {frmMalha->Isocores1, frmMalha->Trmica1, frmMalha->Eixo})
+        frmMalha->DefineComando(
+            a, [] {}, TRequisito::TermicaConcluida);
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(std::string(c.comando) + " " + std::to_string(c.nx) + "x" +
+                     std::to_string(c.ny));
+        Estado().ConfiguracaoMalha.Nx = Estado().ConfiguracaoMalha.Ny = 2;
+        CamadasComTermica();
+        ASSERT_EQ(Menus(), "11101");
+        TModelo &m = M();
+        m.FEtapaAtual = 2;
+        const std::string antes = Conteudo(TCamadas::ArquivoMalhaEtapa(2).string());
+
+        Divisoes(c.nx, c.ny);
+        frmMalha->acaoBotao(c.comando)->trigger();
+        ASSERT_TRUE(roteiro.P.Erros.isEmpty()) << roteiro.P.Erros.join('|').toStdString();
+        EXPECT_EQ(m.FMalha, m.FCamadas->GetEtapa(2)->GetMalha());
+        EXPECT_EQ(Conteudo(TCamadas::ArquivoMalhaEtapa(2).string()) != antes, c.reescreve);
+        EXPECT_EQ(Menus(), c.reescreve ? "10000" : "11101");
+        for (QAction *a : {frmMalha->Rodar2, frmMalha->Isocores1, frmMalha->Trmica1,
+                           frmMalha->Tensional1, frmMalha->Eixo, frmMalha->Relatrio1})
+            EXPECT_EQ(a->isEnabled(), !c.reescreve) << a->objectName().toStdString();
+    }
+}
+
+TEST_F(Execucao, MalhaRecusadaPeloGeradorGuardaMalhaDesenhoAnalisesEResultados) {
+    struct Caso {
+        bool camadas;
+        const char *comando;
+    };
+    const Caso casos[] = {
+        {false, "toolbReMesh"},
+        {true, "toolbReMesh"},
+        {true, "toolbElementosDominio"},
+        {true, "toolbGerarMalhasDominio"},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(std::string(c.camadas ? "camadas " : "domínio ") + c.comando);
+        Estado().ConfiguracaoMalha.Nx = Estado().ConfiguracaoMalha.Ny = 2;
+        if (c.camadas) {
+            CamadasComTermica();
+            frmMalha->acaoBotao("toolbElementosDominio")->trigger(); // stage 1 shown
+        } else {
+            DadosBloco();
+            RodaTermica();
+        }
+        ASSERT_EQ(Menus(), "11101");
+        TModelo &m = M();
+        const TMalha *malha = m.FMalha;
+        const int nos = malha->GetNumNos(), elementos = malha->GetNumElementos();
+        const TAnalise *analise = m.FAnalise.get();
+        const std::string etapa =
+            c.camadas ? Conteudo(TCamadas::ArquivoMalhaEtapa(m.FEtapaAtual).string()) : "";
+        Divisoes(200000, 2); // stored; the picture is drawn again as it was
+        const QImage desenho = frmMalha->imMalha->Imagem().copy();
+        mensagens.Textos.clear();
+        if (std::string(c.comando) == "toolbReMesh")
+            roteiro.P.Respostas.push_back(true); // "Deseja refazer a malha?"
+        frmMalha->acaoBotao(c.comando)->trigger();
+        EXPECT_TRUE(roteiro.P.Esgotado());
+        ASSERT_FALSE(mensagens.Textos.empty());
+        EXPECT_EQ(mensagens.Textos.front(), "Erro : Divisões demais para gerar a malha.");
+        EXPECT_EQ(m.FMalha, malha);
+        EXPECT_EQ(m.FMalha->GetNumNos(), nos);
+        EXPECT_EQ(m.FMalha->GetNumElementos(), elementos);
+        EXPECT_EQ(m.FAnalise.get(), analise);
+        if (c.camadas) {
+            EXPECT_EQ(Conteudo(TCamadas::ArquivoMalhaEtapa(m.FEtapaAtual).string()), etapa);
+        }
+        EXPECT_TRUE(frmMalha->imMalha->Imagem() == desenho);
+        EXPECT_EQ(Menus(), "11101");
+    }
 }

@@ -110,9 +110,10 @@ TEST_F(ModeloTeste, ReceiversWithoutSubdomainFillTheDomainsOfBothAnalyses) {
     modelo->AplicaFluencia(nullptr);
     EXPECT_EQ(modelo->FAnaliseTensional->GetDominio().GetFluencia(), nullptr);
     EXPECT_FALSE(Estado().FluenciaAtiva);
-    // Shrinkage has no place in single mode.
+    // Shrinkage has no place in single mode: refused, and a cancelled dialog is no error.
     TRetracao r;
-    modelo->AplicaRetracao(&r);
+    EXPECT_THROW(modelo->AplicaRetracao(&r), Exception);
+    modelo->AplicaRetracao(nullptr);
     EXPECT_EQ(modelo->FAnaliseTensional->GetRetracaoCamada(1), nullptr);
 }
 
@@ -176,17 +177,9 @@ TEST_F(ModeloTeste, LayeredModelStagesAndReceivers) {
     EXPECT_FALSE(modelo->CriaCamadas({}));
     const std::vector<TLinhaCamada> linhas = {{1.0, 0.0, 25.0}, {2.0, 48.0, 22.0}};
 
-    // Without subdomains there are no zones: layer receivers do nothing and nothing breaks.
-    ASSERT_TRUE(modelo->CriaCamadas(linhas));
-    EXPECT_TRUE(modelo->Camadas());
-    EXPECT_EQ(modelo->CamadaAtual(), nullptr);
-    modelo->AplicaMaterial(*Concreto());
-    modelo->AplicaForcaInterna(TForcaInterna(1.0));
-    modelo->AplicaCondicoesIniciais(20.0);
-    TFluencia lei;
-    modelo->AplicaFluencia(&lei);
-    TRetracao r;
-    modelo->AplicaRetracao(&r);
+    // Without subdomains there would be no zones: refused.
+    EXPECT_THROW(modelo->CriaCamadas(linhas), Exception);
+    EXPECT_FALSE(modelo->Camadas());
 
     // With two subdomains the current layer receives.
     ASSERT_EQ(modelo->AdicionaSubDominio({1, 2, 5, 6}), 1);
@@ -210,7 +203,9 @@ TEST_F(ModeloTeste, LayeredModelStagesAndReceivers) {
     EXPECT_DOUBLE_EQ(c.GetSubDominio(2)->GetFonte()->GetValor(), 4.0);
     modelo->AplicaCondicoesIniciais(18.0);
     EXPECT_DOUBLE_EQ(c.GetSubDominio(2)->TemperaturaInicial, 18.0);
+    TFluencia lei;
     modelo->AplicaFluencia(&lei);
+    TRetracao r;
     modelo->AplicaRetracao(&r);
     EXPECT_NE(modelo->FAnaliseTensional->GetFluenciaCamada(2), nullptr);
     EXPECT_EQ(modelo->FAnaliseTensional->GetFluenciaCamada(1), nullptr);
