@@ -6,8 +6,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
@@ -64,14 +62,12 @@ std::vector<TPar> LeTabela(std::string_view texto) {
 }
 
 std::vector<TPar> LeArquivoTabela(const std::string &caminho) {
-    std::ifstream in(caminho, std::ios::binary);
-    std::error_code ec;
-    const auto tamanho = std::filesystem::file_size(caminho, ec);
-    if (!in || ec || tamanho > kMaiorArquivo)
+    std::string texto;
+    try {
+        texto = LeArquivoComum(caminho, kMaiorArquivo);
+    } catch (const EInOutError &) {
         throw EInOutError("Erro ao abrir arquivo");
-    std::string texto((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad())
-        throw EInOutError("Erro ao abrir arquivo");
+    }
     return LeTabela(texto);
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string_view>
+#include <vector>
 
 #include "uEstadoInterface.h"
 #include "uPlataforma.h"
@@ -42,21 +43,37 @@ double PrimeiroReal(TLeitorTexto &leitor, std::string_view linha) {
 }
 
 void DefineNomesArquivos(const TConfiguracoes &c) {
-    TNomesArquivos &n = NomesArquivos();
+    TNomesArquivos novos;
     if (c.FAplicado) {
-        n.PrefixoTemperatura = c.EnderecoTemp + c.NomeTemp;
-        n.PrefixoDeformacao = c.EnderecoDeform + c.NomeDeform;
-        n.PrefixoTensao = c.EnderecoTensao + c.NomeTensao;
-        n.ExtensaoTemperatura = c.TerminacaoTemp;
-        n.ExtensaoDeformacao = c.TerminacaoDeform;
-        n.ExtensaoTensao = c.TerminacaoTensao;
-        return;
+        novos.PrefixoTemperatura = c.EnderecoTemp + c.NomeTemp;
+        novos.PrefixoDeformacao = c.EnderecoDeform + c.NomeDeform;
+        novos.PrefixoTensao = c.EnderecoTensao + c.NomeTensao;
+        novos.ExtensaoTemperatura = c.TerminacaoTemp;
+        novos.ExtensaoDeformacao = c.TerminacaoDeform;
+        novos.ExtensaoTensao = c.TerminacaoTensao;
+    } else {
+        const std::string pasta = (PastaPadrao() / "").string();
+        novos.PrefixoTemperatura = pasta + "Passo";
+        novos.PrefixoDeformacao = pasta + "PassoDeform";
+        novos.PrefixoTensao = pasta + "PassoTensao";
+        novos.ExtensaoTemperatura = novos.ExtensaoDeformacao = novos.ExtensaoTensao = ".res";
     }
-    const std::string pasta = (PastaPadrao() / "").string();
-    n.PrefixoTemperatura = pasta + "Passo";
-    n.PrefixoDeformacao = pasta + "PassoDeform";
-    n.PrefixoTensao = pasta + "PassoTensao";
-    n.ExtensaoTemperatura = n.ExtensaoDeformacao = n.ExtensaoTensao = ".res";
+    // The folders are held before the names change: a folder of another instance leaves the
+    // names (and the results they point to) as they were. One that cannot be held yet is held
+    // by the run that writes there.
+    const std::vector<std::filesystem::path> pastas = {
+        PastaDoArquivo(novos.PrefixoTemperatura + "1"),
+        PastaDoArquivo(novos.PrefixoDeformacao + "1"), PastaDoArquivo(novos.PrefixoTensao + "1")};
+    for (const auto &p : pastas)
+        SeguraPasta(p);
+    NomesArquivos() = novos;
+    std::vector<std::filesystem::path> manter = pastas;
+    try {
+        manter.push_back(PastaPadrao());
+    } catch (const EInOutError &) {
+        // no default folder to keep
+    }
+    LiberaPastas(manter);
 }
 
 std::filesystem::path PastaDoArquivo(const std::string &arquivo) {

@@ -2,14 +2,19 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdint>
+#include <cstdlib>
 #include <cstring>
-#include <fstream>
+#include <map>
 #include <mutex>
 #include <random>
 #include <system_error>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <pwd.h>
+#include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -19,35 +24,102 @@
 namespace {
 std::mutex gPastaMutex;
 std::filesystem::path gPastaDefinida;
+// The default folder chosen for each temporary folder (the system's may change in tests).
+std::map<std::filesystem::path, std::filesystem::path> gPastaEscolhida;
 
 std::string NomeUsuario() {
     if (const passwd *pw = getpwuid(getuid()); pw && pw->pw_name)
         return pw->pw_name;
     return std::to_string(getuid());
 }
-} // namespace
 
-void DefinePastaPadrao(const std::filesystem::path &p) {
-    std::lock_guard<std::mutex> lock(gPastaMutex);
-    gPastaDefinida = p;
+std::string Motivo(int erro) {
+    return std::system_category().message(erro);
 }
 
-std::filesystem::path PastaPadrao() {
-    namespace fs = std::filesystem;
-    std::lock_guard<std::mutex> lock(gPastaMutex);
-    fs::path p = gPastaDefinida.empty() ? fs::temp_directory_path() / ("zok2d-" + NomeUsuario())
-                                        : gPastaDefinida;
-    if (!gPastaDefinida.empty()) {
-        std::error_code ec;
-        if (!fs::is_directory(p, ec)) {
-            fs::create_directories(p, ec);
-            if (ec)
-                throw EInOutError("Cannot create folder " + p.string() + ": " + ec.message());
+// A lock file held through flock: the system drops it when its process ends. A lock taken on a
+// file that its holder has just removed is worthless, so the path is checked to still name the
+// locked file. Returns the descriptor, -1 with errno set when the file cannot be opened (ENOTSUP
+// for a path that is not a regular file), or -2 when another holder has it.
+int TravaArquivo(const std::filesystem::path &arquivo) {
+    for (int tentativa = 0; tentativa < 8; ++tentativa) {
+        const int fd =
+            ::open(arquivo.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+        if (fd < 0)
+            return -1;
+        struct stat aberto {};
+        if (::fstat(fd, &aberto) != 0 || !S_ISREG(aberto.st_mode)) {
+            ::close(fd);
+            errno = ENOTSUP;
+            return -1;
         }
-        return p;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const int erro = errno;
+            ::close(fd);
+            if (erro == EWOULDBLOCK)
+                return -2;
+            errno = erro;
+            return -1;
+        }
+        struct stat caminho {};
+        if (::stat(arquivo.c_str(), &caminho) == 0 && aberto.st_dev == caminho.st_dev &&
+            aberto.st_ino == caminho.st_ino)
+            return fd;
+        ::close(fd);
     }
-    // The folder sits in the shared temporary folder: it must be a real directory of this user
-    // that nobody else can enter, or others could plant files and links where results go.
+    return -2;
+}
+
+std::string MotivoTrava(int erro, const std::filesystem::path &arquivo) {
+    std::string a(1, '"');
+    a += arquivo.string();
+    a += '"';
+    switch (erro) {
+    case ELOOP:
+        return "o arquivo de trava " + a + " é um link";
+    case EISDIR:
+        return "o arquivo de trava " + a + " é uma pasta";
+    case ENOTSUP:
+        return "o arquivo de trava " + a + " não é um arquivo comum";
+    case ENOENT:
+    case ENOTDIR:
+        return "a pasta não existe";
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return "sem permissão para gravar na pasta";
+    default:
+        return "o arquivo de trava " + a + " não pode ser aberto (" + Motivo(erro) + ")";
+    }
+}
+
+// Folders held by this process, each with the descriptor of its lock file.
+struct TPosse {
+    std::filesystem::path pasta, arquivo;
+    int fd;
+};
+std::mutex gPosseMutex;
+std::vector<TPosse> gPosses;
+
+bool MesmoArquivo(const std::filesystem::path &a, const std::filesystem::path &b) {
+    std::error_code ec;
+    return std::filesystem::equivalent(a, b, ec) && !ec;
+}
+
+// The hold still locks the file that its path names.
+bool PosseValida(const TPosse &p) {
+    struct stat aberto {
+    }, caminho{};
+    return ::fstat(p.fd, &aberto) == 0 && ::stat(p.arquivo.c_str(), &caminho) == 0 &&
+           aberto.st_dev == caminho.st_dev && aberto.st_ino == caminho.st_ino;
+}
+
+constexpr const char *kArquivoPosse = ".darv_2d.instancia";
+
+// Creates (or checks) the private default folder `p` in the shared temporary folder: it must be
+// a real directory of this user that nobody else can enter, or others could plant files and
+// links where results go.
+void PastaPrivada(const std::filesystem::path &p) {
     if (::mkdir(p.c_str(), 0700) != 0 && errno != EEXIST)
         throw EInOutError("Cannot create folder " + p.string() + ": " + std::strerror(errno));
     struct stat st {};
@@ -55,34 +127,179 @@ std::filesystem::path PastaPadrao() {
         throw EInOutError("The folder " + p.string() + " is not a private folder of this user");
     if ((st.st_mode & 077) != 0 && ::chmod(p.c_str(), 0700) != 0)
         throw EInOutError("Cannot protect folder " + p.string() + ": " + std::strerror(errno));
-    return p;
-}
-
-namespace {
-std::string Motivo(int erro) {
-    return std::system_category().message(erro);
 }
 } // namespace
 
-TLeitorTexto::TLeitorTexto(const std::filesystem::path &arquivo, std::uintmax_t maximo)
-    : arquivo_(arquivo) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(arquivo, ec))
-        throw EInOutError("Cannot open file " + arquivo.string() + ": " + Motivo(EISDIR));
-    std::ifstream f(arquivo, std::ios::binary);
-    if (!f)
-        throw EInOutError("Cannot open file " + arquivo.string());
-    f.seekg(0, std::ios::end);
-    std::streamoff tam = f.tellg();
-    if (tam < 0)
-        throw EInOutError("Cannot read file " + arquivo.string());
-    if (std::uintmax_t(tam) > std::min(maximo, kMaximoTexto))
-        throw EInOutError("Cannot read file " + arquivo.string() + ": " + Motivo(EFBIG));
-    f.seekg(0, std::ios::beg);
-    dados_.resize(std::size_t(tam));
-    if (tam > 0 && !f.read(dados_.data(), tam))
-        throw EInOutError("Cannot read file " + arquivo.string());
+std::string MensagemPastaDeOutraInstancia(const std::filesystem::path &pasta) {
+    return "A pasta \"" + pasta.string() +
+           "\" está em uso por outra instância do programa. Escolha outra pasta em "
+           "\"Configurações do Programa\" ou feche a outra instância.";
 }
+
+bool SeguraPasta(const std::filesystem::path &pasta, std::string *motivo) {
+    std::lock_guard<std::mutex> lock(gPosseMutex);
+    for (auto it = gPosses.begin(); it != gPosses.end(); ++it)
+        if (MesmoArquivo(it->pasta, pasta)) {
+            if (PosseValida(*it))
+                return true;
+            ::close(it->fd);
+            gPosses.erase(it);
+            break;
+        }
+    const std::filesystem::path arquivo = pasta / kArquivoPosse;
+    const int fd = TravaArquivo(arquivo);
+    if (fd == -2)
+        throw Exception(MensagemPastaDeOutraInstancia(pasta));
+    if (fd < 0) {
+        if (motivo)
+            *motivo = MotivoTrava(errno, arquivo);
+        return false;
+    }
+    gPosses.push_back({pasta, arquivo, fd});
+    RemoveTemporariosAbandonados(pasta);
+    return true;
+}
+
+void LiberaPastas(const std::vector<std::filesystem::path> &manter) {
+    std::lock_guard<std::mutex> lock(gPosseMutex);
+    for (auto it = gPosses.begin(); it != gPosses.end();) {
+        bool fica = false;
+        for (const auto &m : manter)
+            fica = fica || MesmoArquivo(it->pasta, m);
+        if (fica) {
+            ++it;
+            continue;
+        }
+        if (PosseValida(*it))
+            ::unlink(it->arquivo.c_str());
+        ::close(it->fd);
+        it = gPosses.erase(it);
+    }
+}
+
+void DefinePastaPadrao(const std::filesystem::path &p) {
+    std::filesystem::path antes;
+    {
+        std::lock_guard<std::mutex> lock(gPastaMutex);
+        antes = gPastaDefinida;
+        gPastaDefinida = p;
+    }
+    if (antes.empty())
+        return;
+    // Only the folder set before is let go.
+    std::lock_guard<std::mutex> lock(gPosseMutex);
+    for (auto it = gPosses.begin(); it != gPosses.end(); ++it)
+        if (it->pasta == antes) {
+            ::close(it->fd);
+            gPosses.erase(it);
+            break;
+        }
+}
+
+std::filesystem::path PastaPadrao() {
+    namespace fs = std::filesystem;
+    std::lock_guard<std::mutex> lock(gPastaMutex);
+    if (!gPastaDefinida.empty()) {
+        const fs::path p = gPastaDefinida;
+        std::error_code ec;
+        if (!fs::is_directory(p, ec)) {
+            fs::create_directories(p, ec);
+            if (ec)
+                throw EInOutError("Cannot create folder " + p.string() + ": " + ec.message());
+        }
+        SeguraPasta(p);
+        return p;
+    }
+    const fs::path temp = fs::temp_directory_path();
+    if (auto it = gPastaEscolhida.find(temp); it != gPastaEscolhida.end()) {
+        PastaPrivada(it->second);
+        SeguraPasta(it->second);
+        return it->second;
+    }
+    const std::string base = "zok2d-" + NomeUsuario();
+    for (int i = 1; i <= 100; ++i) {
+        const fs::path p = temp / (i == 1 ? base : base + "-" + std::to_string(i));
+        PastaPrivada(p);
+        try {
+            SeguraPasta(p);
+        } catch (const Exception &) {
+            continue; // another running instance's folder
+        }
+        gPastaEscolhida[temp] = p;
+        return p;
+    }
+    throw EInOutError("No free folder " + (temp / base).string() + "-<n> for this instance");
+}
+
+std::string LeArquivoComum(const std::filesystem::path &arquivo, std::uintmax_t maximo) {
+    const int fd = ::open(arquivo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        throw EInOutError("Cannot open file " + arquivo.string() + ": " + Motivo(errno));
+    struct TFecha {
+        int fd;
+        ~TFecha() { ::close(fd); }
+    } fecha{fd};
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        throw EInOutError("Cannot read file " + arquivo.string() + ": " + Motivo(errno));
+    if (S_ISDIR(st.st_mode))
+        throw EInOutError("Cannot open file " + arquivo.string() + ": " + Motivo(EISDIR));
+    if (!S_ISREG(st.st_mode))
+        throw EInOutError("Cannot open file " + arquivo.string() + ": not a regular file");
+    if (std::uintmax_t(st.st_size) > maximo)
+        throw EInOutError("Cannot read file " + arquivo.string() + ": " + Motivo(EFBIG));
+    std::string dados(std::size_t(st.st_size), '\0');
+    std::size_t lidos = 0;
+    while (lidos < dados.size()) {
+        const ssize_t r = ::read(fd, dados.data() + lidos, dados.size() - lidos);
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r < 0)
+            throw EInOutError("Cannot read file " + arquivo.string() + ": " + Motivo(errno));
+        if (r == 0)
+            break;
+        lidos += std::size_t(r);
+    }
+    dados.resize(lidos);
+    return dados;
+}
+
+void RemoveTemporariosAbandonados(const std::filesystem::path &pasta) {
+    DIR *d = ::opendir(pasta.c_str());
+    if (!d)
+        return;
+    const int dfd = ::dirfd(d);
+    while (const dirent *e = ::readdir(d)) {
+        // <target>.tmp<pid>-<16 hex digits>
+        const std::string_view nome = e->d_name;
+        const std::size_t tmp = nome.rfind(".tmp");
+        if (tmp == std::string_view::npos || tmp == 0)
+            continue;
+        const std::string_view resto = nome.substr(tmp + 4);
+        const std::size_t traco = resto.find('-');
+        if (traco == 0 || traco == std::string_view::npos || traco > 10 ||
+            resto.size() - traco - 1 != 16)
+            continue;
+        const std::string_view pid = resto.substr(0, traco), hex = resto.substr(traco + 1);
+        if (!std::all_of(pid.begin(), pid.end(), [](char c) { return c >= '0' && c <= '9'; }) ||
+            !std::all_of(hex.begin(), hex.end(),
+                         [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f'); }))
+            continue;
+        const long dono = std::strtol(std::string(pid).c_str(), nullptr, 10);
+        if (dono <= 0 || dono > INT32_MAX || pid_t(dono) == ::getpid())
+            continue;
+        if (::kill(pid_t(dono), 0) == 0 || errno != ESRCH)
+            continue; // its process lives (or is not ours to judge)
+        struct stat st {};
+        if (::fstatat(dfd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+            st.st_uid == ::getuid())
+            ::unlinkat(dfd, e->d_name, 0);
+    }
+    ::closedir(d);
+}
+
+TLeitorTexto::TLeitorTexto(const std::filesystem::path &arquivo, std::uintmax_t maximo)
+    : arquivo_(arquivo), dados_(LeArquivoComum(arquivo, std::min(maximo, kMaximoTexto))) {}
 
 bool TLeitorTexto::LeLinha(std::string_view &linha) {
     if (pos_ >= dados_.size())
@@ -111,8 +328,9 @@ TArquivoSeguro::TArquivoSeguro(const std::filesystem::path &arquivo) : arquivo_(
     int fd = -1, erro = 0;
     for (int tentativa = 0; tentativa < 16 && fd < 0; ++tentativa) {
         const std::uint64_t r = (std::uint64_t(fonte()) << 32) ^ fonte();
-        char nome[24];
-        std::snprintf(nome, sizeof nome, ".tmp%016llx", static_cast<unsigned long long>(r));
+        char nome[48];
+        std::snprintf(nome, sizeof nome, ".tmp%ld-%016llx", static_cast<long>(::getpid()),
+                      static_cast<unsigned long long>(r));
         temporario_ = arquivo;
         temporario_ += nome;
         fd =
@@ -163,29 +381,19 @@ void TArquivoSeguro::Confirma() {
     confirmado_ = true;
 }
 
-// The lock file exists only while a run holds it. A lock taken on a file that its holder has
-// just removed is worthless, so the path is checked to still name the locked file.
+// The lock file exists only while a run holds it.
 TTravaPasta::TTravaPasta(const std::filesystem::path &pasta) : arquivo_(pasta / ".darv_2d.trava") {
-    for (int tentativa = 0; tentativa < 8; ++tentativa) {
-        fd_ = ::open(arquivo_.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
-        if (fd_ < 0)
-            return; // no folder to write to: the run's own writes report it
-        if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-            const int erro = errno;
-            ::close(fd_);
-            fd_ = -1;
-            if (erro == EWOULDBLOCK)
-                throw Exception(kPastaEmUso);
-            return;
-        }
-        struct stat aberto, caminho;
-        if (::fstat(fd_, &aberto) == 0 && ::stat(arquivo_.c_str(), &caminho) == 0 &&
-            aberto.st_dev == caminho.st_dev && aberto.st_ino == caminho.st_ino)
-            return;
-        ::close(fd_);
-        fd_ = -1;
-    }
-    throw Exception(kPastaEmUso);
+    std::string motivo;
+    if (!SeguraPasta(pasta, &motivo))
+        throw EInOutError("Não foi possível travar a pasta de resultados \"" + pasta.string() +
+                          "\": " + motivo + ".");
+    fd_ = TravaArquivo(arquivo_);
+    if (fd_ == -2)
+        throw Exception(kPastaEmUso);
+    if (fd_ < 0)
+        throw EInOutError("Não foi possível travar a pasta de resultados \"" + pasta.string() +
+                          "\": " + MotivoTrava(errno, arquivo_) + ".");
+    RemoveTemporariosAbandonados(pasta);
 }
 
 TTravaPasta::~TTravaPasta() {

@@ -6,21 +6,39 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
-// The one default folder of the program (stands for the original's fixed temporary folder):
-// <temp>/zok2d-<user>, created on first use with owner-only permissions. An existing one that is
+// The one default folder of this process: <temp>/zok2d-<user>, or <temp>/zok2d-<user>-2, -3 ...
+// when another running instance of the program holds the first ones; created on first use with
+// owner-only permissions and held (SeguraPasta) until the process ends. An existing one that is
 // not a directory of this user (a link, a file, another user's folder) raises EInOutError; one
 // that others may enter is made owner-only.
 std::filesystem::path PastaPadrao();
 // For tests: use another folder as the default one (empty path restores the normal one).
 void DefinePastaPadrao(const std::filesystem::path &p);
 
+// Folders held by this process against other running instances of the program: each holds a
+// lock file that only a live process can keep, so a folder left by a killed instance is free.
+// Takes (or confirms) the hold on `pasta`: throws Exception(MensagemPastaDeOutraInstancia) when
+// another instance holds it; returns false, with the reason in `motivo`, when the folder cannot
+// hold its lock file (missing, not writable, lock path not a regular file).
+bool SeguraPasta(const std::filesystem::path &pasta, std::string *motivo = nullptr);
+// Lets go of every held folder that is not one of `manter`.
+void LiberaPastas(const std::vector<std::filesystem::path> &manter);
+std::string MensagemPastaDeOutraInstancia(const std::filesystem::path &pasta);
+// Removes the temporary files of TArquivoSeguro left in `pasta` by processes that are gone.
+void RemoveTemporariosAbandonados(const std::filesystem::path &pasta);
+
+// The whole content of a regular file of at most `maximo` bytes. Anything else (a folder, a
+// FIFO, a device) is refused without blocking, with EInOutError naming the file and the reason.
+std::string LeArquivoComum(const std::filesystem::path &arquivo, std::uintmax_t maximo);
+
 // Whole-file text reader with line numbers; accepts "\n" and "\r\n". Throws EInOutError
 // naming the file when it cannot be opened.
 class TLeitorTexto {
 public:
-    // Files larger than `maximo` bytes (and than kMaximoTexto) or folders are refused with
-    // EInOutError and the system's reason.
+    // Files larger than `maximo` bytes (and than kMaximoTexto) or that are not regular files are
+    // refused with EInOutError and the reason.
     explicit TLeitorTexto(const std::filesystem::path &arquivo,
                           std::uintmax_t maximo = kMaximoTexto);
     static constexpr std::uintmax_t kMaximoTexto = std::uintmax_t(1) << 30;
@@ -58,8 +76,9 @@ private:
 };
 
 // Holds, while it lives, the lock of a result folder: a second run writing there (in this or
-// another process) is refused with kPastaEmUso. A folder that cannot hold the lock file is
-// left unlocked.
+// another process) is refused with kPastaEmUso. The process also holds the folder against other
+// instances (SeguraPasta) and clears the temporary files that dead processes left there. A folder
+// that cannot hold the lock file refuses the run with the reason (EInOutError).
 class TTravaPasta {
 public:
     explicit TTravaPasta(const std::filesystem::path &pasta);

@@ -144,7 +144,8 @@ protected:
     std::map<std::string, std::string> Arquivos(const fs::path &pasta) {
         std::map<std::string, std::string> r;
         for (const auto &e : fs::directory_iterator(pasta))
-            r[e.path().filename().string()] = Conteudo(e.path().string());
+            if (e.path().filename() != ".darv_2d.instancia") // this instance's hold
+                r[e.path().filename().string()] = Conteudo(e.path().string());
         return r;
     }
 };

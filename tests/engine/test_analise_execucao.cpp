@@ -486,7 +486,8 @@ TEST(ExecucaoTermica, AFileThatCannotBeWrittenEndsTheRunAndANewRunWorks) {
         b.analise->Executa();
         ADD_FAILURE() << "no error";
     } catch (const EInOutError &e) {
-        EXPECT_NE(std::string(e.what()).find(c.EnderecoTemp + "PassoTemp1.res"), std::string::npos)
+        EXPECT_NE(std::string(e.what()).find((b.pasta.pasta / "nao_existe").string()),
+                  std::string::npos)
             << e.what();
     }
     EXPECT_EQ(b.g.T.size(), 0u);

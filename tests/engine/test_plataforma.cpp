@@ -4,7 +4,10 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include "Referencias.h"
@@ -164,12 +167,99 @@ TEST(Folders, AResultFolderHoldsOneRunAtATime) {
         } catch (const Exception &e) {
             EXPECT_STREQ(e.what(), kPastaEmUso);
         }
-        TTravaPasta outra(dir / "sub"); // a folder that does not exist locks nothing
     }
     EXPECT_FALSE(fs::exists(fs::symlink_status(dir / ".darv_2d.trava"))); // leaves nothing behind
     TTravaPasta depois(dir); // released with the first run
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);
+    EXPECT_TRUE(fs::exists(dir / ".darv_2d.trava"));
     fs::remove_all(dir);
+}
+
+// A run whose lock cannot be taken is refused with the reason, never run unlocked.
+TEST(Folders, ARunIsRefusedWithTheReasonWhenItsLockCannotBeTaken) {
+    namespace fs = std::filesystem;
+    const fs::path raiz =
+        fs::temp_directory_path() / ("darv_test_trava_ruim_" + std::to_string(getpid()));
+    fs::remove_all(raiz);
+    struct Caso {
+        const char *nome;
+        void (*prepara)(const fs::path &pasta);
+        const char *motivo;
+    };
+    const Caso casos[] = {
+        {"link", [](const fs::path &d) { fs::create_symlink(d / "alvo", d / ".darv_2d.trava"); },
+         "é um link"},
+        {"pasta", [](const fs::path &d) { fs::create_directory(d / ".darv_2d.trava"); },
+         "é uma pasta"},
+        {"fifo", [](const fs::path &d) { ::mkfifo((d / ".darv_2d.trava").c_str(), 0600); },
+         "não é um arquivo comum"},
+        {"sem pasta", [](const fs::path &d) { fs::remove(d); }, "a pasta não existe"},
+    };
+    for (const Caso &c : casos) {
+        const fs::path d = raiz / c.nome;
+        fs::create_directories(d);
+        c.prepara(d);
+        try {
+            TTravaPasta trava(d);
+            ADD_FAILURE() << c.nome << ": run not refused";
+        } catch (const Exception &e) {
+            const std::string m = e.what();
+            EXPECT_EQ(m.rfind("Não foi possível travar a pasta de resultados \"" + d.string(), 0),
+                      0u)
+                << m;
+            EXPECT_NE(m.find(c.motivo), std::string::npos) << m;
+        }
+        EXPECT_FALSE(fs::exists(d / "alvo")) << c.nome;
+    }
+    fs::remove_all(raiz);
+}
+
+// Temporary files of a killed writer go with the next run in their folder; those of live
+// processes and files of other naming stay.
+TEST(Folders, ARunRemovesOnlyTheTemporaryFilesOfDeadProcesses) {
+    namespace fs = std::filesystem;
+    const fs::path d = fs::temp_directory_path() / ("darv_test_restos_" + std::to_string(getpid()));
+    fs::remove_all(d);
+    fs::create_directories(d);
+    // A writer killed while it writes: its temporary file stays behind.
+    const pid_t morto = ::fork();
+    if (morto == 0) {
+        TArquivoSeguro w(d / "Passo1.res");
+        w.Escreve("parcial");
+        ::_exit(0);
+    }
+    int st = 0;
+    ::waitpid(morto, &st, 0);
+    std::vector<fs::path> restos;
+    for (const auto &e : fs::directory_iterator(d))
+        restos.push_back(e.path());
+    ASSERT_EQ(restos.size(), 1u);
+    const std::string m = std::to_string(morto), vivo = std::to_string(getppid()),
+                      eu = std::to_string(getpid());
+    struct Caso {
+        std::string nome;
+        bool fica;
+    };
+    const Caso casos[] = {
+        {restos[0].filename().string(), false},
+        {"Passo2.res.tmp" + m + "-0123456789abcdef", false},
+        {"Passo2.res.tmp" + vivo + "-0123456789abcdef", true}, // its writer lives
+        {"Passo2.res.tmp" + eu + "-0123456789abcdef", true},
+        {"Passo2.res.tmp0123456789abcdef", true}, // no owner in the name
+        {"Passo2.res.tmp" + m, true},
+        {"Passo2.res.tmp" + m + "-0123456789abcdeg", true},
+        {"Passo2.res.tmp" + m + "-0123456789abcdef.bak", true},
+        {"Passo2.res", true},
+        {"dados.txt", true},
+    };
+    for (const Caso &c : casos)
+        if (!fs::exists(d / c.nome))
+            std::ofstream(d / c.nome) << "x";
+    fs::create_symlink(d / "dados.txt", d / ("Passo3.res.tmp" + m + "-0123456789abcdef"));
+    { TTravaPasta trava(d); }
+    for (const Caso &c : casos)
+        EXPECT_EQ(fs::exists(d / c.nome), c.fica) << c.nome;
+    EXPECT_TRUE(fs::is_symlink(d / ("Passo3.res.tmp" + m + "-0123456789abcdef")));
+    fs::remove_all(d);
 }
 
 TEST(Folders, DefaultFolderIsCreatedPrivate) {
@@ -196,7 +286,7 @@ TEST(Folders, DefaultFolderMustBeAPrivateDirectoryOfThisUser) {
     EXPECT_EQ(PastaPadrao(), p);
     EXPECT_EQ(fs::status(p).permissions(), fs::perms::owner_all);
 
-    fs::remove(p);
+    fs::remove_all(p);
     fs::create_directory_symlink(raiz / "outra", p);
     EXPECT_THROW(PastaPadrao(), EInOutError);
     fs::remove(p);
