@@ -17,8 +17,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTabWidget;
-class QToolBar;
 class QToolButton;
+class TBarraPagina;
 class IJanelasExecucao;
 class TExecucao;
 class TVisaoMalha;
@@ -139,7 +139,7 @@ public:
     // Pages and tool buttons.
     QTabWidget *pctrlMalha;
     QWidget *tbsDominio, *tbsCamadas, *tbsNos, *tbsElementos, *tbsCargas, *tbsTensao, *tbsSistema;
-    QToolBar *Barra(QWidget *pagina) const;
+    TBarraPagina *Barra(QWidget *pagina) const;
     QToolButton *Botao(const QString &nome) const;
     QAction *acaoBotao(const QString &nome) const;
 
