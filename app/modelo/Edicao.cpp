@@ -124,13 +124,13 @@ int FechaSubDominio(TModelo &m, std::vector<int> &vertices) {
 }
 
 void IniciaReta(TModelo &m, TPonto p) {
-    m.FInicioReta = p;
+    m.FInicioReta = PontoMundo(m, p);
     if (TMalhaPlot *plot = m.Plot())
         Disco(*plot->GetImagem(), p);
 }
 
-TPonto FimReta(TPonto inicio, TPonto p, bool vertical, bool horizontal) {
-    TPonto f = p;
+TPontoReal FimReta(TPontoReal inicio, TPontoReal p, bool vertical, bool horizontal) {
+    TPontoReal f = p;
     if (vertical)
         f.X = inicio.X;
     else if (horizontal)
@@ -139,15 +139,17 @@ TPonto FimReta(TPonto inicio, TPonto p, bool vertical, bool horizontal) {
 }
 
 void TerminaReta(TModelo &m, TPonto p, bool vertical, bool horizontal) {
-    m.FFimReta = FimReta(m.FInicioReta, p, vertical, horizontal);
+    m.FFimReta = FimReta(m.FInicioReta, PontoMundo(m, p), vertical, horizontal);
     TMalhaPlot *plot = m.Plot();
     if (!plot)
         return;
     TCanvas &c = *plot->GetImagem();
     Disco(c, p);
     c.Pen.Color = clYellow;
-    c.MoveTo(m.FInicioReta.X, m.FInicioReta.Y);
-    c.LineTo(m.FFimReta.X, m.FFimReta.Y);
+    const TPonto a = plot->MundoParaTela(m.FInicioReta.X, m.FInicioReta.Y);
+    const TPonto b = plot->MundoParaTela(m.FFimReta.X, m.FFimReta.Y);
+    c.MoveTo(a.X, a.Y);
+    c.LineTo(b.X, b.Y);
 }
 
 bool SubDominioVizinho(TModelo &m, int passo) {

@@ -78,8 +78,8 @@ public:
     // mesh or without rows.
     bool CriaCamadas(const std::vector<TLinhaCamada> &linhas);
     // Closes a subdomain through the listed domain vertices (numbers, in order); it becomes
-    // current. The captured nodes stay as they were. Returns its number, 0 when nothing was added (no mesh, fewer than three
-    // vertices or a number that is no vertex).
+    // current. The captured nodes stay as they were. Returns its number, 0 when nothing was added
+    // (no mesh, fewer than three vertices or a number that is no vertex).
     int AdicionaSubDominio(const std::vector<int> &vertices);
     // Frees every subdomain of the list; the analyses keep none either.
     void LiberaSubDominios();
@@ -148,9 +148,9 @@ public:
     int FNx = 2, FNy = 2;
     TNo FNoCursor{1, 0.0, 0.0};
     int FNoCapturado = 1, FElementoCapturado = 0;
-    // Tool modes the receivers consult, and the two ends of the line tool (pixels).
+    // Tool modes the receivers consult, and the two ends of the line tool (world points).
     bool FDefineReta = false, FRetanguloArestasEtapas = false;
-    TPonto FInicioReta, FFimReta;
+    TPontoReal FInicioReta, FFimReta;
     // Placement temperature of every layer, as the layers dialog gave them.
     TVetor FTemperaturasCamadas;
     TConfiguracaoDesenho Desenho;
