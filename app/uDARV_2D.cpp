@@ -319,14 +319,17 @@ void TfrmMalha::ConstroiPopup() {
     ppmDominio = new QMenu(this);
     ppmDominio->setObjectName(QStringLiteral("ppmDominio"));
     FecharDominio = Item(ppmDominio, "FecharDominio", QStringLiteral("Fechar Dominio"));
+    SeparadorDominio = ppmDominio->addSeparator();
     CancelarDominio = Item(ppmDominio, "CancelarDominio", QStringLiteral("Cancelar"));
     CalorInterno = Item(ppmDominio, "CalorInterno", QStringLiteral("Calor Interno"));
     Materiais = Item(ppmDominio, "Materiais", QStringLiteral("Materiais"));
     FluenciaPopup = Item(ppmDominio, "Fluencia", QStringLiteral("Fluência"));
     Restricoes = Item(ppmDominio, "Restricoes", QStringLiteral("Restrições"));
     ForcaDistribuida = Item(ppmDominio, "ForcaDistribuida", QStringLiteral("Força Distribuída"));
-    // Drawing a subdomain (the editing tools) shows the first two instead of the others.
+    // Drawing a subdomain (the editing tools) shows the first two and their separator instead
+    // of the others.
     FecharDominio->setVisible(false);
+    SeparadorDominio->setVisible(false);
     CancelarDominio->setVisible(false);
     // Bound by the new-subdomain tool, which keeps the vertices picked.
     Liga(FecharDominio, nullptr, TRequisito::Malha);
@@ -472,7 +475,8 @@ void TfrmMalha::SetTitulo(const QString &texto) {
 void TfrmMalha::AtualizaOpcoes() {
     TOpcoesDesenho &o = FModelo->Opcoes;
     o.Elementos = acElementos->isChecked();
-    o.NumElementos = acNumElementos->isChecked();
+    // Element numbers are drawn while their button is up.
+    o.NumElementos = !acNumElementos->isChecked();
     o.Nos = acNos->isChecked();
     o.NumNos = acNumNos->isChecked();
     // Capturing edges shows them too.

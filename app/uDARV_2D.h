@@ -146,8 +146,8 @@ public:
     // Display buttons (toggles) and the popup menu of the picture.
     QAction *acElementos, *acNumElementos, *acNos, *acNumNos, *acArestas, *acContornos;
     QMenu *ppmDominio;
-    QAction *FecharDominio, *CancelarDominio, *CalorInterno, *Materiais, *FluenciaPopup,
-        *Restricoes, *ForcaDistribuida;
+    QAction *FecharDominio, *SeparadorDominio, *CancelarDominio, *CalorInterno, *Materiais,
+        *FluenciaPopup, *Restricoes, *ForcaDistribuida;
 
 protected:
     void showEvent(QShowEvent *e) override;

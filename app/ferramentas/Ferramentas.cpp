@@ -153,6 +153,7 @@ void TFerramentaNovoSubDominio::Alterna(bool ativa) {
     // A new drawing starts with no vertex.
     FVertices.clear();
     FJanela.FecharDominio->setVisible(ativa);
+    FJanela.SeparadorDominio->setVisible(ativa);
     FJanela.CancelarDominio->setVisible(ativa);
     for (QAction *a : {FJanela.CalorInterno, FJanela.Materiais, FJanela.FluenciaPopup,
                        FJanela.Restricoes, FJanela.ForcaDistribuida})

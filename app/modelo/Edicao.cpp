@@ -184,12 +184,17 @@ void MostraEtapa(TModelo &m, int k) {
         return;
     m.FEtapaAtual = k;
     m.LimpaDesenho();
-    if (m.FPlotCamadas)
-        m.FPlotCamadas->DesenhaLegendaEtapas(k);
     TMalha *malha = m.FCamadas->GetEtapa(k)->GetMalha();
     malha->Nx = m.FNx;
     malha->Ny = m.FNy;
     m.FMalha = malha;
+    if (m.FPlotCamadas) {
+        // Drawn in the frame of the stage shown, as a redraw of it would be.
+        malha->CalculaLimites();
+        m.FPlotCamadas->SetMalha(malha);
+        m.FPlotCamadas->CalculaTransformacao();
+        m.FPlotCamadas->DesenhaLegendaEtapas(k);
+    }
 }
 
 void EtapaVizinha(TModelo &m, int passo) {

@@ -353,3 +353,35 @@ TEST_F(Ferramentas, RetaGuardaPontosDoMundoAtravesDeRedimensionamento) {
 }
 
 } // namespace
+
+namespace {
+
+// After "Gera malha" on the first stage, the commands that show another stage draw it at the
+// scale a redraw gives, so what is seen is where a rectangle or a line picks.
+TEST_F(Ferramentas, EtapaMostradaNaEscalaDoRedesenho) {
+    const std::pair<const char *, int> casos[] = {{"toolbSelecionarRetanguloArestasEtapas", 3},
+                                                  {"toolbSelecionarLinhaArestasEtapas", 3},
+                                                  {"toobSetaEsquerda", 3},
+                                                  {"toobSetaDireita", 2}};
+    for (const auto &[botao, etapa] : casos) {
+        SCOPED_TRACE(botao);
+        Retangulo();
+        M().AdicionaSubDominio({1, 2, 3, 4, 5, 6});
+        M().GetSubDominio(1)->SetFixo(false);
+        ASSERT_TRUE(M().CriaCamadas({{0.5, 0.0, 20.0}, {1.0, 24.0, 20.0}, {2.0, 48.0, 20.0}}));
+        frmMalha->AtualizaComandos();
+        M().FEtapaAtual = 1;
+        frmMalha->acaoBotao("toolbElementosDominio")->trigger();
+        ASSERT_TRUE(roteiro.P.Erros.isEmpty()) << roteiro.P.Erros.join('|').toStdString();
+        frmMalha->acaoBotao(botao)->trigger();
+        ASSERT_EQ(M().FEtapaAtual, etapa);
+        const QPoint canto = Px(4.0, 2.0 * etapa / 3.0), origem = Px(0.0, 0.0);
+        frmMalha->acaoBotao("toobRefresh")->trigger();
+        EXPECT_EQ(Px(4.0, 2.0 * etapa / 3.0), canto);
+        EXPECT_EQ(Px(0.0, 0.0), origem);
+        if (frmMalha->acaoBotao(botao)->isCheckable())
+            Liga(botao, false);
+    }
+}
+
+} // namespace

@@ -411,3 +411,36 @@ TEST_F(JanelasTeste, EveryPageCommandIsInReachOnSmallScreens) {
         }
     }
 }
+
+TEST_F(JanelasTeste, ElementNumbersAreDrawnWhileTheirButtonIsUp) {
+    AbreEMalha();
+    const struct {
+        bool elementos, botaoNumeros, numeros;
+    } casos[] = {{true, false, true}, {true, true, false}, {false, false, false}};
+    for (const auto &c : casos) {
+        frmMalha->acElementos->setChecked(c.elementos);
+        frmMalha->acNumElementos->setChecked(c.botaoNumeros);
+        frmMalha->acaoBotao("toobRefresh")->trigger();
+        EXPECT_EQ(M().Plot()->MostraNumElementos, c.numeros)
+            << c.elementos << " " << c.botaoNumeros;
+    }
+}
+
+TEST_F(JanelasTeste, PopupShowsItsSeparatorWithTheSubdomainItemsOnly) {
+    AbreEMalha();
+    auto visiveis = [] {
+        QStringList r;
+        for (QAction *a : frmMalha->ppmDominio->actions())
+            if (a->isVisible())
+                r << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return r;
+    };
+    const std::pair<bool, QStringList> casos[] = {
+        {true, {"Fechar Dominio", "-", "Cancelar"}},
+        {false, {"Calor Interno", "Materiais", "Fluência", "Restrições", "Força Distribuída"}}};
+    for (const auto &[desenhando, itens] : casos) {
+        if (frmMalha->acaoBotao("toolbNovoSubDominio")->isChecked() != desenhando)
+            frmMalha->acaoBotao("toolbNovoSubDominio")->trigger();
+        EXPECT_EQ(visiveis(), itens);
+    }
+}
