@@ -19,15 +19,13 @@ public:
     int NoCapturado() override { return m_.Modelo().FNoCapturado; }
     int ElementoCapturado() override { return m_.Modelo().FElementoCapturado; }
     TPontoReal NoCursor() override { return {m_.Modelo().FNoCursor.X, m_.Modelo().FNoCursor.Y}; }
-    // The line tool keeps the ends in the picture's pixels: the current drawing turns them
-    // into world points.
+    // The line tool's world ends; none while both ends are the same point.
     bool Reta(TPontoReal &inicio, TPontoReal &fim) override {
         const TModelo &d = m_.Modelo();
-        TMalhaPlot *plot = m_.Modelo().Plot();
-        if (!plot || d.FInicioReta == d.FFimReta)
+        if (d.FInicioReta.X == d.FFimReta.X && d.FInicioReta.Y == d.FFimReta.Y)
             return false;
-        inicio = plot->TelaParaMundo(d.FInicioReta.X, d.FInicioReta.Y);
-        fim = plot->TelaParaMundo(d.FFimReta.X, d.FFimReta.Y);
+        inicio = d.FInicioReta;
+        fim = d.FFimReta;
         return true;
     }
     TUnidadesResultados Unidades() override {

@@ -20,7 +20,6 @@ int main(int argc, char *argv[]) {
     tela->repaint();
     QApplication::processEvents();
 
-    QApplication::setApplicationDisplayName(QStringLiteral("Análise Térmica e Tensional - ZOK-2D"));
     TJanelas janelas;
     janelas.Principal().OnSaida = [] { QApplication::quit(); };
     QApplication::setQuitOnLastWindowClosed(false);

@@ -1,6 +1,7 @@
 #include "uDARV_2D.h"
 
 #include "Ajuda.h"
+#include "BarraPagina.h"
 #include "Execucao.h"
 #include "Guarda.h"
 #include "JanelasExecucao.h"
@@ -19,7 +20,6 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -191,7 +191,7 @@ void TfrmMalha::ConstroiMenus() {
 
 QAction *TfrmMalha::BotaoPagina(QWidget *pagina, const char *nome, const QString &dica,
                                 bool marcavel) {
-    QToolBar *barra = Barra(pagina);
+    TBarraPagina *barra = Barra(pagina);
     auto *a = new QAction(dica, barra);
     a->setObjectName(QString::fromLatin1(nome) + QStringLiteral("Acao"));
     a->setToolTip(dica);
@@ -200,12 +200,13 @@ QAction *TfrmMalha::BotaoPagina(QWidget *pagina, const char *nome, const QString
     b->setObjectName(QString::fromLatin1(nome));
     b->setDefaultAction(a);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    barra->addWidget(b);
+    b->setAutoRaise(true);
+    barra->Adiciona(b);
     return a;
 }
 
-QToolBar *TfrmMalha::Barra(QWidget *pagina) const {
-    return pagina->findChild<QToolBar *>();
+TBarraPagina *TfrmMalha::Barra(QWidget *pagina) const {
+    return pagina->findChild<TBarraPagina *>();
 }
 
 QToolButton *TfrmMalha::Botao(const QString &nome) const {
@@ -225,7 +226,7 @@ void TfrmMalha::ConstroiPaginas() {
         p->setObjectName(QString::fromLatin1(nome));
         auto *l = new QVBoxLayout(p);
         l->setContentsMargins(2, 2, 2, 2);
-        auto *barra = new QToolBar(p);
+        auto *barra = new TBarraPagina(p);
         barra->setObjectName(QString::fromLatin1(nome) + QStringLiteral("Barra"));
         l->addWidget(barra);
         pctrlMalha->addTab(p, titulo);
@@ -319,14 +320,17 @@ void TfrmMalha::ConstroiPopup() {
     ppmDominio = new QMenu(this);
     ppmDominio->setObjectName(QStringLiteral("ppmDominio"));
     FecharDominio = Item(ppmDominio, "FecharDominio", QStringLiteral("Fechar Dominio"));
+    SeparadorDominio = ppmDominio->addSeparator();
     CancelarDominio = Item(ppmDominio, "CancelarDominio", QStringLiteral("Cancelar"));
     CalorInterno = Item(ppmDominio, "CalorInterno", QStringLiteral("Calor Interno"));
     Materiais = Item(ppmDominio, "Materiais", QStringLiteral("Materiais"));
     FluenciaPopup = Item(ppmDominio, "Fluencia", QStringLiteral("Fluência"));
     Restricoes = Item(ppmDominio, "Restricoes", QStringLiteral("Restrições"));
     ForcaDistribuida = Item(ppmDominio, "ForcaDistribuida", QStringLiteral("Força Distribuída"));
-    // Drawing a subdomain (the editing tools) shows the first two instead of the others.
+    // Drawing a subdomain (the editing tools) shows the first two and their separator instead
+    // of the others.
     FecharDominio->setVisible(false);
+    SeparadorDominio->setVisible(false);
     CancelarDominio->setVisible(false);
     // Bound by the new-subdomain tool, which keeps the vertices picked.
     Liga(FecharDominio, nullptr, TRequisito::Malha);
@@ -472,7 +476,8 @@ void TfrmMalha::SetTitulo(const QString &texto) {
 void TfrmMalha::AtualizaOpcoes() {
     TOpcoesDesenho &o = FModelo->Opcoes;
     o.Elementos = acElementos->isChecked();
-    o.NumElementos = acNumElementos->isChecked();
+    // Element numbers are drawn while their button is up.
+    o.NumElementos = !acNumElementos->isChecked();
     o.Nos = acNos->isChecked();
     o.NumNos = acNumNos->isChecked();
     // Capturing edges shows them too.

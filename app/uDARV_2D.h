@@ -17,8 +17,8 @@ class QAction;
 class QLabel;
 class QMenu;
 class QTabWidget;
-class QToolBar;
 class QToolButton;
+class TBarraPagina;
 class IJanelasExecucao;
 class TExecucao;
 class TVisaoMalha;
@@ -141,15 +141,15 @@ public:
     // Pages and tool buttons.
     QTabWidget *pctrlMalha;
     QWidget *tbsDominio, *tbsCamadas, *tbsNos, *tbsElementos, *tbsCargas, *tbsTensao, *tbsSistema;
-    QToolBar *Barra(QWidget *pagina) const;
+    TBarraPagina *Barra(QWidget *pagina) const;
     QToolButton *Botao(const QString &nome) const;
     QAction *acaoBotao(const QString &nome) const;
 
     // Display buttons (toggles) and the popup menu of the picture.
     QAction *acElementos, *acNumElementos, *acNos, *acNumNos, *acArestas, *acContornos;
     QMenu *ppmDominio;
-    QAction *FecharDominio, *CancelarDominio, *CalorInterno, *Materiais, *FluenciaPopup,
-        *Restricoes, *ForcaDistribuida;
+    QAction *FecharDominio, *SeparadorDominio, *CancelarDominio, *CalorInterno, *Materiais,
+        *FluenciaPopup, *Restricoes, *ForcaDistribuida;
 
 protected:
     void showEvent(QShowEvent *e) override;

@@ -84,6 +84,6 @@ void DefinePerguntador(IPerguntador *p) {
 }
 
 QString TituloAplicacao() {
-    const QString t = QApplication::applicationDisplayName();
-    return t.isEmpty() ? QStringLiteral("Análise Térmica e Tensional - ZOK-2D") : t;
+    // Not the application's display name: the window system would append it to every title.
+    return QStringLiteral("Análise Térmica e Tensional - ZOK-2D");
 }

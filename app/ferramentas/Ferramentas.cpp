@@ -1,5 +1,6 @@
 #include "Ferramentas.h"
 
+#include "BarraPagina.h"
 #include "Execucao.h"
 #include "Guarda.h"
 #include "Perguntador.h"
@@ -13,7 +14,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRubberBand>
-#include <QToolBar>
 #include <QToolButton>
 
 namespace {
@@ -21,7 +21,7 @@ namespace {
 // A button on a page's tool bar with its own action.
 QAction *Botao(TfrmMalha &janela, QWidget *pagina, const char *nome, const QString &dica,
                bool marcavel) {
-    QToolBar *barra = janela.Barra(pagina);
+    TBarraPagina *barra = janela.Barra(pagina);
     auto *a = new QAction(dica, barra);
     a->setObjectName(QString::fromLatin1(nome) + QStringLiteral("Acao"));
     a->setToolTip(dica);
@@ -30,7 +30,8 @@ QAction *Botao(TfrmMalha &janela, QWidget *pagina, const char *nome, const QStri
     b->setObjectName(QString::fromLatin1(nome));
     b->setDefaultAction(a);
     b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    barra->addWidget(b);
+    b->setAutoRaise(true);
+    barra->Adiciona(b);
     return a;
 }
 
@@ -152,6 +153,7 @@ void TFerramentaNovoSubDominio::Alterna(bool ativa) {
     // A new drawing starts with no vertex.
     FVertices.clear();
     FJanela.FecharDominio->setVisible(ativa);
+    FJanela.SeparadorDominio->setVisible(ativa);
     FJanela.CancelarDominio->setVisible(ativa);
     for (QAction *a : {FJanela.CalorInterno, FJanela.Materiais, FJanela.FluenciaPopup,
                        FJanela.Restricoes, FJanela.ForcaDistribuida})
@@ -240,7 +242,7 @@ TFerramentas::TFerramentas(TfrmMalha &janela) : QObject(&janela), FJanela(janela
     chkFixo->setObjectName(QStringLiteral("chkFixo"));
     chkFixo->setToolTip(QStringLiteral("Fixa subdomínio"));
     chkFixo->setChecked(true);
-    janela.Barra(janela.tbsDominio)->addWidget(chkFixo);
+    janela.Barra(janela.tbsDominio)->Adiciona(chkFixo);
     connect(chkFixo, &QCheckBox::clicked, this,
             [this](bool b) { Protege([&] { FixaSubDominio(FJanela.Modelo(), b); }); });
     comando(janela.tbsDominio, "toolbLiberarSubDominios", QStringLiteral("Elimina SubDomínios"),

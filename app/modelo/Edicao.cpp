@@ -124,13 +124,13 @@ int FechaSubDominio(TModelo &m, std::vector<int> &vertices) {
 }
 
 void IniciaReta(TModelo &m, TPonto p) {
-    m.FInicioReta = p;
+    m.FInicioReta = PontoMundo(m, p);
     if (TMalhaPlot *plot = m.Plot())
         Disco(*plot->GetImagem(), p);
 }
 
-TPonto FimReta(TPonto inicio, TPonto p, bool vertical, bool horizontal) {
-    TPonto f = p;
+TPontoReal FimReta(TPontoReal inicio, TPontoReal p, bool vertical, bool horizontal) {
+    TPontoReal f = p;
     if (vertical)
         f.X = inicio.X;
     else if (horizontal)
@@ -139,15 +139,17 @@ TPonto FimReta(TPonto inicio, TPonto p, bool vertical, bool horizontal) {
 }
 
 void TerminaReta(TModelo &m, TPonto p, bool vertical, bool horizontal) {
-    m.FFimReta = FimReta(m.FInicioReta, p, vertical, horizontal);
+    m.FFimReta = FimReta(m.FInicioReta, PontoMundo(m, p), vertical, horizontal);
     TMalhaPlot *plot = m.Plot();
     if (!plot)
         return;
     TCanvas &c = *plot->GetImagem();
     Disco(c, p);
     c.Pen.Color = clYellow;
-    c.MoveTo(m.FInicioReta.X, m.FInicioReta.Y);
-    c.LineTo(m.FFimReta.X, m.FFimReta.Y);
+    const TPonto a = plot->MundoParaTela(m.FInicioReta.X, m.FInicioReta.Y);
+    const TPonto b = plot->MundoParaTela(m.FFimReta.X, m.FFimReta.Y);
+    c.MoveTo(a.X, a.Y);
+    c.LineTo(b.X, b.Y);
 }
 
 bool SubDominioVizinho(TModelo &m, int passo) {
@@ -182,12 +184,17 @@ void MostraEtapa(TModelo &m, int k) {
         return;
     m.FEtapaAtual = k;
     m.LimpaDesenho();
-    if (m.FPlotCamadas)
-        m.FPlotCamadas->DesenhaLegendaEtapas(k);
     TMalha *malha = m.FCamadas->GetEtapa(k)->GetMalha();
     malha->Nx = m.FNx;
     malha->Ny = m.FNy;
     m.FMalha = malha;
+    if (m.FPlotCamadas) {
+        // Drawn in the frame of the stage shown, as a redraw of it would be.
+        malha->CalculaLimites();
+        m.FPlotCamadas->SetMalha(malha);
+        m.FPlotCamadas->CalculaTransformacao();
+        m.FPlotCamadas->DesenhaLegendaEtapas(k);
+    }
 }
 
 void EtapaVizinha(TModelo &m, int passo) {

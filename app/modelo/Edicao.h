@@ -46,10 +46,11 @@ int AdicionaVerticeSubDominio(TModelo &m, std::vector<int> &vertices, TPonto p);
 // subdomain's number, 0 when nothing was added (fewer than three vertices, no mesh).
 int FechaSubDominio(TModelo &m, std::vector<int> &vertices);
 
-// The line: its start with a yellow disc; its end, vertical or horizontal when asked (vertical
-// wins), with the disc and a yellow line from the start.
+// The line: its ends are kept as world points from the pick on, so a redraw at another size
+// leaves them in place. Its start with a yellow disc; its end, vertical or horizontal when asked
+// (vertical wins), with the disc and a yellow line from the start.
 void IniciaReta(TModelo &m, TPonto p);
-TPonto FimReta(TPonto inicio, TPonto p, bool vertical, bool horizontal);
+TPontoReal FimReta(TPontoReal inicio, TPontoReal p, bool vertical, bool horizontal);
 void TerminaReta(TModelo &m, TPonto p, bool vertical, bool horizontal);
 
 // Previous (-1) or next (+1) subdomain, wrapping; with subdomains the picture shows the

@@ -157,9 +157,9 @@ public:
     int FNx = 2, FNy = 2;
     TNo FNoCursor{1, 0.0, 0.0};
     int FNoCapturado = 1, FElementoCapturado = 0;
-    // Tool modes the receivers consult, and the two ends of the line tool (pixels).
+    // Tool modes the receivers consult, and the two ends of the line tool (world points).
     bool FDefineReta = false, FRetanguloArestasEtapas = false;
-    TPonto FInicioReta, FFimReta;
+    TPontoReal FInicioReta, FFimReta;
     // Placement temperature of every layer, as the layers dialog gave them.
     TVetor FTemperaturasCamadas;
     TConfiguracaoDesenho Desenho;

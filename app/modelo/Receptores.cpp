@@ -59,10 +59,9 @@ void TModelo::AplicaForcaExterna(const TForcaExterna &forca) {
         FAnalise->GetDominio()->AdicionaForcaExterna(*c);
         return;
     }
-    if ((FDefineReta || FRetanguloArestasEtapas) && FPlotCamadas && FCamadas) {
-        const TPontoReal a = FPlotCamadas->TelaParaMundo(FInicioReta.X, FInicioReta.Y);
-        const TPontoReal b = FPlotCamadas->TelaParaMundo(FFimReta.X, FFimReta.Y);
-        FCamadas->AdicionaForcaExternaEtapas(*c, FRetanguloArestasEtapas, a.X, a.Y, b.X, b.Y);
+    if ((FDefineReta || FRetanguloArestasEtapas) && FCamadas) {
+        FCamadas->AdicionaForcaExternaEtapas(*c, FRetanguloArestasEtapas, FInicioReta.X,
+                                             FInicioReta.Y, FFimReta.X, FFimReta.Y);
     } else if (TDominio *e = EtapaAtual()) {
         e->AdicionaForcaExterna(*c);
     }
@@ -185,10 +184,9 @@ void TModelo::AplicaForcaDistribuida(const TForcaTensional &forca) {
     c->SetAtiva(1);
     if (FModo == 0) {
         FAnaliseTensional->GetDominio().AdicionaForcaTensional(*c);
-    } else if ((FDefineReta || FRetanguloArestasEtapas) && FPlotCamadas && FCamadas) {
-        const TPontoReal a = FPlotCamadas->TelaParaMundo(FInicioReta.X, FInicioReta.Y);
-        const TPontoReal b = FPlotCamadas->TelaParaMundo(FFimReta.X, FFimReta.Y);
-        FCamadas->AdicionaForcaTensionalEtapas(*c, FRetanguloArestasEtapas, a.X, a.Y, b.X, b.Y);
+    } else if ((FDefineReta || FRetanguloArestasEtapas) && FCamadas) {
+        FCamadas->AdicionaForcaTensionalEtapas(*c, FRetanguloArestasEtapas, FInicioReta.X,
+                                               FInicioReta.Y, FFimReta.X, FFimReta.Y);
     } else if (TDominio *e = EtapaAtual()) {
         e->AdicionaForcaTensional(*c);
     } else {

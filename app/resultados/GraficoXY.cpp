@@ -146,14 +146,16 @@ void TGraficoXY::Limpa() {
 }
 
 void TGraficoXY::SalvaPontos() {
-    const QString nome = Perguntador().ArquivoSalvar(this, "Salvar Ponto", "Texto (*.txt)", "txt");
+    const QString nome =
+        Perguntador().ArquivoSalvarComo(this, "Salvar Ponto", "Texto (*.txt)", "txt", NomePontos());
     if (nome.isEmpty())
         return;
     EscreveArquivo(nome.toStdString(), TextoCurva(TituloX(), TituloY(), ultima_.get()));
 }
 
 void TGraficoXY::SalvaMetafile() {
-    const QString nome = Perguntador().ArquivoSalvar(this, "Salvar", "Metafiles (*.wmf)", "wmf");
+    const QString nome = Perguntador().ArquivoSalvarComo(this, "Salvar", "Metafiles (*.wmf)", "wmf",
+                                                         QStringLiteral("Grafico"));
     if (nome.isEmpty())
         return;
     SalvaMetafile(nome.toStdString());

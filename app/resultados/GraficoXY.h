@@ -54,6 +54,8 @@ protected:
     // Column titles of the text export and the default file name.
     virtual std::string TituloX() const = 0;
     virtual std::string TituloY() const = 0;
+    // File name the text export proposes.
+    virtual QString NomePontos() const { return QStringLiteral("Ponto"); }
     void LiberaUltima() { ultima_.reset(); }
 
 private:

@@ -1,8 +1,8 @@
 #include "uGraficoTemperaturaTempo.h"
 
 #include <QAction>
-#include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QHideEvent>
 #include <QLabel>
 #include <QSpinBox>
 
@@ -38,9 +38,11 @@ void TfrmGraficoTemperaturaTempo::showEvent(QShowEvent *e) {
     TGraficoXY::showEvent(e);
 }
 
-void TfrmGraficoTemperaturaTempo::closeEvent(QCloseEvent *e) {
-    LiberaUltima();
-    TGraficoXY::closeEvent(e);
+void TfrmGraficoTemperaturaTempo::hideEvent(QHideEvent *e) {
+    // A minimised window keeps it.
+    if (!e->spontaneous())
+        LiberaUltima();
+    TGraficoXY::hideEvent(e);
 }
 
 void TfrmGraficoTemperaturaTempo::Plota() {

@@ -15,7 +15,8 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
-    void closeEvent(QCloseEvent *e) override;
+    // Hidden by any means (Esc, "Sair", the close button): the last curve is freed.
+    void hideEvent(QHideEvent *e) override;
     std::string TituloX() const override { return "Tempo"; }
     std::string TituloY() const override { return "Temperatura"; }
 };

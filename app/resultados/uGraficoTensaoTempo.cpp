@@ -136,3 +136,7 @@ TfrmTensaoPrincipal::TfrmTensaoPrincipal(QWidget *pai) : QDialog(pai) {
     connect(b, &QDialogButtonBox::rejected, this, &QDialog::reject);
     l->addWidget(b);
 }
+
+QString TfrmGraficoTensaoTempo::NomePontos() const {
+    return QStringLiteral("Elemento ") + sedNo->text();
+}

@@ -27,6 +27,7 @@ protected:
     void showEvent(QShowEvent *e) override;
     std::string TituloX() const override { return "Tempo"; }
     std::string TituloY() const override { return "Tensão"; }
+    QString NomePontos() const override;
 
 private:
     void MudaComponente(int indice);

@@ -4,11 +4,13 @@
 #include "support_janelas.h"
 
 #include "Ferramentas.h"
+#include "FonteResultados.h"
 #include "VisaoMalha.h"
 #include "uDARV_2D.h"
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QTest>
 
@@ -146,17 +148,23 @@ TEST_F(Ferramentas, RetaVerticalGanhaDaHorizontal) {
     const QPoint a = Px(0.5, 0.5), b = Px(3, 1.5);
     f->Pressiona(a, Qt::LeftButton);
     f->Solta(b, Qt::RightButton);
-    EXPECT_EQ(M().FInicioReta, (TPonto{a.x(), a.y()}));
-    EXPECT_EQ(M().FFimReta, (TPonto{b.x(), b.y()}));
+    const TPontoReal wa = PontoMundo(M(), {a.x(), a.y()}), wb = PontoMundo(M(), {b.x(), b.y()});
+    auto fim = [&](double x, double y) {
+        EXPECT_EQ(M().FFimReta.X, x);
+        EXPECT_EQ(M().FFimReta.Y, y);
+    };
+    EXPECT_EQ(M().FInicioReta.X, wa.X);
+    EXPECT_EQ(M().FInicioReta.Y, wa.Y);
+    fim(wb.X, wb.Y);
     Liga("toolbRetaHorizontal");
     f->Solta(b, Qt::RightButton);
-    EXPECT_EQ(M().FFimReta, (TPonto{b.x(), a.y()}));
+    fim(wb.X, wa.Y);
     Liga("toolbRetaPerpendicular");
     f->Solta(b, Qt::RightButton);
-    EXPECT_EQ(M().FFimReta, (TPonto{a.x(), b.y()}));
+    fim(wa.X, wb.Y);
     // A left release does not end the line.
     f->Solta(Px(1, 1), Qt::LeftButton);
-    EXPECT_EQ(M().FFimReta, (TPonto{a.x(), b.y()}));
+    fim(wa.X, wb.Y);
     Liga("toolbDefineReta", false);
     EXPECT_FALSE(M().FDefineReta);
     EXPECT_EQ(frmMalha->imMalha->contextMenuPolicy(), Qt::CustomContextMenu);
@@ -296,6 +304,84 @@ TEST_F(Ferramentas, PassosDeSubDominioEtapaECamadaDaoAVolta) {
     Liga("toolbSelecionarRetanguloArestasEtapas", false);
     EXPECT_FALSE(M().FRetanguloArestasEtapas);
     EXPECT_TRUE(M().FDefineReta);
+}
+
+} // namespace
+
+namespace {
+
+// The line is picked, the window resized, then the line used: the temperature profile and the
+// loads placed on every stage take the same world line whatever the window's size.
+TEST_F(Ferramentas, RetaGuardaPontosDoMundoAtravesDeRedimensionamento) {
+    for (const QSize tamanho : {QSize(900, 650), QSize(1300, 900), QSize(700, 500)}) {
+        SCOPED_TRACE(tamanho.width());
+        frmMalha->resize(900, 650);
+        QCoreApplication::processEvents();
+        Retangulo();
+        M().AdicionaSubDominio({1, 2, 3, 4, 5, 6});
+        M().GetSubDominio(1)->SetFixo(false);
+        ASSERT_TRUE(M().CriaCamadas({{1.0, 0.0, 20.0}, {2.0, 24.0, 20.0}}));
+        frmMalha->AtualizaComandos();
+        // Across the bottom edge at x = 1.
+        Liga("toolbSelecionarLinhaArestasEtapas");
+        f->Pressiona(Px(1.0, -0.5), Qt::LeftButton);
+        f->Solta(Px(1.0, 0.5), Qt::RightButton);
+        frmMalha->resize(tamanho);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(frmMalha->imMalha->Imagem().size(), frmMalha->imMalha->size());
+
+        TPontoReal a, b;
+        ASSERT_TRUE(FonteResultados()->Reta(a, b));
+        const double pixel = 2.0 / M().Plot()->EscalaTela.X;
+        EXPECT_NEAR(a.X, 1.0, pixel);
+        EXPECT_NEAR(a.Y, -0.5, pixel);
+        EXPECT_NEAR(b.X, 1.0, pixel);
+        EXPECT_NEAR(b.Y, 0.5, pixel);
+
+        M().AplicaForcaExterna(TForcaExterna());
+        for (int k = 1; k <= 2; ++k) {
+            const TDominio &etapa = *M().FCamadas->GetEtapa(k);
+            ASSERT_EQ(etapa.GetNumForcasExternas(), 1);
+            const TVetorInteiro esperadas = etapa.GetMalha()->ArestasCruzadas(1.0, -0.5, 1.0, 0.5);
+            ASSERT_EQ(esperadas.GetTamanho(), 1) << k;
+            const TVetorInteiro &arestas = etapa.GetForcaExterna(1)->GetArestas();
+            ASSERT_EQ(arestas.GetTamanho(), 1) << k;
+            EXPECT_EQ(arestas[1], esperadas[1]) << k;
+        }
+        Liga("toolbSelecionarLinhaArestasEtapas", false);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// After "Gera malha" on the first stage, the commands that show another stage draw it at the
+// scale a redraw gives, so what is seen is where a rectangle or a line picks.
+TEST_F(Ferramentas, EtapaMostradaNaEscalaDoRedesenho) {
+    const std::pair<const char *, int> casos[] = {{"toolbSelecionarRetanguloArestasEtapas", 3},
+                                                  {"toolbSelecionarLinhaArestasEtapas", 3},
+                                                  {"toobSetaEsquerda", 3},
+                                                  {"toobSetaDireita", 2}};
+    for (const auto &[botao, etapa] : casos) {
+        SCOPED_TRACE(botao);
+        Retangulo();
+        M().AdicionaSubDominio({1, 2, 3, 4, 5, 6});
+        M().GetSubDominio(1)->SetFixo(false);
+        ASSERT_TRUE(M().CriaCamadas({{0.5, 0.0, 20.0}, {1.0, 24.0, 20.0}, {2.0, 48.0, 20.0}}));
+        frmMalha->AtualizaComandos();
+        M().FEtapaAtual = 1;
+        frmMalha->acaoBotao("toolbElementosDominio")->trigger();
+        ASSERT_TRUE(roteiro.P.Erros.isEmpty()) << roteiro.P.Erros.join('|').toStdString();
+        frmMalha->acaoBotao(botao)->trigger();
+        ASSERT_EQ(M().FEtapaAtual, etapa);
+        const QPoint canto = Px(4.0, 2.0 * etapa / 3.0), origem = Px(0.0, 0.0);
+        frmMalha->acaoBotao("toobRefresh")->trigger();
+        EXPECT_EQ(Px(4.0, 2.0 * etapa / 3.0), canto);
+        EXPECT_EQ(Px(0.0, 0.0), origem);
+        if (frmMalha->acaoBotao(botao)->isCheckable())
+            Liga(botao, false);
+    }
 }
 
 } // namespace

@@ -10,16 +10,19 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QChart>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QSpinBox>
+#include <QTest>
 #include <QValueAxis>
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 
 #include <signal.h>
 #include <sys/resource.h>
@@ -315,4 +318,56 @@ TEST(Graficos, MetafileDoGraficoLidoDeVolta) {
     setrlimit(RLIMIT_FSIZE, &lim);
     EXPECT_EQ(g.P.Erros.size(), 1);
     EXPECT_EQ(LeArquivoBinario(wmf), antes);
+}
+
+TEST(Graficos, DialogosDeSalvarPropoemOsNomesDosArquivos) {
+    TPerguntadorLigado g;
+    TfrmGraficoTemperaturaTempo tt;
+    TfrmTemperaturaDistancia td;
+    TfrmGraficoTensaoTempo ts;
+    ts.sedNo->setRange(1, 20);
+    ts.sedNo->setValue(7);
+    const struct {
+        QAction *acao;
+        const char *nome;
+    } casos[] = {{tt.SalvarPonto1, "Ponto"},
+                 {tt.Salvar1, "Grafico"},
+                 {td.SalvarPonto1, "Ponto"},
+                 {td.Salvar1, "Grafico"},
+                 {ts.SalvarPonto1, "Elemento 7"}};
+    for (const auto &c : casos) {
+        g.P.NomesPropostos.clear();
+        c.acao->trigger(); // cancelled: nothing is written
+        EXPECT_EQ(g.P.NomesPropostos, QStringList({c.nome}));
+    }
+}
+
+// However the temperature-time window is closed, its last curve goes with it: a later export
+// writes only the header, not the previous curve.
+TEST(Graficos, TemperaturaTempoLiberaAUltimaCurvaAoFechar) {
+    TPerguntadorLigado g;
+    TFonteTeste fonte;
+    TCasoTermico caso(4, 6.0);
+    fonte.termica = caso.analise.get();
+    TfrmGraficoTemperaturaTempo frm;
+    const std::string txt = Arquivo(caso, "Ponto.txt");
+    const std::pair<const char *, std::function<void()>> modos[] = {
+        {"Esc", [&] { QTest::keyClick(&frm, Qt::Key_Escape); }},
+        {"Sair", [&] { frm.Sair1->trigger(); }},
+        {"close", [&] { frm.close(); }},
+        {"reject", [&] { frm.reject(); }},
+    };
+    for (const auto &[nome, fecha] : modos) {
+        frm.show();
+        frm.Plota();
+        ASSERT_NE(frm.UltimaCurva(), nullptr) << nome;
+        fecha();
+        EXPECT_FALSE(frm.isVisible()) << nome;
+        EXPECT_EQ(frm.UltimaCurva(), nullptr) << nome;
+        frm.show();
+        g.P.Arquivos.push_back(QString::fromStdString(txt));
+        frm.SalvarPonto1->trigger();
+        EXPECT_EQ(Linhas(txt), (std::vector<std::string>{"Tempo     Temperatura"})) << nome;
+        frm.hide();
+    }
 }

@@ -6,20 +6,23 @@
 #include "support_janelas.h"
 
 #include "Ajuda.h"
-#include "KitCombos.h"
 #include "Ferramentas.h"
+#include "KitCombos.h"
 #include "VisaoMalha.h"
 #include "uConfiguracaoMalha.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -354,4 +357,90 @@ TEST_F(JanelasTeste, ClosingASubdomainFromThePopupAddsItToTheModel) {
     EXPECT_EQ(M().FAnalise->GetNumSubDominios(), 1);
     // The vertices had a list of their own: the captured nodes stay.
     EXPECT_EQ(M().FNosSelecionados.GetTamanho(), 1);
+}
+
+// Every command of every page is in reach: its button lies inside the window, or the page's
+// overflow button opens a menu that offers it (the same action, or an entry that clicks it).
+TEST_F(JanelasTeste, EveryPageCommandIsInReachOnSmallScreens) {
+    for (const QSize tela : {QSize(1024, 768), QSize(1280, 800)}) {
+        frmMalha->resize(tela);
+        QCoreApplication::processEvents();
+        ASSERT_LE(frmMalha->width(), tela.width());
+        for (int i = 0; i < frmMalha->pctrlMalha->count(); ++i) {
+            QWidget *pagina = frmMalha->pctrlMalha->widget(i);
+            const std::string nome =
+                frmMalha->pctrlMalha->tabText(i).toStdString() + " " + std::to_string(tela.width());
+            frmMalha->pctrlMalha->setCurrentIndex(i);
+            QCoreApplication::processEvents();
+            auto visivel = [&](QWidget *w) {
+                return w->isVisible() &&
+                       frmMalha->rect().contains(QRect(w->mapTo(frmMalha, QPoint()), w->size()));
+            };
+            QList<QAction *> menu;
+            auto *extensao = pagina->findChild<QToolButton *>(QStringLiteral("Extensao"));
+            if (extensao && visivel(extensao)) {
+                extensao->click();
+                auto *m = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                ASSERT_NE(m, nullptr) << nome;
+                menu = m->actions();
+                m->close();
+            }
+            int fora = 0;
+            for (QAbstractButton *b : pagina->findChildren<QAbstractButton *>()) {
+                if (b == extensao || b->objectName().startsWith("qt_") || visivel(b))
+                    continue;
+                ++fora;
+                auto *t = qobject_cast<QToolButton *>(b);
+                QAction *acao = t ? t->defaultAction() : nullptr;
+                auto it = std::find_if(menu.begin(), menu.end(), [&](QAction *a) {
+                    return acao ? a == acao : a->text() == b->text();
+                });
+                ASSERT_NE(it, menu.end()) << nome << ": " << b->toolTip().toStdString();
+                if (!acao) {
+                    QSignalSpy cliques(b, &QAbstractButton::clicked);
+                    const bool antes = b->isChecked();
+                    (*it)->trigger();
+                    EXPECT_EQ(cliques.count(), 1) << nome;
+                    EXPECT_NE(b->isChecked(), antes) << nome;
+                }
+            }
+            // The domain page holds more than 1024 pixels of buttons.
+            if (i == 0 && tela.width() == 1024) {
+                EXPECT_GT(fora, 0);
+            }
+        }
+    }
+}
+
+TEST_F(JanelasTeste, ElementNumbersAreDrawnWhileTheirButtonIsUp) {
+    AbreEMalha();
+    const struct {
+        bool elementos, botaoNumeros, numeros;
+    } casos[] = {{true, false, true}, {true, true, false}, {false, false, false}};
+    for (const auto &c : casos) {
+        frmMalha->acElementos->setChecked(c.elementos);
+        frmMalha->acNumElementos->setChecked(c.botaoNumeros);
+        frmMalha->acaoBotao("toobRefresh")->trigger();
+        EXPECT_EQ(M().Plot()->MostraNumElementos, c.numeros)
+            << c.elementos << " " << c.botaoNumeros;
+    }
+}
+
+TEST_F(JanelasTeste, PopupShowsItsSeparatorWithTheSubdomainItemsOnly) {
+    AbreEMalha();
+    auto visiveis = [] {
+        QStringList r;
+        for (QAction *a : frmMalha->ppmDominio->actions())
+            if (a->isVisible())
+                r << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        return r;
+    };
+    const std::pair<bool, QStringList> casos[] = {
+        {true, {"Fechar Dominio", "-", "Cancelar"}},
+        {false, {"Calor Interno", "Materiais", "Fluência", "Restrições", "Força Distribuída"}}};
+    for (const auto &[desenhando, itens] : casos) {
+        if (frmMalha->acaoBotao("toolbNovoSubDominio")->isChecked() != desenhando)
+            frmMalha->acaoBotao("toolbNovoSubDominio")->trigger();
+        EXPECT_EQ(visiveis(), itens);
+    }
 }

@@ -82,11 +82,9 @@ TEST_F(ResultadosJanelas, MenuResultadosAbreMapaHistoricoEPerfil) {
     });
     frmMalha->Trmica1->trigger();
 
-    // A line across the picture, kept by the line tool in pixels.
-    TMalhaPlot *plot = M().Plot();
-    ASSERT_NE(plot, nullptr);
-    M().FInicioReta = plot->MundoParaTela(M().FMalha->GetXMin(), M().FMalha->GetYCentro());
-    M().FFimReta = plot->MundoParaTela(M().FMalha->GetXMax(), M().FMalha->GetYCentro());
+    // A line across the mesh, as the line tool keeps it.
+    M().FInicioReta = {M().FMalha->GetXMin(), M().FMalha->GetYCentro()};
+    M().FFimReta = {M().FMalha->GetXMax(), M().FMalha->GetYCentro()};
     roteiro.P.Modais.push_back([](QDialog &d) {
         auto &frm = dynamic_cast<TfrmTemperaturaDistancia &>(d);
         frm.edTempo->setText("12");

@@ -41,6 +41,13 @@ QString TPerguntadorRoteiro::ArquivoSalvar(QWidget *pai, const QString &titulo,
     return ArquivoAbrir(pai, titulo, filtro);
 }
 
+QString TPerguntadorRoteiro::ArquivoSalvarComo(QWidget *pai, const QString &titulo,
+                                               const QString &filtro, const QString &extensaoPadrao,
+                                               const QString &nomeInicial) {
+    NomesPropostos << nomeInicial;
+    return ArquivoSalvar(pai, titulo, filtro, extensaoPadrao);
+}
+
 bool TPerguntadorRoteiro::EscolheCor(QWidget *, QColor &cor) {
     if (Cores.empty())
         return false;

@@ -26,6 +26,8 @@ public:
     std::deque<std::function<int(QDialog &)>> Modais;
 
     QStringList Perguntas, Informacoes, Avisos, Erros, TitulosArquivo;
+    // File names proposed by the save dialogs, in order.
+    QStringList NomesPropostos;
 
     bool Confirma(const QString &texto) override;
     bool ConfirmaOk(const QString &texto) override;
@@ -35,6 +37,8 @@ public:
     QString ArquivoAbrir(QWidget *pai, const QString &titulo, const QString &filtro) override;
     QString ArquivoSalvar(QWidget *pai, const QString &titulo, const QString &filtro,
                           const QString &extensaoPadrao) override;
+    QString ArquivoSalvarComo(QWidget *pai, const QString &titulo, const QString &filtro,
+                              const QString &extensaoPadrao, const QString &nomeInicial) override;
     bool EscolheCor(QWidget *pai, QColor &cor) override;
     int ExecutaModal(QDialog &dialogo) override;
 
