@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-// The one default folder of the program (stands for the original's fixed temporary folder):
-// <temp>/zok2d-<user>, created on first use with owner-only permissions. An existing one that is
-// not a directory of this user (a link, a file, another user's folder) raises EInOutError; one
-// that others may enter is made owner-only.
+// The one default folder of the program, where stage and result files go unless the user
+// chooses another: <temp>/zok2d-<user>, created on first use with owner-only permissions. An
+// existing one that is not a directory of this user (a link, a file, another user's folder) raises
+// EInOutError; one that others may enter is made owner-only.
 std::filesystem::path PastaPadrao();
 // For tests: use another folder as the default one (empty path restores the normal one).
 void DefinePastaPadrao(const std::filesystem::path &p);
