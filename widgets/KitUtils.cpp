@@ -261,8 +261,8 @@ void ReportUnavailable() {
 
 namespace {
 
-// Swallows the first event of one kind that reaches its object before the marker it posts
-// behind every pending event comes round; then it goes.
+// Swallows the first posted (not spontaneous) event of one kind that reaches its object before
+// the marker it posts behind every pending event comes round; then it goes.
 class TDescartaUm : public QObject {
 public:
     TDescartaUm(QObject *alvo, QEvent::Type tipo) : QObject(alvo), FTipo(tipo) {
@@ -279,7 +279,7 @@ protected:
             deleteLater();
             return true;
         }
-        if (e->type() != FTipo || FFeito)
+        if (e->type() != FTipo || e->spontaneous() || FFeito)
             return false;
         FFeito = true;
         return true;
