@@ -49,7 +49,9 @@ std::int64_t CustoIcone(const TArquivoIcone &arq, std::size_t bytes) {
     for (const auto &im : arq.Imagens)
         maior =
             std::max(maior, std::abs(std::int64_t(im.Largura)) * std::abs(std::int64_t(im.Altura)));
-    return std::int64_t(bytes) + 4 * maior;
+    // Past the bound it needs no exact figure (and 4 x a product of two 32-bit sizes overflows).
+    return std::int64_t(bytes) +
+           std::min(4 * std::min(maior, kMaiorCursorAnimado), kMaiorCursorAnimado + 1);
 }
 
 } // namespace
