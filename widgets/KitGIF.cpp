@@ -222,8 +222,11 @@ void TGIFImage::LoadFromClipboard(const QMimeData &dados) {
 void TGIFImage::Assign(const TGIFImage &outro) {
     if (&outro == this)
         return;
-    FConteudo.Dados = outro.FConteudo.Dados;
+    // Own copies: later writes to either picture leave the other as it was.
+    FConteudo.Dados = std::make_shared<TGIFData>(*outro.FConteudo.Dados);
     FConteudo.Frames = outro.FConteudo.Frames;
+    for (TGIFFrame &f : FConteudo.Frames)
+        f.Item = std::make_shared<TGIFItem>(*f.Item);
     FConteudo.FrameAtual = outro.FConteudo.FrameAtual;
     FConteudo.Repete = outro.FConteudo.Repete;
     FConteudo.NumRepeticoes = outro.FConteudo.NumRepeticoes;
@@ -235,11 +238,10 @@ void TGIFImage::Assign(const TGIFImage &origem, int frame) {
     if (frame < 0 || frame >= origem.FrameCount())
         throw EInvalidGraphic("List index out of bounds (" + std::to_string(frame) + ")");
     TGIFFrame f = origem.FConteudo.Frames[std::size_t(frame)];
+    f.Item = std::make_shared<TGIFItem>(*f.Item);
     // The copy takes the colours it decodes with as its own table.
     if (!f.TabelaPropria) {
-        auto item = std::make_shared<TGIFItem>(*f.Item);
-        item->TabelaCores = origem.FConteudo.TabelaDoFrame(frame);
-        f.Item = item;
+        f.Item->TabelaCores = origem.FConteudo.TabelaDoFrame(frame);
         f.TabelaPropria = true;
     }
     f.Esquerda = f.Topo = 0;

@@ -36,7 +36,7 @@ public:
     void SaveToClipboard(QMimeData &dados) const override;
     void LoadFromClipboard(const QMimeData &dados) override;
 
-    // Shares the other picture's screen data and copies its frames.
+    // Copies the other picture's screen data and frames.
     void Assign(const TGIFImage &outro);
     // Frame `frame` of another picture copied as this picture's only frame.
     void Assign(const TGIFImage &origem, int frame);

@@ -1,5 +1,7 @@
 #include "KitUtils.h"
 
+#include <limits>
+
 #include "KitBase.h"
 
 #include <QApplication>
@@ -257,10 +259,45 @@ void ReportUnavailable() {
     throw EKitAbort{};
 }
 
+namespace {
+
+// Swallows the first posted (not spontaneous) event of one kind that reaches its object before
+// the marker it posts behind every pending event comes round; then it goes.
+class TDescartaUm : public QObject {
+public:
+    TDescartaUm(QObject *alvo, QEvent::Type tipo) : QObject(alvo), FTipo(tipo) {
+        alvo->installEventFilter(this);
+        QCoreApplication::postEvent(alvo, new QEvent(kMarca), std::numeric_limits<int>::min());
+    }
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override {
+        if (o != parent())
+            return false;
+        if (e->type() == kMarca) {
+            o->removeEventFilter(this);
+            deleteLater();
+            return true;
+        }
+        if (e->type() != FTipo || e->spontaneous() || FFeito)
+            return false;
+        FFeito = true;
+        return true;
+    }
+
+private:
+    static inline const QEvent::Type kMarca = QEvent::Type(QEvent::registerEventType());
+    QEvent::Type FTipo;
+    bool FFeito = false;
+};
+
+} // namespace
+
 void DropPendingMessage(QObject *janela, QEvent::Type tipo) {
-    QCoreApplication::removePostedEvents(janela, tipo);
-    if (tipo == QEvent::Quit)
-        QCoreApplication::postEvent(QCoreApplication::instance(), new QEvent(QEvent::Quit));
+    // A pending quit request stays where it is; none is made up.
+    if (!janela || tipo == QEvent::Quit)
+        return;
+    new TDescartaUm(janela, tipo);
 }
 
 QString FitWithEllipsis(const QString &texto, const QFontMetrics &fm, int largura) {

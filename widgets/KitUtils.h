@@ -95,7 +95,8 @@ QImage KeyedImage(const QImage &img, QRgb transparente);
 // Resets the cursor, shows "Function not yet implemented" and aborts silently (EKitAbort).
 [[noreturn]] void ReportUnavailable();
 
-// Drops the posted events of one kind for an object; a quit request is posted again.
+// Drops one pending event of a kind for an object: the first that reaches it before every event
+// now queued has been delivered. A pending quit request is left as it is.
 void DropPendingMessage(QObject *janela, QEvent::Type tipo);
 
 // The text, or while it is wider than `largura`, cut by one more character at each step

@@ -9,7 +9,8 @@
 
 namespace {
 
-constexpr std::uintmax_t kMaiorArquivo = 4u << 20;
+// Room for kMaiorTabela pairs written with full precision.
+constexpr std::uintmax_t kMaiorArquivo = std::uintmax_t(128) << 20;
 
 bool Branco(char c) {
     return c == ' ' || c == '\t' || c == '\r';
@@ -53,15 +54,22 @@ std::vector<TPar> LeTabela(std::string_view texto) {
         if (n == 0)
             continue;
         TPar par{};
-        if (n != 2 || r.size() == kMaiorTabela || !TryStrToFloat(p[0], par.x, '.') ||
-            !TryStrToFloat(p[1], par.y, '.'))
+        if (n != 2 || !TryStrToFloat(p[0], par.x, '.') || !TryStrToFloat(p[1], par.y, '.'))
             throw EInOutError("Erro ao abrir arquivo - linha " + std::to_string(numero));
+        if (r.size() == kMaiorTabela)
+            throw EInOutError("Tabela com mais de " + std::to_string(kMaiorTabela) +
+                              " pares - linha " + std::to_string(numero));
         r.push_back(par);
     }
     return r;
 }
 
 std::vector<TPar> LeArquivoTabela(const std::string &caminho) {
+    std::error_code ec;
+    if (std::filesystem::is_regular_file(caminho, ec) &&
+        std::filesystem::file_size(caminho, ec) > kMaiorArquivo && !ec)
+        throw EInOutError("Arquivo com mais de " + std::to_string(kMaiorArquivo >> 20) +
+                          " MB: tabela grande demais");
     std::string texto;
     try {
         texto = LeArquivoComum(caminho, kMaiorArquivo);
@@ -93,7 +101,12 @@ std::vector<TPar> Ordena(const std::vector<TPar> &pares) {
 }
 
 void PreencheFuncao(TFuncaoDiscreta &f, const std::vector<TPar> &tabela) {
-    f.Limpa();
-    for (const TPar &p : tabela)
-        f.AdicionaPonto(p.x, p.y);
+    std::vector<double> x, y;
+    x.reserve(tabela.size());
+    y.reserve(tabela.size());
+    for (const TPar &p : tabela) {
+        x.push_back(p.x);
+        y.push_back(p.y);
+    }
+    f.DefinePontos(x, y);
 }

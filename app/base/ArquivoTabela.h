@@ -10,15 +10,18 @@
 
 class TFuncaoDiscreta;
 
-constexpr std::size_t kMaiorTabela = 10000;
+// Far above any measured log (a reading a second for a week is 604,800 pairs), low enough
+// that a table never exhausts memory.
+constexpr std::size_t kMaiorTabela = 2'000'000;
 
 struct TPar {
     double x, y;
 };
 
 // One pair per line, x then y separated by blanks or tabs, full stop as decimal separator, no
-// header; blank lines are skipped and "\r\n" reads as "\n". A line that is not two numbers, or a
-// pair beyond kMaiorTabela, throws EInOutError "Erro ao abrir arquivo - linha N".
+// header; blank lines are skipped and "\r\n" reads as "\n". A line that is not two numbers
+// throws EInOutError "Erro ao abrir arquivo - linha N"; a pair beyond kMaiorTabela throws
+// "Tabela com mais de 2000000 pares - linha N".
 std::vector<TPar> LeTabela(std::string_view texto);
 // The same from a file; an unreadable or oversized file throws EInOutError
 // "Erro ao abrir arquivo".

@@ -56,7 +56,8 @@ private:
     std::vector<std::pair<QPointer<QSpinBox>, int>> FGiros;
 };
 
-// A default text as the Parts write it ("2,0") with the user's decimal separator.
+// A default text written with a decimal comma ("2,0"), returned with the user's decimal
+// separator.
 QString TextoPadrao(const char *texto);
 // An edit with an object name, a text and an optional hint.
 QLineEdit *CriaEdit(QWidget *pai, const char *nome, const QString &texto,

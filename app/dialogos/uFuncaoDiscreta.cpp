@@ -130,8 +130,11 @@ void TfrmFuncaoDiscreta::Desenha() {
     c->removeAllSeries();
     auto *s = new QLineSeries;
     s->setColor(Qt::red);
+    QList<QPointF> pontos;
+    pontos.reserve(FFuncao.GetNumPontos());
     for (int i = 1; i <= FFuncao.GetNumPontos(); ++i)
-        s->append(FFuncao.GetX(i), FFuncao.GetY(i));
+        pontos.append(QPointF(FFuncao.GetX(i), FFuncao.GetY(i)));
+    s->replace(pontos);
     c->addSeries(s);
     c->createDefaultAxes();
 }

@@ -2,6 +2,7 @@
 
 #include "GeometriaGid.h"
 #include "Perguntador.h"
+#include "uPlataforma.h"
 
 #include <QString>
 
@@ -20,6 +21,10 @@ QString ConverteGidParaZok(QWidget *pai) {
     TGeometriaGid g;
     try {
         g = LeGeometriaGidArquivo(origem.toStdString());
+    } catch (const EInOutError &e) {
+        // Names the line of the dump that is wrong.
+        p.Avisa(QString::fromStdString(e.what()));
+        return {};
     } catch (const std::exception &) {
         p.Avisa(QStringLiteral("Erro ao abrir arquivo"));
         return {};

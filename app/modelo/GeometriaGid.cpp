@@ -1,6 +1,8 @@
 #include "GeometriaGid.h"
 
 #include <cmath>
+#include <map>
+#include <string>
 
 #include "uPlataforma.h"
 
@@ -8,6 +10,10 @@ namespace {
 
 [[noreturn]] void Falha() {
     throw EInOutError("Erro ao abrir arquivo");
+}
+
+[[noreturn]] void Falha(int linha) {
+    throw EInOutError("Erro ao abrir arquivo - linha " + std::to_string(linha));
 }
 
 // The token at the 1-based column (empty past the line's end).
@@ -18,11 +24,19 @@ std::string_view Token(std::string_view linha, int coluna) {
     return linha.substr(std::size_t(coluna - 1), std::size_t(n));
 }
 
-double Numero(std::string_view token) {
+double Numero(std::string_view token, int linha) {
     double v = 0.0;
     if (token.empty() || !TryStrToFloat(token, v, '.') || !std::isfinite(v))
-        Falha();
+        Falha(linha);
     return v;
+}
+
+// A point number: a whole number from 1 on.
+std::int64_t NumeroDePonto(std::string_view token, int linha) {
+    const double v = Numero(token, linha);
+    if (v != std::floor(v) || v < 1 || v > 2147483647.0)
+        Falha(linha);
+    return std::int64_t(v);
 }
 
 bool Comeca(std::string_view linha, std::string_view prefixo) {
@@ -30,10 +44,10 @@ bool Comeca(std::string_view linha, std::string_view prefixo) {
 }
 
 // Two numbers: the token at the column and the one after exactly one blank.
-void Par(std::string_view linha, int coluna, double &a, double &b) {
+void Par(std::string_view linha, int coluna, int numero, double &a, double &b) {
     const std::string_view t1 = Token(linha, coluna);
-    a = Numero(t1);
-    b = Numero(Token(linha, coluna + int(t1.size()) + 1));
+    a = Numero(t1, numero);
+    b = Numero(Token(linha, coluna + int(t1.size()) + 1), numero);
 }
 
 } // namespace
@@ -49,57 +63,87 @@ int TamanhoToken(std::string_view linha, int coluna) {
 
 TGeometriaGid LeGeometriaGid(std::string_view texto) {
     TGeometriaGid g;
-    std::vector<double> linhas;
+    // The dump's own point numbers and the vertex each became; with no "Num: " line among the
+    // points they are numbered in file order.
+    std::map<std::int64_t, std::int32_t> vertices;
+    bool numerados = false;
+    int pontoPendente = 0; // line of a point's "Num: " still waiting for its "Coord"
+    std::int64_t numeroPendente = 0;
+    int entidadePendente = 0; // line of a line's "Num: " still waiting for its "Points"
     bool pontos = true;
-    int entidade = 0;
+    int entidade = 0, numero = 0;
     std::size_t pos = 0;
-    bool primeira = true;
     while (pos < texto.size()) {
         std::size_t fim = texto.find('\n', pos);
         if (fim == std::string_view::npos)
             fim = texto.size();
         std::string_view linha = texto.substr(pos, fim - pos);
         pos = fim + 1;
+        ++numero;
         if (!linha.empty() && linha.back() == '\r')
             linha.remove_suffix(1);
-        if (primeira) {
-            primeira = false;
+        if (numero == 1)
             continue;
-        }
         if (linha == "NURBSURFACE")
             break;
         if (pontos) {
             if (linha == "STLINE") {
+                if (pontoPendente)
+                    Falha(pontoPendente);
                 pontos = false;
+            } else if (Comeca(linha, "Num: ")) {
+                if (pontoPendente)
+                    Falha(pontoPendente);
+                if (!numerados && !g.Pontos.empty())
+                    Falha(numero);
+                numerados = true;
+                numeroPendente = NumeroDePonto(Token(linha, 6), numero);
+                if (vertices.count(numeroPendente))
+                    Falha(numero);
+                pontoPendente = numero;
             } else if (Comeca(linha, "Coord")) {
+                if (numerados && !pontoPendente)
+                    Falha(numero);
                 double x, y;
-                Par(linha, 8, x, y);
+                Par(linha, 8, numero, x, y);
                 g.Pontos.push_back(x);
                 g.Pontos.push_back(y);
+                const std::int32_t v = std::int32_t(g.NumPontos());
+                vertices[numerados ? numeroPendente : v] = v;
+                pontoPendente = 0;
             }
             continue;
         }
         if (Comeca(linha, "Num: ")) {
+            if (entidadePendente)
+                Falha(entidadePendente);
+            entidadePendente = numero;
             ++entidade;
             const int coluna = TamanhoToken(linha, 6) + 21;
             if (std::size_t(coluna) <= linha.size() && linha[std::size_t(coluna - 1)] == '2')
                 g.Interiores.push_back(entidade);
         } else if (Comeca(linha, "Points")) {
+            if (!entidadePendente)
+                Falha(numero);
             double a, b;
-            Par(linha, 9, a, b);
-            linhas.push_back(a);
-            linhas.push_back(b);
+            Par(linha, 9, numero, a, b);
+            for (double p : {a, b}) {
+                if (p != std::floor(p) || p < 1 || p > 2147483647.0)
+                    Falha(numero);
+                const auto v = vertices.find(std::int64_t(p));
+                if (v == vertices.end())
+                    Falha(numero);
+                g.Linhas.push_back(v->second);
+            }
+            entidadePendente = 0;
         }
     }
-    const int n = g.NumPontos();
-    if (n == 0 || linhas.empty())
+    if (pontoPendente)
+        Falha(pontoPendente);
+    if (entidadePendente)
+        Falha(entidadePendente);
+    if (g.NumPontos() == 0 || g.Linhas.empty())
         Falha();
-    g.Linhas.reserve(linhas.size());
-    for (double v : linhas) {
-        if (v != std::floor(v) || v < 1 || v > n)
-            Falha();
-        g.Linhas.push_back(std::int32_t(v));
-    }
     return g;
 }
 

@@ -3,15 +3,16 @@
 #include "Numeros.h"
 
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <stdexcept>
 
 namespace lumacord {
 
 namespace {
-// A determinant this small relative to a11 * a22 means the X values coincide: rounding alone
-// separates it from zero.
-constexpr double kToleranciaSingular = 1e-12;
+// A determinant within this many units of rounding of its two products is rounding noise: the
+// X values coincide. Exact data far from the origin stays well above it.
+constexpr double kToleranciaSingular = 32 * std::numeric_limits<double>::epsilon();
 
 void VerificaLinha(int linha) {
     if (linha < 1 || linha > MaxPontos)
@@ -131,7 +132,7 @@ void TAjusteCurva::CalculoDosCoeficientes() {
 bool TAjusteCurva::ResolucaoMatricial(double a11, double a12, double a21, double a22, double b1,
                                       double b2) {
     const double det = Finito(a11 * a22 - a12 * a21);
-    if (std::abs(det) <= kToleranciaSingular * std::abs(a11 * a22)) {
+    if (std::abs(det) <= kToleranciaSingular * (std::abs(a11 * a22) + std::abs(a12 * a21))) {
         Mensagem("Não é possível ajustar uma curva.");
         return false;
     }

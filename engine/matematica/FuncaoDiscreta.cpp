@@ -1,5 +1,6 @@
 #include "matematica/FuncaoDiscreta.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "matematica/UTMath.h"
@@ -68,6 +69,18 @@ void TFuncaoDiscreta::RemoveUltimo() {
 void TFuncaoDiscreta::Limpa() {
     for (int i = GetNumPontos(); i > 0; --i)
         RemoveUltimo();
+}
+
+void TFuncaoDiscreta::DefinePontos(const std::vector<double> &x, const std::vector<double> &y) {
+    const int n = int(std::min(x.size(), y.size()));
+    X_.Redimensiona(n);
+    Y_.Redimensiona(n);
+    for (int i = 1; i <= n; ++i) {
+        X_[i] = x[std::size_t(i - 1)];
+        Y_[i] = y[std::size_t(i - 1)];
+    }
+    XMax_ = XMin_ = YMax_ = YMin_ = 0.0;
+    AtualizaLimites();
 }
 
 int TFuncaoDiscreta::Segmento(double x) const {

@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "matematica/Vetor.h"
 
@@ -38,6 +39,8 @@ public:
     bool AdicionaPonto(double x, double y);
     void RemoveUltimo();
     void Limpa();
+    // Replaces the points by x[i], y[i] as given, in linear time (no check for repeated points).
+    void DefinePontos(const std::vector<double> &x, const std::vector<double> &y);
 
     // Value and slope at x. Inside [XMin, XMax] the first segment in stored order that holds x
     // is used (0 when none does or there are fewer than two points); below XMin the line

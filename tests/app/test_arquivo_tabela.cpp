@@ -5,7 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <string>
+
+#include <unistd.h>
 
 TEST(ArquivoTabela, LeParesComPontoEmQualquerConvencao) {
     const char antes = DecimalSeparator();
@@ -73,9 +77,42 @@ TEST(ArquivoTabela, OrdemCrescenteSemXRepetido) {
     PreencheFuncao(f, o);
     EXPECT_DOUBLE_EQ(f.Valor(3), 1.5);
     EXPECT_DOUBLE_EQ(f.Derivada(1), -1);
-    // Too many pairs are refused, not read for ever.
-    std::string grande;
-    for (std::size_t i = 0; i <= kMaiorTabela; ++i)
-        grande += std::to_string(i) + " 1\n";
-    EXPECT_THROW(LeTabela(grande), EInOutError);
+}
+
+// Logs far longer than a week of readings a minute are read whole from their file; a table past
+// the bound is refused naming the line.
+TEST(ArquivoTabela, TabelasLongasAteOLimite) {
+    const std::filesystem::path arquivo =
+        std::filesystem::temp_directory_path() / ("tabela_longa_" + std::to_string(getpid()));
+    struct Caso {
+        std::size_t pares;
+        std::string erro; // empty: read
+    };
+    const Caso casos[] = {
+        {10080, ""},
+        {1'000'000, ""},
+        {kMaiorTabela + 1,
+         "Tabela com mais de 2000000 pares - linha " + std::to_string(kMaiorTabela + 1)},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.pares);
+        {
+            std::ofstream out(arquivo, std::ios::binary);
+            for (std::size_t i = 0; i < c.pares; ++i)
+                out << i << ".5 " << 20 + double(i % 1000) / 64 << "\r\n";
+        }
+        try {
+            const auto t = LeArquivoTabela(arquivo.string());
+            EXPECT_EQ(c.erro, "");
+            ASSERT_EQ(t.size(), c.pares);
+            EXPECT_EQ(t.back().x, double(c.pares - 1) + 0.5);
+            TFuncaoDiscreta f;
+            PreencheFuncao(f, Ordena(t));
+            EXPECT_EQ(f.GetNumPontos(), int(c.pares));
+            EXPECT_EQ(f.GetXMax(), t.back().x);
+        } catch (const EInOutError &e) {
+            EXPECT_EQ(e.what(), c.erro);
+        }
+    }
+    std::filesystem::remove(arquivo);
 }

@@ -107,7 +107,7 @@ TEST_F(Fluencia, ModuloEfetivoEACI) {
     EXPECT_EQ(leis[1]->Abatimento, 20);
     EXPECT_EQ(leis[1]->Finos, 60);
     EXPECT_EQ(leis[1]->Ar, 7);
-    // Defaults give the Part's factors.
+    // The dialog's defaults give these ACI correction factors.
     TFluencia l = *leis[1];
     l.CoeficienteUltimoACI(50);
     EXPECT_NEAR(l.GamaLambda, 0.85, 1e-12);

@@ -134,6 +134,40 @@ TEST_F(Ajuste, SingularSystemsKeepTheResults) {
     EXPECT_EQ(Ajusta().B, "10");
 }
 
+// The singularity test sits at rounding level: exact data far from the origin fits, points
+// sharing one x are refused.
+TEST_F(Ajuste, SingularityAtRoundingLevel) {
+    struct Caso {
+        const char *nome;
+        std::vector<std::pair<double, double>> pontos;
+        const char *A, *B; // nullptr: refused
+    };
+    const std::vector<std::pair<double, double>> x07(7, {0.7, 1});
+    const std::vector<std::pair<double, double>> longe(7, {1e6 + 0.1, 1});
+    const Caso casos[] = {
+        {"x near 1e6", {{1e6, 1}, {1e6 + 1, 3}, {1e6 + 2, 5}}, "-1999999", "2"},
+        {"x = 0.7 seven times", x07, nullptr, nullptr},
+        {"x = 1e6 + 0.1 seven times", longe, nullptr, nullptr},
+    };
+    a.TipoCurva = 1;
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nome);
+        mensagens.clear();
+        Pontos(c.pontos);
+        const TResultadoAjuste r = Ajusta();
+        if (c.A) {
+            EXPECT_TRUE(mensagens.empty());
+            EXPECT_EQ(r.A, c.A);
+            EXPECT_EQ(r.B, c.B);
+            EXPECT_EQ(r.R2, "1");
+        } else {
+            ASSERT_EQ(mensagens.size(), 1u);
+            EXPECT_EQ(mensagens[0], "Não é possível ajustar uma curva.");
+            EXPECT_EQ(r.A, "antes");
+        }
+    }
+}
+
 TEST_F(Ajuste, FloatingPointErrorsOfTheLinearisation) {
     struct Caso {
         int tipo;

@@ -191,6 +191,35 @@ TEST(CursorAnimado, Erros) {
     EXPECT_GT(lidos, 0);
 }
 
+// Frames that all show one large icon are bounded together: a small file cannot ask for
+// hundreds of megabytes once its icons are copied and decoded.
+TEST(CursorAnimado, TotalDosQuadrosLimitado) {
+    // The 4x4 icon's own header declaring 1024 x 1024 (4 MB decoded).
+    Bytes grande = Icone(kVermelho);
+    for (int i = 0; i < 4; ++i) {
+        grande[26 + std::size_t(i)] = std::uint8_t(1024u >> (8 * i));
+        grande[30 + std::size_t(i)] = std::uint8_t(2048u >> (8 * i));
+    }
+    struct Caso {
+        std::uint32_t quadros;
+        bool aceito;
+    };
+    for (const Caso &c : {Caso{4, true}, Caso{40, false}}) {
+        SCOPED_TRACE(c.quadros);
+        std::vector<Bytes> pedacos = {Anih(c.quadros, c.quadros, 10, 3)};
+        for (std::uint32_t i = 0; i < c.quadros; ++i)
+            pedacos.push_back(Pedaco("seq ", Um32(0)));
+        pedacos.push_back(Lista("fram", {Pedaco("icon", grande)}));
+        const Bytes b = Riff(pedacos);
+        if (c.aceito) {
+            const TCursorAnimado a = Le(b);
+            EXPECT_EQ(a.Quadros.size(), std::size_t(c.quadros)); // every frame shows icon 0
+        } else {
+            EXPECT_THROW(Le(b), EReadError);
+        }
+    }
+}
+
 TEST(CursorAnimado, ImagemFaixaEGif) {
     const Bytes b =
         Riff({Anih(2, 2, 6, 1), Pedaco("rate", Um32(12)),

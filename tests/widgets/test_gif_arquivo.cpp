@@ -170,6 +170,32 @@ TEST(GifArquivo, ErrosDeLeitura) {
     EXPECT_EQ(BitsDaContagem(16), 4);
 }
 
+// Frames stay decoded once drawn: all of them together are bounded, so a tiny file cannot ask
+// for gigabytes.
+TEST(GifArquivo, TotalDosFramesLimitado) {
+    struct Caso {
+        int largura, altura, frames;
+        bool aceito;
+    };
+    const Caso casos[] = {
+        {4096, 4096, 3, true},
+        {4096, 8192, 5, false},
+        {8192, 8192, 16, false},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.frames);
+        TConstrutor g;
+        g.Texto("GIF89a").Tela(c.largura, c.altura, 0);
+        for (int i = 0; i < c.frames; ++i)
+            g.Imagem(0, 0, 0, 0, 0).Dados2();
+        g.U8(';');
+        if (c.aceito)
+            EXPECT_EQ(Le(g.b).Frames.size(), std::size_t(c.frames));
+        else
+            EsperaErro(g.b, "Stream read error");
+    }
+}
+
 TEST(GifArquivo, EscritaIdaEVolta) {
     // Read then write gives the same bytes (screen equal to the frames' extent).
     auto c = Simples();

@@ -152,3 +152,22 @@ TEST(GifImagem, ClipboardRegistroEAtribuicao) {
     RemoveKitGIF();
     EXPECT_FALSE(CriaFiguraPorExtensao("a.gif"));
 }
+
+// An assigned picture is a copy: a frame added to either leaves the other's size and frames.
+TEST(GifImagem, AtribuicaoCopiaATela) {
+    for (const bool naCopia : {true, false}) {
+        SCOPED_TRACE(naCopia);
+        TGIFImage origem;
+        origem.Assign(Listras(9, 5));
+        TGIFImage copia;
+        copia.Assign(origem);
+        TGIFImage &escrita = naCopia ? copia : origem;
+        const TGIFImage &outra = naCopia ? origem : copia;
+        escrita.AddImage(Listras(20, 12));
+        EXPECT_EQ(escrita.Width(), 20);
+        EXPECT_EQ(outra.Width(), 9);
+        EXPECT_EQ(outra.Height(), 5);
+        EXPECT_EQ(outra.FrameCount(), 1);
+        EXPECT_EQ(outra.FrameImage(0).pixel(4, 2), Listras(9, 5).pixel(4, 2));
+    }
+}

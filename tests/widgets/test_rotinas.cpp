@@ -14,6 +14,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <vector>
 
 TEST(KitRotinas, Textos) {
     EXPECT_EQ(ReplaceAll("aa", "a", "aa"), "aaaa");
@@ -237,25 +238,55 @@ TEST(KitRotinas, NumerosComoOsDaPlataforma) {
 }
 
 namespace {
+const QEvent::Type kOutro = QEvent::Type(QEvent::User + 1);
+
+// Counts the events it gets by kind; quit requests are counted and kept from the application.
 class TContaEventos : public QObject {
 public:
-    int Usuario = 0, Outros = 0;
+    int Usuario = 0, Outros = 0, Quit = 0;
     bool event(QEvent *e) override {
         if (e->type() == QEvent::User)
             ++Usuario;
-        else if (e->type() == QEvent::Type(QEvent::User + 1))
+        else if (e->type() == kOutro)
             ++Outros;
         return QObject::event(e);
+    }
+    bool eventFilter(QObject *, QEvent *e) override {
+        if (e->type() != QEvent::Quit)
+            return false;
+        ++Quit;
+        return true;
     }
 };
 } // namespace
 
+// One pending event of the kind goes; the others stay, and nothing is posted that was not there.
 TEST(KitRotinas, DescartaMensagemPendente) {
-    TContaEventos o;
-    QCoreApplication::postEvent(&o, new QEvent(QEvent::User));
-    QCoreApplication::postEvent(&o, new QEvent(QEvent::Type(QEvent::User + 1)));
-    DropPendingMessage(&o, QEvent::User);
-    QCoreApplication::sendPostedEvents(&o);
-    EXPECT_EQ(o.Usuario, 0);
-    EXPECT_EQ(o.Outros, 1); // other kinds stay queued
+    struct Caso {
+        std::vector<QEvent::Type> postados;
+        QEvent::Type tipo;
+        int usuario, outros, quit;
+    };
+    const Caso casos[] = {
+        {{QEvent::User, kOutro, QEvent::User, QEvent::User}, QEvent::User, 2, 1, 0},
+        {{kOutro}, QEvent::User, 0, 1, 0},
+        {{QEvent::User}, QEvent::Quit, 1, 0, 0},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.postados.size());
+        TContaEventos o;
+        QCoreApplication::instance()->installEventFilter(&o);
+        for (QEvent::Type t : c.postados)
+            QCoreApplication::postEvent(&o, new QEvent(t));
+        DropPendingMessage(&o, c.tipo);
+        QCoreApplication::sendPostedEvents(&o);
+        QCoreApplication::sendPostedEvents(QCoreApplication::instance(), QEvent::Quit);
+        // The next event of the kind, posted after all pending ones were delivered, arrives.
+        QCoreApplication::postEvent(&o, new QEvent(QEvent::User));
+        QCoreApplication::sendPostedEvents(&o);
+        QCoreApplication::instance()->removeEventFilter(&o);
+        EXPECT_EQ(o.Usuario, c.usuario + 1);
+        EXPECT_EQ(o.Outros, c.outros);
+        EXPECT_EQ(o.Quit, c.quit);
+    }
 }

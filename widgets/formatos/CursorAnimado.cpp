@@ -4,6 +4,7 @@
 #include "ErrosFormato.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace {
 
@@ -42,6 +43,17 @@ std::string Texto255(std::string_view d) {
     return s;
 }
 
+// Memory one frame's icon takes: its bytes and its largest image decoded at 32 bits.
+std::int64_t CustoIcone(const TArquivoIcone &arq, std::size_t bytes) {
+    std::int64_t maior = 0;
+    for (const auto &im : arq.Imagens)
+        maior =
+            std::max(maior, std::abs(std::int64_t(im.Largura)) * std::abs(std::int64_t(im.Altura)));
+    // Past the bound it needs no exact figure (and 4 x a product of two 32-bit sizes overflows).
+    return std::int64_t(bytes) +
+           std::min(4 * std::min(maior, kMaiorCursorAnimado), kMaiorCursorAnimado + 1);
+}
+
 } // namespace
 
 TCursorAnimado LeCursorAnimado(std::string_view d) {
@@ -54,6 +66,7 @@ TCursorAnimado LeCursorAnimado(std::string_view d) {
         d.substr(12, std::size_t(std::min<std::uint64_t>(tamanhoRiff >= 4 ? tamanhoRiff - 4 : 0,
                                                          d.size() - 12)));
     std::size_t contaTaxa = 0, contaSeq = 0;
+    std::int64_t total = 0;
     int contaIcone = 0;
     TPedaco c;
     for (std::size_t p = 0; LePedaco(forma, p, c); p = c.Proximo) {
@@ -98,9 +111,17 @@ TCursorAnimado LeCursorAnimado(std::string_view d) {
                     for (const auto &im : arq.Imagens)
                         a.Cores = std::max(a.Cores, CoresDaProfundidade(im.Bits));
                     const std::vector<std::uint8_t> icone = ComoIcone(s.Dados);
+                    const std::int64_t custo = CustoIcone(arq, icone.size());
+                    // Frames may all show one icon: bound what they take together.
+                    const auto conta = [&] {
+                        total += custo;
+                        if (total > kMaiorCursorAnimado)
+                            throw EReadError();
+                    };
                     bool usado = false;
                     for (auto &f : a.Quadros)
                         if (f.IndiceIcone == contaIcone) {
+                            conta();
                             f.Icone = icone;
                             f.Largura = arq.Imagens[0].Largura;
                             f.Altura = arq.Imagens[0].Altura;
@@ -108,6 +129,7 @@ TCursorAnimado LeCursorAnimado(std::string_view d) {
                             usado = true;
                         }
                     if (!usado) {
+                        conta();
                         TQuadroAni f;
                         f.Icone = icone;
                         f.Largura = arq.Imagens[0].Largura;

@@ -30,6 +30,9 @@ struct TCursorAnimado {
     int Cores = 0;
 };
 
-// Reads a whole file image; every structural failure is EReadError ("Stream read error");
-// chunks that end early stop the reading.
+// Most bytes the frames of one cursor may take together, their icons decoded.
+inline constexpr std::int64_t kMaiorCursorAnimado = std::int64_t(1) << 26;
+
+// Reads a whole file image; every structural failure, and frames over kMaiorCursorAnimado, is
+// EReadError ("Stream read error"); chunks that end early stop the reading.
 TCursorAnimado LeCursorAnimado(std::string_view dados);

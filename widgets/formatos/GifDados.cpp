@@ -182,6 +182,7 @@ void TGIFConteudo::Le(std::string_view dados, const TProgressoGIF &progresso, bo
     }
 
     std::vector<TExtension> coletadas;
+    std::int64_t pixels = 0;
     auto proximo = [&]() -> std::uint8_t { return l.Fim() ? std::uint8_t(';') : l.Byte(); };
     std::uint8_t b = proximo();
     while (b != 0 && b != ';' && !l.Fim()) {
@@ -247,6 +248,10 @@ void TGIFConteudo::Le(std::string_view dados, const TProgressoGIF &progresso, bo
             std::size_t p = l.Posicao();
             LeFrame(dados, p, f);
             l.PosicaoRef() = p;
+            // Frames are kept once decoded: bound them all, not each alone.
+            pixels += std::int64_t(f.Largura()) * f.Altura();
+            if (pixels > kMaxPixelsGIF)
+                ErroLeitura();
             Frames.push_back(std::move(f));
             if (progresso)
                 progresso(int(100.0 * double(p) / double(dados.size())));

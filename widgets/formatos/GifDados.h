@@ -30,6 +30,10 @@ inline TCorGIF CorGIF(const TCorRGB &c) {
     return CorGIF(c.r, c.g, c.b);
 }
 
+// Most pixels of all the frames of one picture together; beyond it reading is "Stream read
+// error".
+inline constexpr std::int64_t kMaxPixelsGIF = 2 * kMaxPixels;
+
 // Reading tolerates corrupted frames (on by default): they load with what they hold.
 bool ToleranciaGIF();
 void DefineToleranciaGIF(bool tolerante);
