@@ -95,7 +95,7 @@ TfrmEEfetivo::TfrmEEfetivo(QWidget *pai) : TfrmModeloFluencia(pai) {
 }
 
 void TfrmEEfetivo::showEvent(QShowEvent *e) {
-    lbTempo->setText(SimboloUnidade(5));
+    lbTempo->setText(SimboloUnidade(TGrandeza::Tempo));
     AjustaTamanho(this);
     TfrmModeloFluencia::showEvent(e);
 }
@@ -138,7 +138,7 @@ TfrmFuncaoBureauReclamation::TfrmFuncaoBureauReclamation(QWidget *pai) : TfrmMod
 void TfrmFuncaoBureauReclamation::showEvent(QShowEvent *e) {
     // The law runs in days whatever the user's time unit.
     const QString dia = QStringLiteral("[dia]");
-    const QString tensao = SimboloUnidade(7);
+    const QString tensao = SimboloUnidade(TGrandeza::Tensao);
     lbUnidade->setText(QStringLiteral("10-6.") + dia + QStringLiteral("/ln(") + dia +
                        QStringLiteral(").") + tensao);
     lbUnidade2->setText(QStringLiteral("10-6/ln(") + dia + QStringLiteral(").") + tensao);

@@ -80,7 +80,7 @@ void TfrmModeloRetracao::Dispara(const TRetracao *r) {
 }
 
 void TfrmModeloRetracao::showEvent(QShowEvent *e) {
-    stfc28->setText(SimboloUnidade(7));
+    stfc28->setText(SimboloUnidade(TGrandeza::Tensao));
     AjustaTamanho(this);
     if (!e->spontaneous())
         FMemoria.Guarda(this);
