@@ -4,8 +4,8 @@
 #include "KitCombos.h"
 #include "NumeroUsuario.h"
 #include "Perguntador.h"
+#include "UnidadesEscolhidas.h"
 #include "uEstadoInterface.h"
-#include "uUnidades.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -179,7 +179,7 @@ void TfrmConfiguracaoMalha::showEvent(QShowEvent *e) {
         return;
     // The size in the current unit; the check box keeps its state (checked at the start,
     // although the record's flag stays off until the first confirmation).
-    SetUnidadeComprimento(SimboloUnidade(1));
+    SetUnidadeComprimento(SimboloUnidade(TGrandeza::Comprimento));
     edDmax->setText(TextoReal(Estado().ConfiguracaoMalha.Dmax / FatorComprimento()));
 }
 

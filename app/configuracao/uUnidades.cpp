@@ -4,6 +4,7 @@
 #include "Guarda.h"
 #include "KitCalcEdit.h"
 #include "NumeroUsuario.h"
+#include "UnidadesEscolhidas.h"
 #include "uEstadoInterface.h"
 #include "uLibUnidades.h"
 
@@ -98,6 +99,7 @@ QString Q(const std::string &s) {
 
 TfrmUnidades::TfrmUnidades(QWidget *pai) : TDialogoDados(QStringLiteral("Unidades"), pai) {
     FUnidades = std::make_unique<TUnidades>();
+    LigaUnidades(FUnidades.get());
     FSI = std::make_unique<TUnidadesSI>();
 
     auto *raiz = new QVBoxLayout(this);
@@ -192,6 +194,8 @@ TfrmUnidades::TfrmUnidades(QWidget *pai) : TDialogoDados(QStringLiteral("Unidade
 }
 
 TfrmUnidades::~TfrmUnidades() {
+    if (&UnidadesEscolhidas() == FUnidades.get())
+        LigaUnidades(nullptr);
     if (frmUnidades == this)
         frmUnidades = nullptr;
 }
@@ -462,7 +466,10 @@ void TfrmUnidades::AoMostrar() {
 }
 
 bool TfrmUnidades::Confirma() {
-    FUnidades = Monta();
+    auto escolhidas = Monta();
+    if (&UnidadesEscolhidas() == FUnidades.get())
+        LigaUnidades(escolhidas.get());
+    FUnidades = std::move(escolhidas);
     Estado().PosicaoTemperaturaDilatacao = cbxTemperCoefDilatacao->currentIndex();
     DisparaMudanca();
     return true;
@@ -476,18 +483,4 @@ void TfrmUnidades::AposRestaurar() {
 void TfrmUnidades::DisparaMudanca() {
     if (FOnMudanca)
         FOnMudanca(*FUnidades, *FSI);
-}
-
-QString SimboloUnidade(int posicao) {
-    static const TUnidades padrao;
-    const TUnidades &u = frmUnidades ? frmUnidades->GetUnidades() : padrao;
-    const TUnidade *un = u.Unidade(posicao);
-    return un ? Q(un->GetSimbolo()) : QString();
-}
-
-double FatorComprimento() {
-    if (!frmUnidades)
-        return 1.0;
-    return frmUnidades->GetUnidadesSI().GetComprimento().DaBase(
-        frmUnidades->GetUnidades().GetComprimento().GetFator());
 }

@@ -1,6 +1,7 @@
 // The units dialog: the unit in which each kind of value is typed into the other dialogs. It
-// keeps the chosen set and the reference set and hands both over on OK (and once at start-up,
-// through DisparaMudanca). The pages edit a working set: Cancel leaves the chosen set alone.
+// keeps the chosen set (bound for the other windows' labels) and the reference set and hands both
+// over on OK (and once at start-up, through DisparaMudanca). The pages edit a working set: Cancel
+// leaves the chosen set alone.
 #pragma once
 
 #include "DialogoDados.h"
@@ -93,11 +94,3 @@ private:
 };
 
 extern TfrmUnidades *frmUnidades;
-
-// Metres per chosen length unit (1 before the units dialog exists).
-double FatorComprimento();
-
-// Symbol of the chosen unit at a position (1 length, 2 density, 3 energy, 4 temperature, 5 time,
-// 6 force, 7 stress, 8 modulus, 9 expansion, 10 specific heat, 11 conductivity, 12 convection,
-// 14 Poisson, 15 gravity), from the units dialog, or the default set's before it exists.
-QString SimboloUnidade(int posicao);

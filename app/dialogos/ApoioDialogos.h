@@ -1,10 +1,10 @@
 // What the dialogs with grids share: the memory of the fields that Cancel puts back, grids
 // included, and a size that follows longer unit labels. Default texts and unit symbols come
-// from DialogoDados.h and uUnidades.h.
+// from DialogoDados.h and UnidadesEscolhidas.h.
 #pragma once
 
 #include "DialogoDados.h"
-#include "uUnidades.h"
+#include "UnidadesEscolhidas.h"
 
 #include <QPointer>
 #include <QString>

@@ -2,7 +2,7 @@
 
 #include "Guarda.h"
 #include "NumeroUsuario.h"
-#include "uUnidades.h"
+#include "UnidadesEscolhidas.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -40,7 +40,7 @@ QString TfrmCondicoesIniciais::GetStatus(int painel) const {
 
 void TfrmCondicoesIniciais::AoMostrar() {
     SetStatus(2, QStringLiteral("%1 nós capturados").arg(FContaNos ? FContaNos() : 0));
-    lbTemperatura->setText(SimboloUnidade(4));
+    lbTemperatura->setText(SimboloUnidade(TGrandeza::Temperatura));
 }
 
 void TfrmCondicoesIniciais::Aplica() {

@@ -145,8 +145,8 @@ void TfrmDefInicial::showEvent(QShowEvent *e) {
     AtualizaGraus();
     stStatus->setText(QStringLiteral("%1 nós capturados").arg(FContaNos ? FContaNos() : 0));
     // Displacements are lengths.
-    lbUnidadeX->setText(SimboloUnidade(1));
-    lbUnidadeY->setText(SimboloUnidade(1));
+    lbUnidadeX->setText(SimboloUnidade(TGrandeza::Comprimento));
+    lbUnidadeY->setText(SimboloUnidade(TGrandeza::Comprimento));
     if (!e->spontaneous())
         FMemoria.Guarda(this);
     QDialog::showEvent(e);

@@ -1,8 +1,6 @@
 #include "uFluencia.h"
 
-#include "Guarda.h"
 #include "NumeroUsuario.h"
-#include "Perguntador.h"
 #include "uLibFEM.h"
 
 #include <QGridLayout>
@@ -10,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -21,17 +18,6 @@ TfrmFuncaoBureauReclamation *frmFuncaoBureauReclamation = nullptr;
 TfrmCoefFluenciaACI *frmCoefFluenciaACI = nullptr;
 
 namespace {
-
-QHBoxLayout *Botoes(QPushButton *&ok, QPushButton *&cancela) {
-    ok = new QPushButton(QStringLiteral("Ok"));
-    cancela = new QPushButton(QStringLiteral("Cancela"));
-    ok->setDefault(true);
-    auto *h = new QHBoxLayout;
-    h->addStretch();
-    h->addWidget(ok);
-    h->addWidget(cancela);
-    return h;
-}
 
 void Linha(QGridLayout *g, int l, const QString &rotulo, QLineEdit *ed, QLabel *unidade) {
     g->addWidget(new QLabel(rotulo), l, 0);
@@ -44,39 +30,9 @@ void Linha(QGridLayout *g, int l, const QString &rotulo, QLineEdit *ed, QLabel *
 
 // ---------------------------------------------------------------------------------------------
 
-TfrmModeloFluencia::TfrmModeloFluencia(QWidget *pai) : QDialog(pai) {}
+TfrmModeloFluencia::TfrmModeloFluencia(QWidget *pai) : TfrmModeloLei<TFluencia>(pai) {}
 
 TfrmModeloFluencia::~TfrmModeloFluencia() = default;
-
-void TfrmModeloFluencia::FechaComBotoes(QVBoxLayout *v) {
-    v->addLayout(Botoes(btnOk, btnCancela));
-    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
-    connect(btnCancela, &QPushButton::clicked, this, [this] { Protege([this] { Cancela(); }); });
-}
-
-void TfrmModeloFluencia::showEvent(QShowEvent *e) {
-    if (!e->spontaneous())
-        FMemoria.Guarda(this);
-    QDialog::showEvent(e);
-}
-
-void TfrmModeloFluencia::reject() {
-    FMemoria.Restaura();
-    QDialog::reject();
-}
-
-void TfrmModeloFluencia::Aplica() {
-    FFluencia = LeCampos();
-    if (OnConfirmar)
-        OnConfirmar(FFluencia.get());
-    accept();
-}
-
-void TfrmModeloFluencia::Cancela() {
-    if (OnConfirmar)
-        OnConfirmar(nullptr);
-    reject();
-}
 
 // ---------------------------------------------------------------------------------------------
 
@@ -95,7 +51,7 @@ TfrmEEfetivo::TfrmEEfetivo(QWidget *pai) : TfrmModeloFluencia(pai) {
 }
 
 void TfrmEEfetivo::showEvent(QShowEvent *e) {
-    lbTempo->setText(SimboloUnidade(5));
+    lbTempo->setText(SimboloUnidade(TGrandeza::Tempo));
     AjustaTamanho(this);
     TfrmModeloFluencia::showEvent(e);
 }
@@ -138,7 +94,7 @@ TfrmFuncaoBureauReclamation::TfrmFuncaoBureauReclamation(QWidget *pai) : TfrmMod
 void TfrmFuncaoBureauReclamation::showEvent(QShowEvent *e) {
     // The law runs in days whatever the user's time unit.
     const QString dia = QStringLiteral("[dia]");
-    const QString tensao = SimboloUnidade(7);
+    const QString tensao = SimboloUnidade(TGrandeza::Tensao);
     lbUnidade->setText(QStringLiteral("10-6.") + dia + QStringLiteral("/ln(") + dia +
                        QStringLiteral(").") + tensao);
     lbUnidade2->setText(QStringLiteral("10-6/ln(") + dia + QStringLiteral(").") + tensao);
@@ -195,31 +151,15 @@ std::unique_ptr<TFluencia> TfrmCoefFluenciaACI::LeCampos() const {
 
 // ---------------------------------------------------------------------------------------------
 
-TfrmFluencia::TfrmFluencia(QWidget *pai) : QDialog(pai) {
-    setObjectName("frmFluencia");
-    setWindowTitle(QStringLiteral("Fluência"));
-    rbEEfetivo = new QRadioButton(QStringLiteral("Método do Módulo Efetivo (Eef)"));
-    rbBurealReclamation =
-        new QRadioButton(QStringLiteral("Função de Fluência (Bureal of Reclamation)"));
-    rbACI = new QRadioButton(QStringLiteral("Coef. de Fluência (ACI 209R-92)"));
-    rbBurealReclamation->setChecked(true);
-    auto *grupo = new QGroupBox(QStringLiteral("Modelo"));
-    auto *vg = new QVBoxLayout(grupo);
-    vg->addWidget(rbEEfetivo);
-    vg->addWidget(rbBurealReclamation);
-    vg->addWidget(rbACI);
-    auto *v = new QVBoxLayout(this);
-    v->addWidget(grupo);
-    v->addLayout(Botoes(btnOk, btnCancela));
-
-    connect(rbEEfetivo, &QRadioButton::clicked, this,
-            [this] { FTipo = TFluencia::kModuloEfetivo; });
-    connect(rbBurealReclamation, &QRadioButton::clicked, this,
-            [this] { FTipo = TFluencia::kBureauReclamation; });
-    connect(rbACI, &QRadioButton::clicked, this, [this] { FTipo = TFluencia::kACI209; });
-    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
-    connect(btnCancela, &QPushButton::clicked, this, [this] { Protege([this] { Cancela(); }); });
-}
+TfrmFluencia::TfrmFluencia(QWidget *pai)
+    : TEscolhaLei<TFluencia>(
+          "frmFluencia", QStringLiteral("Fluência"),
+          {{QStringLiteral("Método do Módulo Efetivo (Eef)"), TFluencia::kModuloEfetivo},
+           {QStringLiteral("Função de Fluência (Bureal of Reclamation)"),
+            TFluencia::kBureauReclamation},
+           {QStringLiteral("Coef. de Fluência (ACI 209R-92)"), TFluencia::kACI209}},
+          1, true, pai),
+      rbEEfetivo(Opcao(0)), rbBurealReclamation(Opcao(1)), rbACI(Opcao(2)) {}
 
 void TfrmFluencia::SetModelos(TfrmEEfetivo *ef, TfrmFuncaoBureauReclamation *br,
                               TfrmCoefFluenciaACI *aci) {
@@ -228,16 +168,8 @@ void TfrmFluencia::SetModelos(TfrmEEfetivo *ef, TfrmFuncaoBureauReclamation *br,
     FACI = aci;
 }
 
-void TfrmFluencia::showEvent(QShowEvent *e) {
-    rbBurealReclamation->setChecked(true);
-    FTipo = TFluencia::kBureauReclamation;
-    if (OnMostrar)
-        OnMostrar(nullptr);
-    QDialog::showEvent(e);
-}
-
-TfrmModeloFluencia *TfrmFluencia::Modelo() const {
-    switch (FTipo) {
+TfrmModeloLei<TFluencia> *TfrmFluencia::Modelo(std::uint8_t tipo) const {
+    switch (tipo) {
     case TFluencia::kModuloEfetivo:
         return FEEfetivo ? FEEfetivo : frmEEfetivo;
     case TFluencia::kACI209:
@@ -245,21 +177,4 @@ TfrmModeloFluencia *TfrmFluencia::Modelo() const {
     default:
         return FBureau ? FBureau : frmFuncaoBureauReclamation;
     }
-}
-
-void TfrmFluencia::Aplica() {
-    accept();
-    if (TfrmModeloFluencia *m = Modelo()) {
-        m->SetOnConfirmar([this](const TFluencia *f) {
-            if (OnConfirmar)
-                OnConfirmar(f);
-        });
-        Perguntador().ExecutaModal(*m);
-    }
-}
-
-void TfrmFluencia::Cancela() {
-    if (OnConfirmar)
-        OnConfirmar(nullptr);
-    reject();
 }

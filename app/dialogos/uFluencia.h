@@ -1,51 +1,21 @@
-// Creep dialogs: the chooser asks for the law, its OK opens the law's own dialog, and that
-// dialog's OK hands the finished law over through the chooser's event. Cancel hands over none.
+// Creep dialogs: the chooser of the creep law and the laws' own dialogs.
 #pragma once
 
-#include "ApoioDialogos.h"
+#include "EscolhaLei.h"
 
-#include <QDialog>
-
-#include <cstdint>
-#include <functional>
 #include <memory>
 
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 class TFluencia;
 
-// The law handed over, or none ("no law here").
-using TEventoFluencia = std::function<void(const TFluencia *)>;
-
-// A creep model dialog: builds its own law on OK and fires it; Cancel fires none.
-class TfrmModeloFluencia : public QDialog {
+// A creep law's dialog. Cancel hands over none.
+class TfrmModeloFluencia : public TfrmModeloLei<TFluencia> {
     Q_OBJECT
 public:
     explicit TfrmModeloFluencia(QWidget *pai = nullptr);
     ~TfrmModeloFluencia() override;
-
-    void SetOnConfirmar(TEventoFluencia e) { OnConfirmar = std::move(e); }
-    // OK: a new law from the fields, fired; the dialog closes. A malformed number throws
-    // before anything is fired.
-    void Aplica();
-    // Cancel: fires none and closes.
-    void Cancela();
-    const TFluencia *GetFluencia() const { return FFluencia.get(); }
-
-    QPushButton *btnOk, *btnCancela;
-
-protected:
-    virtual std::unique_ptr<TFluencia> LeCampos() const = 0;
-    void FechaComBotoes(class QVBoxLayout *v);
-    void showEvent(QShowEvent *e) override;
-    void reject() override;
-
-private:
-    TEventoFluencia OnConfirmar;
-    std::unique_ptr<TFluencia> FFluencia;
-    TMemoriaCampos FMemoria;
 };
 
 // Effective modulus (kind 0).
@@ -86,35 +56,21 @@ protected:
     std::unique_ptr<TFluencia> LeCampos() const override;
 };
 
-// The chooser.
-class TfrmFluencia : public QDialog {
+// The chooser; every showing starts again at Bureau of Reclamation.
+class TfrmFluencia : public TEscolhaLei<TFluencia> {
     Q_OBJECT
 public:
     explicit TfrmFluencia(QWidget *pai = nullptr);
 
-    void SetOnConfirmar(TEventoFluencia e) { OnConfirmar = std::move(e); }
-    // Fired with none at every showing.
-    void SetOnMostrar(TEventoFluencia e) { OnMostrar = std::move(e); }
-    // The model dialogs the chooser opens (not owned).
+    // The law dialogs the chooser opens (not owned).
     void SetModelos(TfrmEEfetivo *ef, TfrmFuncaoBureauReclamation *br, TfrmCoefFluenciaACI *aci);
 
-    std::uint8_t GetTipo() const { return FTipo; }
-    // OK: the chooser closes and the chosen law's dialog runs modally.
-    void Aplica();
-    // Cancel: fires none and closes.
-    void Cancela();
-
     QRadioButton *rbEEfetivo, *rbBurealReclamation, *rbACI;
-    QPushButton *btnOk, *btnCancela;
 
 protected:
-    void showEvent(QShowEvent *e) override;
+    TfrmModeloLei<TFluencia> *Modelo(std::uint8_t tipo) const override;
 
 private:
-    TfrmModeloFluencia *Modelo() const;
-
-    TEventoFluencia OnConfirmar, OnMostrar;
-    std::uint8_t FTipo = 1;
     TfrmEEfetivo *FEEfetivo = nullptr;
     TfrmFuncaoBureauReclamation *FBureau = nullptr;
     TfrmCoefFluenciaACI *FACI = nullptr;

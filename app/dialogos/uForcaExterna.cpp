@@ -2,7 +2,7 @@
 
 #include "Guarda.h"
 #include "Perguntador.h"
-#include "uUnidades.h"
+#include "UnidadesEscolhidas.h"
 #include "uUsuario.h"
 
 #include <QCheckBox>
@@ -127,12 +127,12 @@ void TfrmForcaExterna::AtualizaCura() {
 }
 
 void TfrmForcaExterna::AoMostrar() {
-    lbHora->setText(SimboloUnidade(5));
-    lbTempCura->setText(SimboloUnidade(5));
-    lbTemperaturaConstante->setText(SimboloUnidade(4));
-    lbTemperaturaDiaria->setText(SimboloUnidade(4));
-    stxBeta->setText(SimboloUnidade(12));
-    stxBetaC->setText(SimboloUnidade(12));
+    lbHora->setText(SimboloUnidade(TGrandeza::Tempo));
+    lbTempCura->setText(SimboloUnidade(TGrandeza::Tempo));
+    lbTemperaturaConstante->setText(SimboloUnidade(TGrandeza::Temperatura));
+    lbTemperaturaDiaria->setText(SimboloUnidade(TGrandeza::Temperatura));
+    stxBeta->setText(SimboloUnidade(TGrandeza::Conveccao));
+    stxBetaC->setText(SimboloUnidade(TGrandeza::Conveccao));
     rbConstante->setChecked(true);
     AtualizaControles();
     ckbCura->setChecked(false);

@@ -110,8 +110,8 @@ TfrmForcaExternaDistr::TfrmForcaExternaDistr(QWidget *pai) : QDialog(pai) {
 TfrmForcaExternaDistr::~TfrmForcaExternaDistr() = default;
 
 void TfrmForcaExternaDistr::showEvent(QShowEvent *e) {
-    const QString u =
-        QStringLiteral("k") + SimboloUnidade(6) + QStringLiteral("/") + SimboloUnidade(1);
+    const QString u = QStringLiteral("k") + SimboloUnidade(TGrandeza::Forca) + QStringLiteral("/") +
+                      SimboloUnidade(TGrandeza::Comprimento);
     for (QLabel *l : lbUnidade)
         l->setText(u);
     AjustaTamanho(this);

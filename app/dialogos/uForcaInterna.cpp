@@ -2,8 +2,8 @@
 
 #include "Guarda.h"
 #include "Perguntador.h"
+#include "UnidadesEscolhidas.h"
 #include "uFuncaoDiscreta.h"
-#include "uUnidades.h"
 #include "uUsuario.h"
 
 #include <QGridLayout>
@@ -107,7 +107,7 @@ void TfrmForcaInterna::MarcaTipo() {
 }
 
 void TfrmForcaInterna::AoMostrar() {
-    lbConstante->setText(SimboloUnidade(3) + QStringLiteral("/(m³·h)"));
+    lbConstante->setText(SimboloUnidade(TGrandeza::Energia) + QStringLiteral("/(m³·h)"));
     rbDefinida->setChecked(true);
     FTipo = TForcaInterna::kModelo;
     AtualizaControles();

@@ -1,8 +1,6 @@
 #include "uGerentedeRetracao.h"
 
-#include "Guarda.h"
 #include "NumeroUsuario.h"
-#include "Perguntador.h"
 #include "uLibFEM.h"
 
 #include <QGridLayout>
@@ -10,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -19,24 +16,9 @@ TfrmGerentedeRetracao *frmGerentedeRetracao = nullptr;
 TfrmRetracaoCEB *frmRetracaoCEB = nullptr;
 TfrmRetracaoBazant *frmRetracaoBazant = nullptr;
 
-namespace {
-
-QHBoxLayout *Botoes(QPushButton *&ok, QPushButton *&cancela) {
-    ok = new QPushButton(QStringLiteral("Ok"));
-    cancela = new QPushButton(QStringLiteral("Cancela"));
-    ok->setDefault(true);
-    auto *h = new QHBoxLayout;
-    h->addStretch();
-    h->addWidget(ok);
-    h->addWidget(cancela);
-    return h;
-}
-
-} // namespace
-
 // ---------------------------------------------------------------------------------------------
 
-TfrmModeloRetracao::TfrmModeloRetracao(QWidget *pai) : QDialog(pai) {
+TfrmModeloRetracao::TfrmModeloRetracao(QWidget *pai) : TfrmModeloLei<TRetracao>(pai) {
     edUmidade = new QLineEdit(QStringLiteral("75"));
     edh0 = new QLineEdit(QStringLiteral("100"));
     edfc28 = new QLineEdit(QStringLiteral("20"));
@@ -61,9 +43,7 @@ void TfrmModeloRetracao::Monta(QWidget *extra) {
     v->addWidget(umidade);
     if (extra)
         v->addWidget(extra);
-    v->addLayout(Botoes(btnOk, btnCancela));
-    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
-    connect(btnCancela, &QPushButton::clicked, this, [this] { Protege([this] { Cancela(); }); });
+    FechaComBotoes(v);
 }
 
 std::unique_ptr<TRetracao> TfrmModeloRetracao::LeComuns(std::uint8_t tipo) const {
@@ -74,28 +54,10 @@ std::unique_ptr<TRetracao> TfrmModeloRetracao::LeComuns(std::uint8_t tipo) const
     return r;
 }
 
-void TfrmModeloRetracao::Dispara(const TRetracao *r) {
-    if (OnConfirmar)
-        OnConfirmar(r);
-}
-
 void TfrmModeloRetracao::showEvent(QShowEvent *e) {
-    stfc28->setText(SimboloUnidade(7));
+    stfc28->setText(SimboloUnidade(TGrandeza::Tensao));
     AjustaTamanho(this);
-    if (!e->spontaneous())
-        FMemoria.Guarda(this);
-    QDialog::showEvent(e);
-}
-
-void TfrmModeloRetracao::reject() {
-    FMemoria.Restaura();
-    QDialog::reject();
-}
-
-void TfrmModeloRetracao::Aplica() {
-    FRetracao = LeCampos();
-    Dispara(FRetracao.get());
-    accept();
+    TfrmModeloLei<TRetracao>::showEvent(e);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -125,11 +87,6 @@ std::unique_ptr<TRetracao> TfrmRetracaoCEB::LeCampos() const {
     return r;
 }
 
-void TfrmRetracaoCEB::Cancela() {
-    Dispara(nullptr);
-    reject();
-}
-
 // ---------------------------------------------------------------------------------------------
 
 TfrmRetracaoBazant::TfrmRetracaoBazant(QWidget *pai) : TfrmModeloRetracao(pai) {
@@ -156,70 +113,21 @@ void TfrmRetracaoBazant::Cancela() {
 
 // ---------------------------------------------------------------------------------------------
 
-TfrmGerentedeRetracao::TfrmGerentedeRetracao(QWidget *pai) : QDialog(pai) {
-    setObjectName("frmGerentedeRetracao");
-    setWindowTitle(QStringLiteral("Retração por Secagem"));
-    rbCEB = new QRadioButton(QStringLiteral("CEB (1990)"));
-    rbBazant = new QRadioButton(QStringLiteral("Modelo Bazant (2000)"));
-    rbNBR6118 = new QRadioButton(QStringLiteral("NBR 6118 (2014)"));
-    rbCEB->setChecked(true);
-    auto *grupo = new QGroupBox(QStringLiteral("Modelo"));
-    auto *vg = new QVBoxLayout(grupo);
-    vg->addWidget(rbCEB);
-    vg->addWidget(rbBazant);
-    vg->addWidget(rbNBR6118);
-    auto *v = new QVBoxLayout(this);
-    v->addWidget(grupo);
-    v->addLayout(Botoes(btnOk, btnCancela));
-    for (QRadioButton *rb : {rbCEB, rbBazant, rbNBR6118})
-        connect(rb, &QRadioButton::toggled, this, [this] { AtualizaTipo(); });
-    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
-    connect(btnCancela, &QPushButton::clicked, this, [this] { Protege([this] { Cancela(); }); });
-}
+TfrmGerentedeRetracao::TfrmGerentedeRetracao(QWidget *pai)
+    : TEscolhaLei<TRetracao>("frmGerentedeRetracao", QStringLiteral("Retração por Secagem"),
+                             {{QStringLiteral("CEB (1990)"), TRetracao::kCEB},
+                              {QStringLiteral("Modelo Bazant (2000)"), TRetracao::kBazant},
+                              {QStringLiteral("NBR 6118 (2014)"), TRetracao::kBazant}},
+                             0, false, pai),
+      rbCEB(Opcao(0)), rbBazant(Opcao(1)), rbNBR6118(Opcao(2)) {}
 
 void TfrmGerentedeRetracao::SetModelos(TfrmRetracaoCEB *ceb, TfrmRetracaoBazant *bazant) {
     FCEB = ceb;
     FBazant = bazant;
 }
 
-void TfrmGerentedeRetracao::AtualizaTipo() {
-    FTipo = rbCEB->isChecked() ? TRetracao::kCEB : TRetracao::kBazant;
-}
-
-void TfrmGerentedeRetracao::showEvent(QShowEvent *e) {
-    AtualizaTipo();
-    if (!e->spontaneous())
-        FMemoria.Guarda(this);
-    if (OnMostrar)
-        OnMostrar(nullptr);
-    QDialog::showEvent(e);
-}
-
-void TfrmGerentedeRetracao::reject() {
-    FMemoria.Restaura();
-    QDialog::reject();
-}
-
-TfrmModeloRetracao *TfrmGerentedeRetracao::Modelo() const {
-    if (FTipo == TRetracao::kCEB)
+TfrmModeloLei<TRetracao> *TfrmGerentedeRetracao::Modelo(std::uint8_t tipo) const {
+    if (tipo == TRetracao::kCEB)
         return FCEB ? FCEB : frmRetracaoCEB;
     return FBazant ? static_cast<TfrmModeloRetracao *>(FBazant) : frmRetracaoBazant;
-}
-
-void TfrmGerentedeRetracao::Aplica() {
-    AtualizaTipo();
-    accept();
-    if (TfrmModeloRetracao *m = Modelo()) {
-        m->SetOnConfirmar([this](const TRetracao *r) {
-            if (OnConfirmar)
-                OnConfirmar(r);
-        });
-        Perguntador().ExecutaModal(*m);
-    }
-}
-
-void TfrmGerentedeRetracao::Cancela() {
-    if (OnConfirmar)
-        OnConfirmar(nullptr);
-    reject();
 }

@@ -3,10 +3,10 @@
 #include "Guarda.h"
 #include "NumeroUsuario.h"
 #include "Perguntador.h"
+#include "UnidadesEscolhidas.h"
 #include "uFuncaoDiscreta.h"
 #include "uMaturidade.h"
 #include "uPlataforma.h"
-#include "uUnidades.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -215,20 +215,20 @@ void TfrmMateriais::AoMostrar() {
     rbJCI->setChecked(true);
     RadioButton2->setChecked(true);
     ColoreLeiE();
-    stxKx->setText(SimboloUnidade(11));
-    stxKy->setText(SimboloUnidade(11));
-    stxDensidade->setText(SimboloUnidade(2));
-    stxCE->setText(SimboloUnidade(10));
-    stxE->setText(SimboloUnidade(8));
-    stxEa->setText(QStringLiteral("[dia]/") + SimboloUnidade(8));
-    stxEb->setText(QStringLiteral("1/") + SimboloUnidade(8));
-    stxAlfa->setText(SimboloUnidade(9));
-    stxPoisson->setText(SimboloUnidade(14));
-    stxGravidade->setText(SimboloUnidade(15));
-    stFTConstante->setText(SimboloUnidade(7));
-    stxfcj28->setText(SimboloUnidade(7));
-    stFTa->setText(QStringLiteral("[dia]/") + SimboloUnidade(7));
-    stFTb->setText(QStringLiteral("1/") + SimboloUnidade(7));
+    stxKx->setText(SimboloUnidade(TGrandeza::Condutividade));
+    stxKy->setText(SimboloUnidade(TGrandeza::Condutividade));
+    stxDensidade->setText(SimboloUnidade(TGrandeza::Densidade));
+    stxCE->setText(SimboloUnidade(TGrandeza::CalorEspecifico));
+    stxE->setText(SimboloUnidade(TGrandeza::Modulo));
+    stxEa->setText(QStringLiteral("[dia]/") + SimboloUnidade(TGrandeza::Modulo));
+    stxEb->setText(QStringLiteral("1/") + SimboloUnidade(TGrandeza::Modulo));
+    stxAlfa->setText(SimboloUnidade(TGrandeza::Dilatacao));
+    stxPoisson->setText(SimboloUnidade(TGrandeza::Poisson));
+    stxGravidade->setText(SimboloUnidade(TGrandeza::Gravidade));
+    stFTConstante->setText(SimboloUnidade(TGrandeza::Tensao));
+    stxfcj28->setText(SimboloUnidade(TGrandeza::Tensao));
+    stFTa->setText(QStringLiteral("[dia]/") + SimboloUnidade(TGrandeza::Tensao));
+    stFTb->setText(QStringLiteral("1/") + SimboloUnidade(TGrandeza::Tensao));
 
     FMaterial = std::make_unique<TMaterial>(2.0, 2.0, 2400, 1000, 20, 0.08609, 0.04225, false,
                                             12.5e-6, 0.2, 9.819, TMaterial::kModeloJCI, false, 20,

@@ -1,7 +1,7 @@
 #include "uMaturidade.h"
 
+#include "UnidadesEscolhidas.h"
 #include "uMateriais.h"
-#include "uUnidades.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -32,7 +32,7 @@ TfrmMaturidade::TfrmMaturidade(QWidget *pai) : TDialogoDados(QStringLiteral("Mat
 }
 
 void TfrmMaturidade::AoMostrar() {
-    stxfcj28->setText(SimboloUnidade(7));
+    stxfcj28->setText(SimboloUnidade(TGrandeza::Tensao));
 }
 
 bool TfrmMaturidade::Confirma() {

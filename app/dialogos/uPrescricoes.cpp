@@ -3,7 +3,7 @@
 #include "Guarda.h"
 #include "NumeroUsuario.h"
 #include "Perguntador.h"
-#include "uUnidades.h"
+#include "UnidadesEscolhidas.h"
 
 #include <QGridLayout>
 #include <QLabel>
@@ -43,9 +43,9 @@ QString TfrmPrescricoes::GetStatus(int painel) const {
 
 void TfrmPrescricoes::AoMostrar() {
     SetStatus(2, QStringLiteral("%1 nós capturados").arg(FContaNos ? FContaNos() : 0));
-    stxTemperatura->setText(SimboloUnidade(4));
-    stxTempoI->setText(SimboloUnidade(5));
-    stxTempoF->setText(SimboloUnidade(5));
+    stxTemperatura->setText(SimboloUnidade(TGrandeza::Temperatura));
+    stxTempoI->setText(SimboloUnidade(TGrandeza::Tempo));
+    stxTempoF->setText(SimboloUnidade(TGrandeza::Tempo));
 }
 
 void TfrmPrescricoes::Aplica() {

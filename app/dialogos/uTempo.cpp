@@ -2,7 +2,7 @@
 
 #include "Guarda.h"
 #include "NumeroUsuario.h"
-#include "uUnidades.h"
+#include "UnidadesEscolhidas.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -69,7 +69,7 @@ void TfrmTempo::AoMostrar() {
         (FTempo->GetPassoUniforme() ? rbLinear : rbQuadratico)->setChecked(true);
     }
     for (QLabel *l : lbUnidade)
-        l->setText(SimboloUnidade(5));
+        l->setText(SimboloUnidade(TGrandeza::Tempo));
 }
 
 void TfrmTempo::LeCampos() {

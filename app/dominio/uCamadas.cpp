@@ -3,6 +3,7 @@
 #include "Guarda.h"
 #include "NumeroUsuario.h"
 #include "Perguntador.h"
+#include "UnidadesEscolhidas.h"
 #include "uDeformInicial.h"
 
 #include <QGridLayout>
@@ -106,9 +107,9 @@ TfrmCamadas::TfrmCamadas(QWidget *pai) : QDialog(pai) {
 }
 
 void TfrmCamadas::showEvent(QShowEvent *e) {
-    lbElevacao->setText(SimboloUnidade(1));
-    lbInstante->setText(SimboloUnidade(5));
-    lbTemperatura->setText(SimboloUnidade(4));
+    lbElevacao->setText(SimboloUnidade(TGrandeza::Comprimento));
+    lbInstante->setText(SimboloUnidade(TGrandeza::Tempo));
+    lbTemperatura->setText(SimboloUnidade(TGrandeza::Temperatura));
     AjustaTamanho(this);
     if (!e->spontaneous())
         FMemoria.Guarda(this);

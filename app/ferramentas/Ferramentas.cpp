@@ -4,10 +4,10 @@
 #include "Execucao.h"
 #include "Guarda.h"
 #include "Perguntador.h"
+#include "UnidadesEscolhidas.h"
 #include "VisaoMalha.h"
 #include "uDARV_2D.h"
 #include "uPlataforma.h"
-#include "uUnidades.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -337,7 +337,7 @@ void TFerramentas::Move(QPoint p) {
     FJanela.SetStatus(3, QStringLiteral("X = %1, Y = %2 ")
                                  .arg(TextoCoordenada(ComprimentoDeMetros(f, w.X)),
                                       TextoCoordenada(ComprimentoDeMetros(f, w.Y))) +
-                             SimboloUnidade(1));
+                             SimboloUnidade(TGrandeza::Comprimento));
     if (const int e = ElementoSobCursor(m, pt))
         FJanela.SetStatus(2, QStringLiteral("Elemento: %1").arg(e));
     if (FArrastando) {

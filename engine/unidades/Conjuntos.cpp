@@ -39,38 +39,43 @@ void TUnidades::SetTempo(std::unique_ptr<TTempoSegundo> u) {
 }
 
 TUnidade *TUnidades::Unidade(int posicao) const {
-    switch (posicao) {
-    case 1:
-        return comprimento_.get();
-    case 2:
-        return densidade_.get();
-    case 3:
-        return energia_.get();
-    case 4:
-        return temperatura_.get();
-    case 5:
-        return tempo_.get();
-    case 6:
-        return forca_.get();
-    case 7:
-        return tensao_.get();
-    case 8:
-        return modulo_.get();
-    case 9:
-        return dilatacao_.get();
-    case 10:
-        return calorEspecifico_.get();
-    case 11:
-        return condutividade_.get();
-    case 12:
-        return conveccao_.get();
-    case 14:
-        return poisson_.get();
-    case 15:
-        return gravidade_.get();
-    default:
+    if (posicao < 1 || posicao > 15 || posicao == 13)
         return nullptr;
+    return &Unidade(static_cast<TGrandeza>(posicao < 13 ? posicao - 1 : posicao - 2));
+}
+
+TUnidade &TUnidades::Unidade(TGrandeza g) const {
+    switch (g) {
+    case TGrandeza::Comprimento:
+        return *comprimento_;
+    case TGrandeza::Densidade:
+        return *densidade_;
+    case TGrandeza::Energia:
+        return *energia_;
+    case TGrandeza::Temperatura:
+        return *temperatura_;
+    case TGrandeza::Tempo:
+        return *tempo_;
+    case TGrandeza::Forca:
+        return *forca_;
+    case TGrandeza::Tensao:
+        return *tensao_;
+    case TGrandeza::Modulo:
+        return *modulo_;
+    case TGrandeza::Dilatacao:
+        return *dilatacao_;
+    case TGrandeza::CalorEspecifico:
+        return *calorEspecifico_;
+    case TGrandeza::Condutividade:
+        return *condutividade_;
+    case TGrandeza::Conveccao:
+        return *conveccao_;
+    case TGrandeza::Poisson:
+        return *poisson_;
+    case TGrandeza::Gravidade:
+        return *gravidade_;
     }
+    throw std::invalid_argument("unknown quantity");
 }
 
 TUnidadesSI::TUnidadesSI() {

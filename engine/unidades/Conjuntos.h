@@ -6,6 +6,24 @@
 
 #include "unidades/Compostas.h"
 
+// The quantities a set of units has a unit for.
+enum class TGrandeza {
+    Comprimento,
+    Densidade,
+    Energia,
+    Temperatura,
+    Tempo,
+    Forca,
+    Tensao,
+    Modulo,
+    Dilatacao,
+    CalorEspecifico,
+    Condutividade,
+    Conveccao,
+    Poisson,
+    Gravidade
+};
+
 class TUnidades {
 public:
     // Metre, kg/m³, watt-hour, Celsius, hour, newton, MPa, GPa, 10^-6/ºC, J/(kg·°C),
@@ -40,6 +58,7 @@ public:
     // 4 temperature, 5 time, 6 force, 7 stress, 8 modulus, 9 expansion, 10 specific heat,
     // 11 conductivity, 12 convection, 14 Poisson, 15 gravity; nullptr for 13 and outside 1..15.
     TUnidade *Unidade(int posicao) const;
+    TUnidade &Unidade(TGrandeza g) const;
 
 private:
     std::unique_ptr<TCompMetro> comprimento_;

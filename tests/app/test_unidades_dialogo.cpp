@@ -4,6 +4,7 @@
 #include "KitBase.h"
 #include "KitCalcEdit.h"
 #include "PerguntadorRoteiro.h"
+#include "UnidadesEscolhidas.h"
 #include "uEstadoInterface.h"
 #include "uLibUnidades.h"
 #include "uUnidades.h"
@@ -71,9 +72,8 @@ TEST_F(UnidadesDialogo, FatoresPadraoNaPartida) {
     EXPECT_NEAR(fatores->Condutividade, 859.84522, 1e-9);
     EXPECT_NEAR(fatores->CalorEspecifico, 0.2388458966, 1e-12);
     EXPECT_DOUBLE_EQ(fatores->Tempo, 1.0);
-    EXPECT_EQ(SimboloUnidade(1), "[m]");
-    EXPECT_EQ(SimboloUnidade(5), "[h]");
-    EXPECT_EQ(SimboloUnidade(13), "");
+    EXPECT_EQ(SimboloUnidade(TGrandeza::Comprimento), "[m]");
+    EXPECT_EQ(SimboloUnidade(TGrandeza::Tempo), "[h]");
     // Every list shows the default unit.
     EXPECT_EQ(Lista("cbxComprimento")->currentText(), "METRO");
     EXPECT_EQ(Lista("cbxEnergia")->currentText(), "WATT*HORA");
@@ -96,7 +96,7 @@ TEST_F(UnidadesDialogo, DiaEDensidadeEmGramaPorCentimetroCubico) {
     ASSERT_EQ(disparos, 1);
     EXPECT_DOUBLE_EQ(fatores->Tempo, 24.0);
     EXPECT_NEAR(fatores->Densidade, 1000.0, 1e-9);
-    EXPECT_EQ(SimboloUnidade(5), "[dia]");
+    EXPECT_EQ(SimboloUnidade(TGrandeza::Tempo), "[dia]");
     EXPECT_TRUE(g.P.Esgotado());
 }
 
@@ -108,7 +108,7 @@ TEST_F(UnidadesDialogo, CancelarNaoMudaNada) {
         },
         false);
     EXPECT_EQ(disparos, 0);
-    EXPECT_EQ(SimboloUnidade(1), "[m]");
+    EXPECT_EQ(SimboloUnidade(TGrandeza::Comprimento), "[m]");
     EXPECT_EQ(Estado().PosicaoTemperaturaDilatacao, -1);
     EXPECT_EQ(Lista("cbxComprimento")->currentText(), "METRO");
     // The next OK hands over the set as it was, not the cancelled choice.
@@ -138,8 +138,8 @@ TEST_F(UnidadesDialogo, ListasAchamAUnidadePelaClasse) {
     EXPECT_DOUBLE_EQ(fatores->Forca, 9.8);
     EXPECT_NEAR(fatores->Energia, 0.2388458966, 1e-12);
     EXPECT_EQ(fatores->Escala, TEscalaTemperatura::Fahrenheit);
-    EXPECT_EQ(SimboloUnidade(1), "[ft]");
-    EXPECT_EQ(SimboloUnidade(6), "[kgf]");
+    EXPECT_EQ(SimboloUnidade(TGrandeza::Comprimento), "[ft]");
+    EXPECT_EQ(SimboloUnidade(TGrandeza::Forca), "[kgf]");
 }
 
 TEST_F(UnidadesDialogo, CondutividadeEDilatacaoPelasSuasPaginas) {
@@ -159,7 +159,7 @@ TEST_F(UnidadesDialogo, CondutividadeEDilatacaoPelasSuasPaginas) {
     EXPECT_DOUBLE_EQ(fatores->Dilatacao, 1.8);
     EXPECT_EQ(Estado().PosicaoTemperaturaDilatacao, 3);
     EXPECT_DOUBLE_EQ(TCoefDilatacao::FatorTemperatura(Estado().PosicaoTemperaturaDilatacao), 1.8);
-    EXPECT_EQ(SimboloUnidade(11),
+    EXPECT_EQ(SimboloUnidade(TGrandeza::Condutividade),
               QString::fromStdString(frmUnidades->GetUnidades().GetCondutividade().GetSimbolo()));
 }
 

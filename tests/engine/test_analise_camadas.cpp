@@ -66,21 +66,8 @@ struct TBloco {
     }
 };
 
-class AnaliseCamadas : public ::testing::Test {
+class AnaliseCamadas : public TesteComPasta {
 protected:
-    void SetUp() override {
-        ReiniciaEstado();
-        pasta_ = std::filesystem::temp_directory_path() /
-                 ("darv_analise_camadas_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(pasta_);
-        DefinePastaPadrao(pasta_);
-    }
-    void TearDown() override {
-        DefinePastaPadrao({});
-        std::filesystem::remove_all(pasta_);
-        ReiniciaEstado();
-    }
     std::vector<std::string> Linhas(const std::string &nome) {
         TLeitorTexto l(pasta_ / nome);
         std::vector<std::string> r;
@@ -89,7 +76,6 @@ protected:
             r.emplace_back(s);
         return r;
     }
-    std::filesystem::path pasta_;
 };
 
 } // namespace

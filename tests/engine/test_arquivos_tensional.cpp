@@ -12,17 +12,12 @@
 #include "uLibraryMalhas.h"
 #include "uPlataforma.h"
 
+#include "PastaTeste.h"
+
 namespace {
 
-class ArquivosTensional : public ::testing::Test {
+class ArquivosTensional : public TesteComPasta {
 protected:
-    void SetUp() override {
-        pasta_ = std::filesystem::temp_directory_path() /
-                 ("darv_arq_tens_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(pasta_);
-    }
-    void TearDown() override { std::filesystem::remove_all(pasta_); }
     std::string Arquivo(const char *nome) const { return (pasta_ / nome).string(); }
     static std::string Conteudo(const std::string &arquivo) {
         std::ifstream f(arquivo, std::ios::binary);
@@ -30,7 +25,6 @@ protected:
         s << f.rdbuf();
         return s.str();
     }
-    std::filesystem::path pasta_;
 };
 
 TEST_F(ArquivosTensional, StepFilesHoldTheNegatedValuesInTheirFixedWidths) {

@@ -8,6 +8,8 @@
 #include "uLibFEM.h"
 #include "uLibraryMalhas.h"
 
+#include "PastaTeste.h"
+
 namespace {
 
 using TSegmento = std::tuple<double, double, double, double>;
@@ -48,22 +50,8 @@ TVetor Elevacoes(std::initializer_list<double> l) {
     return v;
 }
 
-class Camadas : public ::testing::Test {
+class Camadas : public TesteComPasta {
 protected:
-    void SetUp() override {
-        ReiniciaEstado();
-        pasta_ = std::filesystem::temp_directory_path() /
-                 ("darv_camadas_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(pasta_);
-        DefinePastaPadrao(pasta_);
-    }
-    void TearDown() override {
-        DefinePastaPadrao({});
-        std::filesystem::remove_all(pasta_);
-        ReiniciaEstado();
-    }
-
     // The rectangle 0..2 x 0..3 as one subdomain cut at 1, 2 and 3.
     std::unique_ptr<TCamadas> Retangulo(bool fixo) {
         sub_ = Poligono({{0, 0}, {2, 0}, {2, 3}, {0, 3}}, fixo);
@@ -72,7 +60,6 @@ protected:
         return c;
     }
 
-    std::filesystem::path pasta_;
     std::unique_ptr<TDominio> sub_;
 };
 

@@ -11,6 +11,8 @@
 #include "uLibraryMalhas.h"
 #include "uPlataforma.h"
 
+#include "TesteMalha.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -22,17 +24,6 @@ std::string Le(const fs::path &p) {
     std::stringstream s;
     s << f.rdbuf();
     return s.str();
-}
-
-// Area enclosed by the edges that are not interior (they form one closed outline).
-double AreaContorno(const TMalha &m) {
-    double s = 0;
-    for (int i = 1; i <= m.GetNumArestas(); ++i) {
-        const TAresta *a = m.GetAresta(i);
-        if (!a->Interna)
-            s += (a->No1->X * a->No2->Y - a->No2->X * a->No1->Y) / 2;
-    }
-    return std::fabs(s);
 }
 
 // A sound mesh of the domain: counter-clockwise elements inside it that cover its area, and
@@ -57,27 +48,19 @@ void VerificaMalha(const TMalha &m, const std::string &caso) {
     }
 }
 
-class Exemplos : public ::testing::Test {
+class Exemplos : public TesteMalha {
 protected:
     void SetUp() override {
-        ReiniciaEstado();
+        TesteMalha::SetUp();
         SetDecimalSeparator('.');
-        DefineMensagens(&silencio_);
         saida_ = fs::temp_directory_path() / ("exemplos_malha_" + std::to_string(getpid()));
         fs::create_directories(saida_);
     }
     void TearDown() override {
         fs::remove_all(saida_);
-        DefineMensagens(nullptr);
         SetDecimalSeparator('.');
-        ReiniciaEstado();
+        TesteMalha::TearDown();
     }
-    struct TSilencio : IMensagens {
-        bool Mostra(TTipoMensagem, const std::string &t) override {
-            ADD_FAILURE() << "message: " << t;
-            return true;
-        }
-    } silencio_;
     fs::path saida_;
 };
 

@@ -14,6 +14,8 @@
 #include "uLibraryMalhas.h"
 #include "uPlataforma.h"
 
+#include "TesteMalha.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -28,17 +30,6 @@ std::unique_ptr<TMalha> Poligono(const TPontos &p, int nx, int ny, double dx = 0
     for (int i = 1; i <= n; ++i)
         m->AdicionaArestaNos(i, i % n + 1);
     return m;
-}
-
-// Area enclosed by the edges that are not interior.
-double AreaDominio(const TMalha &m) {
-    double s = 0;
-    for (int i = 1; i <= m.GetNumArestas(); ++i) {
-        const TAresta *a = m.GetAresta(i);
-        if (!a->Interna)
-            s += (a->No1->X * a->No2->Y - a->No2->X * a->No1->Y) / 2;
-    }
-    return std::fabs(s);
 }
 
 // Interiors of two triangles meet: no side of either leaves the other on its outer side.
@@ -75,7 +66,7 @@ void VerificaCobertura(const TMalha &m, const std::string &caso) {
             ymin = std::min(ymin, el->GetNo(k + 1)->Y), ymax = std::max(ymax, el->GetNo(k + 1)->Y);
         }
     }
-    const double esperada = AreaDominio(m);
+    const double esperada = AreaContorno(m);
     EXPECT_NEAR(area, esperada, 1e-9 * esperada) << caso;
 
     const int g = std::max(1, int(std::sqrt(n / 2.0)));
@@ -110,28 +101,14 @@ void VerificaCobertura(const TMalha &m, const std::string &caso) {
     EXPECT_EQ(sobrepostos, 0) << caso;
 }
 
-class MalhaCompleta : public ::testing::Test {
+class MalhaCompleta : public TesteMalha {
 protected:
-    void SetUp() override {
-        ReiniciaEstado();
-        DefineMensagens(&silencio_);
-    }
-    void TearDown() override {
-        DefineMensagens(nullptr);
-        ReiniciaEstado();
-    }
     void Configura(bool porDmax, double dmax, bool exponencial) {
         TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
         c.PorDmax = porDmax;
         c.Dmax = dmax;
         c.Exponencial = exponencial;
     }
-    struct TSilencio : IMensagens {
-        bool Mostra(TTipoMensagem, const std::string &t) override {
-            ADD_FAILURE() << "message: " << t;
-            return true;
-        }
-    } silencio_;
 };
 
 const TPontos kEle = {{0, 0}, {4, 0}, {4, 1}, {1, 1}, {1, 3}, {0, 3}};

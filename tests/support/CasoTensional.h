@@ -13,6 +13,8 @@
 #include "uLibraryMalhas.h"
 #include "uPlataforma.h"
 
+#include "PastaTeste.h"
+
 class TGravadorMensagens : public IMensagens {
 public:
     bool Mostra(TTipoMensagem tipo, const std::string &texto) override {
@@ -24,25 +26,13 @@ public:
     std::vector<std::string> Textos;
 };
 
-class CasoTensional : public ::testing::Test {
+class CasoTensional : public TesteComPasta {
 protected:
     void SetUp() override {
-        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        pasta_ = std::filesystem::temp_directory_path() /
-                 (std::string("darv_tens_") + info->test_suite_name() + "_" + info->name());
-        std::filesystem::remove_all(pasta_);
-        std::filesystem::create_directories(pasta_);
-        DefinePastaPadrao(pasta_);
-        ReiniciaEstado();
         DefineNomesArquivos(Estado().Configuracoes);
         DefineMensagens(&mensagens_);
     }
-    void TearDown() override {
-        DefineMensagens(nullptr);
-        ReiniciaEstado();
-        DefinePastaPadrao({});
-        std::filesystem::remove_all(pasta_);
-    }
+    void TearDown() override { DefineMensagens(nullptr); }
 
     // Rectangle [0, w] x [0, h] with edges bottom (1), right (2), top (3), left (4); nodes on an
     // (nx + 1) x (ny + 1) grid, row by row from the bottom; two triangles per cell.
@@ -107,6 +97,5 @@ protected:
         GravaArquivoPasso(ArquivoTemperatura(s), v, buffer);
     }
 
-    std::filesystem::path pasta_;
     TGravadorMensagens mensagens_;
 };

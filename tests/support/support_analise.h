@@ -17,6 +17,7 @@
 #include "uPlataforma.h"
 
 #include "MalhaRetangulo.h"
+#include "PastaTeste.h"
 
 // An analysis that shows each element's own arrays just before the theta scheme.
 template <class TBase> struct TEspiaTheta : TBase {
@@ -62,25 +63,3 @@ inline TVetorInteiro TodosOsNos(int n) {
         v[i] = i;
     return v;
 }
-
-// A private default folder for the step files and a fresh engine-facing state.
-struct PastaResultados {
-    std::filesystem::path pasta;
-    PastaResultados() {
-        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        pasta = std::filesystem::temp_directory_path() /
-                ("thermal_" + std::string(info->test_suite_name()) + "_" + info->name());
-        std::filesystem::remove_all(pasta);
-        std::filesystem::create_directories(pasta);
-        DefinePastaPadrao(pasta);
-        ReiniciaEstado();
-    }
-    ~PastaResultados() {
-        ReiniciaEstado();
-        DefinePastaPadrao({});
-        std::filesystem::remove_all(pasta);
-    }
-    std::string Passo(int i) const {
-        return (pasta / ("Passo" + std::to_string(i) + ".res")).string();
-    }
-};
