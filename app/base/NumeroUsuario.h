@@ -4,9 +4,9 @@
 
 #include <QString>
 
-// Reads a real; throws EConvertError "'<text>' is not a valid floating point value".
+// Reads a real; throws EConvertError "'<text>' não é um número real válido".
 double LeReal(const QString &texto);
-// Reads an integer; throws EConvertError "'<text>' is not a valid integer value".
+// Reads an integer; throws EConvertError "'<text>' não é um número inteiro válido".
 int LeInteiro(const QString &texto);
 // Non-throwing forms.
 bool TentaLeReal(const QString &texto, double &v);

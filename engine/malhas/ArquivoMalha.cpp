@@ -39,7 +39,7 @@ public:
         std::array<double, 2> r{};
         for (int i = 0; i < 2; ++i)
             if (!TryStrToFloat(c[std::size_t(i)], r[std::size_t(i)], '.'))
-                NaoNumero(c[std::size_t(i)], "number");
+                NaoNumero(c[std::size_t(i)], "real");
         return r;
     }
     std::array<int, 3> Inteiros(std::string_view linha, int n) {
@@ -49,7 +49,7 @@ public:
         std::array<int, 3> r{};
         for (int i = 0; i < n; ++i)
             if (!TryStrToInt(c[std::size_t(i)], r[std::size_t(i)]))
-                NaoNumero(c[std::size_t(i)], "integer");
+                NaoNumero(c[std::size_t(i)], "inteiro");
         return r;
     }
     void Verifica(int numero, int contagem, const char *oque) {
@@ -61,7 +61,7 @@ public:
     double Real(std::string_view linha, char separador) {
         double v;
         if (!TryStrToFloat(linha, v, separador))
-            NaoNumero(linha, "number");
+            NaoNumero(linha, "real");
         return v;
     }
 
@@ -69,8 +69,9 @@ private:
     [[noreturn]] void NaoNumero(std::string_view campo, const char *tipo) const {
         std::string m(1, '\'');
         m.append(campo);
-        m.append("' is not a valid ");
+        m.append("' não é um número ");
         m.append(tipo);
+        m.append(" válido");
         leitor_.Erro(m);
     }
 

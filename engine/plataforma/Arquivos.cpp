@@ -27,6 +27,47 @@ std::string NomeUsuario() {
 }
 } // namespace
 
+namespace {
+// The reason of a system error in Portuguese, whatever the locale; the system's own text for
+// the rare ones.
+std::string Motivo(int erro) {
+    switch (erro) {
+    case ENOENT:
+        return "Arquivo ou pasta inexistente";
+    case EACCES:
+    case EPERM:
+        return "Permissão negada";
+    case EFBIG:
+        return "Arquivo grande demais";
+    case EISDIR:
+        return "É uma pasta";
+    case ENOTDIR:
+        return "Não é uma pasta";
+    case ENOSPC:
+        return "Não há espaço no dispositivo";
+    case EDQUOT:
+        return "Cota de disco excedida";
+    case EROFS:
+        return "Sistema de arquivos somente para leitura";
+    case EEXIST:
+        return "O arquivo já existe";
+    case EMFILE:
+    case ENFILE:
+        return "Arquivos abertos demais";
+    case ENAMETOOLONG:
+        return "Nome de arquivo longo demais";
+    case ELOOP:
+        return "Ligações simbólicas demais";
+    case EIO:
+        return "Erro de entrada e saída";
+    case EBUSY:
+        return "Recurso ocupado";
+    default:
+        return std::system_category().message(erro);
+    }
+}
+} // namespace
+
 void DefinePastaPadrao(const std::filesystem::path &p) {
     std::lock_guard<std::mutex> lock(gPastaMutex);
     gPastaDefinida = p;
@@ -42,46 +83,43 @@ std::filesystem::path PastaPadrao() {
         if (!fs::is_directory(p, ec)) {
             fs::create_directories(p, ec);
             if (ec)
-                throw EInOutError("Cannot create folder " + p.string() + ": " + ec.message());
+                throw EInOutError("Não foi possível criar a pasta " + p.string() + ": " +
+                                  Motivo(ec.value()));
         }
         return p;
     }
     // The folder sits in the shared temporary folder: it must be a real directory of this user
     // that nobody else can enter, or others could plant files and links where results go.
     if (::mkdir(p.c_str(), 0700) != 0 && errno != EEXIST)
-        throw EInOutError("Cannot create folder " + p.string() + ": " + std::strerror(errno));
+        throw EInOutError("Não foi possível criar a pasta " + p.string() + ": " + Motivo(errno));
     struct stat st {};
     if (::lstat(p.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
-        throw EInOutError("The folder " + p.string() + " is not a private folder of this user");
+        throw EInOutError("A pasta " + p.string() + " não é uma pasta privada deste usuário");
     if ((st.st_mode & 077) != 0 && ::chmod(p.c_str(), 0700) != 0)
-        throw EInOutError("Cannot protect folder " + p.string() + ": " + std::strerror(errno));
+        throw EInOutError("Não foi possível proteger a pasta " + p.string() + ": " + Motivo(errno));
     return p;
 }
-
-namespace {
-std::string Motivo(int erro) {
-    return std::system_category().message(erro);
-}
-} // namespace
 
 TLeitorTexto::TLeitorTexto(const std::filesystem::path &arquivo, std::uintmax_t maximo)
     : arquivo_(arquivo) {
     std::error_code ec;
     if (std::filesystem::is_directory(arquivo, ec))
-        throw EInOutError("Cannot open file " + arquivo.string() + ": " + Motivo(EISDIR));
+        throw EInOutError("Não foi possível abrir o arquivo " + arquivo.string() + ": " +
+                          Motivo(EISDIR));
     std::ifstream f(arquivo, std::ios::binary);
     if (!f)
-        throw EInOutError("Cannot open file " + arquivo.string());
+        throw EInOutError("Não foi possível abrir o arquivo " + arquivo.string());
     f.seekg(0, std::ios::end);
     std::streamoff tam = f.tellg();
     if (tam < 0)
-        throw EInOutError("Cannot read file " + arquivo.string());
+        throw EInOutError("Não foi possível ler o arquivo " + arquivo.string());
     if (std::uintmax_t(tam) > std::min(maximo, kMaximoTexto))
-        throw EInOutError("Cannot read file " + arquivo.string() + ": " + Motivo(EFBIG));
+        throw EInOutError("Não foi possível ler o arquivo " + arquivo.string() + ": " +
+                          Motivo(EFBIG));
     f.seekg(0, std::ios::beg);
     dados_.resize(std::size_t(tam));
     if (tam > 0 && !f.read(dados_.data(), tam))
-        throw EInOutError("Cannot read file " + arquivo.string());
+        throw EInOutError("Não foi possível ler o arquivo " + arquivo.string());
 }
 
 bool TLeitorTexto::LeLinha(std::string_view &linha) {
@@ -101,7 +139,7 @@ bool TLeitorTexto::LeLinha(std::string_view &linha) {
 }
 
 void TLeitorTexto::Erro(const std::string &oque) const {
-    throw EInOutError(arquivo_.string() + ", line " + std::to_string(linha_) + ": " + oque);
+    throw EInOutError(arquivo_.string() + ", linha " + std::to_string(linha_) + ": " + oque);
 }
 
 // The temporary file gets an unpredictable name and is created exclusively, never through a
@@ -122,13 +160,15 @@ TArquivoSeguro::TArquivoSeguro(const std::filesystem::path &arquivo) : arquivo_(
             break;
     }
     if (fd < 0)
-        throw EInOutError("Cannot create file " + arquivo_.string() + ": " + Motivo(erro));
+        throw EInOutError("Não foi possível criar o arquivo " + arquivo_.string() + ": " +
+                          Motivo(erro));
     f_ = ::fdopen(fd, "wb");
     if (!f_) {
         erro = errno;
         ::close(fd);
         ::unlink(temporario_.c_str());
-        throw EInOutError("Cannot create file " + arquivo_.string() + ": " + Motivo(erro));
+        throw EInOutError("Não foi possível criar o arquivo " + arquivo_.string() + ": " +
+                          Motivo(erro));
     }
 }
 
@@ -141,15 +181,16 @@ TArquivoSeguro::~TArquivoSeguro() {
 
 void TArquivoSeguro::Escreve(std::string_view texto) {
     if (!f_)
-        throw EInOutError("File already closed: " + arquivo_.string());
+        throw EInOutError("O arquivo já foi fechado: " + arquivo_.string());
     if (!texto.empty() && std::fwrite(texto.data(), 1, texto.size(), f_) != texto.size())
-        throw EInOutError("Cannot write file " + arquivo_.string() + ": " + Motivo(errno));
+        throw EInOutError("Não foi possível gravar o arquivo " + arquivo_.string() + ": " +
+                          Motivo(errno));
 }
 
 // Flushed and synced to disk before it replaces the target.
 void TArquivoSeguro::Confirma() {
     if (!f_)
-        throw EInOutError("File already closed: " + arquivo_.string());
+        throw EInOutError("O arquivo já foi fechado: " + arquivo_.string());
     int erro = 0;
     if (std::fflush(f_) != 0 || ::fdatasync(fileno(f_)) != 0)
         erro = errno;
@@ -157,9 +198,11 @@ void TArquivoSeguro::Confirma() {
         erro = errno;
     f_ = nullptr;
     if (erro != 0)
-        throw EInOutError("Cannot write file " + arquivo_.string() + ": " + Motivo(erro));
+        throw EInOutError("Não foi possível gravar o arquivo " + arquivo_.string() + ": " +
+                          Motivo(erro));
     if (::rename(temporario_.c_str(), arquivo_.c_str()) != 0)
-        throw EInOutError("Cannot write file " + arquivo_.string() + ": " + Motivo(errno));
+        throw EInOutError("Não foi possível gravar o arquivo " + arquivo_.string() + ": " +
+                          Motivo(errno));
     confirmado_ = true;
 }
 

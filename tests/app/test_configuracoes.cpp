@@ -75,7 +75,7 @@ TEST_F(ConfiguracaoMalha, RefusedOkChangesNothing) {
     d->edDmax->setText("abc");
     d->btnOk->click(); // the conversion error, through the slot guard
     ASSERT_EQ(roteiro.P.Erros.size(), 3);
-    EXPECT_EQ(roteiro.P.Erros[2], "'abc' is not a valid floating point value");
+    EXPECT_EQ(roteiro.P.Erros[2], "'abc' não é um número real válido");
     const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
     EXPECT_EQ(confirmacoes, 0);
     EXPECT_EQ(c.Nx, 2);

@@ -255,7 +255,7 @@ TEST_F(ArquivoMalha, BadInputNamesFileAndLine) {
         }
         return "no error";
     };
-    EXPECT_NE(erro("t\n-1\n").find("e.txt, line 2"), std::string::npos);
+    EXPECT_NE(erro("t\n-1\n").find("e.txt, linha 2"), std::string::npos);
     EXPECT_NE(erro("t\n3\n0 0\n").find("line 2"), std::string::npos); // more than the file holds
     EXPECT_NE(erro("t\n1000000000\n0 0\n").find("out of range"), std::string::npos);
     EXPECT_NE(erro("t\nx\n").find("line 2"), std::string::npos);
@@ -292,7 +292,7 @@ TEST_F(ArquivoMalha, RepeatedVertexIsRefusedAndAFailedFullReadChangesNothing) {
         d.LeGeometria();
         ADD_FAILURE() << "no error";
     } catch (const EInOutError &e) {
-        EXPECT_NE(std::string(e.what()).find("rep.txt, line 5: vértice repetido"),
+        EXPECT_NE(std::string(e.what()).find("rep.txt, linha 5: vértice repetido"),
                   std::string::npos)
             << e.what();
     }

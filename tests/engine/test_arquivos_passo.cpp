@@ -201,7 +201,7 @@ TEST(StepFile, AFolderOrAFileFarLargerThanTheMeshIsRefused) {
         LeArquivoPasso(grande, 2, v);
         ADD_FAILURE() << "no error";
     } catch (const EInOutError &e) {
-        EXPECT_NE(std::string(e.what()).find("Passo2.res: File too large"), std::string::npos)
+        EXPECT_NE(std::string(e.what()).find("Passo2.res: Arquivo grande demais"), std::string::npos)
             << e.what();
     }
     LeArquivoPasso(grande, 1000000, v); // as large as its mesh implies
