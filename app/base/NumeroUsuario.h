@@ -4,6 +4,8 @@
 
 #include <QString>
 
+class QChart;
+
 // Reads a real; throws EConvertError "'<text>' não é um número real válido".
 double LeReal(const QString &texto);
 // Reads an integer; throws EConvertError "'<text>' não é um número inteiro válido".
@@ -18,3 +20,5 @@ QString TextoFixo(double v, int decimais);
 
 // Sets the platform layer's decimal separator from the user's locale.
 void AplicaSeparadorDoLocale();
+// A chart's axis labels with the same decimal separator and no group separator.
+void LocalizaNumeros(QChart *grafico);

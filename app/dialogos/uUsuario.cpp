@@ -1,6 +1,7 @@
 #include "uUsuario.h"
 
 #include "Guarda.h"
+#include "NumeroUsuario.h"
 #include "Perguntador.h"
 #include "uPlataforma.h"
 
@@ -23,6 +24,7 @@ TfrmUsuario::TfrmUsuario(QWidget *pai)
     chTeste = new QChartView(this);
     chTeste->setObjectName(QStringLiteral("chTeste"));
     chTeste->chart()->legend()->hide();
+    LocalizaNumeros(chTeste->chart());
     chTeste->setMinimumSize(420, 260);
     raiz->addWidget(chTeste);
     auto *linha = new QHBoxLayout;
