@@ -14,6 +14,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 namespace {
 
@@ -43,7 +44,7 @@ TEST_F(ConfiguracaoMalha, StartsFromTheDefaultsAndConfirmsInTheLocalesForm) {
     EXPECT_TRUE(d->cbxDmax->isChecked());
     EXPECT_EQ(d->edDmax->text(), "0.25");
     const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
-    EXPECT_FALSE(c.PorDmax); // off until the first confirmation
+    EXPECT_TRUE(c.PorDmax); // in force as shown, before any Ok
     EXPECT_EQ(d->Desenho().LayerElementos.Pincel.Color, clSilver);
     EXPECT_EQ(d->Desenho().LayerElementos.Caneta.Color, clGray);
     EXPECT_EQ(d->Desenho().LayerElementos.Fonte.Color, clRed);
@@ -83,7 +84,7 @@ TEST_F(ConfiguracaoMalha, RefusedOkChangesNothing) {
     EXPECT_EQ(confirmacoes, 0);
     EXPECT_EQ(c.Nx, 2);
     EXPECT_DOUBLE_EQ(c.Dmax, 0.25);
-    EXPECT_FALSE(c.PorDmax);
+    EXPECT_TRUE(c.PorDmax);
 
     // Zero is fine when the maximum size is not used.
     d->cbxDmax->setChecked(false);
@@ -95,14 +96,9 @@ TEST_F(ConfiguracaoMalha, RefusedOkChangesNothing) {
 
 TEST_F(ConfiguracaoMalha, GradingChoiceShowsOrHidesTheMaximumSizeAndFollowsTheFileReader) {
     d->show();
-    // Showing keeps the check box as it starts: checked, the record's flag still off.
-    EXPECT_TRUE(d->cbxDmax->isChecked());
-    EXPECT_FALSE(Estado().ConfiguracaoMalha.PorDmax);
     d->rbExponencial->click();
-    EXPECT_TRUE(Estado().ConfiguracaoMalha.Exponencial);
     EXPECT_FALSE(d->pDmax->isVisible());
     d->rbLinear->click();
-    EXPECT_FALSE(Estado().ConfiguracaoMalha.Exponencial);
     EXPECT_TRUE(d->pDmax->isVisible());
 
     // The mesh file reader's values are shown.
@@ -122,6 +118,43 @@ TEST_F(ConfiguracaoMalha, GradingChoiceShowsOrHidesTheMaximumSizeAndFollowsTheFi
     EXPECT_TRUE(d->rbLinear->isChecked());
     EXPECT_TRUE(d->pDmax->isVisible());
     d->hide();
+}
+
+// Every change waits for Ok; Cancel (or Esc) shows the settings in force again.
+TEST_F(ConfiguracaoMalha, ChangesTakeEffectAtOkAndCancelShowsWhatIsInForce) {
+    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    const struct {
+        std::function<void()> muda;
+        std::function<bool()> mostraOEmVigor;
+    } casos[] = {
+        {[&] { d->rbExponencial->click(); },
+         [&] { return d->rbLinear->isChecked() && !c.Exponencial; }},
+        {[&] { d->seNx->setValue(7); }, [&] { return d->seNx->value() == 2 && c.Nx == 2; }},
+        {[&] { d->seNy->setValue(5); }, [&] { return d->seNy->value() == 2 && c.Ny == 2; }},
+        {[&] { d->cbxDmax->setChecked(false); },
+         [&] { return d->cbxDmax->isChecked() && c.PorDmax; }},
+        {[&] { d->edDmax->setText("3"); },
+         [&] { return d->edDmax->text() == "0.25" && c.Dmax == 0.25; }},
+        {[&] { d->kcbxCorNos->SetColorValue(clRed); },
+         [&] { return d->kcbxCorNos->ColorValue() == clAqua; }},
+    };
+    for (const bool esc : {false, true})
+        for (std::size_t i = 0; i < std::size(casos); ++i) {
+            d->show();
+            casos[i].muda();
+            if (esc)
+                QTest::keyClick(d.get(), Qt::Key_Escape);
+            else
+                d->btnCancela->click();
+            EXPECT_FALSE(d->isVisible());
+            EXPECT_TRUE(casos[i].mostraOEmVigor()) << i << (esc ? " Esc" : " Cancela");
+        }
+    // A later Ok applies only what it shows.
+    d->btnOk->click();
+    EXPECT_FALSE(c.Exponencial);
+    EXPECT_EQ(c.Nx, 2);
+    EXPECT_EQ(d->Desenho().LayerNos.Pincel.Color, clAqua);
+    EXPECT_EQ(confirmacoes, 1);
 }
 
 class Configuracoes : public ::testing::Test {
