@@ -78,8 +78,8 @@ public:
     // mesh or without rows.
     bool CriaCamadas(const std::vector<TLinhaCamada> &linhas);
     // Closes a subdomain through the listed domain vertices (numbers, in order); it becomes
-    // current. The captured nodes stay as they were. Returns its number, 0 when nothing was added (no mesh, fewer than three
-    // vertices or a number that is no vertex).
+    // current. The captured nodes stay as they were. Returns its number, 0 when nothing was added
+    // (no mesh, fewer than three vertices or a number that is no vertex).
     int AdicionaSubDominio(const std::vector<int> &vertices);
     // Frees every subdomain of the list; the analyses keep none either.
     void LiberaSubDominios();
@@ -190,5 +190,10 @@ private:
     // The separate subdomain objects handed to the analyses (the analyses do not own them).
     std::vector<std::unique_ptr<TDominio>> FSubDominiosAnalise;
     std::unique_ptr<TForcaTensional> FPesoProprio; // own-weight load of the domain
+    // The solver in force (the solver dialog's until it is confirmed) and whether it is the
+    // iterative one; every new analysis takes it.
+    std::unique_ptr<TGradiente> FSolver = std::make_unique<TGradiente>(100, 0.001);
+    bool FUsaGradiente = true;
+    void InstalaSolver();
     TFatoresUnidades FFatores;
 };
