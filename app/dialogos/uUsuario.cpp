@@ -47,7 +47,11 @@ QString TfrmUsuario::GetExpressao() const {
 }
 
 std::unique_ptr<TRPN> TfrmUsuario::Compila() const {
-    auto r = std::make_unique<TRPN>(edExpressao->text().toStdString());
+    return CompilaFormula(edExpressao->text().toStdString());
+}
+
+std::unique_ptr<TRPN> CompilaFormula(const std::string &texto) {
+    auto r = std::make_unique<TRPN>(texto);
     // Unknown operands only show when the formula is evaluated.
     r->SetX(0);
     try {
