@@ -3,14 +3,17 @@
 #include "LigacaoKit.h"
 #include "MensagensPerguntador.h"
 #include "NumeroUsuario.h"
+#include "TraducoesQt.h"
 #include "uDARV_2D.h"
 #include "uTela.h"
 
 #include <QApplication>
+#include <QLocale>
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
     AplicaSeparadorDoLocale();
+    InstalaTraducoesQt(QLocale());
     LigaKit();
     TMensagensPerguntador mensagens;
     DefineMensagens(&mensagens);

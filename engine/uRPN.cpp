@@ -172,7 +172,7 @@ void TRPN::Compila(std::string_view expr) {
         // Malformed; a plain signed number ("+5") still stands for itself.
         double v;
         if (!TryStrToFloat(expr, v, DecimalSeparator()))
-            throw EConvertError("'" + std::string(expr) + "' is not a valid formula");
+            throw EConvertError("'" + std::string(expr) + "' não é uma fórmula válida");
         programa.assign(1, TInstrucao{TOp::Numero, 0.0, 0});
         literais.assign(1, std::string(expr));
         maxima = 1;
@@ -277,7 +277,7 @@ double TRPN::AplicaOperador(TOp op, double esq, double dir) {
 }
 
 void TRPN::ErroConversao(const std::string &texto) const {
-    throw EConvertError("'" + texto + "' is not a valid floating point value");
+    throw EConvertError("'" + texto + "' não é um número real válido");
 }
 
 double TRPN::Calcula() const {

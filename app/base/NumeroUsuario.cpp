@@ -2,6 +2,7 @@
 
 #include "uPlataforma.h"
 
+#include <QChart>
 #include <QLocale>
 
 double LeReal(const QString &texto) {
@@ -27,4 +28,15 @@ QString TextoFixo(double v, int decimais) {
 void AplicaSeparadorDoLocale() {
     const QString ponto = QLocale().decimalPoint();
     SetDecimalSeparator(ponto == QStringLiteral(",") ? ',' : '.');
+}
+
+void LocalizaNumeros(QChart *grafico) {
+    QLocale l = QLocale::c();
+    if (DecimalSeparator() == ',')
+        l = QLocale().decimalPoint() == QStringLiteral(",")
+                ? QLocale()
+                : QLocale(QLocale::Portuguese, QLocale::Brazil);
+    l.setNumberOptions(QLocale::OmitGroupSeparator);
+    grafico->setLocale(l);
+    grafico->setLocalizeNumbers(true);
 }

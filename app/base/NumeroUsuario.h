@@ -4,9 +4,11 @@
 
 #include <QString>
 
-// Reads a real; throws EConvertError "'<text>' is not a valid floating point value".
+class QChart;
+
+// Reads a real; throws EConvertError "'<text>' não é um número real válido".
 double LeReal(const QString &texto);
-// Reads an integer; throws EConvertError "'<text>' is not a valid integer value".
+// Reads an integer; throws EConvertError "'<text>' não é um número inteiro válido".
 int LeInteiro(const QString &texto);
 // Non-throwing forms.
 bool TentaLeReal(const QString &texto, double &v);
@@ -18,3 +20,5 @@ QString TextoFixo(double v, int decimais);
 
 // Sets the platform layer's decimal separator from the user's locale.
 void AplicaSeparadorDoLocale();
+// A chart's axis labels with the same decimal separator and no group separator.
+void LocalizaNumeros(QChart *grafico);

@@ -116,16 +116,16 @@ TfrmConfiguracaoMalha::TfrmConfiguracaoMalha(QWidget *pai) : QDialog(pai) {
     l->addLayout(botoes);
 
     connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { btnOkClick(); }); });
-    connect(btnCancela, &QPushButton::clicked, this, &QDialog::reject);
+    connect(btnCancela, &QPushButton::clicked, this, [this] { reject(); });
     connect(rbLinear, &QRadioButton::clicked, this, [this] { rbLinearClick(); });
     connect(rbExponencial, &QRadioButton::clicked, this, [this] { rbExponencialClick(); });
 
-    // FormCreate: the record's maximum size shown in the locale's form, linear grading, the
-    // divisions and colours read; division by the maximum size stays off until confirmed.
+    // What the window shows is in force from the start: linear grading, division by the
+    // maximum size of 0.25 as checked, the divisions and colours read.
     TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
     c.Dmax = 0.25;
     c.Exponencial = false;
-    c.PorDmax = false;
+    c.PorDmax = cbxDmax->isChecked();
     edDmax->setText(TextoReal(c.Dmax));
     LeConfiguracao();
     pDmax->setVisible(true);
@@ -177,8 +177,7 @@ void TfrmConfiguracaoMalha::showEvent(QShowEvent *e) {
     QDialog::showEvent(e);
     if (e->spontaneous())
         return;
-    // The size in the current unit; the check box keeps its state (checked at the start,
-    // although the record's flag stays off until the first confirmation).
+    // The size in the current unit.
     SetUnidadeComprimento(SimboloUnidade(TGrandeza::Comprimento));
     edDmax->setText(TextoReal(Estado().ConfiguracaoMalha.Dmax / FatorComprimento()));
 }
@@ -193,6 +192,7 @@ void TfrmConfiguracaoMalha::btnOkClick() {
     }
     LeConfiguracao();
     TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    c.Exponencial = rbExponencial->isChecked();
     c.PorDmax = porDmax;
     c.Dmax = dmax * FatorComprimento();
     if (OnConfirmar)
@@ -200,12 +200,22 @@ void TfrmConfiguracaoMalha::btnOkClick() {
     accept();
 }
 
+// The grading takes effect at Ok.
 void TfrmConfiguracaoMalha::rbLinearClick() {
-    Estado().ConfiguracaoMalha.Exponencial = false;
     pDmax->setVisible(true);
 }
 
 void TfrmConfiguracaoMalha::rbExponencialClick() {
-    Estado().ConfiguracaoMalha.Exponencial = true;
     pDmax->setVisible(false);
+}
+
+void TfrmConfiguracaoMalha::reject() {
+    MostraConfiguracao();
+    kcbxCorFundo->SetColorValue(FDesenho.LayerElementos.Pincel.Color);
+    kcbxcolorLinha->SetColorValue(FDesenho.LayerElementos.Caneta.Color);
+    kcbxCorTexto->SetColorValue(FDesenho.LayerElementos.Fonte.Color);
+    kcbxCorNos->SetColorValue(FDesenho.LayerNos.Pincel.Color);
+    kcbxCorAresta->SetColorValue(FDesenho.LayerArestas.Pincel.Color);
+    kcbxAreaDeDesenho->SetColorValue(FDesenho.CorFundo);
+    QDialog::reject();
 }

@@ -41,6 +41,8 @@ public:
     void MostraConfiguracao();
 
     void btnOkClick();
+    // Cancel and the close box: the controls show the settings in force again.
+    void reject() override;
     void rbLinearClick();
     void rbExponencialClick();
 

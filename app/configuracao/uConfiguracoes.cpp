@@ -14,6 +14,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <cerrno>
+#include <cstring>
+#include <set>
+#include <vector>
+
+#include <sys/stat.h>
+
 TfrmConfiguracoes *frmConfiguracoes = nullptr;
 
 namespace {
@@ -28,15 +35,106 @@ QString PastaResultados() {
     return QString::fromStdString(ComSeparadorFinal(p));
 }
 
-std::string SemDigitosFinais(const std::string &s) {
-    std::size_t n = s.size();
-    while (n > 0 && s[n - 1] >= '0' && s[n - 1] <= '9')
-        --n;
-    return s.substr(0, n);
-}
-
 std::string Texto(const QLineEdit *e) {
     return e->text().toStdString();
+}
+
+// The names of one kind: stem, step number (1, 2, ...) and extension. States of the matcher:
+// the stem's characters, the first digit, further digits, the extension's characters, the end.
+// A move reads one character (0-255), any digit but zero (kNaoZero) or any digit (kDigito).
+constexpr int kNaoZero = 256, kDigito = 257;
+
+struct TPadraoNome {
+    std::string Nome, Terminacao;
+    int Fim() const { return int(Nome.size() + Terminacao.size()) + 2; }
+    // The move out of state k (none at the end), and whether the digits may end there.
+    int Leitura(int k) const {
+        const int n = int(Nome.size());
+        if (k < n)
+            return static_cast<unsigned char>(Nome[std::size_t(k)]);
+        if (k == n)
+            return kNaoZero;
+        if (k == n + 1)
+            return kDigito;
+        if (k < Fim())
+            return static_cast<unsigned char>(Terminacao[std::size_t(k - n - 2)]);
+        return -1;
+    }
+    int Proximo(int k) const { return k == int(Nome.size()) + 1 ? k : k + 1; }
+    // States reached without reading: past the digits into the extension.
+    std::vector<int> Fecho(int k) const {
+        if (k == int(Nome.size()) + 1)
+            return {k, k + 1};
+        return {k};
+    }
+};
+
+bool Compativeis(int a, int b) {
+    auto digito = [](int c) { return c >= '0' && c <= '9'; };
+    if (a < 256 && b < 256)
+        return a == b;
+    if (a < 256)
+        return b == kDigito ? digito(a) : digito(a) && a != '0';
+    if (b < 256)
+        return a == kDigito ? digito(b) : digito(b) && b != '0';
+    return true;
+}
+
+// Some step of one kind has the file name of some step of the other.
+bool NomesSeEncontram(const TPadraoNome &a, const TPadraoNome &b) {
+    std::set<std::pair<int, int>> vistos;
+    std::vector<std::pair<int, int>> pilha;
+    auto visita = [&](int i, int j) {
+        for (int x : a.Fecho(i))
+            for (int y : b.Fecho(j))
+                if (vistos.insert({x, y}).second)
+                    pilha.emplace_back(x, y);
+    };
+    visita(0, 0);
+    while (!pilha.empty()) {
+        const auto [i, j] = pilha.back();
+        pilha.pop_back();
+        if (i == a.Fim() && j == b.Fim())
+            return true;
+        const int la = a.Leitura(i), lb = b.Leitura(j);
+        if (la >= 0 && lb >= 0 && Compativeis(la, lb))
+            visita(a.Proximo(i), b.Proximo(j));
+    }
+    return false;
+}
+
+// The folder as the system will resolve it, with a final separator.
+std::string PastaResolvida(const std::string &diretorio) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    fs::path p = fs::weakly_canonical(fs::path(diretorio), ec);
+    if (ec)
+        p = fs::path(diretorio).lexically_normal();
+    return ComSeparadorFinal(p.string());
+}
+
+// The folder exists as a folder, or is made, owner-only like the default one. Empty when fine,
+// else the reason in the user's words.
+QString PreparaPasta(const std::string &diretorio) {
+    namespace fs = std::filesystem;
+    const QString nome = QString::fromStdString(diretorio);
+    fs::path atual;
+    for (const fs::path &parte : fs::path(diretorio).lexically_normal()) {
+        if (parte.empty())
+            continue;
+        atual /= parte;
+        struct stat st {};
+        if (::stat(atual.c_str(), &st) == 0) {
+            if (!S_ISDIR(st.st_mode))
+                return QStringLiteral("%1 não é uma pasta.")
+                    .arg(QString::fromStdString(atual.string()));
+            continue;
+        }
+        if (errno != ENOENT || ::mkdir(atual.c_str(), 0700) != 0)
+            return QStringLiteral("Não foi possível criar a pasta %1: %2.")
+                .arg(nome, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    return QString();
 }
 
 } // namespace
@@ -46,8 +144,8 @@ bool NomesConflitam(const std::string &diretorioA, const std::string &nomeA,
                     const std::string &nomeB, const std::string &terminacaoB) {
     if (nomeA == nomeB)
         return true;
-    return ComSeparadorFinal(diretorioA) == ComSeparadorFinal(diretorioB) &&
-           terminacaoA == terminacaoB && SemDigitosFinais(nomeA) == SemDigitosFinais(nomeB);
+    return PastaResolvida(diretorioA) == PastaResolvida(diretorioB) &&
+           NomesSeEncontram({nomeA, terminacaoA}, {nomeB, terminacaoB});
 }
 
 std::string ComSeparadorFinal(const std::string &diretorio) {
@@ -109,6 +207,8 @@ TfrmConfiguracoes::TfrmConfiguracoes(QWidget *pai) : QDialog(pai) {
     connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { btnOkClick(); }); });
     connect(btnCancela, &QPushButton::clicked, this,
             [this] { Protege([this] { btnCancelaClick(); }); });
+    // What the window shows is in force from the start.
+    Instala();
 }
 
 TfrmConfiguracoes::~TfrmConfiguracoes() {
@@ -125,31 +225,79 @@ bool TfrmConfiguracoes::eventFilter(QObject *o, QEvent *e) {
 }
 
 void TfrmConfiguracoes::btnOkClick() {
-    const std::string dT = Texto(edEnderecoTemp), dD = Texto(edEnderecoDeform),
-                      dS = Texto(edEnderecoTensao);
-    const std::string nT = Texto(edNomeTemp), nD = Texto(edNomeDeform), nS = Texto(edNomeTensao);
-    const std::string tT = Texto(edTerminacaoTemp), tD = Texto(edTerminacaoDeform),
-                      tS = Texto(edTerminacaoTensao);
-    TConfiguracoes &c = Estado().Configuracoes;
-    if (NomesConflitam(dT, nT, tT, dD, nD, tD) || NomesConflitam(dT, nT, tT, dS, nS, tS) ||
-        NomesConflitam(dS, nS, tS, dD, nD, tD)) {
+    QLineEdit *const enderecos[] = {edEnderecoTemp, edEnderecoDeform, edEnderecoTensao};
+    QLineEdit *const nomes[] = {edNomeTemp, edNomeDeform, edNomeTensao};
+    QLineEdit *const terminacoes[] = {edTerminacaoTemp, edTerminacaoDeform, edTerminacaoTensao};
+    std::string d[3], n[3], t[3];
+    for (int i = 0; i < 3; ++i) {
+        d[i] = Texto(enderecos[i]);
+        n[i] = Texto(nomes[i]);
+        t[i] = Texto(terminacoes[i]);
+    }
+    // Everything is checked before the record changes: a refused Ok keeps the names in force.
+    for (int i = 0; i < 3; ++i) {
+        QString erro;
+        if (enderecos[i]->text().trimmed().isEmpty())
+            erro = QStringLiteral("Informe a pasta dos arquivos de resultados.");
+        else if (!std::filesystem::path(d[i]).is_absolute())
+            erro = QStringLiteral("A pasta dos arquivos de resultados deve ser um caminho "
+                                  "completo, começando por \"/\".");
+        else if (n[i].find('/') != std::string::npos || t[i].find('/') != std::string::npos)
+            erro = QStringLiteral("O nome e a terminação dos arquivos não podem conter \"/\".");
+        if (!erro.isEmpty()) {
+            Perguntador().Erro(erro);
+            enderecos[i]->setFocus();
+            return;
+        }
+    }
+    if (NomesConflitam(d[0], n[0], t[0], d[1], n[1], t[1]) ||
+        NomesConflitam(d[0], n[0], t[0], d[2], n[2], t[2]) ||
+        NomesConflitam(d[2], n[2], t[2], d[1], n[1], t[1])) {
         Perguntador().Erro(QStringLiteral("O nome dos arquivos não podem ser iguais."));
-        c.FAplicado = false;
         return;
     }
-    c.EnderecoTemp = ComSeparadorFinal(dT);
-    c.EnderecoDeform = ComSeparadorFinal(dD);
-    c.EnderecoTensao = ComSeparadorFinal(dS);
-    c.NomeTemp = nT;
-    c.NomeDeform = nD;
-    c.NomeTensao = nS;
-    c.TerminacaoTemp = tT;
-    c.TerminacaoDeform = tD;
-    c.TerminacaoTensao = tS;
-    c.FAplicado = true;
+    for (const std::string &pasta : d)
+        if (const QString erro = PreparaPasta(pasta); !erro.isEmpty()) {
+            Perguntador().Erro(erro);
+            return;
+        }
+    Instala();
     accept();
+}
+
+void TfrmConfiguracoes::Instala() {
+    TConfiguracoes &c = Estado().Configuracoes;
+    c.EnderecoTemp = ComSeparadorFinal(Texto(edEnderecoTemp));
+    c.EnderecoDeform = ComSeparadorFinal(Texto(edEnderecoDeform));
+    c.EnderecoTensao = ComSeparadorFinal(Texto(edEnderecoTensao));
+    c.NomeTemp = Texto(edNomeTemp);
+    c.NomeDeform = Texto(edNomeDeform);
+    c.NomeTensao = Texto(edNomeTensao);
+    c.TerminacaoTemp = Texto(edTerminacaoTemp);
+    c.TerminacaoDeform = Texto(edTerminacaoDeform);
+    c.TerminacaoTensao = Texto(edTerminacaoTensao);
+    c.FAplicado = true;
+}
+
+void TfrmConfiguracoes::MostraRegistro() {
+    const TConfiguracoes &c = Estado().Configuracoes;
+    auto q = [](const std::string &s) { return QString::fromStdString(s); };
+    edEnderecoTemp->setText(q(c.EnderecoTemp));
+    edEnderecoDeform->setText(q(c.EnderecoDeform));
+    edEnderecoTensao->setText(q(c.EnderecoTensao));
+    edNomeTemp->setText(q(c.NomeTemp));
+    edNomeDeform->setText(q(c.NomeDeform));
+    edNomeTensao->setText(q(c.NomeTensao));
+    edTerminacaoTemp->setText(q(c.TerminacaoTemp));
+    edTerminacaoDeform->setText(q(c.TerminacaoDeform));
+    edTerminacaoTensao->setText(q(c.TerminacaoTensao));
 }
 
 void TfrmConfiguracoes::btnCancelaClick() {
     reject();
+}
+
+void TfrmConfiguracoes::reject() {
+    MostraRegistro();
+    QDialog::reject();
 }

@@ -17,6 +17,8 @@ public:
 
     void btnOkClick();
     void btnCancelaClick();
+    // Cancel and the close box: the edits show the names in force again.
+    void reject() override;
 
     QLineEdit *edEnderecoTemp, *edNomeTemp, *edTerminacaoTemp;
     QLineEdit *edEnderecoDeform, *edNomeDeform, *edTerminacaoDeform;
@@ -25,13 +27,18 @@ public:
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
+
+private:
+    // The edits become the names in force.
+    void Instala();
+    void MostraRegistro();
 };
 
 extern TfrmConfiguracoes *frmConfiguracoes;
 
-// Two kinds of step files would share names: equal stems, or, in the same folder with the same
-// extension, stems that differ only by trailing digits (step 12 of "Passo1" is step 2 of
-// "Passo"). Folders are compared as given.
+// Two kinds of step files would share names: equal stems, or, in the same folder, a step of one
+// named like a step of the other (step 12 of "Passo1" is step 2 of "Passo"; step 1 of "P" with
+// extension "1.res" is step 11 of "P1"). Folders are compared as the system resolves them.
 bool NomesConflitam(const std::string &diretorioA, const std::string &nomeA,
                     const std::string &terminacaoA, const std::string &diretorioB,
                     const std::string &nomeB, const std::string &terminacaoB);

@@ -176,6 +176,7 @@ bool TfrmForcaExterna::Confirma() {
         f->SetHoraTMin(LeCampo(edHTMin));
         f->SetTipo(TForcaExterna::kSenoidal);
     } else {
+        CompilaFormula(edExpressao->text().toStdString());
         f->GetFormula().SetExpressao(edExpressao->text().toStdString());
         f->SetTipo(TForcaExterna::kFormula);
     }

@@ -163,6 +163,7 @@ bool TfrmForcaInterna::Confirma() {
         break;
     }
     case TForcaInterna::kFormula:
+        CompilaFormula(edExpressao->text().toStdString());
         FForca = TForcaInterna::CreateFormula(edExpressao->text().toStdString());
         break;
     default:

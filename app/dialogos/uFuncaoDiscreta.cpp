@@ -21,6 +21,7 @@ TfrmFuncaoDiscreta::TfrmFuncaoDiscreta(QWidget *pai)
     chGrafico = new QChartView(this);
     chGrafico->setObjectName(QStringLiteral("chGrafico"));
     chGrafico->chart()->legend()->hide();
+    LocalizaNumeros(chGrafico->chart());
     chGrafico->setMinimumSize(420, 260);
     raiz->addWidget(chGrafico);
 

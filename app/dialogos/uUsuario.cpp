@@ -1,6 +1,7 @@
 #include "uUsuario.h"
 
 #include "Guarda.h"
+#include "NumeroUsuario.h"
 #include "Perguntador.h"
 #include "uPlataforma.h"
 
@@ -23,6 +24,7 @@ TfrmUsuario::TfrmUsuario(QWidget *pai)
     chTeste = new QChartView(this);
     chTeste->setObjectName(QStringLiteral("chTeste"));
     chTeste->chart()->legend()->hide();
+    LocalizaNumeros(chTeste->chart());
     chTeste->setMinimumSize(420, 260);
     raiz->addWidget(chTeste);
     auto *linha = new QHBoxLayout;
@@ -45,7 +47,11 @@ QString TfrmUsuario::GetExpressao() const {
 }
 
 std::unique_ptr<TRPN> TfrmUsuario::Compila() const {
-    auto r = std::make_unique<TRPN>(edExpressao->text().toStdString());
+    return CompilaFormula(edExpressao->text().toStdString());
+}
+
+std::unique_ptr<TRPN> CompilaFormula(const std::string &texto) {
+    auto r = std::make_unique<TRPN>(texto);
     // Unknown operands only show when the formula is evaluated.
     r->SetX(0);
     try {

@@ -40,3 +40,7 @@ private:
 };
 
 extern TfrmUsuario *frmUsuario;
+
+// The formula compiled and evaluated once; EConvertError when it names something that is not a
+// number or X (the error the formula dialog shows at OK).
+std::unique_ptr<TRPN> CompilaFormula(const std::string &texto);

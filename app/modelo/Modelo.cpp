@@ -256,6 +256,7 @@ void TModelo::CriaAnalises() {
         FAnaliseTensional = std::make_unique<TAnaliseTensional>(FMalha);
         Estado().FTemperaturasIniciais = &FAnalise->GetVetorTemperaturasIniciais();
     }
+    InstalaSolver();
     for (int i = 1; i <= GetNumSubDominios(); ++i) {
         FSubDominiosAnalise.push_back(CopiaSubDominio(i));
         FAnalise->SetSubDominio(i, FSubDominiosAnalise.back().get());

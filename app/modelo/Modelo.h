@@ -199,5 +199,10 @@ private:
     // The separate subdomain objects handed to the analyses (the analyses do not own them).
     std::vector<std::unique_ptr<TDominio>> FSubDominiosAnalise;
     std::unique_ptr<TForcaTensional> FPesoProprio; // own-weight load of the domain
+    // The solver in force (the solver dialog's until it is confirmed) and whether it is the
+    // iterative one; every new analysis takes it.
+    std::unique_ptr<TGradiente> FSolver = std::make_unique<TGradiente>(100, 0.001);
+    bool FUsaGradiente = true;
+    void InstalaSolver();
     TFatoresUnidades FFatores;
 };

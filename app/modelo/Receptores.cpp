@@ -79,10 +79,16 @@ void TModelo::AplicaTempoTensional(const TTempo &tempo) {
 }
 
 void TModelo::AplicaSolver(const TGradiente &solver, bool gradiente) {
+    FSolver = TGradiente::CreateCopia(solver);
+    FUsaGradiente = gradiente;
+    InstalaSolver();
+}
+
+void TModelo::InstalaSolver() {
     auto copia = [&]() -> std::unique_ptr<TGradiente> {
-        if (gradiente)
-            return TGradiente::CreateCopia(solver);
-        return TGauss::CreateCopia(solver);
+        if (FUsaGradiente)
+            return TGradiente::CreateCopia(*FSolver);
+        return TGauss::CreateCopia(*FSolver);
     };
     if (FAnalise)
         FAnalise->SetSolver(copia());

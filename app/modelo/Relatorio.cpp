@@ -23,11 +23,13 @@ std::string F0(double v) {
 
 struct TSimbolos {
     std::string T, t, Geracao, Condutividade, CalorEspecifico, Densidade, Modulo, Tensao, Conveccao;
+    std::string TDilatacao; // the expansion coefficient's own temperature unit
 };
 
 TSimbolos Simbolos(const TUnidades &u) {
     TSimbolos s;
     s.T = u.GetTemperatura().GetSimbolo();
+    s.TDilatacao = u.GetDilatacao().GetTemperatura().GetSimbolo();
     s.t = u.GetTempo().GetSimbolo();
     s.Geracao = u.GetEnergia().GetSimbolo() + "/(m³·h)";
     s.Condutividade = u.GetCondutividade().GetSimbolo();
@@ -172,7 +174,7 @@ void Materiais(TEscritor &w) {
         w.L("Propriedades Térmicas: ");
         w.L(" Condutividade térmica X  e Y= " + F2(mat->GetKx() / f.Condutividade) + "; " +
             F2(mat->GetKy() / f.Condutividade) + " " + w.S.Condutividade);
-        w.L(" Calor específico= " + F0(mat->GetCalorEspecifico() / f.CalorEspecifico) + " " +
+        w.L(" Calor específico= " + Real(mat->GetCalorEspecifico() / f.CalorEspecifico) + " " +
             w.S.CalorEspecifico);
         w.L(" Densidade= " + Real(mat->GetDensidade() / f.Densidade) + " " + w.S.Densidade);
         w.L();
@@ -190,7 +192,7 @@ void Materiais(TEscritor &w) {
                 w.S.Modulo);
         }
         w.L(" Coeficiente de Dilatação Térmica= " + Real(mat->GetAlfa() / f.Dilatacao) + " /" +
-            w.S.T);
+            w.S.TDilatacao);
         w.L(" Coeficiente de Poisson= " + Real(mat->GetPoisson()));
         w.L(" fcj(28 dias)= " + Real(mat->GetFcj28() / f.Tensao) + " " + w.S.Tensao);
         w.L(mat->GetEPD() ? " Análise Tipo: Estado plano de deformacao"

@@ -91,7 +91,7 @@ TCurva CurvaTensaoTempo(TAnaliseTensional &analise, int elemento, bool tensao, i
         else
             analise.LeDeformacoes(v, dt);
         if (3 * elemento > v->GetTamanho())
-            throw EInOutError("Read beyond end of file");
+            throw EInOutError("Leitura além do fim do arquivo");
         const double sx = (*v)[3 * elemento - 2], sy = (*v)[3 * elemento - 1],
                      txy = (*v)[3 * elemento];
         double valor;

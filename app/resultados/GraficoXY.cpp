@@ -1,5 +1,7 @@
 #include "GraficoXY.h"
 
+#include "NumeroUsuario.h"
+
 #include <QAction>
 #include <QChart>
 #include <QChartView>
@@ -61,6 +63,7 @@ TGraficoXY::TGraficoXY(QWidget *pai) : QDialog(pai) {
     chrGraficoXY->setPlotAreaBackgroundBrush(kTeal);
     chrGraficoXY->setPlotAreaBackgroundVisible(true);
     chrGraficoXY->setAnimationOptions(QChart::NoAnimation);
+    LocalizaNumeros(chrGraficoXY);
     eixoX_ = new QValueAxis;
     eixoY_ = new QValueAxis;
     chrGraficoXY->addAxis(eixoX_, Qt::AlignBottom);

@@ -140,7 +140,8 @@ TForcaInterna *TAnaliseCamadas::FonteDoElemento(int e) {
 
 void TAnaliseCamadas::Executa() {
     if (!Solver)
-        throw Exception("Nenhum método de solução foi definido para a análise.");
+        throw Exception("Nenhum método de solução foi definido para a análise: use "
+                        "\"Configurações\" > \"Análise\".");
     const int n = Camadas->GetNumEtapas();
     if (n < 1)
         throw Exception("O modelo em camadas não tem etapas.");

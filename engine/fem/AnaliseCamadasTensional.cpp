@@ -306,7 +306,7 @@ void TAnaliseCamadasTensional::HistoricoNoPonto(double x, double y, bool tensao,
         if (e == 0)
             continue;
         if (3 * e > v.GetTamanho())
-            throw EInOutError(arquivo + ": Read beyond end of file");
+            throw EInOutError(arquivo + ": Leitura além do fim do arquivo");
         const double sx = v[3 * e - 2], sy = v[3 * e - 1], txy = v[3 * e];
         double valor;
         if (componente <= 2) {

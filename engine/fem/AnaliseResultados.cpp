@@ -74,7 +74,8 @@ void TAnalise::ZeraMaximos() {
 
 void TAnalise::Executa() {
     if (!Solver)
-        throw Exception("Nenhum método de solução foi definido para a análise.");
+        throw Exception("Nenhum método de solução foi definido para a análise: use "
+                        "\"Configurações\" > \"Análise\".");
     // The step count belongs to this run: a second run rewrites files 1..n.
     PassosFeitos = 0;
     VerificaPassos(*Tempo);

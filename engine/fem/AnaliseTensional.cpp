@@ -479,7 +479,7 @@ void TAnaliseTensional::TemperaturasReferenciaPrimeiroPasso(const TMalha *malhaA
         for (int k = 1; k <= 3; ++k) {
             const TNo *no = el->GetNo(k);
             if (no->Numero > anterior.GetTamanho())
-                throw EInOutError(arquivo + ": Read beyond end of file");
+                throw EInOutError(arquivo + ": Leitura além do fim do arquivo");
             const std::size_t p = std::size_t(3 * (e - 1) + (k - 1));
             valores[p] = anterior[no->Numero];
             xs[p] = no->X;

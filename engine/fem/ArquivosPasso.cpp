@@ -24,7 +24,7 @@ std::string Nome(const std::string &prefixo, int passo, const std::string &exten
 [[noreturn]] void ErroNumero(const TLeitorTexto &leitor, std::string_view campo) {
     std::string msg(1, '\'');
     msg.append(campo);
-    msg += "' is not a valid floating point value";
+    msg += "' não é um número real válido";
     leitor.Erro(msg);
 }
 } // namespace
@@ -124,7 +124,7 @@ void LeArquivoPasso(const std::string &arquivo, int n, TVetor &valores) {
     std::string_view linha;
     for (int i = 0; i < n; ++i) {
         if (!leitor.LeLinha(linha))
-            leitor.Erro("Read beyond end of file");
+            leitor.Erro("Leitura além do fim do arquivo");
         v[i] = PrimeiroReal(leitor, linha);
     }
 }
@@ -134,6 +134,6 @@ double LeLinhaArquivoPasso(const std::string &arquivo, int linha) {
     std::string_view texto;
     for (int i = 1; i <= linha; ++i)
         if (!leitor.LeLinha(texto))
-            leitor.Erro("Read beyond end of file");
+            leitor.Erro("Leitura além do fim do arquivo");
     return PrimeiroReal(leitor, texto);
 }

@@ -133,7 +133,7 @@ bool TAnaliseTensional::ValorNoPonto(double &valor, double x, double y, double t
         // Stress is constant over a linear triangle: the element's own entry.
         const int i = 3 * e - 2 + componente;
         if (i > v.GetTamanho())
-            throw EInOutError(arquivo + ": Read beyond end of file");
+            throw EInOutError(arquivo + ": Leitura além do fim do arquivo");
         valor = v[i];
         return true;
     }

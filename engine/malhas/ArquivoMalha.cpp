@@ -16,7 +16,7 @@ public:
     std::string_view Linha() {
         std::string_view l;
         if (!leitor_.LeLinha(l))
-            leitor_.Erro("unexpected end of file");
+            leitor_.Erro("fim inesperado do arquivo");
         return l;
     }
     void Pula(int n = 1) {
@@ -29,17 +29,17 @@ public:
         // Shortest entry line: one digit per field, blanks between, and a line end.
         std::size_t minimo = std::size_t(2 * campos);
         if (n < 0 || std::size_t(n) > (leitor_.BytesRestantes() + 1) / minimo)
-            leitor_.Erro("count " + std::to_string(n) + " out of range");
+            leitor_.Erro("contagem " + std::to_string(n) + " fora do intervalo");
         return n;
     }
     std::array<double, 2> Reais(std::string_view linha) {
         auto c = Campos(linha);
         if (c.size() < 2)
-            leitor_.Erro("two numbers expected");
+            leitor_.Erro("esperavam-se dois números");
         std::array<double, 2> r{};
         for (int i = 0; i < 2; ++i)
             if (!TryStrToFloat(c[std::size_t(i)], r[std::size_t(i)], '.'))
-                NaoNumero(c[std::size_t(i)], "number");
+                NaoNumero(c[std::size_t(i)], "real");
         return r;
     }
     std::array<int, 3> Inteiros(std::string_view linha, int n) {
@@ -49,19 +49,19 @@ public:
         std::array<int, 3> r{};
         for (int i = 0; i < n; ++i)
             if (!TryStrToInt(c[std::size_t(i)], r[std::size_t(i)]))
-                NaoNumero(c[std::size_t(i)], "integer");
+                NaoNumero(c[std::size_t(i)], "inteiro");
         return r;
     }
     void Verifica(int numero, int contagem, const char *oque) {
         if (numero < 1 || numero > contagem)
-            leitor_.Erro(std::string(oque) + " number " + std::to_string(numero) +
-                         " out of range 1.." + std::to_string(contagem));
+            leitor_.Erro("número de " + std::string(oque) + " " + std::to_string(numero) +
+                         " fora do intervalo 1.." + std::to_string(contagem));
     }
     [[noreturn]] void Falha(const std::string &oque) const { leitor_.Erro(oque); }
     double Real(std::string_view linha, char separador) {
         double v;
         if (!TryStrToFloat(linha, v, separador))
-            NaoNumero(linha, "number");
+            NaoNumero(linha, "real");
         return v;
     }
 
@@ -69,8 +69,9 @@ private:
     [[noreturn]] void NaoNumero(std::string_view campo, const char *tipo) const {
         std::string m(1, '\'');
         m.append(campo);
-        m.append("' is not a valid ");
+        m.append("' não é um número ");
         m.append(tipo);
+        m.append(" válido");
         leitor_.Erro(m);
     }
 
@@ -105,8 +106,8 @@ void LeVerticesArestas(TMalha &m, TLeitorSecoes &f) {
     int na = f.Contagem(3);
     for (int i = 0; i < na; ++i) {
         auto a = f.Inteiros(f.Linha(), 3);
-        f.Verifica(a[0], m.GetNumVertices(), "vertex");
-        f.Verifica(a[1], m.GetNumVertices(), "vertex");
+        f.Verifica(a[0], m.GetNumVertices(), "vértice");
+        f.Verifica(a[1], m.GetNumVertices(), "vértice");
         m.AdicionaAresta(a[0], a[1], a[2] == 1);
     }
 }
@@ -131,7 +132,7 @@ void LeNosElementos(TMalha &m, TLeitorSecoes &f) {
     for (int i = 0; i < e; ++i) {
         auto a = f.Inteiros(f.Linha(), 3);
         for (int k = 0; k < 3; ++k)
-            f.Verifica(a[std::size_t(k)], m.GetNumNos(), "node");
+            f.Verifica(a[std::size_t(k)], m.GetNumNos(), "nó");
         m.AdicionaElemento(a[0], a[1], a[2]);
     }
 }

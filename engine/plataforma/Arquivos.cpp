@@ -33,8 +33,43 @@ std::string NomeUsuario() {
     return std::to_string(getuid());
 }
 
+// The reason of a system error in Portuguese, whatever the locale; the system's own text for
+// the rare ones.
 std::string Motivo(int erro) {
-    return std::system_category().message(erro);
+    switch (erro) {
+    case ENOENT:
+        return "Arquivo ou pasta inexistente";
+    case EACCES:
+    case EPERM:
+        return "Permissão negada";
+    case EFBIG:
+        return "Arquivo grande demais";
+    case EISDIR:
+        return "É uma pasta";
+    case ENOTDIR:
+        return "Não é uma pasta";
+    case ENOSPC:
+        return "Não há espaço no dispositivo";
+    case EDQUOT:
+        return "Cota de disco excedida";
+    case EROFS:
+        return "Sistema de arquivos somente para leitura";
+    case EEXIST:
+        return "O arquivo já existe";
+    case EMFILE:
+    case ENFILE:
+        return "Arquivos abertos demais";
+    case ENAMETOOLONG:
+        return "Nome de arquivo longo demais";
+    case ELOOP:
+        return "Ligações simbólicas demais";
+    case EIO:
+        return "Erro de entrada e saída";
+    case EBUSY:
+        return "Recurso ocupado";
+    default:
+        return std::system_category().message(erro);
+    }
 }
 
 // A lock file held through flock: the system drops it when its process ends. A lock taken on a
@@ -121,12 +156,12 @@ constexpr const char *kArquivoPosse = ".darv_2d.instancia";
 // links where results go.
 void PastaPrivada(const std::filesystem::path &p) {
     if (::mkdir(p.c_str(), 0700) != 0 && errno != EEXIST)
-        throw EInOutError("Cannot create folder " + p.string() + ": " + std::strerror(errno));
+        throw EInOutError("Não foi possível criar a pasta " + p.string() + ": " + Motivo(errno));
     struct stat st {};
     if (::lstat(p.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
-        throw EInOutError("The folder " + p.string() + " is not a private folder of this user");
+        throw EInOutError("A pasta " + p.string() + " não é uma pasta privada deste usuário");
     if ((st.st_mode & 077) != 0 && ::chmod(p.c_str(), 0700) != 0)
-        throw EInOutError("Cannot protect folder " + p.string() + ": " + std::strerror(errno));
+        throw EInOutError("Não foi possível proteger a pasta " + p.string() + ": " + Motivo(errno));
 }
 } // namespace
 
@@ -205,7 +240,8 @@ std::filesystem::path PastaPadrao() {
         if (!fs::is_directory(p, ec)) {
             fs::create_directories(p, ec);
             if (ec)
-                throw EInOutError("Cannot create folder " + p.string() + ": " + ec.message());
+                throw EInOutError("Não foi possível criar a pasta " + p.string() + ": " +
+                                  Motivo(ec.value()));
         }
         SeguraPasta(p);
         return p;
@@ -228,26 +264,32 @@ std::filesystem::path PastaPadrao() {
         gPastaEscolhida[temp] = p;
         return p;
     }
-    throw EInOutError("No free folder " + (temp / base).string() + "-<n> for this instance");
+    throw EInOutError("Nenhuma pasta livre " + (temp / base).string() +
+                      "-<n> para esta instância do programa");
 }
 
 std::string LeArquivoComum(const std::filesystem::path &arquivo, std::uintmax_t maximo) {
     const int fd = ::open(arquivo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
-        throw EInOutError("Cannot open file " + arquivo.string() + ": " + Motivo(errno));
+        throw EInOutError("Não foi possível abrir o arquivo " + arquivo.string() + ": " +
+                          Motivo(errno));
     struct TFecha {
         int fd;
         ~TFecha() { ::close(fd); }
     } fecha{fd};
     struct stat st {};
     if (::fstat(fd, &st) != 0)
-        throw EInOutError("Cannot read file " + arquivo.string() + ": " + Motivo(errno));
+        throw EInOutError("Não foi possível ler o arquivo " + arquivo.string() + ": " +
+                          Motivo(errno));
     if (S_ISDIR(st.st_mode))
-        throw EInOutError("Cannot open file " + arquivo.string() + ": " + Motivo(EISDIR));
+        throw EInOutError("Não foi possível abrir o arquivo " + arquivo.string() + ": " +
+                          Motivo(EISDIR));
     if (!S_ISREG(st.st_mode))
-        throw EInOutError("Cannot open file " + arquivo.string() + ": not a regular file");
+        throw EInOutError("Não foi possível abrir o arquivo " + arquivo.string() +
+                          ": not a regular file");
     if (std::uintmax_t(st.st_size) > maximo)
-        throw EInOutError("Cannot read file " + arquivo.string() + ": " + Motivo(EFBIG));
+        throw EInOutError("Não foi possível ler o arquivo " + arquivo.string() + ": " +
+                          Motivo(EFBIG));
     std::string dados(std::size_t(st.st_size), '\0');
     std::size_t lidos = 0;
     while (lidos < dados.size()) {
@@ -255,7 +297,8 @@ std::string LeArquivoComum(const std::filesystem::path &arquivo, std::uintmax_t 
         if (r < 0 && errno == EINTR)
             continue;
         if (r < 0)
-            throw EInOutError("Cannot read file " + arquivo.string() + ": " + Motivo(errno));
+            throw EInOutError("Não foi possível ler o arquivo " + arquivo.string() + ": " +
+                              Motivo(errno));
         if (r == 0)
             break;
         lidos += std::size_t(r);
@@ -318,7 +361,7 @@ bool TLeitorTexto::LeLinha(std::string_view &linha) {
 }
 
 void TLeitorTexto::Erro(const std::string &oque) const {
-    throw EInOutError(arquivo_.string() + ", line " + std::to_string(linha_) + ": " + oque);
+    throw EInOutError(arquivo_.string() + ", linha " + std::to_string(linha_) + ": " + oque);
 }
 
 // The temporary file gets an unpredictable name and is created exclusively, never through a
@@ -340,13 +383,15 @@ TArquivoSeguro::TArquivoSeguro(const std::filesystem::path &arquivo) : arquivo_(
             break;
     }
     if (fd < 0)
-        throw EInOutError("Cannot create file " + arquivo_.string() + ": " + Motivo(erro));
+        throw EInOutError("Não foi possível criar o arquivo " + arquivo_.string() + ": " +
+                          Motivo(erro));
     f_ = ::fdopen(fd, "wb");
     if (!f_) {
         erro = errno;
         ::close(fd);
         ::unlink(temporario_.c_str());
-        throw EInOutError("Cannot create file " + arquivo_.string() + ": " + Motivo(erro));
+        throw EInOutError("Não foi possível criar o arquivo " + arquivo_.string() + ": " +
+                          Motivo(erro));
     }
 }
 
@@ -359,15 +404,16 @@ TArquivoSeguro::~TArquivoSeguro() {
 
 void TArquivoSeguro::Escreve(std::string_view texto) {
     if (!f_)
-        throw EInOutError("File already closed: " + arquivo_.string());
+        throw EInOutError("O arquivo já foi fechado: " + arquivo_.string());
     if (!texto.empty() && std::fwrite(texto.data(), 1, texto.size(), f_) != texto.size())
-        throw EInOutError("Cannot write file " + arquivo_.string() + ": " + Motivo(errno));
+        throw EInOutError("Não foi possível gravar o arquivo " + arquivo_.string() + ": " +
+                          Motivo(errno));
 }
 
 // Flushed and synced to disk before it replaces the target.
 void TArquivoSeguro::Confirma() {
     if (!f_)
-        throw EInOutError("File already closed: " + arquivo_.string());
+        throw EInOutError("O arquivo já foi fechado: " + arquivo_.string());
     int erro = 0;
     if (std::fflush(f_) != 0 || ::fdatasync(fileno(f_)) != 0)
         erro = errno;
@@ -375,9 +421,11 @@ void TArquivoSeguro::Confirma() {
         erro = errno;
     f_ = nullptr;
     if (erro != 0)
-        throw EInOutError("Cannot write file " + arquivo_.string() + ": " + Motivo(erro));
+        throw EInOutError("Não foi possível gravar o arquivo " + arquivo_.string() + ": " +
+                          Motivo(erro));
     if (::rename(temporario_.c_str(), arquivo_.c_str()) != 0)
-        throw EInOutError("Cannot write file " + arquivo_.string() + ": " + Motivo(errno));
+        throw EInOutError("Não foi possível gravar o arquivo " + arquivo_.string() + ": " +
+                          Motivo(errno));
     confirmado_ = true;
 }
 

@@ -28,19 +28,19 @@ public:
 class EZeroDivide : public EMathError {
 public:
     EZeroDivide() : EMathError(kMensagem) {}
-    static constexpr const char *kMensagem = "Floating point division by zero";
+    static constexpr const char *kMensagem = "Divisão por zero em ponto flutuante";
 };
 
 class EInvalidOp : public EMathError {
 public:
     EInvalidOp() : EMathError(kMensagem) {}
-    static constexpr const char *kMensagem = "Invalid floating point operation";
+    static constexpr const char *kMensagem = "Operação de ponto flutuante inválida";
 };
 
 class EOverflow : public EMathError {
 public:
     EOverflow() : EMathError(kMensagem) {}
-    static constexpr const char *kMensagem = "Floating point overflow";
+    static constexpr const char *kMensagem = "Estouro em ponto flutuante";
 };
 
 [[noreturn]] void ErroDivisaoPorZero();

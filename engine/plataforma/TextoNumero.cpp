@@ -114,7 +114,7 @@ bool TryStrToFloat(std::string_view s, double &v, char separador) {
 double StrToFloat(std::string_view s, char separador) {
     double v = 0;
     if (!TryStrToFloat(s, v, separador))
-        throw EConvertError(Aspas(s) + " is not a valid floating point value");
+        throw EConvertError(Aspas(s) + " não é um número real válido");
     return v;
 }
 
@@ -135,7 +135,7 @@ bool TryStrToInt(std::string_view s, int &v) {
 int StrToInt(std::string_view s) {
     int v = 0;
     if (!TryStrToInt(s, v))
-        throw EConvertError(Aspas(s) + " is not a valid integer value");
+        throw EConvertError(Aspas(s) + " não é um número inteiro válido");
     return v;
 }
 

@@ -11,12 +11,12 @@ char DecimalSeparator();
 void SetDecimalSeparator(char c);
 
 // Reads a real written with the given decimal separator; surrounding blanks are allowed.
-// Throws EConvertError "'<text>' is not a valid floating point value".
+// Throws EConvertError "'<text>' não é um número real válido".
 double StrToFloat(std::string_view s, char separador);
 // Non-throwing form; returns false when the text is not a number.
 bool TryStrToFloat(std::string_view s, double &v, char separador = '.');
 
-// Reads an integer (blanks allowed around it). Throws "'<text>' is not a valid integer value".
+// Reads an integer (blanks allowed around it). Throws "'<text>' não é um número inteiro válido".
 int StrToInt(std::string_view s);
 bool TryStrToInt(std::string_view s, int &v);
 

@@ -12,12 +12,12 @@
 
 TEST(Base, GuardaMostraOErroEContinua) {
     TPerguntadorLigado g;
-    EXPECT_FALSE(Protege([] { throw EConvertError("'x' is not a valid floating point value"); }));
+    EXPECT_FALSE(Protege([] { throw EConvertError("'x' não é um número real válido"); }));
     EXPECT_FALSE(Protege([] { throw EAbortSilencioso{}; }));
     EXPECT_TRUE(Protege([] {}));
     EXPECT_FALSE(Protege([] { throw EInOutError("falhou"); }, "Erro ao abrir Malha"));
     ASSERT_EQ(g.P.Erros.size(), 2);
-    EXPECT_EQ(g.P.Erros[0], "'x' is not a valid floating point value");
+    EXPECT_EQ(g.P.Erros[0], "'x' não é um número real válido");
     EXPECT_EQ(g.P.Erros[1], "Erro ao abrir Malha");
 }
 

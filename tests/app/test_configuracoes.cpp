@@ -12,6 +12,10 @@
 #include <QSpinBox>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
 namespace {
 
 class ConfiguracaoMalha : public ::testing::Test {
@@ -40,7 +44,7 @@ TEST_F(ConfiguracaoMalha, StartsFromTheDefaultsAndConfirmsInTheLocalesForm) {
     EXPECT_TRUE(d->cbxDmax->isChecked());
     EXPECT_EQ(d->edDmax->text(), "0.25");
     const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
-    EXPECT_FALSE(c.PorDmax); // off until the first confirmation
+    EXPECT_TRUE(c.PorDmax); // in force as shown, before any Ok
     EXPECT_EQ(d->Desenho().LayerElementos.Pincel.Color, clSilver);
     EXPECT_EQ(d->Desenho().LayerElementos.Caneta.Color, clGray);
     EXPECT_EQ(d->Desenho().LayerElementos.Fonte.Color, clRed);
@@ -75,12 +79,12 @@ TEST_F(ConfiguracaoMalha, RefusedOkChangesNothing) {
     d->edDmax->setText("abc");
     d->btnOk->click(); // the conversion error, through the slot guard
     ASSERT_EQ(roteiro.P.Erros.size(), 3);
-    EXPECT_EQ(roteiro.P.Erros[2], "'abc' is not a valid floating point value");
+    EXPECT_EQ(roteiro.P.Erros[2], "'abc' não é um número real válido");
     const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
     EXPECT_EQ(confirmacoes, 0);
     EXPECT_EQ(c.Nx, 2);
     EXPECT_DOUBLE_EQ(c.Dmax, 0.25);
-    EXPECT_FALSE(c.PorDmax);
+    EXPECT_TRUE(c.PorDmax);
 
     // Zero is fine when the maximum size is not used.
     d->cbxDmax->setChecked(false);
@@ -92,14 +96,9 @@ TEST_F(ConfiguracaoMalha, RefusedOkChangesNothing) {
 
 TEST_F(ConfiguracaoMalha, GradingChoiceShowsOrHidesTheMaximumSizeAndFollowsTheFileReader) {
     d->show();
-    // Showing keeps the check box as it starts: checked, the record's flag still off.
-    EXPECT_TRUE(d->cbxDmax->isChecked());
-    EXPECT_FALSE(Estado().ConfiguracaoMalha.PorDmax);
     d->rbExponencial->click();
-    EXPECT_TRUE(Estado().ConfiguracaoMalha.Exponencial);
     EXPECT_FALSE(d->pDmax->isVisible());
     d->rbLinear->click();
-    EXPECT_FALSE(Estado().ConfiguracaoMalha.Exponencial);
     EXPECT_TRUE(d->pDmax->isVisible());
 
     // The mesh file reader's values are shown.
@@ -119,6 +118,43 @@ TEST_F(ConfiguracaoMalha, GradingChoiceShowsOrHidesTheMaximumSizeAndFollowsTheFi
     EXPECT_TRUE(d->rbLinear->isChecked());
     EXPECT_TRUE(d->pDmax->isVisible());
     d->hide();
+}
+
+// Every change waits for Ok; Cancel (or Esc) shows the settings in force again.
+TEST_F(ConfiguracaoMalha, ChangesTakeEffectAtOkAndCancelShowsWhatIsInForce) {
+    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    const struct {
+        std::function<void()> muda;
+        std::function<bool()> mostraOEmVigor;
+    } casos[] = {
+        {[&] { d->rbExponencial->click(); },
+         [&] { return d->rbLinear->isChecked() && !c.Exponencial; }},
+        {[&] { d->seNx->setValue(7); }, [&] { return d->seNx->value() == 2 && c.Nx == 2; }},
+        {[&] { d->seNy->setValue(5); }, [&] { return d->seNy->value() == 2 && c.Ny == 2; }},
+        {[&] { d->cbxDmax->setChecked(false); },
+         [&] { return d->cbxDmax->isChecked() && c.PorDmax; }},
+        {[&] { d->edDmax->setText("3"); },
+         [&] { return d->edDmax->text() == "0.25" && c.Dmax == 0.25; }},
+        {[&] { d->kcbxCorNos->SetColorValue(clRed); },
+         [&] { return d->kcbxCorNos->ColorValue() == clAqua; }},
+    };
+    for (const bool esc : {false, true})
+        for (std::size_t i = 0; i < std::size(casos); ++i) {
+            d->show();
+            casos[i].muda();
+            if (esc)
+                QTest::keyClick(d.get(), Qt::Key_Escape);
+            else
+                d->btnCancela->click();
+            EXPECT_FALSE(d->isVisible());
+            EXPECT_TRUE(casos[i].mostraOEmVigor()) << i << (esc ? " Esc" : " Cancela");
+        }
+    // A later Ok applies only what it shows.
+    d->btnOk->click();
+    EXPECT_FALSE(c.Exponencial);
+    EXPECT_EQ(c.Nx, 2);
+    EXPECT_EQ(d->Desenho().LayerNos.Pincel.Color, clAqua);
+    EXPECT_EQ(confirmacoes, 1);
 }
 
 class Configuracoes : public ::testing::Test {
@@ -148,7 +184,10 @@ TEST_F(Configuracoes, DefaultsAndAConfirmedSet) {
     EXPECT_EQ(d->edNomeTensao->text(), "PassoTensao");
     EXPECT_EQ(d->edTerminacaoTensao->text(), ".res");
     EXPECT_TRUE(d->edEnderecoTemp->text().startsWith(QString::fromStdString(pasta.Pasta.string())));
-    EXPECT_FALSE(Estado().Configuracoes.FAplicado);
+    // What the window shows is in force before any Ok.
+    EXPECT_TRUE(Estado().Configuracoes.FAplicado);
+    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "PassoTemp");
+    EXPECT_EQ(Estado().Configuracoes.EnderecoTensao, d->edEnderecoTensao->text().toStdString());
 
     // Case counts: A, B and a differ. Equal folders with different stems are fine.
     Nomes("A", "B", "a");
@@ -161,7 +200,7 @@ TEST_F(Configuracoes, DefaultsAndAConfirmedSet) {
     EXPECT_EQ(c.EnderecoTemp, d->edEnderecoTemp->text().toStdString());
 }
 
-TEST_F(Configuracoes, EqualStemsAreRefusedAndTheEngineFallsBack) {
+TEST_F(Configuracoes, EqualStemsAreRefusedAndTheConfirmedNamesStay) {
     Nomes("T", "D", "S");
     d->btnOk->click();
     ASSERT_TRUE(Estado().Configuracoes.FAplicado);
@@ -171,7 +210,7 @@ TEST_F(Configuracoes, EqualStemsAreRefusedAndTheEngineFallsBack) {
     d->edEnderecoDeform->setText("/outra/pasta/");
     d->btnOk->click();
     EXPECT_EQ(roteiro.P.Erros, QStringList({"O nome dos arquivos não podem ser iguais."}));
-    EXPECT_FALSE(Estado().Configuracoes.FAplicado);
+    EXPECT_TRUE(Estado().Configuracoes.FAplicado);
     EXPECT_EQ(Estado().Configuracoes.NomeTemp, "T");
 }
 
@@ -179,12 +218,12 @@ TEST_F(Configuracoes, StemsDifferingOnlyByTrailingDigitsShareFilesInOneFolder) {
     Nomes("Passo1", "Passo", "Tensao");
     d->btnOk->click();
     EXPECT_EQ(roteiro.P.Erros.size(), 1);
-    EXPECT_FALSE(Estado().Configuracoes.FAplicado);
+    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "PassoTemp");
     // In another folder or with another extension they cannot meet.
     d->edEnderecoDeform->setText(QString::fromStdString((pasta.Pasta / "deform").string()));
     d->btnOk->click();
     EXPECT_EQ(roteiro.P.Erros.size(), 1);
-    EXPECT_TRUE(Estado().Configuracoes.FAplicado);
+    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "Passo1");
     // A folder typed without its final separator still names that folder.
     EXPECT_EQ(Estado().Configuracoes.EnderecoDeform, (pasta.Pasta / "deform").string() + "/");
 
@@ -194,16 +233,61 @@ TEST_F(Configuracoes, StemsDifferingOnlyByTrailingDigitsShareFilesInOneFolder) {
     EXPECT_EQ(ComSeparadorFinal("c:\\temp\\"), "c:\\temp\\");
 }
 
-TEST_F(Configuracoes, ClickingAnExtensionWarnsAndCancelKeepsTheRecord) {
+TEST_F(Configuracoes, ClickingAnExtensionWarnsAndCancelRestoresTheNamesInForce) {
     d->show();
     QTest::mouseClick(d->edTerminacaoTemp, Qt::LeftButton);
     EXPECT_EQ(roteiro.P.Informacoes,
               QStringList({"Aconselha-se não modificar a extensão do arquivo de saída."}));
     d->edNomeTemp->setText("Outro");
+    d->edEnderecoDeform->setText("/outra/");
     d->btnCancela->click();
     EXPECT_FALSE(d->isVisible());
-    EXPECT_FALSE(Estado().Configuracoes.FAplicado);
     EXPECT_EQ(Estado().Configuracoes.NomeTemp, "PassoTemp");
+    EXPECT_EQ(d->edNomeTemp->text(), "PassoTemp");
+    EXPECT_EQ(d->edEnderecoDeform->text().toStdString(), Estado().Configuracoes.EnderecoDeform);
+}
+
+TEST_F(Configuracoes, NamesThatMeetOrLeaveTheirFolderAreRefusedAndAMissingFolderIsMade) {
+    namespace fs = std::filesystem;
+    const std::string raiz = pasta.Pasta.string() + "/";
+    std::ofstream(pasta.Pasta / "arquivo.txt") << "x";
+    const struct {
+        std::string pasta, nomeT, terminacaoT, nomeD, terminacaoD;
+        QString erro; // empty: accepted
+    } casos[] = {
+        {raiz, "P", "1.res", "P1", ".res", "O nome dos arquivos não podem ser iguais."},
+        {raiz, "P", ".res", "P2", "3.res", "O nome dos arquivos não podem ser iguais."},
+        {raiz, "P", "X5.res", "P1X", ".res", "O nome dos arquivos não podem ser iguais."},
+        {raiz + "a/../", "P12", ".res", "P", ".res", "O nome dos arquivos não podem ser iguais."},
+        {raiz, "../", "res", "D", ".res",
+         "O nome e a terminação dos arquivos não podem conter \"/\"."},
+        {raiz, "T", "/../x.res", "D", ".res",
+         "O nome e a terminação dos arquivos não podem conter \"/\"."},
+        {"", "T", ".res", "D", ".res", "Informe a pasta dos arquivos de resultados."},
+        {"res/", "T", ".res", "D", ".res",
+         "A pasta dos arquivos de resultados deve ser um caminho completo, começando por \"/\"."},
+        {raiz + "arquivo.txt/", "T", ".res", "D", ".res",
+         QString::fromStdString(raiz + "arquivo.txt não é uma pasta.")},
+        {raiz, "P", "X.res", "P1", ".res", ""},
+        {raiz + "nova/sub/", "T", ".res", "D", ".res", ""},
+    };
+    for (const auto &c : casos) {
+        roteiro.P.Erros.clear();
+        for (QLineEdit *e : {d->edEnderecoTemp, d->edEnderecoDeform, d->edEnderecoTensao})
+            e->setText(QString::fromStdString(c.pasta));
+        d->edNomeTemp->setText(QString::fromStdString(c.nomeT));
+        d->edTerminacaoTemp->setText(QString::fromStdString(c.terminacaoT));
+        d->edNomeDeform->setText(QString::fromStdString(c.nomeD));
+        d->edTerminacaoDeform->setText(QString::fromStdString(c.terminacaoD));
+        d->edNomeTensao->setText("S");
+        d->btnOk->click();
+        EXPECT_EQ(roteiro.P.Erros.value(0), c.erro) << c.pasta << c.nomeT << c.terminacaoT;
+        EXPECT_EQ(Estado().Configuracoes.NomeTemp == c.nomeT, c.erro.isEmpty()) << c.nomeT;
+    }
+    // The folders made are the user's alone.
+    for (const char *p : {"nova", "nova/sub"})
+        EXPECT_EQ(fs::status(pasta.Pasta / p).permissions() & fs::perms::all, fs::perms::owner_all)
+            << p;
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // Heat-source, formula and discrete-function dialogs, offscreen.
 #include "DialogosTeste.h"
 #include "fem/Material.h"
+#include "uForcaExterna.h"
 #include "uForcaInterna.h"
 #include "uFuncaoDiscreta.h"
 #include "uUsuario.h"
@@ -255,5 +256,40 @@ TEST_F(DialogoFontes, ImportacaoOrdenaPulaRepetidosERecusaLinhaRuim) {
         Clica(d, "btnImportar");
         EXPECT_EQ(fd->GetNumPares(), 1);
     });
+    EXPECT_TRUE(g.P.Esgotado());
+}
+
+// A formula typed straight into the heat-source or convection edit is checked at OK as the
+// formula dialog checks it: a name that is no number keeps the dialog open and fires nothing.
+TEST_F(DialogoFontes, FormulaDigitadaEVerificadaNoOk) {
+    Cria('.');
+    TfrmForcaExterna conveccao;
+    int disparosConveccao = 0;
+    conveccao.SetOnConfirmar([&](const TForcaExterna &) { ++disparosConveccao; });
+    const struct {
+        const char *formula;
+        QString erro; // empty: accepted
+    } casos[] = {{"20+T", "'20+T' não é um número real válido"},
+                 {"2,5*X", "'2,5' não é um número real válido"},
+                 {"7+", "'7+' não é uma fórmula válida"},
+                 {"20+345*LOG(480*X+1)", ""}};
+    for (const auto &c : casos)
+        for (QDialog *d : {static_cast<QDialog *>(dlg.get()), static_cast<QDialog *>(&conveccao)}) {
+            g.P.Erros.clear();
+            const int antes = disparos + disparosConveccao;
+            Roteiro(
+                g.P,
+                [&](QDialog &j) {
+                    Clica(j, "rbUsuario");
+                    Digita(j, "edExpressao", c.formula);
+                    Clica(j, "btnOk");
+                    EXPECT_EQ(j.isVisible(), !c.erro.isEmpty()) << c.formula;
+                },
+                "btnCancelar");
+            Roteiro(g.P, nullptr, "btnCancelar"); // the formula dialog opened by the choice
+            Perguntador().ExecutaModal(*d);
+            EXPECT_EQ(g.P.Erros.value(0), c.erro) << c.formula;
+            EXPECT_EQ(disparos + disparosConveccao - antes, c.erro.isEmpty() ? 1 : 0) << c.formula;
+        }
     EXPECT_TRUE(g.P.Esgotado());
 }

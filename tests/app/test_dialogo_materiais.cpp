@@ -129,7 +129,7 @@ TEST_F(DialogoMateriais, NumeroMalFormadoNaoDisparaEMantemAberto) {
             Clica(d, "btnOk");
             EXPECT_TRUE(d.isVisible());
             ASSERT_EQ(g.P.Erros.size(), 1);
-            EXPECT_EQ(g.P.Erros[0], "'1.500' is not a valid floating point value");
+            EXPECT_EQ(g.P.Erros[0], "'1.500' não é um número real válido");
             Digita(d, "edDensidade", "1500");
         },
         "btnOk");

@@ -30,6 +30,7 @@ protected:
     void Retangulo() {
         const std::vector<TNo> v = {{1, 0, 0}, {2, 2, 0}, {3, 4, 0},
                                     {4, 4, 2}, {5, 2, 2}, {6, 0, 2}};
+        Estado().ConfiguracaoMalha.PorDmax = false; // a coarse mesh: the divisions alone
         frmMalha->CriaDominio(v);
         ASSERT_TRUE(M().TemAnalise());
     }

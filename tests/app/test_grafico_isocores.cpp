@@ -154,7 +154,7 @@ TEST(Isocores, AnimacaoPorTiquesFechamentoEErroUnico) {
     j.frm.Tique();
     EXPECT_FALSE(j.frm.Temporizador().Ativo());
     ASSERT_EQ(j.g.P.Erros.size(), 1);
-    EXPECT_EQ(j.g.P.Erros[0], "'abc' is not a valid floating point value");
+    EXPECT_EQ(j.g.P.Erros[0], "'abc' não é um número real válido");
 }
 
 TEST(Isocores, UnidadesDoUsuarioNaEscalaENoTempo) {

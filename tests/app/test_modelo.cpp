@@ -393,3 +393,28 @@ TEST_F(ModeloTeste, SubdomainOnInteriorEdgesTakesThemIntoAccount) {
 }
 
 } // namespace
+
+// The solver in force, the dialog's own until it is confirmed, reaches every new analysis.
+TEST_F(ModeloTeste, EveryNewAnalysisTakesTheSolverInForce) {
+    const struct {
+        int iteracoes; // 0: nothing confirmed
+        bool gradiente;
+        int esperadas; // 0: direct solver
+    } casos[] = {{0, true, 100}, {500, true, 500}, {300, false, 0}};
+    for (const auto &c : casos) {
+        if (c.iteracoes > 0)
+            modelo->AplicaSolver(TGradiente(c.iteracoes, 1e-6), c.gradiente);
+        CriaRetangulo();
+        for (int vez = 0; vez < 2; ++vez) {
+            for (TGradiente *s :
+                 {modelo->FAnalise->GetSolver(), modelo->FAnaliseTensional->GetSolver()}) {
+                ASSERT_NE(s, nullptr) << c.iteracoes;
+                EXPECT_EQ(dynamic_cast<TGauss *>(s) != nullptr, c.esperadas == 0);
+                if (c.esperadas > 0) {
+                    EXPECT_EQ(s->GetMaxIteracoes(), c.esperadas);
+                }
+            }
+            ASSERT_TRUE(modelo->RefazMalha());
+        }
+    }
+}

@@ -65,7 +65,7 @@ std::vector<std::string> Esperado(const std::string &nome, const std::string &do
 class RelatorioTeste : public ModeloTeste {
 protected:
     // °F, days, kJ, cm and kN as chosen in the units dialog: the main units and those inside
-    // the compound units the report prints.
+    // the compound units the report prints (the expansion coefficient's page apart).
     RelatorioTeste() {
         unidades.SetTemperatura(std::make_unique<TTempFahrenheit>());
         unidades.SetTempo(std::make_unique<TTempoDia>());
@@ -82,7 +82,8 @@ protected:
             t->SetForca(std::make_unique<TForcaKiloNewton>());
             t->SetComprimento(std::make_unique<TCompCentimetro>());
         }
-        unidades.GetDilatacao().SetTemperatura(std::make_unique<TTempFahrenheit>());
+        // The expansion coefficient per kelvin, its own page's unit, not the main °F.
+        unidades.GetDilatacao().SetTemperatura(std::make_unique<TTempKelvin>());
         modelo->AtualizaFatoresUnidades(CalculaFatores(unidades, TUnidadesSI()));
         cabecalho.Titulo = "Bloco";
         cabecalho.Data = "08/12/2026";
@@ -133,7 +134,7 @@ protected:
     // for days 0 to 2; 10 days in half days; the conjugate-gradient solver.
     void DadosDominioUnico() {
         ASSERT_EQ(modelo->AdicionaSubDominio({1, 2, 5, 6}), 1);
-        modelo->AplicaMaterial(*Material(5.0, 230.0, 3000.0, 7.0, 2.5, 0, false, true));
+        modelo->AplicaMaterial(*Material(5.0, 0.238846, 3000.0, 7.0, 2.5, 0, false, true));
         modelo->AplicaForcaInterna(TForcaInterna(3.0));
         ASSERT_EQ(modelo->AdicionaSubDominio({2, 3, 4, 5}), 2);
         modelo->AplicaMaterial(*Material(4.25, 215.4, 2800.0, 6.5, 3.0, 1, true, false));

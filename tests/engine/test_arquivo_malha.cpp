@@ -255,16 +255,18 @@ TEST_F(ArquivoMalha, BadInputNamesFileAndLine) {
         }
         return "no error";
     };
-    EXPECT_NE(erro("t\n-1\n").find("e.txt, line 2"), std::string::npos);
-    EXPECT_NE(erro("t\n3\n0 0\n").find("line 2"), std::string::npos); // more than the file holds
-    EXPECT_NE(erro("t\n1000000000\n0 0\n").find("out of range"), std::string::npos);
-    EXPECT_NE(erro("t\nx\n").find("line 2"), std::string::npos);
-    EXPECT_NE(erro("t\n2\n0 0\n1 a\n").find("line 4: 'a'"), std::string::npos);
-    EXPECT_NE(erro("t\n2\n0 0\n1          \n").find("line 4: two numbers"), std::string::npos);
-    EXPECT_NE(erro("t\n2\n0 0\n1,5 0\n").find("line 4"), std::string::npos);
-    EXPECT_NE(erro("t\n1\n0 0\na\n1\n1 2 0\n").find("line 6: vertex number 2"), std::string::npos);
-    EXPECT_NE(erro("t\n1\n0 0\na\n1\n0 1 0\n").find("line 6"), std::string::npos);
-    EXPECT_NE(erro("t\n1\n0 0\n").find("line 3: unexpected end"), std::string::npos);
+    EXPECT_NE(erro("t\n-1\n").find("e.txt, linha 2"), std::string::npos);
+    EXPECT_NE(erro("t\n3\n0 0\n").find("linha 2"), std::string::npos); // more than the file holds
+    EXPECT_NE(erro("t\n1000000000\n0 0\n").find("fora do intervalo"), std::string::npos);
+    EXPECT_NE(erro("t\nx\n").find("linha 2"), std::string::npos);
+    EXPECT_NE(erro("t\n2\n0 0\n1 a\n").find("linha 4: 'a'"), std::string::npos);
+    EXPECT_NE(erro("t\n2\n0 0\n1          \n").find("linha 4: esperavam-se dois números"),
+              std::string::npos);
+    EXPECT_NE(erro("t\n2\n0 0\n1,5 0\n").find("linha 4"), std::string::npos);
+    EXPECT_NE(erro("t\n1\n0 0\na\n1\n1 2 0\n").find("linha 6: número de vértice 2"),
+              std::string::npos);
+    EXPECT_NE(erro("t\n1\n0 0\na\n1\n0 1 0\n").find("linha 6"), std::string::npos);
+    EXPECT_NE(erro("t\n1\n0 0\n").find("linha 3: fim inesperado"), std::string::npos);
 
     // What was read before the error stays.
     TMalha m;
@@ -292,7 +294,7 @@ TEST_F(ArquivoMalha, RepeatedVertexIsRefusedAndAFailedFullReadChangesNothing) {
         d.LeGeometria();
         ADD_FAILURE() << "no error";
     } catch (const EInOutError &e) {
-        EXPECT_NE(std::string(e.what()).find("rep.txt, line 5: vértice repetido"),
+        EXPECT_NE(std::string(e.what()).find("rep.txt, linha 5: vértice repetido"),
                   std::string::npos)
             << e.what();
     }

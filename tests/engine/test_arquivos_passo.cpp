@@ -152,13 +152,13 @@ TEST(StepFile, BadFilesRaiseInOutErrorsNamingTheFile) {
         std::ofstream f(arq);
         f << "  1.0000\n";
     }
-    falha([&] { LeArquivoPasso(arq, 2, v); }, "line 1");
-    falha([&] { LeLinhaArquivoPasso(arq, 5); }, "line 1");
+    falha([&] { LeArquivoPasso(arq, 2, v); }, "linha 1");
+    falha([&] { LeLinhaArquivoPasso(arq, 5); }, "linha 1");
     {
         std::ofstream f(arq);
         f << "  1.0000\n\n  2.0000\n";
     }
-    falha([&] { LeArquivoPasso(arq, 3, v); }, "line 2");
+    falha([&] { LeArquivoPasso(arq, 3, v); }, "linha 2");
     {
         std::ofstream f(arq);
         f << "  1.0000\n  abc\n";
@@ -187,7 +187,7 @@ TEST(StepFile, AFolderOrAFileFarLargerThanTheMeshIsRefused) {
             le();
             ADD_FAILURE() << "no error";
         } catch (const EInOutError &e) {
-            EXPECT_NE(std::string(e.what()).find("Passo1.res: Is a directory"), std::string::npos)
+            EXPECT_NE(std::string(e.what()).find("Passo1.res: É uma pasta"), std::string::npos)
                 << e.what();
         }
     // Two nodes, and a file of a million lines.
@@ -201,7 +201,8 @@ TEST(StepFile, AFolderOrAFileFarLargerThanTheMeshIsRefused) {
         LeArquivoPasso(grande, 2, v);
         ADD_FAILURE() << "no error";
     } catch (const EInOutError &e) {
-        EXPECT_NE(std::string(e.what()).find("Passo2.res: File too large"), std::string::npos)
+        EXPECT_NE(std::string(e.what()).find("Passo2.res: Arquivo grande demais"),
+                  std::string::npos)
             << e.what();
     }
     LeArquivoPasso(grande, 1000000, v); // as large as its mesh implies

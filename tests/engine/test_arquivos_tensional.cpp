@@ -109,7 +109,7 @@ TEST_F(ArquivosTensional, ReadingRejectsAMissingFileAndATextLine) {
         LeArquivoValores(arq, lido);
         FAIL() << "no error";
     } catch (const EInOutError &e) {
-        EXPECT_NE(std::string(e.what()).find("line 3"), std::string::npos) << e.what();
+        EXPECT_NE(std::string(e.what()).find("linha 3"), std::string::npos) << e.what();
     }
     EscreveArquivo(arq, " 1.00000\r\n 2.5 resto\r\n");
     LeArquivoValores(arq, lido);

@@ -115,7 +115,7 @@ TEST_F(ElementosEtapa, BadOrMissingFilesNameTheFile) {
         el.Le(arq);
         FAIL();
     } catch (const EInOutError &e) {
-        EXPECT_NE(std::string(e.what()).find("ElementosEtapa2.res, line 1"), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("ElementosEtapa2.res, linha 1"), std::string::npos);
     }
     EscreveArquivo(arq, "");
     el.Le(arq);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,7 +25,7 @@ TEST(NumberText, ReadsRealsWithEitherSeparatorAndRejectsGarbage) {
             ADD_FAILURE() << bad;
         } catch (const EConvertError &e) {
             EXPECT_EQ(std::string(e.what()),
-                      "'" + std::string(bad) + "' is not a valid floating point value");
+                      "'" + std::string(bad) + "' não é um número real válido");
         }
     }
     EXPECT_THROW(StrToFloat("1e999", '.'), EConvertError);
@@ -67,7 +68,7 @@ TEST(FloatingPointErrors, CheckedOperationsThrowThePlatformMessages) {
     try {
         Divide(1.0, 0.0);
     } catch (const EMathError &e) {
-        EXPECT_STREQ(e.what(), "Floating point division by zero");
+        EXPECT_STREQ(e.what(), "Divisão por zero em ponto flutuante");
     }
 }
 
@@ -141,7 +142,7 @@ TEST(Files, SafeWriteIgnoresPlantedLinksAndSaysWhyItFailed) {
     } catch (const EInOutError &e) {
         const std::string m = e.what();
         EXPECT_NE(m.find("existe.txt"), std::string::npos) << m;
-        EXPECT_NE(m.find("No such file or directory"), std::string::npos) << m;
+        EXPECT_NE(m.find("Arquivo ou pasta inexistente"), std::string::npos) << m;
     }
     // A target that is a folder: the rename fails, says why, and removes its temporary file.
     fs::create_directories(dir / "pasta.txt" / "dentro");
@@ -298,4 +299,45 @@ TEST(Folders, DefaultFolderMustBeAPrivateDirectoryOfThisUser) {
     else
         unsetenv("TMPDIR");
     fs::remove_all(raiz);
+}
+
+TEST(PlatformMessages, ConversionAndFileErrorsSpeakPortuguese) {
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::temp_directory_path() / ("darv_msg_" + std::to_string(getpid()));
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    EscreveArquivo(dir / "grande.txt", std::string(64, 'x'));
+    const struct {
+        std::function<void()> falha;
+        std::string mensagem;
+    } casos[] = {
+        {[] { StrToFloat("abc", '.'); }, "'abc' não é um número real válido"},
+        {[] { StrToInt("4.2"); }, "'4.2' não é um número inteiro válido"},
+        {[] { Divide(0.0, 0.0); }, "Operação de ponto flutuante inválida"},
+        {[&] { TLeitorTexto l(dir / "falta.txt"); }, "Não foi possível abrir o arquivo"},
+        {[&] { TLeitorTexto l(dir); },
+         "Não foi possível abrir o arquivo " + dir.string() + ": É uma pasta"},
+        {[&] { TLeitorTexto l(dir / "grande.txt", 10); }, "Não foi possível ler o arquivo " +
+                                                              (dir / "grande.txt").string() +
+                                                              ": Arquivo grande demais"},
+        {[&] { TArquivoSeguro a(dir / "nao" / "a.txt"); }, "Não foi possível criar o arquivo " +
+                                                               (dir / "nao" / "a.txt").string() +
+                                                               ": Arquivo ou pasta inexistente"},
+        {[&] {
+             TLeitorTexto l(dir / "grande.txt");
+             std::string_view s;
+             l.LeLinha(s);
+             l.Erro("x");
+         },
+         (dir / "grande.txt").string() + ", linha 1: x"},
+    };
+    for (const auto &c : casos) {
+        try {
+            c.falha();
+            ADD_FAILURE() << c.mensagem;
+        } catch (const std::exception &e) {
+            EXPECT_EQ(std::string(e.what()).substr(0, c.mensagem.size()), c.mensagem);
+        }
+    }
+    fs::remove_all(dir);
 }

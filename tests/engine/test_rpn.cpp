@@ -306,15 +306,15 @@ TEST_F(Formula, IntermediateResultsKeepFifteenDigits) {
 }
 
 TEST_F(Formula, BadOperandsRaiseConversionErrorsWhenEvaluated) {
-    EXPECT_EQ(ErroConversao("2X+1"), "'2X' is not a valid floating point value");
-    EXPECT_EQ(ErroConversao("X+A"), "'A' is not a valid floating point value");
-    EXPECT_EQ(ErroConversao("X + 1"), "'X ' is not a valid floating point value");
-    EXPECT_EQ(ErroConversao("B*X+A"), "'B' is not a valid floating point value");
-    EXPECT_EQ(ErroConversao("(A)+X"), "'A' is not a valid floating point value");
-    EXPECT_EQ(ErroConversao("(A)"), "'(A)' is not a valid floating point value");
-    EXPECT_EQ(ErroConversao("2+3"), "'2+3' is not a valid floating point value");
-    EXPECT_EQ(ErroConversao("sen(X)"), "'sen(X)' is not a valid formula"); // operands left over
-    EXPECT_EQ(ErroConversao("2,5*X"), "'2,5' is not a valid floating point value");
+    EXPECT_EQ(ErroConversao("2X+1"), "'2X' não é um número real válido");
+    EXPECT_EQ(ErroConversao("X+A"), "'A' não é um número real válido");
+    EXPECT_EQ(ErroConversao("X + 1"), "'X ' não é um número real válido");
+    EXPECT_EQ(ErroConversao("B*X+A"), "'B' não é um número real válido");
+    EXPECT_EQ(ErroConversao("(A)+X"), "'A' não é um número real válido");
+    EXPECT_EQ(ErroConversao("(A)"), "'(A)' não é um número real válido");
+    EXPECT_EQ(ErroConversao("2+3"), "'2+3' não é um número real válido");
+    EXPECT_EQ(ErroConversao("sen(X)"), "'sen(X)' não é uma fórmula válida"); // operands left over
+    EXPECT_EQ(ErroConversao("2,5*X"), "'2,5' não é um número real válido");
     // The operation that meets the bad operand comes after an overflow: the overflow wins.
     EXPECT_THROW(Valor("EXP(X)+A", 1000), EOverflow);
     // A bad operand does not stop the object from being built or reused.
@@ -344,7 +344,7 @@ TEST_F(Formula, MalformedFormulasAreRejectedWhenSet) {
             TRPN f(m);
             ADD_FAILURE() << m;
         } catch (const EConvertError &e) {
-            EXPECT_EQ(std::string(e.what()), "'" + std::string(m) + "' is not a valid formula");
+            EXPECT_EQ(std::string(e.what()), "'" + std::string(m) + "' não é uma fórmula válida");
         }
     }
     TRPN f("X*2");
