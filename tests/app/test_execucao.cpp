@@ -134,7 +134,9 @@ protected:
     }
 
     // Mesh settings confirmed with these divisions.
+    // Meshes by divisions alone (the maximum element size is off).
     void Divisoes(int nx, int ny) {
+        Estado().ConfiguracaoMalha.PorDmax = false;
         Estado().ConfiguracaoMalha.Nx = nx;
         Estado().ConfiguracaoMalha.Ny = ny;
         frmMalha->LeConfiguracaoMalha(M().Desenho);
