@@ -110,9 +110,10 @@ void ConverteForcaTensional(TForcaTensional &ft, const TFatoresUnidades &f) {
 
 void ConverteFluencia(TFluencia &fl, const TFatoresUnidades &f) {
     fl.SetTempoFluencia(TempoParaHoras(f, fl.GetTempoFluencia()));
-    // Compliances per stress unit.
+    // Compliances per stress unit; B, over the loading age, also per time unit: the law takes
+    // that age in days.
     fl.A = fl.A / f.Tensao;
-    fl.B = fl.B / f.Tensao;
+    fl.B = fl.B / f.Tensao * DiasPorUnidadeTempo(f);
 }
 
 void ConverteRetracao(TRetracao &r, const TFatoresUnidades &f) {
@@ -141,6 +142,10 @@ double TempoParaHoras(const TFatoresUnidades &f, double t) {
 
 double TempoDeHoras(const TFatoresUnidades &f, double horas) {
     return horas / f.Tempo;
+}
+
+double DiasPorUnidadeTempo(const TFatoresUnidades &f) {
+    return f.Tempo / 24.0;
 }
 
 double TensaoParaMPa(const TFatoresUnidades &f, double s) {

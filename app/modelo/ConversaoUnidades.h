@@ -62,7 +62,8 @@ void ConverteTempo(TTempo &t, const TFatoresUnidades &f);
 // Distributed load: with the force and length factors.
 void ConverteForcaTensional(TForcaTensional &ft, const TFatoresUnidades &f);
 // Creep law: the effective-modulus time with the time factor, the logarithmic law's A and B
-// (per stress) with the stress factor.
+// (per stress) with the stress factor, B (over the loading age, taken in days) also with the
+// time unit in days.
 void ConverteFluencia(TFluencia &fl, const TFatoresUnidades &f);
 // Shrinkage law: fcm28 with the stress factor.
 void ConverteRetracao(TRetracao &r, const TFatoresUnidades &f);
@@ -74,5 +75,7 @@ double ComprimentoParaMetros(const TFatoresUnidades &f, double x);
 double ComprimentoDeMetros(const TFatoresUnidades &f, double metros);
 double TempoParaHoras(const TFatoresUnidades &f, double t);
 double TempoDeHoras(const TFatoresUnidades &f, double horas);
+// Days in one chosen time unit.
+double DiasPorUnidadeTempo(const TFatoresUnidades &f);
 double TensaoParaMPa(const TFatoresUnidades &f, double s);
 double TensaoDeMPa(const TFatoresUnidades &f, double mpa);

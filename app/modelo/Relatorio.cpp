@@ -359,7 +359,8 @@ void Fluencia(TEscritor &w) {
             } else if (fl->Tipo == TFluencia::kBureauReclamation) {
                 w.L(" Função de Fluência pelo Bureau of Reclamation");
                 w.L("  F(t0)= a + b/t0, sendo:");
-                w.L("  a= " + Real(fl->A * w.F.Tensao) + " ; b= " + Real(fl->B * w.F.Tensao));
+                w.L("  a= " + Real(fl->A * w.F.Tensao) +
+                    " ; b= " + Real(fl->B * w.F.Tensao / DiasPorUnidadeTempo(w.F)));
             } else {
                 w.L(" Coef. de Fluência pelo ACI");
                 w.L(fl->CuraUmida == 1 ? "  Cura úmida" : "  Cura à vapor");

@@ -374,10 +374,19 @@ void TAnalise::ArranjosTriangulo(int e, TElementoTriangular *el, TForcaInterna &
 }
 
 double TAnalise::ValorFonte(TForcaInterna &fonte, const TMaterial &material) {
-    for (const TValorFonte &v : valoresFonte_)
-        if (v.fonte == &fonte && v.material == &material && v.inicio == fonte.GetInstanteInicial())
-            return v.valor;
+    auto igual = [&](const TValorFonte &v) {
+        return v.fonte == &fonte && v.material == &material &&
+               v.inicio == fonte.GetInstanteInicial();
+    };
+    if (ultimoValorFonte_ < valoresFonte_.size() && igual(valoresFonte_[ultimoValorFonte_]))
+        return valoresFonte_[ultimoValorFonte_].valor;
+    for (std::size_t i = 0; i < valoresFonte_.size(); ++i)
+        if (igual(valoresFonte_[i])) {
+            ultimoValorFonte_ = i;
+            return valoresFonte_[i].valor;
+        }
     const double q = fonte.Valor(nullptr, material, Tempo->GetTempoAtual());
+    ultimoValorFonte_ = valoresFonte_.size();
     valoresFonte_.push_back({&fonte, &material, fonte.GetInstanteInicial(), q});
     return q;
 }

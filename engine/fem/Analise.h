@@ -223,6 +223,7 @@ private:
         double inicio, valor;
     };
     std::vector<TValorFonte> valoresFonte_;
+    std::size_t ultimoValorFonte_ = 0; // neighbouring elements mostly share their entry
     double ValorFonte(TForcaInterna &fonte, const TMaterial &material);
     // The triangle's arrays, from the kept ones when the material's values did not change.
     void ArranjosTriangulo(int e, TElementoTriangular *el, TForcaInterna &fonte,

@@ -105,9 +105,11 @@ int TAnaliseCamadas::SubDominioDoPonto(double x, double y) {
 void TAnaliseCamadas::CalculaZonas() {
     const int ne = Dominio->GetNumElementos();
     zonaDoElemento_.assign(std::size_t(ne), 0);
+    camadaDoElemento_.assign(std::size_t(ne), 1);
     for (int e = 1; e <= ne; ++e) {
         const TElementoTriangular *el = Dominio->GetElemento(e);
         zonaDoElemento_[std::size_t(e - 1)] = SubDominioDoPonto(el->XCentro(), el->YCentro());
+        camadaDoElemento_[std::size_t(e - 1)] = Camadas->CamadaDaElevacao(el->YCentro());
     }
 }
 
@@ -129,7 +131,12 @@ TForcaInterna *TAnaliseCamadas::FonteDoElemento(int e) {
         CalculaZonas();
     if (const TDominio *z = ZonaDoElemento(e))
         if (TForcaInterna *f = z->GetFonte()) {
-            f->SetInstanteInicial(z->InstanteInicial);
+            // A fixed zone heats from its own start; the rest from the placement of the layer
+            // that holds the element.
+            f->SetInstanteInicial(
+                z->Fixo
+                    ? z->InstanteInicial
+                    : Camadas->GetEtapa(camadaDoElemento_[std::size_t(e - 1)])->InstanteInicial);
             return f;
         }
     return dominioPadrao_->GetFonte();

@@ -73,6 +73,7 @@ private:
 
     std::unique_ptr<TDominio> dominioPadrao_; // material and source of elements in no zone
     std::vector<int> zonaDoElemento_;         // 0 = none
+    std::vector<int> camadaDoElemento_;       // layer that holds the centroid
     std::string buffer_;
     TVetor leitura_;
     std::vector<TTempoMudanca> temposMudancas_;

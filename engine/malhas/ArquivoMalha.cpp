@@ -166,6 +166,7 @@ void TMalha::LeMalhaCompleta(const std::string &nome) {
     contornos_.swap(nova.contornos_);
     nos_.swap(nova.nos_);
     elementos_.swap(nova.elementos_);
+    CalculaLimites();
     TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
     c.Exponencial = exponencial;
     c.SetNx(nxy[0]);

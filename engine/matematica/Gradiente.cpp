@@ -20,9 +20,12 @@ void TGradiente::VerificaSistema() const {
         throw std::logic_error("right-hand side and matrix differ in order");
 }
 
-// Conjugate gradient preconditioned by the diagonal. Denominators and |x| are checked so that
-// an overflow is reported rather than carried on as an infinity. When the non-negative flag
-// clears an entry of x, the residual is recomputed and the directions start afresh.
+// Conjugate gradient preconditioned by the diagonal. It stops when the step is small against x
+// and the residual is down to the tolerance times the starting one (a start close to the
+// solution, such as the previous time step, makes the step small long before the error is).
+// Denominators and |x| are checked so that an overflow is reported rather than carried on as
+// an infinity. When the non-negative flag clears an entry of x, the residual is recomputed and
+// the directions start afresh.
 void TGradiente::Resolve() {
     VerificaSistema();
     if (x_->GetTamanho() != A_->GetLinhas())
@@ -49,6 +52,7 @@ void TGradiente::Resolve() {
     };
     if (!reinicia())
         return; // x already solves the system
+    const double limiteResiduo = tolerancia_ * tolerancia_ * w.Escalar(w);
     for (;;) {
         A.MultVetor(q, g);
         alpha_ = Divide(rr_, VerificaFinito(g.Escalar(q)));
@@ -71,7 +75,7 @@ void TGradiente::Resolve() {
         }
         ++iteracoes_;
         const bool passoPequeno = Divide(std::sqrt(s), VerificaFinito(std::sqrt(e))) <= tolerancia_;
-        if (passoPequeno || (!cortado && residuo == 0.0))
+        if ((passoPequeno && residuo <= limiteResiduo) || (!cortado && residuo == 0.0))
             return;
         if (iteracoes_ > maxIteracoes_) {
             convergiu_ = false;

@@ -7,8 +7,8 @@
 #include "matematica/Vetor.h"
 
 // Conjugate-gradient solver of A x = b, preconditioned by the diagonal, with an iteration limit
-// and a relative step tolerance. A, b and x belong to the caller; x holds the starting guess and
-// receives the solution.
+// and one tolerance for both the step relative to x and the residual relative to the starting
+// one. A, b and x belong to the caller; x holds the starting guess and receives the solution.
 class TGradiente {
 public:
     TGradiente(int maxIteracoes, double tolerancia);

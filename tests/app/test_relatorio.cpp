@@ -11,10 +11,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <regex>
 #include <sstream>
 
@@ -387,4 +389,37 @@ TEST_F(JanelaRelatorio, CriarEscreveOuFechaSemEscrever) {
     });
     frmMalha->Relatrio1->trigger();
     EXPECT_FALSE(std::filesystem::exists(arquivo.toStdString()));
+}
+
+// The logarithmic creep law typed with days or hours chosen: B over the loading age follows the
+// time unit, so the same law typed in either gives the same modulus, and the report prints
+// what was typed.
+TEST_F(RelatorioTeste, FluenciaBureauEmDiasOuHoras) {
+    struct Caso {
+        std::function<std::unique_ptr<TTempoSegundo>()> tempo;
+        double b;
+        const char *linha;
+    };
+    const Caso casos[] = {
+        {[] { return std::make_unique<TTempoDia>(); }, 105.2, "  a= 6.1 ; b= 105.2"},
+        {[] { return std::make_unique<TTempoHora>(); }, 105.2 * 24, "  a= 6.1 ; b= 2524.8"}};
+    std::vector<double> modulos;
+    for (const Caso &c : casos) {
+        unidades.SetTempo(c.tempo());
+        modelo->AtualizaFatoresUnidades(CalculaFatores(unidades, TUnidadesSI()));
+        CriaRetangulo();
+        TFluencia typed;
+        typed.Tipo = TFluencia::kBureauReclamation;
+        typed.A = 6.1;
+        typed.B = c.b;
+        modelo->AplicaFluencia(&typed);
+        TFluencia *lei = modelo->FAnaliseTensional->GetDominio().GetFluencia();
+        ASSERT_NE(lei, nullptr);
+        auto concreto = Concreto();
+        lei->AplicaAoMaterial(*concreto, 10.0); // 10 days after loading at 0
+        modulos.push_back(concreto->GetE());
+        const auto linhas = Linhas(TextoRelatorio(*modelo, unidades, cabecalho));
+        EXPECT_NE(std::find(linhas.begin(), linhas.end(), c.linha), linhas.end()) << c.linha;
+    }
+    EXPECT_NEAR(modulos[1], modulos[0], 1e-12 * modulos[0]);
 }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -20,6 +21,16 @@ std::unique_ptr<TMaterial> Material(double k) {
     return std::make_unique<TMaterial>(k, k, 2400.0, 0.24, 20.0, 0.08609, 0.04225, false, 1.25e-5,
                                        0.2, 9.819, TMaterial::kModeloJCI, false, 20.0, false, 1.408,
                                        0.1931, true, 0.0, true);
+}
+
+std::unique_ptr<TDominio> Poligono(std::initializer_list<std::pair<double, double>> pts,
+                                   bool fixo) {
+    std::vector<TNo> nos;
+    for (auto [x, y] : pts)
+        nos.emplace_back(int(nos.size()) + 1, x, y);
+    auto d = TDominio::CreateMalha(nos);
+    d->SetFixo(fixo);
+    return d;
 }
 
 TVetorInteiro Lista(std::initializer_list<int> l) {
@@ -409,4 +420,101 @@ TEST_F(AnaliseCamadas, ElementArraysKeptBetweenStepsEqualFreshOnesOnEveryStage) 
     a.Executa();
     EXPECT_GT(elementosPorEtapa[1], 0);
     EXPECT_GT(elementosPorEtapa[2], 0);
+}
+
+TEST_F(AnaliseCamadas, EveryLayerHeatsFromItsOwnPlacement) {
+    auto fonte = [] { return TForcaInterna::CreateModelo(4.0, 0.45, 0.085, 250, 0); };
+    // Temperature at (x, y) after every step on the mesh of that step; layer k is probed at
+    // mid-height, (L / 2, k - 1/2).
+    auto sonda = [](TAnaliseCamadas &a, int camadas, double L,
+                    std::vector<std::vector<double>> &v) {
+        v.assign(std::size_t(camadas), {});
+        a.SetOnPasso([&a, &v, camadas, L](TTempo &) {
+            TDominio *d = a.GetDominio();
+            for (int k = 1; k <= camadas; ++k)
+                for (int e = 1; e <= d->GetNumElementos(); ++e) {
+                    TElementoTriangular *el = d->GetElemento(e);
+                    if (!el->ContemPonto(L / 2, k - 0.5))
+                        continue;
+                    double t[3];
+                    for (int i = 1; i <= 3; ++i)
+                        t[i - 1] = (*a.GetTemperaturas())[el->GetNo(i)->Numero];
+                    v[std::size_t(k - 1)].push_back(el->Interpola(t, L / 2, k - 0.5));
+                    break;
+                }
+        });
+    };
+
+    // No conduction, no convection: every layer follows the adiabatic rise from its placement
+    // (the rise of one block placed whole at 0 with the same source).
+    const double tf = 96.0, dt = 2.0;
+    TBloco ref({1.0}, {0.0}, tf, dt, 1e-9, 0.0, {{2, 16}});
+    ref.camadas->GetSubDominio(1)->SetFonte(fonte());
+    std::vector<std::vector<double>> subida;
+    sonda(*ref.analise, 1, 2.0, subida);
+    ref.analise->Executa();
+    ASSERT_GT(subida[0].back(), 30.0);
+
+    const std::vector<double> inicios{0.0, 24.0, 48.0}, colocacao{10.0, 20.0, 30.0};
+    TBloco b({1.0, 2.0, 3.0}, inicios, tf, dt, 1e-9, 0.0, {{2, 16}, {2, 32}, {2, 48}});
+    b.camadas->GetSubDominio(1)->SetFonte(fonte());
+    for (int k = 1; k <= 3; ++k)
+        b.analise->SetTemperaturaCamada(k, colocacao[std::size_t(k - 1)]);
+    std::vector<std::vector<double>> camada;
+    sonda(*b.analise, 3, 2.0, camada);
+    b.analise->Executa();
+    for (std::size_t k = 0; k < 3; ++k) {
+        const std::size_t antes = std::size_t(std::lround(inicios[k] / dt));
+        ASSERT_EQ(camada[k].size() + antes, subida[0].size()) << k;
+        for (std::size_t s = 0; s < camada[k].size(); ++s)
+            ASSERT_NEAR(camada[k][s] - colocacao[k], subida[0][s], 1e-4)
+                << "layer " << k + 1 << " age " << (s + 1) * dt;
+    }
+
+    // Four layers on a fixed foundation without a source, placed 72 h apart, convection on
+    // every outer edge: the layers heat alike.
+    auto base = Poligono({{0, -1}, {4, -1}, {4, 0}, {0, 0}}, true);
+    auto concreto = Poligono({{0, 0}, {4, 0}, {4, 4}, {0, 4}}, false);
+    auto todo = Poligono({{0, -1}, {4, -1}, {4, 4}, {0, 4}}, false);
+    TVetor elevacoes;
+    for (double e : {1.0, 2.0, 3.0, 4.0})
+        elevacoes.Adiciona(e);
+    TCamadas c(*todo->GetMalha(), elevacoes);
+    c.DefineCamadas({base.get(), concreto.get()});
+    for (int k = 1; k <= 4; ++k) {
+        c.SetNx(8);
+        c.SetNy(2 * (k + 1));
+        c.SalvaMalhaEtapa(k);
+        c.GetEtapa(k)->SetInstanteInicial(72.0 * (k - 1));
+        c.GetEtapa(k)->SetInstanteFinal(72.0 * k);
+    }
+    for (int z = 1; z <= c.GetNumZonas(); ++z) {
+        TDominio *zona = c.GetSubDominio(z);
+        zona->SetMaterial(Material(2.0));
+        if (zona->Fixo)
+            zona->SetTemperaturaInicial(20.0);
+        else
+            zona->SetFonte(fonte());
+    }
+    TForcaExterna ar;
+    ar.SetTipo(TForcaExterna::kConstante);
+    ar.SetTemperaturaAmbiente(20.0);
+    ar.SetCoefConveccao(12.0);
+    c.AdicionaForcaExternaEtapas(ar, true, -1.0, 5.0, 5.0, -2.0);
+    TAnaliseCamadas a(&c);
+    for (int k = 1; k <= 4; ++k)
+        a.SetTemperaturaCamada(k, 20.0);
+    a.SetTempo(std::make_unique<TTempo>(0.0, 288.0, 4.0, 2.0 / 3.0));
+    a.SetSolver(std::make_unique<TGauss>());
+    std::vector<std::vector<double>> historico;
+    sonda(a, 4, 4.0, historico);
+    a.Executa();
+    std::vector<double> picos;
+    for (const auto &h : historico)
+        picos.push_back(*std::max_element(h.begin(), h.end()));
+    EXPECT_GT(picos[0], 35.0);
+    EXPECT_LT(*std::max_element(picos.begin(), picos.end()) -
+                  *std::min_element(picos.begin(), picos.end()),
+              5.0)
+        << picos[0] << " " << picos[1] << " " << picos[2] << " " << picos[3];
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "CasoTensional.h"
+#include "MalhaRetangulo.h"
 #include "support_analise.h"
 
 namespace fs = std::filesystem;
@@ -303,6 +304,45 @@ TEST(ExecucaoTermica, IterativeRunMatchesTheDirectOneWhenPrescriptionsDifferFrom
     EXPECT_EQ(mensagens.Tipos[0], TTipoMensagem::Aviso);
     EXPECT_EQ(mensagens.Textos[0], "Atenção : o método iterativo não convergiu em 12 passos.");
     DefineMensagens(nullptr);
+}
+
+TEST(ExecucaoTermica, IterativeRunAtTheDialogDefaultsStaysOnTheDirectOneOverALongRun) {
+    // A block with a steady source, convection on its four faces and 240 steps of 6 h: each
+    // step starts close to its solution, so a stop on the step alone comes after a pass or two
+    // and the error piles up over the run. Step files are not needed here.
+    struct SemArquivos : TAnalise {
+        using TAnalise::TAnalise;
+        void GravaPasso(int) override {}
+    };
+    PastaResultados pasta;
+    auto corre = [](int nx, int ny, std::unique_ptr<TGradiente> solver) {
+        auto malha = Retangulo(Uniforme(10, nx), 5, ny);
+        SemArquivos a(malha.get());
+        a.GetDominio()->SetMaterial(MaterialTermico(1720, 2400, 230));
+        a.GetDominio()->SetFonte(std::make_unique<TForcaInterna>(2000.0));
+        a.GetDominio()->AdicionaForcaExterna(*Conveccao(8600, 20, {1, 2, 3, 4}));
+        a.SetTempo(std::make_unique<TTempo>(0.0, 6.0 * 240, 6.0, 2.0 / 3.0));
+        a.AplicaTemperaturaInicial(TodosOsNos(malha->GetNumNos()), 15.0);
+        a.SetSolver(std::move(solver));
+        Gravador g;
+        g.Liga(a);
+        a.Executa();
+        return std::move(g.T);
+    };
+    TGravadorMensagens mensagens; // a step left at the limit would be told
+    DefineMensagens(&mensagens);
+    for (auto [nx, ny] : {std::pair{40, 20}, {80, 40}}) {
+        const auto direto = corre(nx, ny, std::make_unique<TGauss>());
+        const auto iterativo = corre(nx, ny, std::make_unique<TGradiente>(100, 1e-3));
+        ASSERT_EQ(iterativo.size(), 240u);
+        double erro = 0;
+        for (std::size_t s = 0; s < direto.size(); ++s)
+            for (std::size_t i = 0; i < direto[s].size(); ++i)
+                erro = std::max(erro, std::fabs(iterativo[s][i] - direto[s][i]));
+        EXPECT_LT(erro, 0.05) << nx << " x " << ny;
+    }
+    DefineMensagens(nullptr);
+    EXPECT_TRUE(mensagens.Textos.empty());
 }
 
 TEST(ExecucaoTermica, DomainFileToStepFilesEventsMaximaAndQueries) {

@@ -5,6 +5,7 @@
 #include <sstream>
 #include <unistd.h>
 
+#include "MalhaRetangulo.h"
 #include "uEstadoInterface.h"
 #include "uLibraryMalhas.h"
 #include "uPlataforma.h"
@@ -317,6 +318,30 @@ TEST_F(ArquivoMalha, RepeatedVertexIsRefusedAndAFailedFullReadChangesNothing) {
     EXPECT_EQ(r.GetNumVertices(), vertices);
     EXPECT_EQ(c.Dmax, 7.0);
     EXPECT_EQ(r.GetElemento(1)->GetNo(1), r.GetNo(r.GetElemento(1)->GetNo(1)->Numero));
+}
+
+TEST_F(ArquivoMalha, FullReadTakesTheLimitsOfTheFileDomain) {
+    // A 2 x 1 rectangle read into a fresh mesh and into one that held another domain.
+    TMalha m;
+    PreencheRetangulo(m, Uniforme(2, 2), 1, 1);
+    m.SalvaMalha(Caminho("r.txt"));
+    for (bool outro : {false, true}) {
+        TMalha r;
+        if (outro) {
+            r.AdicionaVertice(-5, 9);
+            r.AdicionaVertice(30, 40);
+            r.CalculaLimites();
+        }
+        r.LeMalhaCompleta(Caminho("r.txt"));
+        EXPECT_EQ(r.GetXMin(), 0.0) << outro;
+        EXPECT_EQ(r.GetXMax(), 2.0) << outro;
+        EXPECT_EQ(r.GetYMin(), 0.0) << outro;
+        EXPECT_EQ(r.GetYMax(), 1.0) << outro;
+        EXPECT_EQ(r.GetXCentro(), 1.0) << outro;
+        EXPECT_EQ(r.GetYCentro(), 0.5) << outro;
+        EXPECT_FALSE(r.PontoFora(1.5, 0.5)) << outro;
+        EXPECT_TRUE(r.PontoFora(2.5, 0.5)) << outro;
+    }
 }
 
 TEST_F(ArquivoMalha, EveryTruncationIsReadOrRejected) {
