@@ -13,13 +13,10 @@
 
 #include "uPlataforma.h"
 
-// Present when the BLAS in use is OpenBLAS, and when CHOLMOD was built with OpenMP. On these
-// matrices (dense blocks of a few hundred columns at most) extra threads only slow the
-// factorisation down: OpenBLAS's make its rounding depend on the thread count, and the OpenMP
-// team that CHOLMOD starts for larger blocks spins between solves, taking the cores from the
-// thread that works. Both run on the calling thread alone.
+// Present when the BLAS in use is the threaded OpenBLAS. On these matrices (dense blocks of a
+// few hundred columns at most) extra threads only slow the factorisation down, and OpenBLAS's
+// make its rounding depend on the thread count: it runs on the calling thread alone.
 extern "C" void openblas_set_num_threads(int) __attribute__((weak));
-extern "C" void omp_set_max_active_levels(int) __attribute__((weak));
 
 namespace {
 
@@ -27,14 +24,23 @@ void UmaThread() {
     static const bool feito = [] {
         if (openblas_set_num_threads)
             openblas_set_num_threads(1);
-        if (omp_set_max_active_levels)
-            omp_set_max_active_levels(0);
         return true;
     }();
     (void)feito;
 }
 
 } // namespace
+
+// The OpenMP runtime's entry to a parallel region. CHOLMOD's numeric factorisation opens one for
+// every small loop over a supernode (hundreds of thousands per factorisation of a large mesh),
+// and each costs the runtime a system call even with a team of one. Defined here, ahead of the
+// runtime, every region runs directly on the calling thread, as in a build without OpenMP: the
+// loops inside ask the runtime for their share and get all of it (thread 0 of 1), and no thread
+// is ever started.
+extern "C" __attribute__((visibility("default"))) void GOMP_parallel(void (*fn)(void *), void *data,
+                                                                     unsigned, unsigned) {
+    fn(data);
+}
 
 // The matrix in CHOLMOD's form, its factor and the record of the input they belong to. Row r of
 // TMatrizSky (columns c >= r) is column r of the lower triangle.
