@@ -1,6 +1,7 @@
 #include "matematica/Gauss.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <new>
@@ -19,6 +20,11 @@
 extern "C" void openblas_set_num_threads(int) __attribute__((weak));
 
 namespace {
+
+double Agora() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 void UmaThread() {
     static const bool feito = [] {
@@ -58,6 +64,8 @@ struct TGauss::TFator {
     // Values of the input whose factor L holds, in stored order.
     std::vector<double> valor;
     bool fatorado = false;
+    // The matrix, in the state whose values L holds.
+    TMatrizSky::TMarca marca{0, 0};
 
     TFator() {
         UmaThread();
@@ -208,6 +216,7 @@ void TGauss::Fatora() {
     if (f.L->minor < f.L->n)
         ErroDivisaoPorZero();
     f.fatorado = true;
+    f.marca = A.Marca();
 }
 
 void TGauss::Substitui() {
@@ -235,12 +244,28 @@ void TGauss::Resolve() {
         x_->Copia(*b_);
         return;
     }
-    if (!MesmoPadrao())
+    double t = Agora();
+    auto fase = [&t](double &soma) {
+        const double agora = Agora();
+        soma += agora - t;
+        t = agora;
+    };
+    if (f_ && f_->fatorado && f_->marca == A_->Marca()) { // nothing changed since
+        fase(tempos_.verificacao);
+    } else if (!MesmoPadrao()) {
+        fase(tempos_.verificacao);
         Analisa();
-    else if (f_->fatorado && MesmosValores()) {
-        Substitui();
-        return;
+        fase(tempos_.analise);
+        Fatora();
+        fase(tempos_.fatoracao);
+    } else if (f_->fatorado && MesmosValores()) {
+        f_->marca = A_->Marca();
+        fase(tempos_.verificacao);
+    } else {
+        fase(tempos_.verificacao);
+        Fatora();
+        fase(tempos_.fatoracao);
     }
-    Fatora();
     Substitui();
+    fase(tempos_.substituicao);
 }

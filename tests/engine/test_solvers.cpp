@@ -354,6 +354,15 @@ TEST(Gauss, OneAnalysisPerPatternAndOneFactorisationPerMatrix) {
     g.DefineSistema(&c, &b3, &x3);
     g.Resolve();
     EXPECT_EQ(g.GetEliminacoes(), 4);
+    c.SomaNaPosicao(7, 1, 0.5); // a change through a remembered position
+    b3 = Vetor(b2);
+    g.Resolve();
+    EXPECT_EQ(g.GetEliminacoes(), 5);
+    TMatrizSky c2 = c;
+    bc = Vetor(b2);
+    novo.DefineSistema(&c2, &bc, &xc);
+    novo.Resolve();
+    EsperaBits(x3, std::vector<double>(xc.Dados(), xc.Dados() + xc.GetTamanho()));
 
     // Same values with one row's entries in another order, then a new entry: new patterns.
     TMatrizSky trocada(malha.n);
@@ -369,7 +378,7 @@ TEST(Gauss, OneAnalysisPerPatternAndOneFactorisationPerMatrix) {
     bt = Vetor(b1);
     g.Resolve();
     EXPECT_EQ(g.GetAnalises(), 3);
-    EXPECT_EQ(g.GetEliminacoes(), 6);
+    EXPECT_EQ(g.GetEliminacoes(), 7);
 }
 
 // Scattered patterns that no mesh produces (rows assembled off-diagonal first, wide gaps,
