@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdint>
 #include <cstring>
+#include <mutex>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -103,7 +104,50 @@ struct TGauss::TFator {
 
 TGauss::TGauss(int maxIteracoes, double tolerancia) : TGradiente(maxIteracoes, tolerancia) {}
 
-TGauss::~TGauss() = default;
+namespace {
+std::mutex guardadosMutex;
+constexpr std::size_t kGuardados = 2; // a thermal and a stress system
+bool guardadosFechados = false;       // at exit: a solver destroyed later keeps nothing
+} // namespace
+
+std::vector<std::unique_ptr<TGauss::TFator>> &TGauss::Guardados() {
+    struct TLista {
+        std::vector<std::unique_ptr<TFator>> fatores;
+        ~TLista() {
+            const std::lock_guard<std::mutex> trava(guardadosMutex);
+            fatores.clear();
+            guardadosFechados = true;
+        }
+    };
+    static TLista lista;
+    return lista.fatores;
+}
+
+std::unique_ptr<TGauss::TFator> TGauss::Toma(const TMatrizSky &A) {
+    auto &g = Guardados();
+    const std::lock_guard<std::mutex> trava(guardadosMutex);
+    if (guardadosFechados)
+        return nullptr;
+    for (auto it = g.begin(); it != g.end(); ++it)
+        if (MesmoPadrao(**it, A)) {
+            std::unique_ptr<TFator> f = std::move(*it);
+            g.erase(it);
+            return f;
+        }
+    return nullptr;
+}
+
+TGauss::~TGauss() {
+    if (!f_ || f_->inicio.size() < 2) // no analysis done
+        return;
+    auto &g = Guardados();
+    const std::lock_guard<std::mutex> trava(guardadosMutex);
+    if (guardadosFechados)
+        return;
+    g.push_back(std::move(f_));
+    if (g.size() > kGuardados)
+        g.erase(g.begin());
+}
 
 std::unique_ptr<TGauss> TGauss::CreateCopia(const TGradiente &outro) {
     auto s = std::make_unique<TGauss>(outro.GetMaxIteracoes(), outro.GetTolerancia());
@@ -115,16 +159,15 @@ double TGauss::GetEntradasFator() const {
     return f_ && f_->L ? f_->c.lnz : 0.0;
 }
 
-bool TGauss::MesmoPadrao() const {
-    const TMatrizSky &A = *A_;
+bool TGauss::MesmoPadrao(const TFator &f, const TMatrizSky &A) {
     const std::size_t n = A.sky_.size();
-    if (!f_ || f_->inicio.size() != n + 1)
+    if (f.inicio.size() != n + 1)
         return false;
     for (std::size_t r = 0; r < n; ++r) {
         const std::vector<std::int32_t> &col = A.sky_[r].coluna;
-        const std::int64_t o = f_->inicio[r];
-        if (std::size_t(f_->inicio[r + 1] - o) != col.size() ||
-            std::memcmp(col.data(), f_->coluna.data() + o, col.size() * sizeof(std::int32_t)) != 0)
+        const std::int64_t o = f.inicio[r];
+        if (std::size_t(f.inicio[r + 1] - o) != col.size() ||
+            std::memcmp(col.data(), f.coluna.data() + o, col.size() * sizeof(std::int32_t)) != 0)
             return false;
     }
     return true;
@@ -245,6 +288,8 @@ void TGauss::Resolve() {
         return;
     }
     double t = Agora();
+    if (!f_)
+        f_ = Toma(*A_);
     auto fase = [&t](double &soma) {
         const double agora = Agora();
         soma += agora - t;

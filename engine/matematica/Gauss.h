@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "matematica/Gradiente.h"
 
@@ -11,7 +12,8 @@
 // are kept for as long as A's pattern (each row's columns in stored order) stays the same; an A
 // bitwise equal (values and entry order) to the last factorised one reuses its factor (the very
 // matrix, unchanged since, without comparing it), and a changed A with the same pattern is only
-// factorised numerically again.
+// factorised numerically again. The last factors are kept after their solver is gone, for a
+// next solver on a matrix of the same pattern (another analysis of the same mesh).
 // A matrix that is not positive definite (a zero or negative pivot, or a row without its
 // diagonal) raises EZeroDivide; a value that is not finite raises EInvalidOp (NaN) or EOverflow.
 class TGauss : public TGradiente {
@@ -38,7 +40,13 @@ public:
 private:
     struct TFator;
 
-    bool MesmoPadrao() const;
+    // Factors of solvers that are gone, kept for a next solver of the same pattern (the
+    // ordering, the factor's memory and the workspace are then reused).
+    static std::vector<std::unique_ptr<TFator>> &Guardados();
+    static std::unique_ptr<TFator> Toma(const TMatrizSky &A);
+
+    static bool MesmoPadrao(const TFator &f, const TMatrizSky &A);
+    bool MesmoPadrao() const { return f_ && MesmoPadrao(*f_, *A_); }
     bool MesmosValores() const;
     void Analisa();
     void Fatora();

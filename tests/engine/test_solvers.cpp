@@ -8,6 +8,7 @@
 #include <cstring>
 #include <filesystem>
 #include <iterator>
+#include <memory>
 #include <numeric>
 #include <random>
 #include <string>
@@ -379,6 +380,19 @@ TEST(Gauss, OneAnalysisPerPatternAndOneFactorisationPerMatrix) {
     g.Resolve();
     EXPECT_EQ(g.GetAnalises(), 3);
     EXPECT_EQ(g.GetEliminacoes(), 7);
+
+    // A next solver on a pattern whose solver is gone takes its analysis.
+    TVetor bh = Vetor(b1), xh(1);
+    auto primeiro = std::make_unique<TGauss>();
+    primeiro->DefineSistema(&a, &bh, &xh);
+    primeiro->Resolve();
+    primeiro.reset();
+    TGauss h;
+    bh = Vetor(b1);
+    h.DefineSistema(&a, &bh, &xh);
+    h.Resolve();
+    EXPECT_EQ(h.GetAnalises(), 0);
+    EXPECT_LT(DiferencaRelativa(xh, Denso(a, malha.n, b1)), 1e-10);
 }
 
 // Scattered patterns that no mesh produces (rows assembled off-diagonal first, wide gaps,
