@@ -6,7 +6,7 @@ BUILD_FUZZ ?= build-fuzz
 FUZZ_SECONDS ?= 60
 CMAKE_FLAGS ?=
 
-DEB_PACKAGES = cmake g++ make libgtest-dev libgmock-dev qt6-base-dev qt6-charts-dev libgl-dev libjpeg-dev libsuitesparse-dev libopenblas-dev qt6-translations-l10n
+DEB_PACKAGES = cmake g++ make libgtest-dev libgmock-dev qt6-base-dev qt6-charts-dev libgl-dev libjpeg-dev libsuitesparse-dev libopenblas-dev libopenblas0-serial qt6-translations-l10n
 SUDO = $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps configure build test test-sanitize bench fuzz run lumacord clean

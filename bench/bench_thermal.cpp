@@ -1,5 +1,6 @@
 // Transient thermal runs of a 10 m x 5 m block on uniform meshes: 240 steps of 6 h, theta 2/3,
-// source, convection on all four edges. Per step: assembly, solution and step-file writing;
+// source, convection on all four edges. Per step: assembly, solution (for the direct solver split
+// into checks, factorisation and substitution) and step-file writing;
 // the whole run with and without step files; direct and conjugate-gradient solvers.
 // Options: --smoke (tiny case), --malhas DIR (also save each mesh file there, for the peer),
 // --tamanho K (only the K-th mesh, 1 to 3), --arquivos DIR (keep the step files of each run with
@@ -94,6 +95,15 @@ void Caso(TMalha *malha, const char *nomeSolver, bool gradiente, bool gravar, in
         std::printf(" write_mb_per_s=%.0f", a.bytes / a.escrita / 1e6);
     if (gradiente)
         std::printf(" iterations_per_step=%.1f", double(a.iteracoes) / passos);
+    else if (const auto *g = dynamic_cast<const TGauss *>(a.GetSolver())) {
+        // The solution's split: is K the last factorised one, ordering and factorisation,
+        // substitution.
+        const TGauss::TTempos &t = g->GetTempos();
+        std::printf(" checks_s_per_step=%.5f factor_s_per_step=%.5f subst_s_per_step=%.5f "
+                    "factorisations=%lld",
+                    t.verificacao / passos, (t.analise + t.fatoracao) / passos,
+                    t.substituicao / passos, g->GetEliminacoes());
+    }
     std::printf(" tmax=%.4f\n", Estado().TemperaturaMaxima);
     std::fflush(stdout);
     DefinePastaPadrao(pastaRun);

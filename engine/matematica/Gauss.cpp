@@ -1,8 +1,10 @@
 #include "matematica/Gauss.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
+#include <mutex>
 #include <new>
 #include <stdexcept>
 #include <string>
@@ -13,28 +15,39 @@
 
 #include "uPlataforma.h"
 
-// Present when the BLAS in use is OpenBLAS, and when CHOLMOD was built with OpenMP. On these
-// matrices (dense blocks of a few hundred columns at most) extra threads only slow the
-// factorisation down: OpenBLAS's make its rounding depend on the thread count, and the OpenMP
-// team that CHOLMOD starts for larger blocks spins between solves, taking the cores from the
-// thread that works. Both run on the calling thread alone.
+// Present when the BLAS in use is the threaded OpenBLAS. On these matrices (dense blocks of a
+// few hundred columns at most) extra threads only slow the factorisation down, and OpenBLAS's
+// make its rounding depend on the thread count: it runs on the calling thread alone.
 extern "C" void openblas_set_num_threads(int) __attribute__((weak));
-extern "C" void omp_set_max_active_levels(int) __attribute__((weak));
 
 namespace {
+
+double Agora() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
 
 void UmaThread() {
     static const bool feito = [] {
         if (openblas_set_num_threads)
             openblas_set_num_threads(1);
-        if (omp_set_max_active_levels)
-            omp_set_max_active_levels(0);
         return true;
     }();
     (void)feito;
 }
 
 } // namespace
+
+// The OpenMP runtime's entry to a parallel region. CHOLMOD's numeric factorisation opens one for
+// every small loop over a supernode (hundreds of thousands per factorisation of a large mesh),
+// and each costs the runtime a system call even with a team of one. Defined here, ahead of the
+// runtime, every region runs directly on the calling thread, as in a build without OpenMP: the
+// loops inside ask the runtime for their share and get all of it (thread 0 of 1), and no thread
+// is ever started.
+extern "C" __attribute__((visibility("default"))) void GOMP_parallel(void (*fn)(void *), void *data,
+                                                                     unsigned, unsigned) {
+    fn(data);
+}
 
 // The matrix in CHOLMOD's form, its factor and the record of the input they belong to. Row r of
 // TMatrizSky (columns c >= r) is column r of the lower triangle.
@@ -52,6 +65,8 @@ struct TGauss::TFator {
     // Values of the input whose factor L holds, in stored order.
     std::vector<double> valor;
     bool fatorado = false;
+    // The matrix, in the state whose values L holds.
+    TMatrizSky::TMarca marca{0, 0};
 
     TFator() {
         UmaThread();
@@ -89,7 +104,50 @@ struct TGauss::TFator {
 
 TGauss::TGauss(int maxIteracoes, double tolerancia) : TGradiente(maxIteracoes, tolerancia) {}
 
-TGauss::~TGauss() = default;
+namespace {
+std::mutex guardadosMutex;
+constexpr std::size_t kGuardados = 2; // a thermal and a stress system
+bool guardadosFechados = false;       // at exit: a solver destroyed later keeps nothing
+} // namespace
+
+std::vector<std::unique_ptr<TGauss::TFator>> &TGauss::Guardados() {
+    struct TLista {
+        std::vector<std::unique_ptr<TFator>> fatores;
+        ~TLista() {
+            const std::lock_guard<std::mutex> trava(guardadosMutex);
+            fatores.clear();
+            guardadosFechados = true;
+        }
+    };
+    static TLista lista;
+    return lista.fatores;
+}
+
+std::unique_ptr<TGauss::TFator> TGauss::Toma(const TMatrizSky &A) {
+    auto &g = Guardados();
+    const std::lock_guard<std::mutex> trava(guardadosMutex);
+    if (guardadosFechados)
+        return nullptr;
+    for (auto it = g.begin(); it != g.end(); ++it)
+        if (MesmoPadrao(**it, A)) {
+            std::unique_ptr<TFator> f = std::move(*it);
+            g.erase(it);
+            return f;
+        }
+    return nullptr;
+}
+
+TGauss::~TGauss() {
+    if (!f_ || f_->inicio.size() < 2) // no analysis done
+        return;
+    auto &g = Guardados();
+    const std::lock_guard<std::mutex> trava(guardadosMutex);
+    if (guardadosFechados)
+        return;
+    g.push_back(std::move(f_));
+    if (g.size() > kGuardados)
+        g.erase(g.begin());
+}
 
 std::unique_ptr<TGauss> TGauss::CreateCopia(const TGradiente &outro) {
     auto s = std::make_unique<TGauss>(outro.GetMaxIteracoes(), outro.GetTolerancia());
@@ -101,16 +159,15 @@ double TGauss::GetEntradasFator() const {
     return f_ && f_->L ? f_->c.lnz : 0.0;
 }
 
-bool TGauss::MesmoPadrao() const {
-    const TMatrizSky &A = *A_;
+bool TGauss::MesmoPadrao(const TFator &f, const TMatrizSky &A) {
     const std::size_t n = A.sky_.size();
-    if (!f_ || f_->inicio.size() != n + 1)
+    if (f.inicio.size() != n + 1)
         return false;
     for (std::size_t r = 0; r < n; ++r) {
         const std::vector<std::int32_t> &col = A.sky_[r].coluna;
-        const std::int64_t o = f_->inicio[r];
-        if (std::size_t(f_->inicio[r + 1] - o) != col.size() ||
-            std::memcmp(col.data(), f_->coluna.data() + o, col.size() * sizeof(std::int32_t)) != 0)
+        const std::int64_t o = f.inicio[r];
+        if (std::size_t(f.inicio[r + 1] - o) != col.size() ||
+            std::memcmp(col.data(), f.coluna.data() + o, col.size() * sizeof(std::int32_t)) != 0)
             return false;
     }
     return true;
@@ -202,6 +259,7 @@ void TGauss::Fatora() {
     if (f.L->minor < f.L->n)
         ErroDivisaoPorZero();
     f.fatorado = true;
+    f.marca = A.Marca();
 }
 
 void TGauss::Substitui() {
@@ -229,12 +287,30 @@ void TGauss::Resolve() {
         x_->Copia(*b_);
         return;
     }
-    if (!MesmoPadrao())
+    double t = Agora();
+    if (!f_)
+        f_ = Toma(*A_);
+    auto fase = [&t](double &soma) {
+        const double agora = Agora();
+        soma += agora - t;
+        t = agora;
+    };
+    if (f_ && f_->fatorado && f_->marca == A_->Marca()) { // nothing changed since
+        fase(tempos_.verificacao);
+    } else if (!MesmoPadrao()) {
+        fase(tempos_.verificacao);
         Analisa();
-    else if (f_->fatorado && MesmosValores()) {
-        Substitui();
-        return;
+        fase(tempos_.analise);
+        Fatora();
+        fase(tempos_.fatoracao);
+    } else if (f_->fatorado && MesmosValores()) {
+        f_->marca = A_->Marca();
+        fase(tempos_.verificacao);
+    } else {
+        fase(tempos_.verificacao);
+        Fatora();
+        fase(tempos_.fatoracao);
     }
-    Fatora();
     Substitui();
+    fase(tempos_.substituicao);
 }

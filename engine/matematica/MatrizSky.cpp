@@ -1,6 +1,7 @@
 #include "matematica/MatrizSky.h"
 
 #include <algorithm>
+#include <atomic>
 #include <numeric>
 #include <utility>
 
@@ -15,7 +16,13 @@ TMatrizSky::TMatrizSky(int n) : TMatriz(n, n, SemAlocacao{}) {
     TMatrizSky::Aloca();
 }
 
+std::uint64_t TMatrizSky::TIdentidade::Nova() {
+    static std::atomic<std::uint64_t> proxima{1};
+    return proxima.fetch_add(1, std::memory_order_relaxed);
+}
+
 void TMatrizSky::Aloca() {
+    ++versao_;
     sky_.clear();
     sky_.resize(std::size_t(std::max(linhas_, 0)));
 }
@@ -92,6 +99,7 @@ void TMatrizSky::Set(int i, int j, double v) {
     Linha &l = sky_[std::size_t(std::min(i, j) - 1)];
     const std::int32_t c = std::int32_t(std::max(i, j) - 1);
     const std::int32_t p = Procura(l, c);
+    ++versao_;
     if (p >= 0)
         l.valor[std::size_t(p)] = v;
     else
@@ -103,6 +111,7 @@ void TMatrizSky::Zera() {
 }
 
 void TMatrizSky::MultEscalar(double s) {
+    ++versao_;
     for (Linha &l : sky_)
         for (double &v : l.valor)
             v *= s;
@@ -181,5 +190,6 @@ bool TMatrizSky::DiagonalPrimeiro() {
             mudou = true;
         }
     }
+    versao_ += mudou;
     return mudou;
 }

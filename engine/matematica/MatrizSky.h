@@ -46,8 +46,18 @@ public:
     }
     // Adds v to the entry at that position (assembly through remembered positions).
     void SomaNaPosicao(int linha, int pos, double v) {
+        ++versao_;
         sky_[std::size_t(linha - 1)].valor[std::size_t(pos - 1)] += v;
     }
+
+    // The matrix's state: equal marks mean the same entries in the same order with the same
+    // values. Every change moves the version on; every matrix (a copy too) has an identity of its
+    // own.
+    struct TMarca {
+        std::uint64_t identidade, versao;
+        bool operator==(const TMarca &) const = default;
+    };
+    TMarca Marca() const { return {identidade_.valor, versao_}; }
 
 protected:
     void Aloca() override;
@@ -72,5 +82,18 @@ private:
     static void Reindexa(const Linha &l);
     static void Anexa(Linha &l, std::int32_t c, double v);
 
+    struct TIdentidade {
+        std::uint64_t valor = Nova();
+        TIdentidade() = default;
+        TIdentidade(const TIdentidade &) : valor(Nova()) {}
+        TIdentidade &operator=(const TIdentidade &) {
+            valor = Nova();
+            return *this;
+        }
+        static std::uint64_t Nova();
+    };
+
     std::vector<Linha> sky_;
+    TIdentidade identidade_;
+    std::uint64_t versao_ = 0;
 };

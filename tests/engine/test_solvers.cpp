@@ -3,11 +3,20 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <csignal>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <iterator>
+#include <memory>
 #include <numeric>
 #include <random>
 #include <string>
 #include <vector>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include "uMatematica.h"
 #include "uPlataforma.h"
@@ -346,6 +355,15 @@ TEST(Gauss, OneAnalysisPerPatternAndOneFactorisationPerMatrix) {
     g.DefineSistema(&c, &b3, &x3);
     g.Resolve();
     EXPECT_EQ(g.GetEliminacoes(), 4);
+    c.SomaNaPosicao(7, 1, 0.5); // a change through a remembered position
+    b3 = Vetor(b2);
+    g.Resolve();
+    EXPECT_EQ(g.GetEliminacoes(), 5);
+    TMatrizSky c2 = c;
+    bc = Vetor(b2);
+    novo.DefineSistema(&c2, &bc, &xc);
+    novo.Resolve();
+    EsperaBits(x3, std::vector<double>(xc.Dados(), xc.Dados() + xc.GetTamanho()));
 
     // Same values with one row's entries in another order, then a new entry: new patterns.
     TMatrizSky trocada(malha.n);
@@ -361,7 +379,20 @@ TEST(Gauss, OneAnalysisPerPatternAndOneFactorisationPerMatrix) {
     bt = Vetor(b1);
     g.Resolve();
     EXPECT_EQ(g.GetAnalises(), 3);
-    EXPECT_EQ(g.GetEliminacoes(), 6);
+    EXPECT_EQ(g.GetEliminacoes(), 7);
+
+    // A next solver on a pattern whose solver is gone takes its analysis.
+    TVetor bh = Vetor(b1), xh(1);
+    auto primeiro = std::make_unique<TGauss>();
+    primeiro->DefineSistema(&a, &bh, &xh);
+    primeiro->Resolve();
+    primeiro.reset();
+    TGauss h;
+    bh = Vetor(b1);
+    h.DefineSistema(&a, &bh, &xh);
+    h.Resolve();
+    EXPECT_EQ(h.GetAnalises(), 0);
+    EXPECT_LT(DiferencaRelativa(xh, Denso(a, malha.n, b1)), 1e-10);
 }
 
 // Scattered patterns that no mesh produces (rows assembled off-diagonal first, wide gaps,
@@ -459,4 +490,66 @@ TEST(Gauss, MatricesThatAreNotPositiveDefiniteRaiseTheMathErrors) {
     g.DefineSistema(&vazia, &bv, &xv);
     g.Resolve();
     EXPECT_EQ(xv.GetTamanho(), 0);
+}
+
+// A direct solve in a process limited to 1 GiB of address space ends with its process: no
+// thread pool of the numeric libraries may take the address space or keep the process alive.
+// The test runs itself again in a child process under the limit.
+TEST(Gauss, ASolveUnderAMemoryLimitEndsItsProcess) {
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the address sanitizer needs more address space than the limit";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    GTEST_SKIP() << "the address sanitizer needs more address space than the limit";
+#endif
+#endif
+    if (std::getenv("DARV_SOLVE_LIMITADO")) { // the child: a 40 x 40 grid, solution all ones
+        const int lado = 40, n = lado * lado;
+        TMatrizSky a(n);
+        for (int i = 1; i <= n; ++i) {
+            a.Set(i, i, 4.5);
+            if (i % lado != 0)
+                a.Set(i, i + 1, -1.0);
+            if (i + lado <= n)
+                a.Set(i, i + lado, -1.0);
+        }
+        TVetor um(n), b(n), x(n);
+        for (int i = 1; i <= n; ++i)
+            um[i] = 1.0;
+        a.MultVetor(b, um);
+        TGauss g;
+        g.DefineSistema(&a, &b, &x);
+        g.Resolve();
+        for (int i = 1; i <= n; ++i)
+            ASSERT_NEAR(x[i], 1.0, 1e-12);
+        // Whether a pool's threads take the address space first is a matter of timing; the
+        // process must hold no thread besides its own.
+        const std::filesystem::directory_iterator tarefas("/proc/self/task");
+        EXPECT_EQ(std::distance(std::filesystem::begin(tarefas), std::filesystem::end(tarefas)), 1);
+        return;
+    }
+    const std::string filtro = "--gtest_filter=Gauss.ASolveUnderAMemoryLimitEndsItsProcess";
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        const rlimit limite{1L << 30, 1L << 30};
+        ::setrlimit(RLIMIT_AS, &limite);
+        ::setenv("DARV_SOLVE_LIMITADO", "1", 1);
+        ::execl("/proc/self/exe", "tests_engine", filtro.c_str(), static_cast<char *>(nullptr));
+        ::_exit(127);
+    }
+    int status = 0;
+    pid_t fim = 0;
+    for (int i = 0; i < 1200 && fim == 0; ++i) { // 60 s
+        fim = ::waitpid(pid, &status, WNOHANG);
+        if (fim == 0)
+            ::usleep(50000);
+    }
+    if (fim == 0) {
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, &status, 0);
+        FAIL() << "the process under the memory limit did not end";
+    }
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
