@@ -5,7 +5,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QProgressBar>
 #include <QScreen>
 #include <QVBoxLayout>
@@ -70,21 +69,22 @@ void TMedidorPizza::paintEvent(QPaintEvent *) {
         p.setBrush(QColor(0, 0, 128));
         p.drawPie(r, 90 * 16, -pct * 360 * 16 / 100);
     }
-    // Black figures with a white outline read on both colours.
+    // Black figures with a white outline read on both colours. The outline is the text drawn
+    // around its place (glyphs come from the cache; outlining the glyph paths is far slower).
     QFont f = font();
     f.setBold(true);
+    p.setFont(f);
     const QString texto = QString::number(pct) + QLatin1Char('%');
     const QFontMetricsF fm(f);
     const QPointF origem(r.center().x() - fm.horizontalAdvance(texto) / 2.0,
                          r.center().y() + (fm.ascent() - fm.descent()) / 2.0);
-    QPainterPath caminho;
-    caminho.addText(origem, f, texto);
-    p.setPen(QPen(Qt::white, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(caminho);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::black);
-    p.drawPath(caminho);
+    p.setPen(Qt::white);
+    for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy)
+            if (dx || dy)
+                p.drawText(origem + QPointF(dx, dy), texto);
+    p.setPen(Qt::black);
+    p.drawText(origem, texto);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -145,20 +145,14 @@ void TfrmMensagemFEM::Atualiza() {
         stxElementos->setText(QString::fromStdString(TextoElemento(elemento_)));
     if (barraPendente_)
         pgbMedidor->setValue(barra_.Posicao);
-    elementoPendente_ = barraPendente_ = false;
+    if (tempoPendente_)
+        stxTempo->setText(QString::fromStdString(TextoTempo(tempo_)));
+    if (passosPendentes_ > 0)
+        pgbMedidorTempo->DefineProgresso(pgbMedidorTempo->Progresso() + passosPendentes_);
+    elementoPendente_ = barraPendente_ = tempoPendente_ = false;
+    passosPendentes_ = 0;
     ++atualizacoes_;
     QCoreApplication::processEvents();
-}
-
-void TfrmMensagemFEM::RefrescaSeDevido() {
-    if (limitador_.Vez())
-        Atualiza();
-}
-
-void TfrmMensagemFEM::Avanca() {
-    barra_.Avanca();
-    barraPendente_ = true;
-    RefrescaSeDevido();
 }
 
 void TfrmMensagemFEM::DefineFaixaElementos(int n) {
@@ -172,17 +166,14 @@ void TfrmMensagemFEM::DefineFaixaPassos(int n) {
     pgbMedidorTempo->DefineMaximo(n);
 }
 
-void TfrmMensagemFEM::MostraElemento(int elemento) {
-    elemento_ = elemento;
-    elementoPendente_ = true;
-    Avanca();
-}
-
+// Steps may end far more often than a window can usefully show them: a step's end within the
+// interval is shown by the next call that finds it passed.
 void TfrmMensagemFEM::MostraTempo(double t) {
-    pgbMedidorTempo->DefineProgresso(pgbMedidorTempo->Progresso() + 1);
-    stxTempo->setText(QString::fromStdString(TextoTempo(t)));
-    limitador_.Marca();
-    Atualiza();
+    ++passosPendentes_;
+    tempo_ = t;
+    tempoPendente_ = true;
+    if (limitador_.VezAgora())
+        Atualiza();
 }
 
 void TfrmMensagemFEM::MostraMemoria(int mb) {

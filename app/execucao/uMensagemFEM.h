@@ -1,6 +1,7 @@
 // The progress window of runs and mesh generations: an element (or mesh-step) bar, a time-step
-// pie gauge and two texts. During the element loop the window is refreshed with the latest
-// element at most about 30 times a second, and at every step's end.
+// pie gauge and two texts. Element and step calls only note what changed; the window shows the
+// latest element, position, time and gauge at most about 30 times a second, when a call finds
+// the interval passed.
 #pragma once
 
 #include "Progresso.h"
@@ -40,10 +41,20 @@ public:
     ~TfrmMensagemFEM() override;
 
     // IProgresso
-    void Avanca() override;
+    void Avanca() override {
+        barra_.Avanca();
+        barraPendente_ = true;
+        if (limitador_.Vez())
+            Atualiza();
+    }
     void DefineFaixaElementos(int n) override;
     void DefineFaixaPassos(int n) override;
-    void MostraElemento(int elemento) override;
+    // Called once per element of every step: kept to a few instructions.
+    void MostraElemento(int elemento) override {
+        elemento_ = elemento;
+        elementoPendente_ = true;
+        Avanca();
+    }
     void MostraTempo(double t) override;
     // IMensagemFEM
     void MostraMemoria(int mb) override;
@@ -52,7 +63,8 @@ public:
     void DefineTexto(const QString &texto);
     void MostraPainel(bool mostra);
 
-    // Shows the latest element and bar position now and lets pending window events run.
+    // Shows the latest element, bar position, time and gauge now and lets pending window events
+    // run.
     void Atualiza();
 
     // Refreshes made so far (tests and benchmarks).
@@ -68,13 +80,14 @@ public:
     QLabel *stxTempo;
 
 private:
-    void RefrescaSeDevido();
-
     TBarraProgresso barra_;
     TLimitador limitador_;
     int elemento_ = 0;
+    double tempo_ = 0.0;
+    int passosPendentes_ = 0; // gauge steps not shown yet
     bool elementoPendente_ = false;
     bool barraPendente_ = false;
+    bool tempoPendente_ = false;
     int atualizacoes_ = 0;
 };
 

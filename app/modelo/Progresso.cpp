@@ -26,10 +26,6 @@ void TBarraProgresso::DefineFaixa(int minimo, int maximo) {
         Posicao = Minimo;
 }
 
-void TBarraProgresso::Avanca() {
-    Posicao = Posicao >= Maximo ? Minimo : Posicao + 1;
-}
-
 TRelogio RelogioPadrao() {
     return [] {
         using namespace std::chrono;
@@ -37,9 +33,7 @@ TRelogio RelogioPadrao() {
     };
 }
 
-bool TLimitador::Vez() {
-    if (--contagem_ > 0)
-        return false;
+bool TLimitador::VezLida() {
     const std::int64_t agora = relogio_();
     ++leituras_;
     // Calls between readings: doubled (up to 64) while readings fall in the same millisecond,
@@ -57,10 +51,14 @@ bool TLimitador::Vez() {
     return true;
 }
 
-void TLimitador::Marca() {
-    ultimo_ = leitura_ = relogio_();
+bool TLimitador::VezAgora() {
+    const std::int64_t agora = relogio_();
     ++leituras_;
-    // The next element loop may run at another pace.
+    leitura_ = agora;
     passo_ = 1;
     contagem_ = 0;
+    if (agora - ultimo_ < intervalo_)
+        return false;
+    ultimo_ = agora;
+    return true;
 }

@@ -35,7 +35,7 @@ struct TBarraProgresso {
     int Posicao = 0;
 
     void DefineFaixa(int minimo, int maximo);
-    void Avanca();
+    void Avanca() { Posicao = Posicao >= Maximo ? Minimo : Posicao + 1; }
 };
 
 // Milliseconds of a monotonic clock.
@@ -49,13 +49,17 @@ public:
     explicit TLimitador(TRelogio relogio, std::int64_t intervaloMs = 33)
         : relogio_(std::move(relogio)), intervalo_(intervaloMs) {}
     // True when the interval has passed since the last refresh (which this call then is).
-    bool Vez();
-    // A refresh made now for another reason.
-    void Marca();
+    // Meant for calls many times a millisecond: most return without reading the clock.
+    bool Vez() { return --contagem_ > 0 ? false : VezLida(); }
+    // The same for rare calls (a step's end): reads the clock every time, and the next call of
+    // Vez reads it too (the next loop may run at another pace).
+    bool VezAgora();
     // Clock readings so far.
     long long Leituras() const { return leituras_; }
 
 private:
+    bool VezLida();
+
     TRelogio relogio_;
     std::int64_t intervalo_;
     std::int64_t ultimo_ = INT64_MIN / 2;

@@ -91,20 +91,27 @@ void TMapaIsocores::Desenha(TCanvas &mapa, const TBufferPixels &pixels, TCanvas 
     TDominio *dom = analise_->GetDominio();
     double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
     const int ne = dom->GetNumElementos();
-    bool primeiro = true;
+    const int nv = valores_.GetTamanho();
+    // One walk over the elements' nodes gathers the corners and the window.
+    cantos_.resize(std::size_t(ne) * 3);
+    TPontoValor *canto = cantos_.data();
     for (int e = 1; e <= ne; ++e) {
         TElementoTriangular *el = analise_->GetElemento(e, tempo_);
         for (int k = 1; k <= el->GetN(); ++k) {
             const TNo *no = el->GetNo(k);
-            if (primeiro) {
+            if (e == 1 && k == 1) {
                 xmin = xmax = no->X;
                 ymin = ymax = no->Y;
-                primeiro = false;
             }
             xmin = std::min(xmin, no->X);
             xmax = std::max(xmax, no->X);
             ymin = std::min(ymin, no->Y);
             ymax = std::max(ymax, no->Y);
+            if (k > 3)
+                continue;
+            if (no->Numero < 1 || no->Numero > nv)
+                throw EInOutError("Resultado sem o nó " + std::to_string(no->Numero));
+            *canto++ = {no->X, no->Y, valores_[no->Numero]};
         }
     }
     desenho_->SetMinimo({xmin, ymin, zmin_});
@@ -122,18 +129,8 @@ void TMapaIsocores::Desenha(TCanvas &mapa, const TBufferPixels &pixels, TCanvas 
 
     desenho_->SetPixels(pixels);
     desenho_->SetOnProgresso(std::move(progresso));
-    const int nv = valores_.GetTamanho();
-    for (int e = 1; e <= ne; ++e) {
-        TElementoTriangular *el = analise_->GetElemento(e, tempo_);
-        TPontoValor p[3];
-        for (int k = 0; k < 3; ++k) {
-            const TNo *no = el->GetNo(k + 1);
-            if (no->Numero < 1 || no->Numero > nv)
-                throw EInOutError("Resultado sem o nó " + std::to_string(no->Numero));
-            p[k] = {no->X, no->Y, valores_[no->Numero]};
-        }
-        desenho_->DesenhaElemento(p[0], p[1], p[2]);
-    }
+    for (std::size_t e = 0; e < std::size_t(ne); ++e)
+        desenho_->DesenhaElemento(cantos_[3 * e], cantos_[3 * e + 1], cantos_[3 * e + 2]);
     desenho_->TerminaProgresso();
     desenho_->SetOnProgresso(nullptr);
     desenho_->SetPixels({});

@@ -78,4 +78,5 @@ private:
     TUnidadesResultados u_;
     double zmin_ = 0.0, zmax_ = 0.0;
     std::vector<TPontoReal> pontosRotulo_;
+    std::vector<TPontoValor> cantos_; // three per element, kept between drawings
 };

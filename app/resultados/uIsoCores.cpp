@@ -75,6 +75,22 @@ inline std::uint32_t ArgbDeT(double t, const std::uint32_t *tabela) {
     return ArgbDaCor(CorDeT(t));
 }
 
+// 1 / k, from a table for the small integers a picture's triangles mostly give.
+inline double Inverso(int k) {
+    constexpr int kTabela = 1024;
+    static const std::vector<double> tabela = [] {
+        std::vector<double> t(kTabela);
+        for (int i = 1; i < kTabela; ++i)
+            t[std::size_t(i)] = 1.0 / i;
+        return t;
+    }();
+    if (k > 0 && k < kTabela)
+        return tabela[std::size_t(k)];
+    if (k < 0 && k > -kTabela)
+        return -tabela[std::size_t(-k)];
+    return 1.0 / k;
+}
+
 } // namespace
 
 TColor CorDaRampa(double v, double zmin, double zmax) {
@@ -126,6 +142,12 @@ void TIsoCores::CalculaMapeamento() {
     if (mapaValido_ && w == larguraMapa_ && h == alturaMapa_)
         return;
     Mapa = TUT_Math::CalculaEscala({Minimo.X, Minimo.Y}, {Maximo.X, Maximo.Y}, w, h);
+    escalaX_ = Mapa.Escala[1];
+    escalaY_ = Mapa.Escala[2];
+    deslocX_ = Mapa.Desloc[1];
+    deslocY_ = Mapa.Desloc[2];
+    const double faixa = Maximo.Z - Minimo.Z;
+    inversoFaixa_ = faixa != 0.0 ? 1.0 / faixa : 0.0;
     larguraMapa_ = w;
     alturaMapa_ = h;
     mapaValido_ = true;
@@ -225,80 +247,106 @@ void TIsoCores::PreenchePoligonos(const TPontoValor &p1, const TPontoValor &p2,
     }
 }
 
+// Span fill. The triangle between its corners' pixels is walked row by row: each row of pixel
+// centres meets its left and right edges at two abscissas, which bound the run of centres
+// inside (edges included). Each pixel of the run takes the colour of the sub-triangle that holds
+// its centre in that triangle's subdivision.
 void TIsoCores::PreencheRapido(const TPontoValor &p1, const TPontoValor &p2, const TPontoValor &p3,
                                int n) {
     // The corners' pixels as the mapping rounds them.
-    const double ex = Mapa.Escala[1], ey = Mapa.Escala[2], ox = Mapa.Desloc[1], oy = Mapa.Desloc[2];
-    const TPonto q1{Rn(ex * p1.X + ox) + Mapa.Dx, Rn(ey * p1.Y + oy) + Mapa.Dy};
-    const TPonto q2{Rn(ex * p2.X + ox) + Mapa.Dx, Rn(ey * p2.Y + oy) + Mapa.Dy};
-    const TPonto q3{Rn(ex * p3.X + ox) + Mapa.Dx, Rn(ey * p3.Y + oy) + Mapa.Dy};
+    const double ex = escalaX_, ey = escalaY_, ox = deslocX_, oy = deslocY_;
+    const int dx = Mapa.Dx, dy = Mapa.Dy;
+    const TPonto q1{Rn(ex * p1.X + ox) + dx, Rn(ey * p1.Y + oy) + dy};
+    const TPonto q2{Rn(ex * p2.X + ox) + dx, Rn(ey * p2.Y + oy) + dy};
+    const TPonto q3{Rn(ex * p3.X + ox) + dx, Rn(ey * p3.Y + oy) + dy};
     // Pixel centre c = q1 + u (q2 - q1) + v (q3 - q1).
     const double ux = q2.X - q1.X, uy = q2.Y - q1.Y, vx = q3.X - q1.X, vy = q3.Y - q1.Y;
     const double det = ux * vy - uy * vx;
     if (det == 0.0)
         return;
-    const int xmin = std::max(0, std::min({q1.X, q2.X, q3.X}));
-    const int xmax = std::min(Pixels.Largura - 1, std::max({q1.X, q2.X, q3.X}));
-    const int ymin = std::max(0, std::min({q1.Y, q2.Y, q3.Y}));
-    const int ymax = std::min(Pixels.Altura - 1, std::max({q1.Y, q2.Y, q3.Y}));
-    if (xmin > xmax || ymin > ymax)
+    // Corners by row: a on top, b in the middle, c at the bottom.
+    const TPonto *a = &q1, *b = &q2, *c = &q3;
+    if (b->Y < a->Y)
+        std::swap(a, b);
+    if (c->Y < a->Y)
+        std::swap(a, c);
+    if (c->Y < b->Y)
+        std::swap(b, c);
+    if (c->Y <= 0 || a->Y >= Pixels.Altura)
         return;
-    const double inv = 1.0 / det;
-    const double zmin = Minimo.Z, faixa = Maximo.Z - Minimo.Z;
-    const double dz2 = Z2 - Z1, dz3 = Z3 - Z1;
-    const double um3 = 1.0 / 3.0, dois3 = 2.0 / 3.0;
-    const double tol = 1e-9;
-    // Colours of the last sub-triangle met, to skip the ramp for neighbouring pixels.
-    int ultimo = -1;
+    const double inv = std::fabs(det) < 1024.0 ? Inverso(int(det)) : 1.0 / det;
+    // u and v along a row (per pixel) and down a column (per row).
+    const double dux = vy * inv, dvx = -uy * inv, duy = -vx * inv, dvy = ux * inv;
+    // Ramp position of sub-triangle (i, j): t0 + ci i + cj j + the lower or upper centroid's share.
+    const bool plano = !Cores || inversoFaixa_ == 0.0;
+    if (n != nInverso_) {
+        nInverso_ = n;
+        inversoN_ = 1.0 / n;
+    }
+    const double fz = plano ? 0.0 : inversoFaixa_, fzn = fz * inversoN_;
+    const double t0 = (Z1 - Minimo.Z) * fz, ci = (Z2 - Z1) * fzn, cj = (Z3 - Z1) * fzn;
+    constexpr double kTerco = 1.0 / 3.0;
+    const double tInferior = (ci + cj) * kTerco, tSuperior = 2.0 * tInferior;
     const std::uint32_t *tabela = TabelaRampa();
-    std::uint32_t corUltima = 0;
-    for (int py = ymin; py <= ymax; ++py) {
-        const double cy = py + 0.5 - q1.Y, cx0 = xmin + 0.5 - q1.X;
-        std::uint32_t *linha = Pixels.Pixels + std::size_t(py) * std::size_t(Pixels.Passo);
-        const double du = vy * inv, dv = -uy * inv;
-        const double u0 = (cx0 * vy - cy * vx) * inv, v0 = (ux * cy - uy * cx0) * inv;
-        // The row's span of pixel centres inside: u >= 0, v >= 0 and u + v <= 1, each linear
-        // in the pixel's offset k from xmin.
-        double kmin = 0.0, kmax = double(xmax - xmin);
-        bool vazio = false;
-        auto limita = [&](double f0, double df, double minimo) { // f0 + df k >= minimo
-            if (df > 0.0)
-                kmin = std::max(kmin, std::ceil((minimo - f0) / df));
-            else if (df < 0.0)
-                kmax = std::min(kmax, std::floor((minimo - f0) / df));
-            else if (f0 < minimo)
-                vazio = true;
-        };
-        limita(u0, du, -tol);
-        limita(v0, dv, -tol);
-        limita(-(u0 + v0), -(du + dv), -1.0 - tol);
-        if (vazio || kmin > kmax)
-            continue;
-        const int k0 = int(kmin), k1 = int(kmax);
-        double u = u0 + du * (k0 - 1), v = v0 + dv * (k0 - 1);
-        for (int px = xmin + k0; px <= xmin + k1; ++px) {
-            u += du;
-            v += dv;
-            const double a = u * n, b = v * n;
-            int i = std::clamp(int(a), 0, n - 1), j = std::clamp(int(b), 0, n - 1);
-            bool superior = (a - i) + (b - j) > 1.0;
-            if (i + j > n - 1) {
-                // On the triangle's far edge: the lower sub-triangle of the last diagonal.
-                i = std::min(i, n - 1 - j);
-                superior = false;
+    const std::uint32_t corPlana = !plano ? 0u : Cores ? ArgbDeT(0.0, tabela) : ArgbDaCor(clWhite);
+    const double dn = n;
+    const double da = dux * dn, db = dvx * dn;
+    const TBufferPixels px = Pixels;
+    // Centres this close outside an edge count as on it.
+    constexpr double kFolga = 1e-9;
+    const double xMaximo = px.Largura - 1;
+    // Rows y0..y1 between the edges x = xe + (yc - ye) me on the left and x = xd + (yc - yd) md
+    // on the right, yc being the row's centre.
+    auto linhas = [&](int y0, int y1, const TPonto &pe, double me, const TPonto &pd, double md) {
+        y0 = std::max(y0, 0);
+        y1 = std::min(y1, px.Altura - 1);
+        for (int py = y0; py <= y1; ++py) {
+            const double yc = py + 0.5;
+            // Pixels x with xe <= x + 0.5 <= xd.
+            const double xe = pe.X + (yc - pe.Y) * me, xd = pd.X + (yc - pd.Y) * md;
+            const double ke = std::max(0.0, std::ceil(xe - 0.5 - kFolga));
+            const double kd = std::min(xMaximo, std::floor(xd - 0.5 + kFolga));
+            if (ke > kd)
+                continue;
+            const int k0 = int(ke), k1 = int(kd);
+            std::uint32_t *linha = px.Pixels + std::size_t(py) * std::size_t(px.Passo);
+            if (plano) {
+                std::fill(linha + k0, linha + k1 + 1, corPlana);
+                continue;
             }
-            if (superior && i + j > n - 2)
-                superior = false;
-            const int chave = (j * n + i) * 2 + (superior ? 1 : 0);
-            if (chave != ultimo) {
-                const double s = superior ? dois3 : um3;
-                const double z = Cores ? Z1 + dz2 * ((i + s) / n) + dz3 * ((j + s) / n) : 0.0;
-                corUltima = Cores ? ArgbDeT(faixa == 0.0 ? 0.0 : (z - zmin) / faixa, tabela)
-                                  : ArgbDaCor(clWhite);
-                ultimo = chave;
+            // Sub-triangle coordinates n u and n v of the run's first centre.
+            const double cx = k0 + 0.5 - q1.X, cy = yc - q1.Y;
+            double su = (cx * dux + cy * duy) * dn, sv = (cx * dvx + cy * dvy) * dn;
+            for (int x = k0; x <= k1; ++x, su += da, sv += db) {
+                // Just outside an edge (within rounding) truncation gives 0.
+                const int i0 = std::min(int(su), n - 1), j = std::min(int(sv), n - 1);
+                // On or past the last diagonal: its lower sub-triangle.
+                const bool fora = i0 + j >= n - 1;
+                const int i = fora ? n - 1 - j : i0;
+                const bool superior = !fora && (su - i0) + (sv - j) > 1.0;
+                const double t = t0 + ci * i + cj * j + (superior ? tSuperior : tInferior);
+                linha[x] = ArgbDeT(t, tabela);
             }
-            linha[px] = corUltima;
         }
+    };
+    // Rows whose centre lies within [a.Y, c.Y]: the long edge a-c on one side, a-b then b-c on
+    // the other.
+    const double mAC = (c->X - a->X) * Inverso(c->Y - a->Y);
+    const bool longaAEsquerda =
+        double(b->X - a->X) * (c->Y - a->Y) > double(c->X - a->X) * (b->Y - a->Y);
+    if (b->Y > a->Y) {
+        const double mAB = (b->X - a->X) * Inverso(b->Y - a->Y);
+        if (longaAEsquerda)
+            linhas(a->Y, b->Y - 1, *a, mAC, *a, mAB);
+        else
+            linhas(a->Y, b->Y - 1, *a, mAB, *a, mAC);
+    }
+    if (c->Y > b->Y) {
+        const double mBC = (c->X - b->X) * Inverso(c->Y - b->Y);
+        if (longaAEsquerda)
+            linhas(b->Y, c->Y - 1, *a, mAC, *b, mBC);
+        else
+            linhas(b->Y, c->Y - 1, *b, mBC, *a, mAC);
     }
 }
 

@@ -112,6 +112,10 @@ private:
     std::vector<TRotuloEscala> Rotulos;
     TBufferPixels Pixels;
     TEscalaTela Mapa; // world-to-pixel mapping of the picture
+    double escalaX_ = 0, escalaY_ = 0, deslocX_ = 0, deslocY_ = 0; // the same, unpacked
+    double inversoFaixa_ = 0;                                      // 1 / (Zmax - Zmin), or 0
+    int nInverso_ = 0;
+    double inversoN_ = 0;
     bool mapaValido_ = false;
     int larguraMapa_ = -1, alturaMapa_ = -1;
     int linhasPendentes_ = 0;

@@ -89,11 +89,12 @@ TEST(ProgressoTextos, LimitadorLeORelogioCercaDeUmaVezPorMilissegundo) {
         l.Vez();
     }
     EXPECT_GE(l.Leituras() - antes, 200 - 64);
-    // A step's end marks a refresh and starts the next loop reading at once.
+    // A step's end reads the clock itself and starts the next loop reading at once.
     for (int i = 0; i < 1000; ++i)
         l.Vez();
-    l.Marca();
-    agora += 40;
+    agora += 10;
+    EXPECT_FALSE(l.VezAgora());
+    agora += 30;
     EXPECT_TRUE(l.Vez());
 }
 
@@ -112,6 +113,7 @@ TEST_F(Progresso, JanelaMostraElementoMemoriaETempo) {
     w->MostraElemento(7);
     EXPECT_EQ(w->stxElementos->text(), "Montando Matrizes do Elemento: 7 ");
     EXPECT_EQ(w->pgbMedidor->value(), 1);
+    agora += 40;
     w->MostraTempo(0.25);
     EXPECT_EQ(w->stxTempo->text(), "Tempo:   0,25");
     EXPECT_EQ(w->pgbMedidorTempo->Progresso(), 1);
@@ -148,7 +150,8 @@ TEST_F(Progresso, RefrescoLimitadoPeloRelogio) {
     EXPECT_EQ(w->NumAtualizacoes(), antes + 1);
     EXPECT_EQ(w->stxElementos->text(), "Montando Matrizes do Elemento: 1 ");
     EXPECT_EQ(w->pgbMedidor->value(), 1);
-    // The step's end shows the latest element and position.
+    // A step's end once the interval has passed shows the latest element and position.
+    agora += 40;
     w->MostraTempo(1);
     EXPECT_EQ(w->stxElementos->text(), "Montando Matrizes do Elemento: 300 ");
     EXPECT_EQ(w->pgbMedidor->value(), 300);
@@ -162,6 +165,7 @@ TEST_F(Progresso, RefrescoLimitadoPeloRelogio) {
     const int refrescos = w->NumAtualizacoes() - n0;
     EXPECT_GE(refrescos, 55);
     EXPECT_LE(refrescos, 62);
+    agora += 40;
     w->MostraTempo(2);
     EXPECT_EQ(w->pgbMedidor->value(), (300 + 2000) % 1001); // wrapped over 0..1000
 
@@ -179,4 +183,32 @@ TEST_F(Progresso, RefrescoLimitadoPeloRelogio) {
     }
     ASSERT_GE(servido, 0);
     EXPECT_LE(servido, 100);
+}
+
+// Two seconds of steps: fast ones are shown about 30 times a second, not each; slow steps
+// each; the latest time and the gauge's count are never lost.
+TEST_F(Progresso, FinsDePassoMostradosCercaDe30VezesPorSegundo) {
+    struct Caso {
+        int msPorPasso, minimo, maximo;
+    };
+    for (const Caso c : {Caso{2, 55, 61}, Caso{10, 48, 61}, Caso{50, 40, 41}}) {
+        TfrmMensagemFEM *w = AbreProgresso(true, "Fase de Processamento...", 10);
+        const int passos = 2000 / c.msPorPasso;
+        w->DefineFaixaPassos(passos + 1);
+        const int n0 = w->NumAtualizacoes();
+        for (int k = 1; k <= passos; ++k) {
+            for (int e = 1; e <= 10; ++e)
+                w->MostraElemento(e);
+            agora += c.msPorPasso;
+            w->MostraTempo(k);
+        }
+        const int refrescos = w->NumAtualizacoes() - n0;
+        EXPECT_GE(refrescos, c.minimo) << c.msPorPasso;
+        EXPECT_LE(refrescos, c.maximo) << c.msPorPasso;
+        agora += 40;
+        w->MostraTempo(passos + 1);
+        EXPECT_EQ(w->stxTempo->text().toStdString(), TextoTempo(passos + 1)) << c.msPorPasso;
+        EXPECT_EQ(w->pgbMedidorTempo->Progresso(), passos + 1) << c.msPorPasso;
+        FechaProgresso();
+    }
 }
