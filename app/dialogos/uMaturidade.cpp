@@ -1,6 +1,5 @@
 #include "uMaturidade.h"
 
-#include "uMateriais.h"
 #include "uUnidades.h"
 
 #include <QGridLayout>
@@ -37,12 +36,12 @@ void TfrmMaturidade::AoMostrar() {
 
 bool TfrmMaturidade::Confirma() {
     const double v = LeCampo(edFcj28);
-    if (frmMateriais)
-        frmMateriais->SetFcj28Maturidade(v);
+    if (FOnConfirmar)
+        FOnConfirmar(v);
     return true;
 }
 
 void TfrmMaturidade::AposRestaurar() {
-    if (frmMateriais)
-        frmMateriais->show();
+    if (FOnRestaurar)
+        FOnRestaurar();
 }
