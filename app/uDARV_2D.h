@@ -142,6 +142,9 @@ public:
     QTabWidget *pctrlMalha;
     QWidget *tbsDominio, *tbsCamadas, *tbsNos, *tbsElementos, *tbsCargas, *tbsTensao, *tbsSistema;
     TBarraPagina *Barra(QWidget *pagina) const;
+    // A tool button on a page with its own action.
+    QAction *BotaoPagina(QWidget *pagina, const char *nome, const QString &dica,
+                         bool marcavel = false);
     QToolButton *Botao(const QString &nome) const;
     QAction *acaoBotao(const QString &nome) const;
 
@@ -164,9 +167,6 @@ private:
     };
 
     QAction *Item(QMenu *menu, const char *nome, const QString &texto);
-    // A tool button on a page with its own action.
-    QAction *BotaoPagina(QWidget *pagina, const char *nome, const QString &dica,
-                         bool marcavel = false);
     // The command opens its window modally.
     void LigaJanela(QAction *acao, TJanela j, TRequisito r);
     void Liga(QAction *acao, std::function<void()> f, TRequisito r);

@@ -1,7 +1,7 @@
 #include "uCurvas.h"
 
+#include "Ajuste.h"
 #include "uDialogos.h"
-#include "uLumacord.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -12,7 +12,8 @@
 
 TfrmCurvas *frmCurvas = nullptr;
 
-TfrmCurvas::TfrmCurvas(QWidget *parent) : QWidget(parent, Qt::Window) {
+TfrmCurvas::TfrmCurvas(lumacord::TAjusteCurva &ajuste, QWidget *parent)
+    : QWidget(parent, Qt::Window), FAjuste(ajuste) {
     setWindowTitle(QStringLiteral("Escolher Curva"));
     auto *grade = new QGridLayout(this);
 
@@ -55,6 +56,6 @@ void TfrmCurvas::btnConfirmarClick() {
         tipo = 2;
     else if (rbEquacao3->isChecked())
         tipo = 3;
-    fLumacord->Ajuste.TipoCurva = tipo;
+    FAjuste.TipoCurva = tipo;
     hide();
 }

@@ -3,14 +3,12 @@
 #include "Ajuste.h"
 #include "Numeros.h"
 #include "uDialogos.h"
-#include "uLumacord.h"
 #include "uPontos.h"
 
 #include <QChart>
 #include <QChartView>
 #include <QGraphicsLayout>
 #include <QLegend>
-#include <QLineEdit>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
@@ -24,7 +22,9 @@
 
 TfrmGrafico *frmGrafico = nullptr;
 
-TfrmGrafico::TfrmGrafico(QWidget *parent) : QWidget(parent, Qt::Window) {
+TfrmGrafico::TfrmGrafico(const lumacord::TAjusteCurva &ajuste, std::function<QString()> tituloCurva,
+                         QWidget *parent)
+    : QWidget(parent, Qt::Window), FAjuste(ajuste), FTituloCurva(std::move(tituloCurva)) {
     setWindowTitle(QStringLiteral("Gráfico"));
     auto *coluna = new QVBoxLayout(this);
 
@@ -84,11 +84,8 @@ void TfrmGrafico::FormShow() {
             SeriePontos->attachAxis(eixoX_);
             SeriePontos->attachAxis(eixoY_);
         }
-        const lumacord::TAjusteCurva &ajuste = fLumacord->Ajuste;
         SerieCurva = new QLineSeries;
-        SerieCurva->setName(QString::fromStdString(
-            lumacord::TituloCurva(ajuste.TipoCurva, fLumacord->edA->text().toStdString(),
-                                  fLumacord->edB->text().toStdString())));
+        SerieCurva->setName(FTituloCurva());
         SerieCurva->setColor(Qt::red);
         chart_->addSeries(SerieCurva);
         SerieCurva->attachAxis(eixoX_);
@@ -100,7 +97,7 @@ void TfrmGrafico::FormShow() {
             linhas.push_back({g->Cells(0, r).toStdString(), g->Cells(1, r).toStdString()});
         lumacord::TAmostrasGrafico amostras;
         try {
-            lumacord::AmostraGrafico(linhas, ajuste, comPontos, lumacord::DecimalSeparator(),
+            lumacord::AmostraGrafico(linhas, FAjuste, comPontos, lumacord::DecimalSeparator(),
                                      amostras);
         } catch (...) {
         }

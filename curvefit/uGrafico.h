@@ -3,6 +3,11 @@
 
 #include <QWidget>
 
+#include <functional>
+
+namespace lumacord {
+class TAjusteCurva;
+}
 class QChart;
 class QChartView;
 class QLineSeries;
@@ -13,7 +18,10 @@ class QValueAxis;
 class TfrmGrafico : public QWidget {
     Q_OBJECT
 public:
-    explicit TfrmGrafico(QWidget *parent = nullptr);
+    // Shows `ajuste`, the main window's fit; `tituloCurva` names its curve as the main window
+    // shows it.
+    TfrmGrafico(const lumacord::TAjusteCurva &ajuste, std::function<QString()> tituloCurva,
+                QWidget *parent = nullptr);
 
     QChartView *cGrafico;
     QPushButton *bbtnFechar;
@@ -32,6 +40,8 @@ protected:
 
 private:
     void AjustaEixos();
+    const lumacord::TAjusteCurva &FAjuste;
+    std::function<QString()> FTituloCurva;
     QChart *chart_;
     QValueAxis *eixoX_, *eixoY_;
 };

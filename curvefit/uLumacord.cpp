@@ -292,15 +292,21 @@ TfrmDuvidas::TfrmDuvidas(QWidget *parent) : QWidget(parent, Qt::Window) {
 TJanelasLumacord::TJanelasLumacord() {
     lumacord_ = std::make_unique<TfLumacord>();
     fLumacord = lumacord_.get();
-    pontos_ = std::make_unique<TfrmPontos>(fLumacord);
+    pontos_ = std::make_unique<TfrmPontos>(fLumacord->Ajuste, fLumacord);
     frmPontos = pontos_.get();
-    curvas_ = std::make_unique<TfrmCurvas>(fLumacord);
+    curvas_ = std::make_unique<TfrmCurvas>(fLumacord->Ajuste, fLumacord);
     frmCurvas = curvas_.get();
     sobre_ = std::make_unique<TfrmSobre>(fLumacord);
     frmSobre = sobre_.get();
     duvidas_ = std::make_unique<TfrmDuvidas>(fLumacord);
     frmDuvidas = duvidas_.get();
-    grafico_ = std::make_unique<TfrmGrafico>(fLumacord);
+    grafico_ = std::make_unique<TfrmGrafico>(
+        fLumacord->Ajuste,
+        [l = fLumacord] {
+            return QString::fromStdString(lumacord::TituloCurva(
+                l->Ajuste.TipoCurva, l->edA->text().toStdString(), l->edB->text().toStdString()));
+        },
+        fLumacord);
     frmGrafico = grafico_.get();
 }
 

@@ -3,7 +3,6 @@
 #include "Ajuste.h"
 #include "Numeros.h"
 #include "uDialogos.h"
-#include "uLumacord.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -17,7 +16,8 @@ namespace {
 constexpr int kMaxLinhas = lumacord::MaxPontos + 1;
 } // namespace
 
-TfrmPontos::TfrmPontos(QWidget *parent) : QWidget(parent, Qt::Window) {
+TfrmPontos::TfrmPontos(lumacord::TAjusteCurva &ajuste, QWidget *parent)
+    : QWidget(parent, Qt::Window), FAjuste(ajuste) {
     setWindowTitle(QStringLiteral("Inserir Pontos"));
     auto *grade = new QGridLayout(this);
 
@@ -83,7 +83,7 @@ void TfrmPontos::btnConfirmarClick() {
         linhas.push_back({StgInserirPontos->Cells(0, r).toStdString(),
                           StgInserirPontos->Cells(1, r).toStdString()});
     const std::string recusa =
-        lumacord::ArmazenaPontos(linhas, lumacord::DecimalSeparator(), fLumacord->Ajuste);
+        lumacord::ArmazenaPontos(linhas, lumacord::DecimalSeparator(), FAjuste);
     if (!recusa.empty()) {
         Perguntador().Informa(QString::fromStdString(recusa));
         return;

@@ -5,12 +5,16 @@
 
 #include <QWidget>
 
+namespace lumacord {
+class TAjusteCurva;
+}
 class QPushButton;
 
 class TfrmPontos : public QWidget {
     Q_OBJECT
 public:
-    explicit TfrmPontos(QWidget *parent = nullptr);
+    // Confirmed points go to `ajuste`, the main window's fit.
+    explicit TfrmPontos(lumacord::TAjusteCurva &ajuste, QWidget *parent = nullptr);
 
     TGradeTexto *StgInserirPontos;
     QPushButton *btnConfirmar, *btnCancelar, *btnApagar, *btnDuvida;
@@ -23,6 +27,9 @@ public:
 
     // Empties both cells of every row below the header.
     void ApagaPontos();
+
+private:
+    lumacord::TAjusteCurva &FAjuste;
 };
 
 extern TfrmPontos *frmPontos;

@@ -16,6 +16,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QTabWidget>
@@ -312,8 +313,18 @@ void TfrmMateriais::LeCampos() {
     m.SetEPD(rbEPD->isChecked());
     m.SetMaturidade(false);
     if (Perguntador().Confirma(QStringLiteral("Deseja Considerar a Maturidade do Concreto?"))) {
-        if (frmMaturidade)
+        if (frmMaturidade) {
+            QPointer<TfrmMateriais> dono(this);
+            frmMaturidade->SetOnConfirmar([dono](double fcj28) {
+                if (dono)
+                    dono->SetFcj28Maturidade(fcj28);
+            });
+            frmMaturidade->SetOnRestaurar([dono] {
+                if (dono)
+                    dono->show();
+            });
             frmMaturidade->show();
+        }
         m.SetMaturidade(true);
         m.SetFcj28(LeCampo(edFcj28));
     }

@@ -1,7 +1,6 @@
 #include "uMaturidade.h"
 
 #include "UnidadesEscolhidas.h"
-#include "uMateriais.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -37,12 +36,12 @@ void TfrmMaturidade::AoMostrar() {
 
 bool TfrmMaturidade::Confirma() {
     const double v = LeCampo(edFcj28);
-    if (frmMateriais)
-        frmMateriais->SetFcj28Maturidade(v);
+    if (FOnConfirmar)
+        FOnConfirmar(v);
     return true;
 }
 
 void TfrmMaturidade::AposRestaurar() {
-    if (frmMateriais)
-        frmMateriais->show();
+    if (FOnRestaurar)
+        FOnRestaurar();
 }

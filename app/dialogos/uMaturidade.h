@@ -3,6 +3,8 @@
 
 #include "DialogoDados.h"
 
+#include <functional>
+
 class QLabel;
 class QLineEdit;
 
@@ -11,12 +13,19 @@ class TfrmMaturidade : public TDialogoDados {
 public:
     explicit TfrmMaturidade(QWidget *pai = nullptr);
 
+    // Bound by the dialog that opens this one: fcj at 28 days on OK, and the return to it
+    // after the fields were put back.
+    void SetOnConfirmar(std::function<void(double)> f) { FOnConfirmar = std::move(f); }
+    void SetOnRestaurar(std::function<void()> f) { FOnRestaurar = std::move(f); }
+
 protected:
     void AoMostrar() override;
     bool Confirma() override;
     void AposRestaurar() override;
 
 private:
+    std::function<void(double)> FOnConfirmar;
+    std::function<void()> FOnRestaurar;
     QLineEdit *edFcj28;
     QLabel *stxfcj28;
 };

@@ -14,26 +14,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QRubberBand>
-#include <QToolButton>
 
 namespace {
-
-// A button on a page's tool bar with its own action.
-QAction *Botao(TfrmMalha &janela, QWidget *pagina, const char *nome, const QString &dica,
-               bool marcavel) {
-    TBarraPagina *barra = janela.Barra(pagina);
-    auto *a = new QAction(dica, barra);
-    a->setObjectName(QString::fromLatin1(nome) + QStringLiteral("Acao"));
-    a->setToolTip(dica);
-    a->setCheckable(marcavel);
-    auto *b = new QToolButton(barra);
-    b->setObjectName(QString::fromLatin1(nome));
-    b->setDefaultAction(a);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setAutoRaise(true);
-    barra->Adiciona(b);
-    return a;
-}
 
 QString TextoCoordenada(double v) {
     QString t = QString::number(v, 'g', 6);
@@ -54,7 +36,7 @@ TFerramenta::TFerramenta(TfrmMalha &janela, QWidget *pagina, const char *nome, c
                          TCursor cursor)
     : QObject(&janela), FJanela(janela), FCursor(cursor) {
     setObjectName(QString::fromLatin1(nome));
-    FAcao = Botao(janela, pagina, nome, dica, true);
+    FAcao = janela.BotaoPagina(pagina, nome, dica, true);
     janela.DefineComando(
         FAcao, [this] { Alterna(FAcao->isChecked()); }, TRequisito::Malha);
 }
@@ -225,14 +207,14 @@ TFerramentas::TFerramentas(TfrmMalha &janela) : QObject(&janela), FJanela(janela
         TRequisito::Malha);
 
     toolbRetaPerpendicular =
-        Botao(janela, janela.tbsDominio, "toolbRetaPerpendicular", "Reta Vertical", true);
+        janela.BotaoPagina(janela.tbsDominio, "toolbRetaPerpendicular", "Reta Vertical", true);
     toolbRetaHorizontal =
-        Botao(janela, janela.tbsDominio, "toolbRetaHorizontal", "Reta Horizontal", true);
+        janela.BotaoPagina(janela.tbsDominio, "toolbRetaHorizontal", "Reta Horizontal", true);
 
     auto comando = [&](QWidget *pagina, const char *nome, const QString &dica,
                        void (TFerramentas::*f)(), TRequisito r) {
         janela.DefineComando(
-            Botao(janela, pagina, nome, dica, false), [this, f] { (this->*f)(); }, r);
+            janela.BotaoPagina(pagina, nome, dica, false), [this, f] { (this->*f)(); }, r);
     };
     comando(janela.tbsDominio, "toolbSetaEsquerdaMaterial", QStringLiteral("SubDomínio Anterior"),
             &TFerramentas::SubDominioAnterior, TRequisito::Malha);

@@ -5,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "matematica/Tolerancia.h"
 #include "matematica/Vetor.h"
 #include "uPlataforma.h"
 
@@ -27,11 +28,7 @@ public:
     TUT_Math() = delete;
 
     // Equality relative to the second argument (absolute when the first is 0).
-    static bool IgualComTolerancia(double a, double b) {
-        if (a == 0.0)
-            return std::fabs(b) < 1e-10;
-        return std::fabs(b - a) < 1e-10 * std::fabs(b);
-    }
+    static bool IgualComTolerancia(double a, double b) { return ::IgualComTolerancia(a, b); }
 
     // x lies between a and b, ends included.
     static bool Entre(double x, double a, double b);

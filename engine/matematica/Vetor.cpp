@@ -4,7 +4,7 @@
 #include <cmath>
 #include <utility>
 
-#include "matematica/UTMath.h"
+#include "matematica/Tolerancia.h"
 #include "uPlataforma.h"
 
 void TVetor::Zera() {
@@ -21,7 +21,7 @@ void TVetor::Ordena() {
 
 bool TVetor::Contem(double v) const {
     for (double e : v_)
-        if (TUT_Math::IgualComTolerancia(v, e))
+        if (IgualComTolerancia(v, e))
             return true;
     return false;
 }
@@ -63,7 +63,7 @@ void TVetorInteiro::Copia(const TVetorInteiro &w) {
 
 bool TVetorInteiro::Contem(double v) const {
     for (std::int32_t e : v_)
-        if (TUT_Math::IgualComTolerancia(v, double(e)))
+        if (IgualComTolerancia(v, double(e)))
             return true;
     return false;
 }

@@ -1,12 +1,17 @@
 // The layering rules, checked on the sources: the engine never sees Qt or the program, the kit
 // never sees the engine or the program, the model and the picture formats never see Qt,
-// dialogs never see the model or the main window, and dialogs, message boxes and timers start
-// only in base/.
+// dialogs never see the model or the main window, no two units include each other even through
+// others, and dialogs, message boxes and timers start only in base/.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <regex>
+#include <set>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -80,6 +85,84 @@ std::string Lista(const std::vector<TInclusao> &v) {
 
 const fs::path kRaiz = DARV_SOURCE_DIR;
 
+// Source texts by path relative to the root.
+using TFontes = std::map<std::string, std::string>;
+using TCiclo = std::vector<std::string>;
+
+// The groups of units (a unit: a.h with a.cpp, named by its path without extension) that reach
+// each other through includes; an include names a header by its file name.
+std::vector<TCiclo> CiclosDeUnidades(const TFontes &fontes) {
+    static const std::regex inc(R"(^\s*#\s*include\s*[<"]([^>"]+)[>"])");
+    const auto unidade = [](const std::string &f) {
+        return fs::path(f).replace_extension().string();
+    };
+    std::map<std::string, std::string> cabecalhos;
+    for (const auto &[f, texto] : fontes)
+        if (fs::path(f).extension() == ".h")
+            cabecalhos[fs::path(f).filename().string()] = unidade(f);
+    std::map<std::string, std::set<std::string>> arestas;
+    for (const auto &[f, texto] : fontes) {
+        const std::string u = unidade(f);
+        auto &saida = arestas[u];
+        std::istringstream in(texto);
+        std::string l;
+        std::smatch m;
+        while (std::getline(in, l))
+            if (std::regex_search(l, m, inc)) {
+                const auto c = cabecalhos.find(fs::path(m[1].str()).filename().string());
+                if (c != cabecalhos.end() && c->second != u)
+                    saida.insert(c->second);
+            }
+    }
+    // Strongly connected components (Tarjan); those of one unit are no cycle.
+    std::map<std::string, int> indice, baixo;
+    std::vector<std::string> pilha;
+    std::set<std::string> naPilha;
+    std::vector<TCiclo> ciclos;
+    std::function<void(const std::string &)> visita = [&](const std::string &v) {
+        indice[v] = baixo[v] = int(indice.size());
+        pilha.push_back(v);
+        naPilha.insert(v);
+        for (const auto &w : arestas[v]) {
+            if (!indice.count(w)) {
+                visita(w);
+                baixo[v] = std::min(baixo[v], baixo[w]);
+            } else if (naPilha.count(w)) {
+                baixo[v] = std::min(baixo[v], indice[w]);
+            }
+        }
+        if (baixo[v] != indice[v])
+            return;
+        TCiclo c;
+        std::string w;
+        do {
+            w = pilha.back();
+            pilha.pop_back();
+            naPilha.erase(w);
+            c.push_back(w);
+        } while (w != v);
+        if (c.size() > 1) {
+            std::sort(c.begin(), c.end());
+            ciclos.push_back(c);
+        }
+    };
+    for (const auto &[u, saida] : arestas)
+        if (!indice.count(u))
+            visita(u);
+    std::sort(ciclos.begin(), ciclos.end());
+    return ciclos;
+}
+
+std::string Lista(const std::vector<TCiclo> &ciclos) {
+    std::string s;
+    for (const auto &c : ciclos) {
+        for (const auto &u : c)
+            s += u + " ";
+        s += "\n";
+    }
+    return s;
+}
+
 } // namespace
 
 TEST(RegrasInclusao, CamadasNaoSeCruzam) {
@@ -126,5 +209,51 @@ TEST(RegrasInclusao, DialogosETemporizadoresSoEmBase) {
             }
         }
     }
+    EXPECT_TRUE(ruins.empty()) << Lista(ruins);
+}
+
+TEST(RegrasInclusao, CiclosDeUnidadesSaoAchados) {
+    const struct {
+        TFontes fontes;
+        std::vector<TCiclo> ciclos;
+    } casos[] = {
+        // Each source of a unit counts; a folder in the include changes nothing.
+        {{{"x/a.h", ""},
+          {"x/a.cpp", "#include \"a.h\"\n#include \"b.h\"\n"},
+          {"x/b.h", ""},
+          {"x/b.cpp", "  # include \"x/a.h\"\n"}},
+         {{"x/a", "x/b"}}},
+        // Through a third unit.
+        {{{"a.h", "#include <b.h>\n"},
+          {"b.h", "#include \"c.h\"\n"},
+          {"c.h", ""},
+          {"c.cpp", "#include \"a.h\"\n"}},
+         {{"a", "b", "c"}}},
+        // Down only; outside headers are no units.
+        {{{"a.h", "#include \"b.h\"\n#include <QWidget>\n"},
+          {"a.cpp", "#include \"a.h\"\n"},
+          {"b.h", "#include <vector>\n"}},
+         {}},
+    };
+    for (const auto &c : casos)
+        EXPECT_EQ(CiclosDeUnidades(c.fontes), c.ciclos);
+}
+
+TEST(RegrasInclusao, UnidadesNaoSeIncluemEmCiclo) {
+    // Left for later: the run windows' glue and the kit's bitmap conversions.
+    const std::vector<TCiclo> tolerados = {{"app/execucao/JanelasExecucao", "app/uDARV_2D"},
+                                           {"widgets/AniFile", "widgets/KitGIF"}};
+    TFontes fontes;
+    for (const auto *p : {"engine", "app", "widgets", "curvefit"})
+        for (const auto &f : Fontes(kRaiz / p)) {
+            std::ifstream in(f);
+            std::stringstream texto;
+            texto << in.rdbuf();
+            fontes[fs::relative(f, kRaiz).generic_string()] = texto.str();
+        }
+    std::vector<TCiclo> ruins;
+    for (const auto &c : CiclosDeUnidades(fontes))
+        if (std::find(tolerados.begin(), tolerados.end(), c) == tolerados.end())
+            ruins.push_back(c);
     EXPECT_TRUE(ruins.empty()) << Lista(ruins);
 }
