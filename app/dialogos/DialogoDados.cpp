@@ -16,32 +16,43 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QTableWidget>
 
 TDialogoDados::TDialogoDados(const QString &titulo, QWidget *pai) : QDialog(pai) {
     setWindowTitle(titulo);
 }
 
-void TDialogoDados::CriaBotoes(QBoxLayout *layout, const QString &ok, const QString &cancela) {
+void TDialogoDados::CriaBotoes(QBoxLayout *layout, const QString &ok, const QString &cancela,
+                               TEnter enter) {
     auto *linha = new QHBoxLayout;
     linha->addStretch();
     FOk = new QPushButton(ok, this);
     FOk->setObjectName(QStringLiteral("btnOk"));
-    FOk->setDefault(true);
-    auto *c = new QPushButton(cancela, this);
-    c->setObjectName(QStringLiteral("btnCancelar"));
-    c->setAutoDefault(false);
+    if (enter != TEnter::Focado)
+        FOk->setDefault(true);
+    FCancela = new QPushButton(cancela, this);
+    FCancela->setObjectName(QStringLiteral("btnCancelar"));
+    if (enter == TEnter::Ok)
+        FCancela->setAutoDefault(false);
     linha->addWidget(FOk);
-    linha->addWidget(c);
+    linha->addWidget(FCancela);
     layout->addLayout(linha);
     connect(FOk, &QPushButton::clicked, this, [this] { OkClicado(); });
-    connect(c, &QPushButton::clicked, this, [this] { reject(); });
+    connect(FCancela, &QPushButton::clicked, this, [this] {
+        Protege([this] {
+            AoCancelar();
+            reject();
+        });
+    });
 }
 
 void TDialogoDados::OkClicado() {
     bool fecha = false;
     Protege([&] { fecha = Confirma(); });
-    if (fecha)
-        accept();
+    if (!fecha)
+        return;
+    accept();
+    Protege([this] { AposConfirmar(); });
 }
 
 void TDialogoDados::showEvent(QShowEvent *e) {
@@ -49,60 +60,89 @@ void TDialogoDados::showEvent(QShowEvent *e) {
     if (e->spontaneous())
         return;
     Protege([this] { AoMostrar(); });
-    GuardaCampos();
+    FMemoria.Guarda(this);
 }
 
 void TDialogoDados::reject() {
-    RestauraCampos();
+    FMemoria.Restaura();
     Protege([this] { AposRestaurar(); });
     QDialog::reject();
 }
 
-void TDialogoDados::GuardaCampos() {
+void TMemoriaCampos::Guarda(QWidget *raiz) {
     FTextos.clear();
     FMarcas.clear();
     FListas.clear();
     FGiros.clear();
-    for (QLineEdit *ed : findChildren<QLineEdit *>())
+    FGrades.clear();
+    for (QLineEdit *ed : raiz->findChildren<QLineEdit *>())
         if (!qobject_cast<QAbstractSpinBox *>(ed->parent()) &&
             !qobject_cast<QComboBox *>(ed->parent()))
             FTextos.emplace_back(ed, ed->text());
-    for (QAbstractButton *b : findChildren<QAbstractButton *>())
+    for (QAbstractButton *b : raiz->findChildren<QAbstractButton *>())
         if (b->isCheckable())
             FMarcas.emplace_back(b, b->isChecked());
-    for (QComboBox *c : findChildren<QComboBox *>())
+    for (QComboBox *c : raiz->findChildren<QComboBox *>())
         FListas.emplace_back(c, c->currentIndex());
-    for (QSpinBox *s : findChildren<QSpinBox *>())
+    for (QSpinBox *s : raiz->findChildren<QSpinBox *>())
         FGiros.emplace_back(s, s->value());
+    for (QTableWidget *g : raiz->findChildren<QTableWidget *>()) {
+        TGrade m{g, g->rowCount(), g->columnCount(), {}, {}};
+        for (int l = 0; l < m.Linhas; ++l)
+            for (int c = 0; c < m.Colunas; ++c) {
+                const QTableWidgetItem *it = g->item(l, c);
+                m.Textos << (it ? it->text() : QString());
+                m.Marcas.push_back(it ? int(it->flags()) : int(QTableWidgetItem().flags()));
+            }
+        FGrades.push_back(std::move(m));
+    }
 }
 
-void TDialogoDados::RestauraCampos() {
-    for (auto &[c, i] : FListas)
+void TMemoriaCampos::Restaura() const {
+    for (const auto &[c, i] : FListas)
         if (c) {
             QSignalBlocker b(c);
             c->setCurrentIndex(i);
         }
-    for (auto &[s, v] : FGiros)
+    for (const auto &[s, v] : FGiros)
         if (s) {
             QSignalBlocker b(s);
             s->setValue(v);
         }
-    for (auto &[ed, t] : FTextos)
+    for (const auto &[ed, t] : FTextos)
         if (ed) {
             QSignalBlocker b(ed);
             ed->setText(t);
         }
     // Checked buttons first, so exclusive groups end as they were; then the cleared check boxes.
-    for (auto &[bt, m] : FMarcas)
+    for (const auto &[bt, m] : FMarcas)
         if (bt && m) {
             QSignalBlocker b(bt);
             bt->setChecked(true);
         }
-    for (auto &[bt, m] : FMarcas)
+    for (const auto &[bt, m] : FMarcas)
         if (bt && !m && !bt->autoExclusive()) {
             QSignalBlocker b(bt);
             bt->setChecked(false);
         }
+    for (const TGrade &g : FGrades) {
+        if (!g.Grade)
+            continue;
+        QSignalBlocker b(g.Grade);
+        g.Grade->setRowCount(g.Linhas);
+        g.Grade->setColumnCount(g.Colunas);
+        for (int l = 0; l < g.Linhas; ++l)
+            for (int c = 0; c < g.Colunas; ++c) {
+                const int k = l * g.Colunas + c;
+                QTableWidgetItem *it = g.Grade->item(l, c);
+                if (!it) {
+                    it = new QTableWidgetItem;
+                    g.Grade->setItem(l, c, it);
+                }
+                it->setText(g.Textos[k]);
+                it->setFlags(Qt::ItemFlags(g.Marcas[std::size_t(k)]));
+            }
+    }
 }
 
 QString TextoPadrao(const char *texto) {

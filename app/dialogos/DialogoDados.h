@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 
 #include <utility>
 #include <vector>
@@ -19,6 +20,29 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QSpinBox;
+class QTableWidget;
+
+// What the edits, check and radio buttons, combos, spin boxes and grids under a widget held when
+// it was remembered. Putting them back sends no change signals.
+class TMemoriaCampos {
+public:
+    void Guarda(QWidget *raiz);
+    // Puts every remembered field back; widgets deleted since are skipped.
+    void Restaura() const;
+
+private:
+    struct TGrade {
+        QPointer<QTableWidget> Grade;
+        int Linhas, Colunas;
+        QStringList Textos;      // row by row
+        std::vector<int> Marcas; // item flags, row by row
+    };
+    std::vector<std::pair<QPointer<QLineEdit>, QString>> FTextos;
+    std::vector<std::pair<QPointer<QAbstractButton>, bool>> FMarcas;
+    std::vector<std::pair<QPointer<QComboBox>, int>> FListas;
+    std::vector<std::pair<QPointer<QSpinBox>, int>> FGiros;
+    std::vector<TGrade> FGrades;
+};
 
 class TDialogoDados : public QDialog {
     Q_OBJECT
@@ -30,14 +54,24 @@ protected:
     virtual void AoMostrar() {}
     // OK: read, build, fire; false keeps the dialog open.
     virtual bool Confirma() = 0;
+    // After OK closed the dialog (what runs once it is hidden).
+    virtual void AposConfirmar() {}
+    // The Cancel button, before the fields are put back.
+    virtual void AoCancelar() {}
     // The fields were put back (enable states follow them here).
     virtual void AposRestaurar() {}
 
-    // A row with the OK ("btnOk", default button) and Cancel ("btnCancelar") buttons, added to
-    // `layout`.
+    // Which button the Enter key presses.
+    enum class TEnter {
+        Ok,          // OK, wherever the focus is
+        OkOuCancela, // a focused Cancel, otherwise OK
+        Focado,      // no default button: the focused push button
+    };
+    // A row with the OK ("btnOk") and Cancel ("btnCancelar") buttons, added to `layout`.
     void CriaBotoes(QBoxLayout *layout, const QString &ok = QStringLiteral("OK"),
-                    const QString &cancela = QStringLiteral("Cancelar"));
+                    const QString &cancela = QStringLiteral("Cancelar"), TEnter enter = TEnter::Ok);
     QPushButton *BotaoOk() const { return FOk; }
+    QPushButton *BotaoCancela() const { return FCancela; }
 
     void showEvent(QShowEvent *e) override;
 
@@ -46,14 +80,9 @@ public:
 
 private:
     void OkClicado();
-    void GuardaCampos();
-    void RestauraCampos();
 
-    QPushButton *FOk = nullptr;
-    std::vector<std::pair<QPointer<QLineEdit>, QString>> FTextos;
-    std::vector<std::pair<QPointer<QAbstractButton>, bool>> FMarcas;
-    std::vector<std::pair<QPointer<QComboBox>, int>> FListas;
-    std::vector<std::pair<QPointer<QSpinBox>, int>> FGiros;
+    QPushButton *FOk = nullptr, *FCancela = nullptr;
+    TMemoriaCampos FMemoria;
 };
 
 // A default text written with a decimal comma ("2,0"), returned with the user's decimal

@@ -1,49 +1,21 @@
 #include "EscolhaLei.h"
 
-#include "Guarda.h"
 #include "Perguntador.h"
 
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-namespace {
-
-QHBoxLayout *Botoes(QPushButton *&ok, QPushButton *&cancela) {
-    ok = new QPushButton(QStringLiteral("Ok"));
-    cancela = new QPushButton(QStringLiteral("Cancela"));
-    ok->setDefault(true);
-    auto *h = new QHBoxLayout;
-    h->addStretch();
-    h->addWidget(ok);
-    h->addWidget(cancela);
-    return h;
-}
-
-} // namespace
-
-TfrmModeloLeiBase::TfrmModeloLeiBase(QWidget *pai) : QDialog(pai) {}
+TfrmModeloLeiBase::TfrmModeloLeiBase(QWidget *pai) : TDialogoDados(QString(), pai) {}
 
 TfrmModeloLeiBase::~TfrmModeloLeiBase() = default;
 
 void TfrmModeloLeiBase::FechaComBotoes(QVBoxLayout *v) {
-    v->addLayout(Botoes(btnOk, btnCancela));
-    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
-    connect(btnCancela, &QPushButton::clicked, this, [this] { Protege([this] { Cancela(); }); });
-}
-
-void TfrmModeloLeiBase::showEvent(QShowEvent *e) {
-    if (!e->spontaneous())
-        FMemoria.Guarda(this);
-    QDialog::showEvent(e);
-}
-
-void TfrmModeloLeiBase::reject() {
-    FMemoria.Restaura();
-    QDialog::reject();
+    CriaBotoes(v, QStringLiteral("Ok"), QStringLiteral("Cancela"), TEnter::OkOuCancela);
+    btnOk = BotaoOk();
+    btnCancela = BotaoCancela();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -51,9 +23,9 @@ void TfrmModeloLeiBase::reject() {
 TEscolhaLeiBase::TEscolhaLeiBase(const char *nome, const QString &titulo,
                                  std::vector<TOpcao> opcoes, int padrao, bool voltaAoPadrao,
                                  QWidget *pai)
-    : QDialog(pai), FOpcoes(std::move(opcoes)), FPadrao(padrao), FVoltaAoPadrao(voltaAoPadrao) {
+    : TDialogoDados(titulo, pai), FOpcoes(std::move(opcoes)), FPadrao(padrao),
+      FVoltaAoPadrao(voltaAoPadrao) {
     setObjectName(nome);
-    setWindowTitle(titulo);
     for (const TOpcao &o : FOpcoes)
         FBotoes.push_back(new QRadioButton(o.Rotulo));
     FBotoes[padrao]->setChecked(true);
@@ -63,9 +35,9 @@ TEscolhaLeiBase::TEscolhaLeiBase(const char *nome, const QString &titulo,
         vg->addWidget(rb);
     auto *v = new QVBoxLayout(this);
     v->addWidget(grupo);
-    v->addLayout(Botoes(btnOk, btnCancela));
-    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
-    connect(btnCancela, &QPushButton::clicked, this, [this] { Protege([this] { Cancela(); }); });
+    CriaBotoes(v, QStringLiteral("Ok"), QStringLiteral("Cancela"), TEnter::OkOuCancela);
+    btnOk = BotaoOk();
+    btnCancela = BotaoCancela();
 }
 
 std::uint8_t TEscolhaLeiBase::GetTipo() const {
@@ -78,26 +50,17 @@ std::uint8_t TEscolhaLeiBase::GetTipo() const {
 void TEscolhaLeiBase::showEvent(QShowEvent *e) {
     if (FVoltaAoPadrao)
         FBotoes[FPadrao]->setChecked(true);
-    else if (!e->spontaneous())
-        FMemoria.Guarda(this);
     Mostrando();
-    QDialog::showEvent(e);
+    TDialogoDados::showEvent(e);
 }
 
-void TEscolhaLeiBase::reject() {
-    FMemoria.Restaura();
-    QDialog::reject();
+bool TEscolhaLeiBase::Confirma() {
+    FEscolhido = GetTipo();
+    return true;
 }
 
-void TEscolhaLeiBase::Aplica() {
-    const std::uint8_t tipo = GetTipo();
-    accept();
-    Escolhida(tipo);
-}
-
-void TEscolhaLeiBase::Cancela() {
-    DisparaNenhuma();
-    reject();
+void TEscolhaLeiBase::AposConfirmar() {
+    Escolhida(FEscolhido);
 }
 
 void TEscolhaLeiBase::Executa(QDialog &modelo) {

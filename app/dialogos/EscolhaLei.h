@@ -4,8 +4,6 @@
 
 #include "ApoioDialogos.h"
 
-#include <QDialog>
-
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -16,27 +14,17 @@ class QRadioButton;
 class QVBoxLayout;
 
 // A law's dialog: its fields over an Ok and Cancela row; Cancel puts the fields back.
-class TfrmModeloLeiBase : public QDialog {
+class TfrmModeloLeiBase : public TDialogoDados {
     Q_OBJECT
 public:
     explicit TfrmModeloLeiBase(QWidget *pai = nullptr);
     ~TfrmModeloLeiBase() override;
 
-    // OK: a new law from the fields, fired; the dialog closes. A malformed number throws
-    // before anything is fired.
-    virtual void Aplica() = 0;
-    virtual void Cancela() = 0;
-
-    QPushButton *btnOk, *btnCancela;
+    QPushButton *btnOk = nullptr, *btnCancela = nullptr;
 
 protected:
     // The Ok and Cancela row, closing `v`.
     void FechaComBotoes(QVBoxLayout *v);
-    void showEvent(QShowEvent *e) override;
-    void reject() override;
-
-private:
-    TMemoriaCampos FMemoria;
 };
 
 template <class TLei> class TfrmModeloLei : public TfrmModeloLeiBase {
@@ -47,19 +35,18 @@ public:
     using TfrmModeloLeiBase::TfrmModeloLeiBase;
 
     void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
-    void Aplica() override {
-        FLei = LeCampos();
-        Dispara(FLei.get());
-        accept();
-    }
-    // Fires none and closes.
-    void Cancela() override {
-        Dispara(nullptr);
-        reject();
-    }
     const TLei *GetLei() const { return FLei.get(); }
 
 protected:
+    // OK: a new law from the fields, fired; the dialog closes. A malformed number throws
+    // before anything is fired.
+    bool Confirma() override {
+        FLei = LeCampos();
+        Dispara(FLei.get());
+        return true;
+    }
+    // Cancel fires none.
+    void AoCancelar() override { Dispara(nullptr); }
     virtual std::unique_ptr<TLei> LeCampos() const = 0;
     void Dispara(const TLei *lei) {
         if (OnConfirmar)
@@ -71,8 +58,9 @@ private:
     std::unique_ptr<TLei> FLei;
 };
 
-// The chooser: a radio button per law under "Modelo", then Ok and Cancela. Cancel fires none.
-class TEscolhaLeiBase : public QDialog {
+// The chooser: a radio button per law under "Modelo", then Ok and Cancela. OK closes the chooser
+// and runs the chosen law's dialog modally; Cancel fires none.
+class TEscolhaLeiBase : public TDialogoDados {
     Q_OBJECT
 public:
     struct TOpcao {
@@ -82,10 +70,6 @@ public:
 
     // Kind of the checked button.
     std::uint8_t GetTipo() const;
-    // OK: the chooser closes and the chosen law's dialog runs modally.
-    void Aplica();
-    // Cancel: fires none and closes.
-    void Cancela();
 
     QPushButton *btnOk, *btnCancela;
 
@@ -96,7 +80,9 @@ protected:
                     bool voltaAoPadrao, QWidget *pai);
     QRadioButton *Opcao(int i) const { return FBotoes[i]; }
     void showEvent(QShowEvent *e) override;
-    void reject() override;
+    bool Confirma() override;
+    void AposConfirmar() override;
+    void AoCancelar() override { DisparaNenhuma(); }
     // Runs the law dialog modally.
     static void Executa(QDialog &modelo);
 
@@ -109,7 +95,7 @@ private:
     std::vector<QRadioButton *> FBotoes;
     int FPadrao;
     bool FVoltaAoPadrao;
-    TMemoriaCampos FMemoria;
+    std::uint8_t FEscolhido = 0;
 };
 
 template <class TLei> class TEscolhaLei : public TEscolhaLeiBase {

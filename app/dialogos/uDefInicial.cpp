@@ -1,6 +1,5 @@
 #include "uDefInicial.h"
 
-#include "Guarda.h"
 #include "NumeroUsuario.h"
 
 #include <QButtonGroup>
@@ -58,9 +57,9 @@ QWidget *ComFigura(QRadioButton *rb, const QPixmap &figura) {
 
 } // namespace
 
-TfrmDefInicial::TfrmDefInicial(QWidget *pai) : QDialog(pai) {
+TfrmDefInicial::TfrmDefInicial(QWidget *pai)
+    : TDialogoDados(QStringLiteral("Tipos de Apoio"), pai) {
     setObjectName("frmDefInicial");
-    setWindowTitle(QStringLiteral("Tipos de Apoio"));
 
     rbRestricoes = new QRadioButton(QStringLiteral("Restrições"));
     rbValorDefinido = new QRadioButton(QStringLiteral("Valor Definido"));
@@ -91,14 +90,6 @@ TfrmDefInicial::TfrmDefInicial(QWidget *pai) : QDialog(pai) {
     g2->addWidget(lbUnidadeX, 0, 2);
     g2->addWidget(lbUnidadeY, 1, 2);
 
-    btnOk = new QPushButton(QStringLiteral("Ok"));
-    btnCancela = new QPushButton(QStringLiteral("Cancela"));
-    btnOk->setDefault(true);
-    auto *botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(btnOk);
-    botoes->addWidget(btnCancela);
-
     auto *barra = new QStatusBar;
     barra->setSizeGripEnabled(false);
     stStatus = new QLabel;
@@ -111,7 +102,9 @@ TfrmDefInicial::TfrmDefInicial(QWidget *pai) : QDialog(pai) {
     corpo->addWidget(Panel2, 1, 1, Qt::AlignTop);
     auto *v = new QVBoxLayout(this);
     v->addLayout(corpo);
-    v->addLayout(botoes);
+    CriaBotoes(v, QStringLiteral("Ok"), QStringLiteral("Cancela"), TEnter::OkOuCancela);
+    btnOk = BotaoOk();
+    btnCancela = BotaoCancela();
     v->addWidget(barra);
 
     auto *modo = new QButtonGroup(this);
@@ -124,8 +117,6 @@ TfrmDefInicial::TfrmDefInicial(QWidget *pai) : QDialog(pai) {
     connect(rbValorDefinido, &QRadioButton::toggled, this, [this] { AtualizaModo(); });
     for (QRadioButton *rb : {rb1Grau, rb2Grau, rb1GrauX})
         connect(rb, &QRadioButton::toggled, this, [this] { AtualizaGraus(); });
-    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
-    connect(btnCancela, &QPushButton::clicked, this, &TfrmDefInicial::reject);
     AtualizaModo();
 }
 
@@ -147,30 +138,26 @@ void TfrmDefInicial::showEvent(QShowEvent *e) {
     // Displacements are lengths.
     lbUnidadeX->setText(SimboloUnidade(TGrandeza::Comprimento));
     lbUnidadeY->setText(SimboloUnidade(TGrandeza::Comprimento));
-    if (!e->spontaneous())
-        FMemoria.Guarda(this);
-    QDialog::showEvent(e);
+    TDialogoDados::showEvent(e);
 }
 
-void TfrmDefInicial::reject() {
-    FMemoria.Restaura();
+void TfrmDefInicial::AposRestaurar() {
     AtualizaModo();
     AtualizaGraus();
-    QDialog::reject();
 }
 
-void TfrmDefInicial::Aplica() {
+bool TfrmDefInicial::Confirma() {
     AtualizaModo();
     AtualizaGraus();
     if (FValorDefinido) {
         double x = 0, y = 0;
         if (!TentaLeReal(edX->text(), x)) {
             edX->setFocus();
-            return;
+            return false;
         }
         if (!TentaLeReal(edY->text(), y)) {
             edY->setFocus();
-            return;
+            return false;
         }
         FDeslocamentoX = x;
         FDeslocamentoY = y;
@@ -184,5 +171,5 @@ void TfrmDefInicial::Aplica() {
     }
     if (OnConfirmar)
         OnConfirmar(FValorDefinido, FUmGrau, FDeslocamentoX, FDeslocamentoY, FRestringeY);
-    accept();
+    return true;
 }

@@ -4,8 +4,6 @@
 
 #include "ApoioDialogos.h"
 
-#include <QDialog>
-
 #include <functional>
 
 class QLabel;
@@ -13,7 +11,7 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class TfrmDefInicial : public QDialog {
+class TfrmDefInicial : public TDialogoDados {
     Q_OBJECT
 public:
     // valorDefinido: displacements instead of supports; umGrau: one direction restrained;
@@ -26,9 +24,6 @@ public:
     void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
     // How many nodes are captured, for the status bar.
     void SetContaNosCapturados(std::function<int()> f) { FContaNos = std::move(f); }
-
-    // OK: reads the values, fires and closes; a malformed value moves the focus to its edit.
-    void Aplica();
 
     bool GetValorDefinido() const { return FValorDefinido; }
     bool GetUmGrau() const { return FUmGrau; }
@@ -46,7 +41,9 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
-    void reject() override;
+    // OK: reads the values, fires and closes; a malformed value moves the focus to its edit.
+    bool Confirma() override;
+    void AposRestaurar() override;
 
 private:
     void AtualizaModo();
@@ -54,7 +51,6 @@ private:
 
     TEvento OnConfirmar;
     std::function<int()> FContaNos;
-    TMemoriaCampos FMemoria;
     bool FValorDefinido = false;
     bool FUmGrau = true;
     bool FRestringeY = true;

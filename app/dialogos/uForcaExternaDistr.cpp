@@ -1,6 +1,5 @@
 #include "uForcaExternaDistr.h"
 
-#include "Guarda.h"
 #include "NumeroUsuario.h"
 #include "uLibFEM.h"
 
@@ -56,9 +55,9 @@ QPixmap ConvencaoSinais() {
 
 } // namespace
 
-TfrmForcaExternaDistr::TfrmForcaExternaDistr(QWidget *pai) : QDialog(pai) {
+TfrmForcaExternaDistr::TfrmForcaExternaDistr(QWidget *pai)
+    : TDialogoDados(QStringLiteral("Força Externa Distribuída"), pai) {
     setObjectName("frmForcaExternaDistr");
-    setWindowTitle(QStringLiteral("Força Externa Distribuída"));
 
     edQy1 = new QLineEdit(QStringLiteral("0"));
     edQy2 = new QLineEdit(QStringLiteral("0"));
@@ -88,23 +87,14 @@ TfrmForcaExternaDistr::TfrmForcaExternaDistr(QWidget *pai) : QDialog(pai) {
     fig->setPixmap(ConvencaoSinais());
     (new QVBoxLayout(grupo))->addWidget(fig);
 
-    btnOk = new QPushButton(QStringLiteral("Ok"));
-    btnCancela = new QPushButton(QStringLiteral("Cancela"));
-    btnOk->setDefault(true);
-    auto *botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(btnOk);
-    botoes->addWidget(btnCancela);
-
     auto *corpo = new QHBoxLayout;
     corpo->addLayout(g);
     corpo->addWidget(grupo);
     auto *v = new QVBoxLayout(this);
     v->addLayout(corpo);
-    v->addLayout(botoes);
-
-    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
-    connect(btnCancela, &QPushButton::clicked, this, &TfrmForcaExternaDistr::reject);
+    CriaBotoes(v, QStringLiteral("Ok"), QStringLiteral("Cancela"), TEnter::OkOuCancela);
+    btnOk = BotaoOk();
+    btnCancela = BotaoCancela();
 }
 
 TfrmForcaExternaDistr::~TfrmForcaExternaDistr() = default;
@@ -115,17 +105,10 @@ void TfrmForcaExternaDistr::showEvent(QShowEvent *e) {
     for (QLabel *l : lbUnidade)
         l->setText(u);
     AjustaTamanho(this);
-    if (!e->spontaneous())
-        FMemoria.Guarda(this);
-    QDialog::showEvent(e);
+    TDialogoDados::showEvent(e);
 }
 
-void TfrmForcaExternaDistr::reject() {
-    FMemoria.Restaura();
-    QDialog::reject();
-}
-
-void TfrmForcaExternaDistr::Aplica() {
+bool TfrmForcaExternaDistr::Confirma() {
     auto f = std::make_unique<TForcaTensional>();
     f->SetQy1(LeReal(edQy1->text()) * 1000);
     f->SetQy2(LeReal(edQy2->text()) * 1000);
@@ -134,5 +117,5 @@ void TfrmForcaExternaDistr::Aplica() {
     FForca = std::move(f);
     if (OnConfirmar)
         OnConfirmar(*FForca);
-    accept();
+    return true;
 }

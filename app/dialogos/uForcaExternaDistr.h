@@ -4,8 +4,6 @@
 
 #include "ApoioDialogos.h"
 
-#include <QDialog>
-
 #include <functional>
 #include <memory>
 
@@ -14,7 +12,7 @@ class QLineEdit;
 class QPushButton;
 class TForcaTensional;
 
-class TfrmForcaExternaDistr : public QDialog {
+class TfrmForcaExternaDistr : public TDialogoDados {
     Q_OBJECT
 public:
     using TEvento = std::function<void(const TForcaTensional &)>;
@@ -23,8 +21,6 @@ public:
     ~TfrmForcaExternaDistr() override;
 
     void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
-    // OK: a new load from the edits (each value x 1000), fired; then the dialog closes.
-    void Aplica();
     // The load built on the last OK, or none.
     const TForcaTensional *GetForca() const { return FForca.get(); }
 
@@ -34,12 +30,12 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
-    void reject() override;
+    // OK: a new load from the edits (each value x 1000), fired; then the dialog closes.
+    bool Confirma() override;
 
 private:
     TEvento OnConfirmar;
     std::unique_ptr<TForcaTensional> FForca;
-    TMemoriaCampos FMemoria;
 };
 
 extern TfrmForcaExternaDistr *frmForcaExternaDistr;

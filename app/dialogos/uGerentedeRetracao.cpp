@@ -107,10 +107,6 @@ std::unique_ptr<TRetracao> TfrmRetracaoBazant::LeCampos() const {
     return r;
 }
 
-void TfrmRetracaoBazant::Cancela() {
-    reject();
-}
-
 // ---------------------------------------------------------------------------------------------
 
 TfrmGerentedeRetracao::TfrmGerentedeRetracao(QWidget *pai)

@@ -48,12 +48,12 @@ class TfrmRetracaoBazant : public TfrmModeloRetracao {
     Q_OBJECT
 public:
     explicit TfrmRetracaoBazant(QWidget *pai = nullptr);
-    void Cancela() override;
 
     QLineEdit *edEfinal;
 
 protected:
     std::unique_ptr<TRetracao> LeCampos() const override;
+    void AoCancelar() override {}
 };
 
 // The chooser; the NBR 6118 button opens the Bazant dialog. Cancel puts the choice back.

@@ -28,9 +28,9 @@ constexpr double kMaxCamadasGeradas = 10000;
 
 } // namespace
 
-TfrmCamadas::TfrmCamadas(QWidget *pai) : QDialog(pai) {
+TfrmCamadas::TfrmCamadas(QWidget *pai)
+    : TDialogoDados(QStringLiteral("Configuração - Camadas"), pai) {
     setObjectName("frmCamadas");
-    setWindowTitle(QStringLiteral("Configuração - Camadas"));
 
     sgdCamadas = new QTableWidget(0, 3);
     sgdCamadas->setHorizontalHeaderLabels(
@@ -78,13 +78,6 @@ TfrmCamadas::TfrmCamadas(QWidget *pai) : QDialog(pai) {
     gv->addWidget(edElevacaoFinal, 1, 2);
     gv->addWidget(btnAplicar, 2, 2);
 
-    btnOk = new QPushButton(QStringLiteral("Ok"));
-    btnCancela = new QPushButton(QStringLiteral("Cancela"));
-    auto *botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(btnOk);
-    botoes->addWidget(btnCancela);
-
     auto *esquerda = new QVBoxLayout;
     esquerda->addLayout(g);
     esquerda->addLayout(hb);
@@ -95,15 +88,15 @@ TfrmCamadas::TfrmCamadas(QWidget *pai) : QDialog(pai) {
     corpo->addWidget(sgdCamadas, 1);
     auto *v = new QVBoxLayout(this);
     v->addLayout(corpo);
-    v->addLayout(botoes);
+    CriaBotoes(v, QStringLiteral("Ok"), QStringLiteral("Cancela"), TEnter::Focado);
+    btnOk = BotaoOk();
+    btnCancela = BotaoCancela();
     resize(640, 320);
 
     connect(btnAdicionar, &QPushButton::clicked, this, [this] { Protege([this] { Adiciona(); }); });
     connect(btnExcluir, &QPushButton::clicked, this, [this] { Protege([this] { Exclui(); }); });
     connect(btnAplicar, &QPushButton::clicked, this,
             [this] { Protege([this] { AplicaVelocidade(); }); });
-    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
-    connect(btnCancela, &QPushButton::clicked, this, &TfrmCamadas::reject);
 }
 
 void TfrmCamadas::showEvent(QShowEvent *e) {
@@ -111,18 +104,14 @@ void TfrmCamadas::showEvent(QShowEvent *e) {
     lbInstante->setText(SimboloUnidade(TGrandeza::Tempo));
     lbTemperatura->setText(SimboloUnidade(TGrandeza::Temperatura));
     AjustaTamanho(this);
-    if (!e->spontaneous())
-        FMemoria.Guarda(this);
     if (FDeform && !e->spontaneous())
         FMemoriaDeform.Guarda(FDeform);
-    QDialog::showEvent(e);
+    TDialogoDados::showEvent(e);
 }
 
-void TfrmCamadas::reject() {
-    FMemoria.Restaura();
+void TfrmCamadas::AposRestaurar() {
     if (FDeform)
         FMemoriaDeform.Restaura();
-    QDialog::reject();
 }
 
 int TfrmCamadas::GetNumCamadas() const {
@@ -197,11 +186,11 @@ void TfrmCamadas::AplicaVelocidade() {
         AdicionaLinha(TextoReal(e0 + i * dh), TextoReal(t0 + (i - 1) * dt), TextoReal(T));
 }
 
-void TfrmCamadas::Aplica() {
+bool TfrmCamadas::Confirma() {
     const int n = GetNumCamadas();
     if (n == 0) {
         Perguntador().Erro(QStringLiteral("Nenhuma camada definida."));
-        return;
+        return false;
     }
     std::vector<TCamadaDigitada> camadas;
     for (int i = 1; i <= n; ++i) {
@@ -210,28 +199,28 @@ void TfrmCamadas::Aplica() {
             !TentaLeReal(sgdCamadas->item(i - 1, 1)->text(), c.Instante) ||
             !TentaLeReal(sgdCamadas->item(i - 1, 2)->text(), c.Temperatura)) {
             Perguntador().Erro(QStringLiteral("Camada %1: valor inválido.").arg(i));
-            return;
+            return false;
         }
         if (c.Instante < 0.0) {
             Perguntador().Erro(
                 QStringLiteral("Camada %1: o instante de criação não pode ser negativo.").arg(i));
-            return;
+            return false;
         }
         if (i > 1 && !(c.Elevacao > camadas.back().Elevacao)) {
             Perguntador().Erro(
                 QStringLiteral("Camada %1: a elevação deve ser maior que a da camada anterior.")
                     .arg(i));
-            return;
+            return false;
         }
         if (i > 1 && c.Instante < camadas.back().Instante) {
             Perguntador().Erro(
                 QStringLiteral("Camada %1: o instante não pode ser anterior ao da camada anterior.")
                     .arg(i));
-            return;
+            return false;
         }
         camadas.push_back(c);
     }
     if (OnConfirmar)
         OnConfirmar(camadas);
-    accept();
+    return true;
 }

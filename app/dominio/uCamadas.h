@@ -5,8 +5,6 @@
 
 #include "ApoioDialogos.h"
 
-#include <QDialog>
-
 #include <functional>
 #include <vector>
 
@@ -23,7 +21,7 @@ struct TCamadaDigitada {
     double Temperatura = 0.0;
 };
 
-class TfrmCamadas : public QDialog {
+class TfrmCamadas : public TDialogoDados {
     Q_OBJECT
 public:
     using TEvento = std::function<void(const std::vector<TCamadaDigitada> &)>;
@@ -47,10 +45,6 @@ public:
     void Exclui();
     // "Aplicar": layers every dh from the elevation to the final elevation, dt apart in time.
     void AplicaVelocidade();
-    // "Ok": checks every row (at least one layer, times not negative, elevations rising,
-    // times not falling), then fires and closes; a bad row is named in an error message and
-    // nothing is fired.
-    void Aplica();
 
     QTableWidget *sgdCamadas;
     QLineEdit *edElevacao, *edInstante, *edTemperaturaInicial;
@@ -60,7 +54,12 @@ public:
 
 protected:
     void showEvent(QShowEvent *e) override;
-    void reject() override;
+    // "Ok": checks every row (at least one layer, times not negative, elevations rising,
+    // times not falling), then fires and closes; a bad row is named in an error message and
+    // nothing is fired.
+    bool Confirma() override;
+    // Cancel puts the initial-strains rows back too.
+    void AposRestaurar() override;
 
 private:
     void AdicionaLinha(const QString &elevacao, const QString &instante,
@@ -69,7 +68,7 @@ private:
 
     TEvento OnConfirmar;
     TfrmDeformInicial *FDeform = nullptr;
-    TMemoriaCampos FMemoria, FMemoriaDeform;
+    TMemoriaCampos FMemoriaDeform;
 };
 
 extern TfrmCamadas *frmCamadas;

@@ -1,6 +1,5 @@
 #include "uCriaDominio.h"
 
-#include "Guarda.h"
 #include "NumeroUsuario.h"
 #include "Perguntador.h"
 
@@ -9,7 +8,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -25,9 +23,8 @@ QTableWidgetItem *Numero(int n) {
 
 } // namespace
 
-TfrmCriaDominio::TfrmCriaDominio(QWidget *pai) : QDialog(pai) {
+TfrmCriaDominio::TfrmCriaDominio(QWidget *pai) : TDialogoDados(QStringLiteral("Dominio"), pai) {
     setObjectName("frmCriaDominio");
-    setWindowTitle(QStringLiteral("Dominio"));
     sgdVertices = new QTableWidget(0, 3);
     sgdVertices->setHorizontalHeaderLabels(
         {QStringLiteral("Número"), QStringLiteral("X"), QStringLiteral("Y")});
@@ -40,18 +37,12 @@ TfrmCriaDominio::TfrmCriaDominio(QWidget *pai) : QDialog(pai) {
 
     auto *grupo = new QGroupBox(QStringLiteral("Vértices"));
     (new QVBoxLayout(grupo))->addWidget(sgdVertices);
-    btnOk = new QPushButton(QStringLiteral("Ok"));
-    btnCancela = new QPushButton(QStringLiteral("Cancela"));
-    auto *botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(btnOk);
-    botoes->addWidget(btnCancela);
     auto *v = new QVBoxLayout(this);
     v->addWidget(grupo);
-    v->addLayout(botoes);
+    CriaBotoes(v, QStringLiteral("Ok"), QStringLiteral("Cancela"), TEnter::Focado);
+    btnOk = BotaoOk();
+    btnCancela = BotaoCancela();
     resize(360, 300);
-    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
-    connect(btnCancela, &QPushButton::clicked, this, &TfrmCriaDominio::reject);
 }
 
 int TfrmCriaDominio::GetNumLinhas() const {
@@ -100,18 +91,7 @@ bool TfrmCriaDominio::eventFilter(QObject *o, QEvent *e) {
     return QDialog::eventFilter(o, e);
 }
 
-void TfrmCriaDominio::showEvent(QShowEvent *e) {
-    if (!e->spontaneous())
-        FMemoria.Guarda(this);
-    QDialog::showEvent(e);
-}
-
-void TfrmCriaDominio::reject() {
-    FMemoria.Restaura();
-    QDialog::reject();
-}
-
-void TfrmCriaDominio::Aplica() {
+bool TfrmCriaDominio::Confirma() {
     const int n = sgdVertices->rowCount();
     std::vector<TNo> vertices;
     vertices.reserve(std::size_t(n));
@@ -122,10 +102,13 @@ void TfrmCriaDominio::Aplica() {
     }
     if (n < 3) {
         Perguntador().Erro(QStringLiteral("O domínio precisa de pelo menos 3 vértices."));
-        return;
+        return false;
     }
     FVertices = std::move(vertices);
-    accept();
+    return true;
+}
+
+void TfrmCriaDominio::AposConfirmar() {
     if (OnConfirmar)
         OnConfirmar(FVertices);
 }

@@ -4,7 +4,6 @@
 #include "ApoioDialogos.h"
 #include "uLibraryMalhas.h"
 
-#include <QDialog>
 #include <QVariant>
 
 #include <functional>
@@ -13,7 +12,7 @@
 class QPushButton;
 class QTableWidget;
 
-class TfrmCriaDominio : public QDialog {
+class TfrmCriaDominio : public TDialogoDados {
     Q_OBJECT
 public:
     // The vertices, numbered 1..n in row order.
@@ -33,9 +32,6 @@ public:
     void AdicionaLinha();
     void RemoveUltimaLinha();
 
-    // OK: the vertices from the rows; fewer than three are refused with a message; a cell that
-    // is not a number throws. Then the dialog closes and fires.
-    void Aplica();
     const std::vector<TNo> &GetVertices() const { return FVertices; }
 
     QTableWidget *sgdVertices;
@@ -43,13 +39,14 @@ public:
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
-    void showEvent(QShowEvent *e) override;
-    void reject() override;
+    // OK: the vertices from the rows; fewer than three are refused with a message; a cell that
+    // is not a number throws. Then the dialog closes and fires.
+    bool Confirma() override;
+    void AposConfirmar() override;
 
 private:
     TEvento OnConfirmar;
     std::vector<TNo> FVertices;
-    TMemoriaCampos FMemoria;
 };
 
 extern TfrmCriaDominio *frmCriaDominio;

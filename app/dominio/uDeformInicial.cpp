@@ -1,38 +1,30 @@
 #include "uDeformInicial.h"
 
-#include "Guarda.h"
 #include "NumeroUsuario.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
-#include <QShowEvent>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 TfrmDeformInicial *frmDeformInicial = nullptr;
 
-TfrmDeformInicial::TfrmDeformInicial(QWidget *pai) : QDialog(pai) {
+TfrmDeformInicial::TfrmDeformInicial(QWidget *pai)
+    : TDialogoDados(QStringLiteral("Deslocamento Inicial por Camada"), pai) {
     setObjectName("frmDeformInicial");
-    setWindowTitle(QStringLiteral("Deslocamento Inicial por Camada"));
     sgdCamadas = new QTableWidget(0, 3);
     sgdCamadas->setHorizontalHeaderLabels({QStringLiteral("Elevação"),
                                            QStringLiteral("Deformação em X"),
                                            QStringLiteral("Deformação em Y")});
     sgdCamadas->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     sgdCamadas->verticalHeader()->hide();
-    btnOk = new QPushButton(QStringLiteral("Ok"));
-    btnCancela = new QPushButton(QStringLiteral("Cancela"));
-    auto *botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(btnOk);
-    botoes->addWidget(btnCancela);
     auto *v = new QVBoxLayout(this);
     v->addWidget(sgdCamadas);
-    v->addLayout(botoes);
+    CriaBotoes(v, QStringLiteral("Ok"), QStringLiteral("Cancela"), TEnter::Focado);
+    btnOk = BotaoOk();
+    btnCancela = BotaoCancela();
     resize(420, 260);
-    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { Aplica(); }); });
-    connect(btnCancela, &QPushButton::clicked, this, &TfrmDeformInicial::reject);
 }
 
 QVariant TfrmDeformInicial::GetCelula(int linha, int coluna) const {
@@ -95,20 +87,9 @@ std::vector<TDeformacaoCamada> TfrmDeformInicial::LeDeformacoes() const {
     return r;
 }
 
-void TfrmDeformInicial::showEvent(QShowEvent *e) {
-    if (!e->spontaneous())
-        FMemoria.Guarda(this);
-    QDialog::showEvent(e);
-}
-
-void TfrmDeformInicial::reject() {
-    FMemoria.Restaura();
-    QDialog::reject();
-}
-
-void TfrmDeformInicial::Aplica() {
+bool TfrmDeformInicial::Confirma() {
     const auto d = LeDeformacoes();
     if (OnConfirmar)
         OnConfirmar(d);
-    accept();
+    return true;
 }

@@ -4,7 +4,6 @@
 
 #include "ApoioDialogos.h"
 
-#include <QDialog>
 #include <QVariant>
 
 #include <functional>
@@ -19,7 +18,7 @@ struct TDeformacaoCamada {
     double X = 0.0, Y = 0.0;
 };
 
-class TfrmDeformInicial : public QDialog {
+class TfrmDeformInicial : public TDialogoDados {
     Q_OBJECT
 public:
     using TEvento = std::function<void(const std::vector<TDeformacaoCamada> &)>;
@@ -44,21 +43,17 @@ public:
     void AdicionaCamada(const QString &elevacao);
     void RemoveCamada(int i);
 
-    // OK: reads every layer, fires and closes.
-    void Aplica();
-
     QTableWidget *sgdCamadas;
     QPushButton *btnOk, *btnCancela;
 
 protected:
-    void showEvent(QShowEvent *e) override;
-    void reject() override;
+    // OK: reads every layer, fires and closes.
+    bool Confirma() override;
 
 private:
     double Le(int i, int coluna) const;
 
     TEvento OnConfirmar;
-    TMemoriaCampos FMemoria;
 };
 
 extern TfrmDeformInicial *frmDeformInicial;
