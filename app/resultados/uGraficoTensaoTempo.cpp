@@ -3,11 +3,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -123,18 +121,13 @@ void TfrmGraficoTensaoTempo::Plota() {
     AdicionaCurva(CurvaTensaoTempo(*a, elemento_, tensao_, componente_, f->Unidades()));
 }
 
-TfrmTensaoPrincipal::TfrmTensaoPrincipal(QWidget *pai) : QDialog(pai) {
+TfrmTensaoPrincipal::TfrmTensaoPrincipal(QWidget *pai) : TDialogoDados(QString(), pai) {
     auto *l = new QVBoxLayout(this);
     cbxNormaisMaximas = new QCheckBox("Normais Máximas");
     cbxCisalhanteMaxima = new QCheckBox("Cisalhante Máxima");
     l->addWidget(cbxNormaisMaximas);
     l->addWidget(cbxCisalhanteMaxima);
-    auto *b = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    b->button(QDialogButtonBox::Ok)->setText("OK");
-    b->button(QDialogButtonBox::Cancel)->setText("Cancelar");
-    connect(b, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(b, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    l->addWidget(b);
+    CriaBotoes(l);
 }
 
 QString TfrmGraficoTensaoTempo::NomePontos() const {

@@ -1,6 +1,7 @@
 // Stress or strain of an element against time; and the principal-stress choice window.
 #pragma once
 
+#include "DialogoDados.h"
 #include "GraficoXY.h"
 
 class QCheckBox;
@@ -36,10 +37,13 @@ private:
     bool ajustando_ = false;
 };
 
-class TfrmTensaoPrincipal : public QDialog {
+class TfrmTensaoPrincipal : public TDialogoDados {
 public:
     explicit TfrmTensaoPrincipal(QWidget *pai = nullptr);
     QCheckBox *cbxNormaisMaximas, *cbxCisalhanteMaxima;
+
+protected:
+    bool Confirma() override { return true; }
 };
 
 extern TfrmGraficoTensaoTempo *frmGraficoTensaoTempo;
