@@ -46,6 +46,13 @@ void TDialogoDados::CriaBotoes(QBoxLayout *layout, const QString &ok, const QStr
     });
 }
 
+void TDialogoDados::CriaBotoes(QBoxLayout *layout, QPushButton *&ok, QPushButton *&cancela,
+                               TEnter enter) {
+    CriaBotoes(layout, QStringLiteral("Ok"), QStringLiteral("Cancela"), enter);
+    ok = FOk;
+    cancela = FCancela;
+}
+
 void TDialogoDados::OkClicado() {
     bool fecha = false;
     Protege([&] { fecha = Confirma(); });

@@ -70,8 +70,9 @@ protected:
     // A row with the OK ("btnOk") and Cancel ("btnCancelar") buttons, added to `layout`.
     void CriaBotoes(QBoxLayout *layout, const QString &ok = QStringLiteral("OK"),
                     const QString &cancela = QStringLiteral("Cancelar"), TEnter enter = TEnter::Ok);
+    // The same row captioned "Ok" and "Cancela", its buttons handed back.
+    void CriaBotoes(QBoxLayout *layout, QPushButton *&ok, QPushButton *&cancela, TEnter enter);
     QPushButton *BotaoOk() const { return FOk; }
-    QPushButton *BotaoCancela() const { return FCancela; }
 
     void showEvent(QShowEvent *e) override;
 

@@ -8,14 +8,15 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-TfrmModeloLeiBase::TfrmModeloLeiBase(QWidget *pai) : TDialogoDados(QString(), pai) {}
+TfrmModeloLeiBase::TfrmModeloLeiBase(const char *nome, const QString &titulo, QWidget *pai)
+    : TDialogoDados(titulo, pai) {
+    setObjectName(nome);
+}
 
 TfrmModeloLeiBase::~TfrmModeloLeiBase() = default;
 
 void TfrmModeloLeiBase::FechaComBotoes(QVBoxLayout *v) {
-    CriaBotoes(v, QStringLiteral("Ok"), QStringLiteral("Cancela"), TEnter::OkOuCancela);
-    btnOk = BotaoOk();
-    btnCancela = BotaoCancela();
+    CriaBotoes(v, btnOk, btnCancela, TEnter::OkOuCancela);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -35,9 +36,7 @@ TEscolhaLeiBase::TEscolhaLeiBase(const char *nome, const QString &titulo,
         vg->addWidget(rb);
     auto *v = new QVBoxLayout(this);
     v->addWidget(grupo);
-    CriaBotoes(v, QStringLiteral("Ok"), QStringLiteral("Cancela"), TEnter::OkOuCancela);
-    btnOk = BotaoOk();
-    btnCancela = BotaoCancela();
+    CriaBotoes(v, btnOk, btnCancela, TEnter::OkOuCancela);
 }
 
 std::uint8_t TEscolhaLeiBase::GetTipo() const {

@@ -17,7 +17,7 @@ class QVBoxLayout;
 class TfrmModeloLeiBase : public TDialogoDados {
     Q_OBJECT
 public:
-    explicit TfrmModeloLeiBase(QWidget *pai = nullptr);
+    TfrmModeloLeiBase(const char *nome, const QString &titulo, QWidget *pai);
     ~TfrmModeloLeiBase() override;
 
     QPushButton *btnOk = nullptr, *btnCancela = nullptr;

@@ -102,9 +102,7 @@ TfrmDefInicial::TfrmDefInicial(QWidget *pai)
     corpo->addWidget(Panel2, 1, 1, Qt::AlignTop);
     auto *v = new QVBoxLayout(this);
     v->addLayout(corpo);
-    CriaBotoes(v, QStringLiteral("Ok"), QStringLiteral("Cancela"), TEnter::OkOuCancela);
-    btnOk = BotaoOk();
-    btnCancela = BotaoCancela();
+    CriaBotoes(v, btnOk, btnCancela, TEnter::OkOuCancela);
     v->addWidget(barra);
 
     auto *modo = new QButtonGroup(this);

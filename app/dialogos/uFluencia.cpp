@@ -30,15 +30,15 @@ void Linha(QGridLayout *g, int l, const QString &rotulo, QLineEdit *ed, QLabel *
 
 // ---------------------------------------------------------------------------------------------
 
-TfrmModeloFluencia::TfrmModeloFluencia(QWidget *pai) : TfrmModeloLei<TFluencia>(pai) {}
+TfrmModeloFluencia::TfrmModeloFluencia(const char *nome, const QString &titulo, QWidget *pai)
+    : TfrmModeloLei<TFluencia>(nome, titulo, pai) {}
 
 TfrmModeloFluencia::~TfrmModeloFluencia() = default;
 
 // ---------------------------------------------------------------------------------------------
 
-TfrmEEfetivo::TfrmEEfetivo(QWidget *pai) : TfrmModeloFluencia(pai) {
-    setObjectName("frmEEfetivo");
-    setWindowTitle(QStringLiteral("Método do Módulo Efetivo"));
+TfrmEEfetivo::TfrmEEfetivo(QWidget *pai)
+    : TfrmModeloFluencia("frmEEfetivo", QStringLiteral("Método do Módulo Efetivo"), pai) {
     edCoefFluencia = new QLineEdit(TextoPadrao("0,6"));
     edTempo = new QLineEdit(QStringLiteral("120"));
     lbTempo = new QLabel;
@@ -66,9 +66,9 @@ std::unique_ptr<TFluencia> TfrmEEfetivo::LeCampos() const {
 
 // ---------------------------------------------------------------------------------------------
 
-TfrmFuncaoBureauReclamation::TfrmFuncaoBureauReclamation(QWidget *pai) : TfrmModeloFluencia(pai) {
-    setObjectName("frmFuncaoBureauReclamation");
-    setWindowTitle(QStringLiteral("Função de Fluência (Bureau of Reclamation)"));
+TfrmFuncaoBureauReclamation::TfrmFuncaoBureauReclamation(QWidget *pai)
+    : TfrmModeloFluencia("frmFuncaoBureauReclamation",
+                         QStringLiteral("Função de Fluência (Bureau of Reclamation)"), pai) {
     edA = new QLineEdit(TextoPadrao("6,1"));
     edB = new QLineEdit(TextoPadrao("105,2"));
     lbUnidade = new QLabel;
@@ -112,9 +112,9 @@ std::unique_ptr<TFluencia> TfrmFuncaoBureauReclamation::LeCampos() const {
 
 // ---------------------------------------------------------------------------------------------
 
-TfrmCoefFluenciaACI::TfrmCoefFluenciaACI(QWidget *pai) : TfrmModeloFluencia(pai) {
-    setObjectName("frmCoefFluenciaACI");
-    setWindowTitle(QStringLiteral("Coeficiente de Fluência do ACI"));
+TfrmCoefFluenciaACI::TfrmCoefFluenciaACI(QWidget *pai)
+    : TfrmModeloFluencia("frmCoefFluenciaACI", QStringLiteral("Coeficiente de Fluência do ACI"),
+                         pai) {
     auto *cura = new QGroupBox(QStringLiteral("Tipo de Cura"));
     rbUmida = new QRadioButton(QStringLiteral("Úmida"));
     rbVapor = new QRadioButton(QStringLiteral("à Vapor"));

@@ -14,7 +14,7 @@ class TFluencia;
 class TfrmModeloFluencia : public TfrmModeloLei<TFluencia> {
     Q_OBJECT
 public:
-    explicit TfrmModeloFluencia(QWidget *pai = nullptr);
+    TfrmModeloFluencia(const char *nome, const QString &titulo, QWidget *pai);
     ~TfrmModeloFluencia() override;
 };
 

@@ -92,9 +92,7 @@ TfrmForcaExternaDistr::TfrmForcaExternaDistr(QWidget *pai)
     corpo->addWidget(grupo);
     auto *v = new QVBoxLayout(this);
     v->addLayout(corpo);
-    CriaBotoes(v, QStringLiteral("Ok"), QStringLiteral("Cancela"), TEnter::OkOuCancela);
-    btnOk = BotaoOk();
-    btnCancela = BotaoCancela();
+    CriaBotoes(v, btnOk, btnCancela, TEnter::OkOuCancela);
 }
 
 TfrmForcaExternaDistr::~TfrmForcaExternaDistr() = default;

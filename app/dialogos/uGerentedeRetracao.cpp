@@ -18,7 +18,8 @@ TfrmRetracaoBazant *frmRetracaoBazant = nullptr;
 
 // ---------------------------------------------------------------------------------------------
 
-TfrmModeloRetracao::TfrmModeloRetracao(QWidget *pai) : TfrmModeloLei<TRetracao>(pai) {
+TfrmModeloRetracao::TfrmModeloRetracao(const char *nome, const QString &titulo, QWidget *pai)
+    : TfrmModeloLei<TRetracao>(nome, titulo, pai) {
     edUmidade = new QLineEdit(QStringLiteral("75"));
     edh0 = new QLineEdit(QStringLiteral("100"));
     edfc28 = new QLineEdit(QStringLiteral("20"));
@@ -62,9 +63,8 @@ void TfrmModeloRetracao::showEvent(QShowEvent *e) {
 
 // ---------------------------------------------------------------------------------------------
 
-TfrmRetracaoCEB::TfrmRetracaoCEB(QWidget *pai) : TfrmModeloRetracao(pai) {
-    setObjectName("frmRetracaoCEB");
-    setWindowTitle(QStringLiteral("Retração - CEB"));
+TfrmRetracaoCEB::TfrmRetracaoCEB(QWidget *pai)
+    : TfrmModeloRetracao("frmRetracaoCEB", QStringLiteral("Retração - CEB"), pai) {
     auto *cimento = new QGroupBox(QStringLiteral("Tipo de Cimento"));
     rbLento = new QRadioButton(QStringLiteral("Endurecimento Lento"));
     rbNormal = new QRadioButton(QStringLiteral("Endurecimento Normal (CCV ou CCR)"));
@@ -89,9 +89,8 @@ std::unique_ptr<TRetracao> TfrmRetracaoCEB::LeCampos() const {
 
 // ---------------------------------------------------------------------------------------------
 
-TfrmRetracaoBazant::TfrmRetracaoBazant(QWidget *pai) : TfrmModeloRetracao(pai) {
-    setObjectName("frmRetracaoBazant");
-    setWindowTitle(QStringLiteral("Retração Bazant (2000)"));
+TfrmRetracaoBazant::TfrmRetracaoBazant(QWidget *pai)
+    : TfrmModeloRetracao("frmRetracaoBazant", QStringLiteral("Retração Bazant (2000)"), pai) {
     auto *final_ = new QGroupBox(QStringLiteral("Retração final "));
     edEfinal = new QLineEdit(QStringLiteral("42"));
     auto *h = new QHBoxLayout(final_);

@@ -16,7 +16,7 @@ class TRetracao;
 class TfrmModeloRetracao : public TfrmModeloLei<TRetracao> {
     Q_OBJECT
 public:
-    explicit TfrmModeloRetracao(QWidget *pai = nullptr);
+    TfrmModeloRetracao(const char *nome, const QString &titulo, QWidget *pai);
     ~TfrmModeloRetracao() override;
 
     QLineEdit *edUmidade, *edh0, *edfc28;

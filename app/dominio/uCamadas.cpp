@@ -88,9 +88,7 @@ TfrmCamadas::TfrmCamadas(QWidget *pai)
     corpo->addWidget(sgdCamadas, 1);
     auto *v = new QVBoxLayout(this);
     v->addLayout(corpo);
-    CriaBotoes(v, QStringLiteral("Ok"), QStringLiteral("Cancela"), TEnter::Focado);
-    btnOk = BotaoOk();
-    btnCancela = BotaoCancela();
+    CriaBotoes(v, btnOk, btnCancela, TEnter::Focado);
     resize(640, 320);
 
     connect(btnAdicionar, &QPushButton::clicked, this, [this] { Protege([this] { Adiciona(); }); });

@@ -39,9 +39,7 @@ TfrmCriaDominio::TfrmCriaDominio(QWidget *pai) : TDialogoDados(QStringLiteral("D
     (new QVBoxLayout(grupo))->addWidget(sgdVertices);
     auto *v = new QVBoxLayout(this);
     v->addWidget(grupo);
-    CriaBotoes(v, QStringLiteral("Ok"), QStringLiteral("Cancela"), TEnter::Focado);
-    btnOk = BotaoOk();
-    btnCancela = BotaoCancela();
+    CriaBotoes(v, btnOk, btnCancela, TEnter::Focado);
     resize(360, 300);
 }
 
@@ -50,20 +48,11 @@ int TfrmCriaDominio::GetNumLinhas() const {
 }
 
 QVariant TfrmCriaDominio::GetCelula(int linha, int coluna) const {
-    if (linha == 1)
-        return sgdVertices->horizontalHeaderItem(coluna - 1)->text();
-    const QTableWidgetItem *it = sgdVertices->item(linha - 2, coluna - 1);
-    return it ? it->text() : QString();
+    return TextoCelula(sgdVertices, linha, coluna);
 }
 
 void TfrmCriaDominio::SetCelula(int linha, int coluna, const QVariant &valor) {
-    if (linha == 1) {
-        sgdVertices->horizontalHeaderItem(coluna - 1)->setText(valor.toString());
-        return;
-    }
-    if (QTableWidgetItem *it = sgdVertices->item(linha - 2, coluna - 1))
-        it->setText(valor.toString());
-    else
+    if (!EscreveCelula(sgdVertices, linha, coluna, valor.toString()))
         sgdVertices->setItem(linha - 2, coluna - 1, new QTableWidgetItem(valor.toString()));
 }
 

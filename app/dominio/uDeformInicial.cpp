@@ -21,27 +21,18 @@ TfrmDeformInicial::TfrmDeformInicial(QWidget *pai)
     sgdCamadas->verticalHeader()->hide();
     auto *v = new QVBoxLayout(this);
     v->addWidget(sgdCamadas);
-    CriaBotoes(v, QStringLiteral("Ok"), QStringLiteral("Cancela"), TEnter::Focado);
-    btnOk = BotaoOk();
-    btnCancela = BotaoCancela();
+    CriaBotoes(v, btnOk, btnCancela, TEnter::Focado);
     resize(420, 260);
 }
 
 QVariant TfrmDeformInicial::GetCelula(int linha, int coluna) const {
-    if (linha == 1)
-        return sgdCamadas->horizontalHeaderItem(coluna - 1)->text();
-    const QTableWidgetItem *it = sgdCamadas->item(linha - 2, coluna - 1);
-    return it ? it->text() : QString();
+    return TextoCelula(sgdCamadas, linha, coluna);
 }
 
 void TfrmDeformInicial::SetCelula(int linha, int coluna, const QVariant &valor) {
-    if (linha == 1) {
-        sgdCamadas->horizontalHeaderItem(coluna - 1)->setText(valor.toString());
-        return;
-    }
-    while (sgdCamadas->rowCount() < linha - 1)
+    while (linha > 1 && sgdCamadas->rowCount() < linha - 1)
         AdicionaCamada(QString());
-    sgdCamadas->item(linha - 2, coluna - 1)->setText(valor.toString());
+    EscreveCelula(sgdCamadas, linha, coluna, valor.toString());
 }
 
 int TfrmDeformInicial::GetNumCamadas() const {
