@@ -100,9 +100,9 @@ void Caso(TMalha *malha, const char *nomeSolver, bool gradiente, bool gravar, in
         // substitution.
         const TGauss::TTempos &t = g->GetTempos();
         std::printf(" checks_s_per_step=%.5f factor_s_per_step=%.5f subst_s_per_step=%.5f "
-                    "factorisations=%lld",
+                    "factorisations=%lld factor_entries=%.0f",
                     t.verificacao / passos, (t.analise + t.fatoracao) / passos,
-                    t.substituicao / passos, g->GetEliminacoes());
+                    t.substituicao / passos, g->GetEliminacoes(), g->GetEntradasFator());
     }
     std::printf(" tmax=%.4f\n", Estado().TemperaturaMaxima);
     std::fflush(stdout);
