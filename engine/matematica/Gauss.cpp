@@ -264,6 +264,18 @@ void TGauss::Fatora() {
 }
 
 namespace {
+// Sum of a[i] b[i] in four partial sums: one chain of dependent additions would bound the loop.
+inline double Produto(const double *a, const double *b, SuiteSparse_long n) {
+    double p[4] = {0.0, 0.0, 0.0, 0.0};
+    SuiteSparse_long i = 0;
+    for (; i + 4 <= n; i += 4)
+        for (int q = 0; q < 4; ++q)
+            p[q] += a[i + q] * b[i + q];
+    for (; i < n; ++i)
+        p[0] += a[i] * b[i];
+    return (p[0] + p[1]) + (p[2] + p[3]);
+}
+
 // x := P' L'^-1 L^-1 P b on a supernodal LL' factor, one column of a supernode at a time
 // (forward by columns, back by dot products); y is the workspace. For the small supernodes of
 // these meshes this beats the dense block calls of CHOLMOD's own solve.
@@ -308,13 +320,9 @@ void SubstituiSupernodal(const cholmod_factor &L, const double *b, double *x,
             t[i] = v[r[i]];
         for (Int j = nscol - 1; j >= 0; --j) {
             const double *c = bloco + j * nsrow;
-            double soma = v[k1 + j];
-            for (Int i = j + 1; i < nscol; ++i)
-                soma -= c[i] * v[k1 + i];
-            c += nscol;
-            for (Int i = 0; i < abaixo; ++i)
-                soma -= c[i] * t[i];
-            v[k1 + j] = soma / c[j - nscol];
+            const double soma = v[k1 + j] - Produto(c + j + 1, v + k1 + j + 1, nscol - j - 1) -
+                                Produto(c + nscol, t, abaixo);
+            v[k1 + j] = soma / c[j];
         }
     }
     for (Int k = 0; k < n; ++k)
