@@ -4,7 +4,7 @@
 // the whole run with and without step files; direct and conjugate-gradient solvers.
 // Options: --smoke (tiny case), --malhas DIR (also save each mesh file there, for the peer),
 // --tamanho K (only the K-th mesh, 1 to 3), --arquivos DIR (keep the step files of each run with
-// files in DIR/<solver>_<nodes>).
+// files in DIR/<solver>_<nodes>), --direto (direct solver only).
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -100,9 +100,9 @@ void Caso(TMalha *malha, const char *nomeSolver, bool gradiente, bool gravar, in
         // substitution.
         const TGauss::TTempos &t = g->GetTempos();
         std::printf(" checks_s_per_step=%.5f factor_s_per_step=%.5f subst_s_per_step=%.5f "
-                    "factorisations=%lld",
+                    "factorisations=%lld factor_entries=%.0f",
                     t.verificacao / passos, (t.analise + t.fatoracao) / passos,
-                    t.substituicao / passos, g->GetEliminacoes());
+                    t.substituicao / passos, g->GetEliminacoes(), g->GetEntradasFator());
     }
     std::printf(" tmax=%.4f\n", Estado().TemperaturaMaxima);
     std::fflush(stdout);
@@ -115,6 +115,7 @@ int main(int argc, char **argv) {
     bool smoke = false;
     std::string pastaMalhas;
     int so = 0;
+    bool soDireto = false;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--smoke") == 0)
             smoke = true;
@@ -124,6 +125,8 @@ int main(int argc, char **argv) {
             so = std::atoi(argv[++i]);
         else if (std::strcmp(argv[i], "--arquivos") == 0 && i + 1 < argc)
             pastaArquivos = std::filesystem::absolute(argv[++i]);
+        else if (std::strcmp(argv[i], "--direto") == 0)
+            soDireto = true;
     }
     // Step files go to a private folder that is removed at the end.
     const std::filesystem::path pasta =
@@ -151,6 +154,8 @@ int main(int argc, char **argv) {
                                   std::to_string(t.ny) + ".txt");
             Caso(malha.get(), "gauss", false, true, passos);
             Caso(malha.get(), "gauss", false, false, passos);
+            if (soDireto)
+                continue;
             Caso(malha.get(), "gradiente", true, true, passos);
             Caso(malha.get(), "gradiente", true, false, passos);
         }

@@ -127,6 +127,8 @@ void TAnalise::PreparaIndices() {
             materialDoArranjo_[std::size_t(e - 1)] = -2;
     arranjos_.resize(std::size_t(ne) * 18);
     fatorIntegracao_.resize(std::size_t(ne));
+    thetaElemento_.resize(std::size_t(ne) * 9);
+    thetaValido_.assign(std::size_t(ne), 0);
 
     // Subdomain of each element's centroid; the geometry does not change during a run.
     subDominioDoElemento_.assign(std::size_t(ne), 0);
@@ -248,13 +250,20 @@ void Theta(TMatrizElemento &Ke, const TMatrizElemento &Ce, TVetorElemento &Fe,
 }
 } // namespace
 
-void TAnalise::EsquemaTheta(int) {
+void TAnalise::EsquemaTheta(int e) {
     const double theta = Tempo->GetTheta(), dt = Tempo->GetDtPasso();
     const double a = (1.0 - theta) * dt, c = theta * dt;
     const int n = Ke.GetLinhas();
-    if (n == 3)
+    if (n == 3) {
+        if (nosPorElemento_ == 3 && e >= 1 && std::size_t(e) <= thetaValido_.size()) {
+            double *m = &thetaElemento_[std::size_t(e - 1) * 9];
+            for (int i = 1; i <= 3; ++i)
+                for (int j = 1; j <= 3; ++j)
+                    m[3 * (i - 1) + (j - 1)] = Ce(i, j) - a * Ke(i, j);
+            thetaValido_[std::size_t(e - 1)] = 1;
+        }
         Theta<3>(Ke, Ce, Fe, Te, a, c, n);
-    else
+    } else
         Theta<0>(Ke, Ce, Fe, Te, a, c, n);
 }
 
@@ -391,6 +400,59 @@ double TAnalise::ValorFonte(TForcaInterna &fonte, const TMaterial &material) {
     return q;
 }
 
+bool TAnalise::ChaveThetaMantida() {
+    const double theta = Tempo->GetTheta(), dt = Tempo->GetDtPasso();
+    const double t = Tempo->GetTempoAtual();
+    chaveAtual_.a = (1.0 - theta) * dt;
+    chaveAtual_.c = theta * dt;
+    chaveAtual_.coeficientes.clear();
+    for (int l = 1; l <= Dominio->GetNumForcasExternas(); ++l)
+        chaveAtual_.coeficientes.push_back(Dominio->GetForcaExterna(l)->CoeficienteEm(t));
+    if (chaveAtual_ == chaveTheta_)
+        return true;
+    std::swap(chaveTheta_, chaveAtual_);
+    std::fill(thetaValido_.begin(), thetaValido_.end(), std::uint8_t(0));
+    return false;
+}
+
+bool TAnalise::TermoDoArranjoMantido(int e, TForcaInterna &fonte, const TMaterial &material,
+                                     double t) {
+    const std::int32_t k = materialDoArranjo_[std::size_t(e - 1)];
+    if (!thetaValido_[std::size_t(e - 1)] || k < 0)
+        return false;
+    const TValoresMaterial &u = valoresMaterial_[std::size_t(k)];
+    if (u.kx != material.GetKx() || u.ky != material.GetKy() ||
+        u.densidade != material.GetDensidade() || u.calor != material.GetCalorEspecifico())
+        return false;
+    // Source, then convection loads, then the theta scheme and the sums into b, as the
+    // element path does them.
+    TVetorElemento f(3);
+    TElementoTriangular::AdicionaFonte(fatorIntegracao_[std::size_t(e - 1)],
+                                       ValorFonte(fonte, material), f);
+    for (std::int32_t l = ladosInicio_[std::size_t(e - 1)]; l < ladosInicio_[std::size_t(e)]; ++l) {
+        const TLadoCarregado &lc = lados_[std::size_t(l)];
+        lc.forca->CargaAresta(*lc.lado, fAresta_, t);
+        for (int i = 1; i <= 3; ++i)
+            f[i] += fAresta_[i];
+    }
+    const double a = chaveTheta_.a, c = chaveTheta_.c;
+    const double *m = &thetaElemento_[std::size_t(e - 1) * 9];
+    const std::int32_t *g = &nosElemento_[std::size_t(e - 1) * 3];
+    const double *tt = T->Dados();
+    const double te[3] = {tt[g[0] - 1], tt[g[1] - 1], tt[g[2] - 1]};
+    double *bb = b->Dados();
+    for (int i = 0; i < 3; ++i) {
+        double s = 0.0;
+        for (int j = 0; j < 3; ++j)
+            s += m[3 * i + j] * te[j];
+        bb[g[i] - 1] += (a + c) * f[i + 1] + s;
+    }
+    // The element's system array is the kept one.
+    if (!mantendo_)
+        SomaElementoK(e);
+    return true;
+}
+
 void TAnalise::MontaSistema() {
     PreparaIndices();
     mantendo_ = kMantida_ && nosPorElemento_ > 0;
@@ -400,15 +462,21 @@ void TAnalise::MontaSistema() {
     const int ne = Dominio->GetNumElementos();
     const double t = Tempo->GetTempoAtual();
     const bool porElemento = LeisPorElemento();
+    const bool mantidos = nosPorElemento_ == 3 && ChaveThetaMantida() && TermoDosArranjosMantidos();
     valoresFonte_.clear();
     for (int e = 1; e <= ne; ++e) {
-        ColetaValoresElemento(e);
         TForcaInterna *fonte = Dominio->GetFonte();
         TMaterial *material = Dominio->GetMaterial();
         if (porElemento) {
             fonte = FonteDoElemento(e);
             material = MaterialDoElemento(e);
         }
+        if (mantidos && TermoDoArranjoMantido(e, *fonte, *material, t)) {
+            if (OnElemento)
+                OnElemento(e);
+            continue;
+        }
+        ColetaValoresElemento(e);
         TElementoTriangular *el = Dominio->GetElemento(e);
         if (materialDoArranjo_[std::size_t(e - 1)] != -2)
             ArranjosTriangulo(e, el, *fonte, *material);

@@ -91,6 +91,12 @@ public:
     virtual void ColetaValoresElemento(int e);
     // The per-step memory check of the engine-facing state.
     virtual void VerificaMemoria();
+    // Whether a step may form an element's share of b from its arrays kept since they last came
+    // out (same material values, convection coefficients, theta and dt), bypassing
+    // ColetaValoresElemento, CargasDeContorno, EsquemaTheta and MontaElemento; the material and
+    // source hooks and OnElemento are still called. An analysis that observes or alters those
+    // per-element hooks returns false.
+    virtual bool TermoDosArranjosMantidos() const { return true; }
     // The time loop.
     virtual void Executa();
     // Start of a run: the maximum temperature of the engine-facing state, its age and place := 0.
@@ -230,6 +236,23 @@ private:
                            TMaterial &material);
     TMatriz mAresta_{3, 3};
     TVetor fAresta_{3};
+
+    // b from kept arrays. EsquemaTheta keeps each triangle's (C - (1 - theta) dt K), convection
+    // included; a step whose theta, dt and convection coefficients equal those the kept arrays
+    // were made with forms b from them, for every element whose material values are unchanged,
+    // with the arithmetic of the element path (so b is bitwise the same).
+    struct TChaveTheta {
+        double a = 0, c = 0;
+        std::vector<double> coeficientes;
+        bool operator==(const TChaveTheta &) const = default;
+    };
+    // False (and every kept array dropped) when this step's key differs from the kept one.
+    bool ChaveThetaMantida();
+    // The element's share of b from its kept array; false when the array is not usable.
+    bool TermoDoArranjoMantido(int e, TForcaInterna &fonte, const TMaterial &material, double t);
+    TChaveTheta chaveTheta_, chaveAtual_;
+    std::vector<double> thetaElemento_;     // 9 per element
+    std::vector<std::uint8_t> thetaValido_; // per element
 
     // Prescription work: flag and value per node, contributions to free rows.
     std::vector<std::uint8_t> prescrito_;

@@ -378,6 +378,73 @@ TEST(SistemaTermico, KeptMatrixGivesTheFullAssemblysTemperaturesBitwise) {
     EXPECT_EQ(cgMantida, cgCompleta);
 }
 
+namespace {
+// Temperatures after every step of a run on the rectangle with a heat-of-hydration source and a
+// film coefficient whose curing window ends at t = 1; halfway through, one material's
+// conductivity (or density) changes. With a subdomain, its elements take their own material
+// and source; a daily ambient temperature changes the convection loads in every step.
+template <class A>
+std::vector<std::vector<double>> HistoriaMudancas(bool subdominio, bool diaria, bool densidade) {
+    auto malha = Retangulo(Uniforme(3, 6), 2.0, 4);
+    A a(malha.get());
+    TDominio *d = a.GetDominio();
+    d->SetMaterial(MaterialTermico(3.0, 2.0, 5.0));
+    d->SetFonte(TForcaInterna::CreateModelo(4.0, 0.45, 85, 250, 0));
+    std::vector<TNo> p = {TNo(1, 1, 0), TNo(2, 2.2, 0), TNo(3, 2.2, 1.3), TNo(4, 1, 1.3)};
+    auto sub = TDominio::CreateMalha(p);
+    sub->SetMaterial(MaterialTermico(2.3, 2.4, 4.0));
+    sub->SetFonte(TForcaInterna::CreateModelo(3.0, 0.5, 80, 300, 0));
+    sub->SetInstanteInicial(0.5);
+    if (subdominio)
+        a.SetSubDominio(1, sub.get());
+    auto conv = Conveccao(4.0, 20.0, {1, 2, 3});
+    if (diaria) {
+        conv->SetTipo(TForcaExterna::kSenoidal);
+        conv->SetTemperaturaMaxima(30.0);
+        conv->SetHoraTMax(14.0);
+        conv->SetTemperaturaMinima(12.0);
+        conv->SetHoraTMin(5.0);
+    }
+    conv->SetUsaJanela(true);
+    conv->SetCoefConveccaoJanela(40.0);
+    conv->SetFimJanela(1.0);
+    d->AdicionaForcaExterna(*conv);
+    a.SetTempo(std::make_unique<TTempo>(0.0, 3.0, 0.25, 2.0 / 3.0));
+    a.AplicaTemperaturaInicial(TodosOsNos(malha->GetNumNos()), 15.0);
+    a.SetSolver(std::make_unique<TGauss>());
+    TMaterial *muda = subdominio ? sub->GetMaterial() : d->GetMaterial();
+    std::vector<std::vector<double>> passos;
+    a.SetOnPasso([&](TTempo &t) {
+        const TVetor &v = *a.GetTemperaturas();
+        passos.emplace_back(v.Dados(), v.Dados() + v.GetTamanho());
+        if (t.GetTempoAtual() == 1.5) {
+            if (densidade)
+                muda->SetDensidade(3.1);
+            else
+                muda->SetKx(4.2);
+        }
+    });
+    a.Executa();
+    return passos;
+}
+} // namespace
+
+// Steps that form b from the kept element arrays give the temperatures of the element path
+// bitwise, also when a material, the film coefficient or the convection loads change mid-run.
+TEST(SistemaTermico, RightHandSideFromKeptArraysEqualsTheElementPathBitwise) {
+    PastaResultados pasta;
+    const struct {
+        bool subdominio, diaria, densidade;
+    } casos[] = {{false, false, false}, {true, true, false}, {true, false, true}};
+    for (const auto &c : casos) {
+        const auto mantida = HistoriaMudancas<TAnalise>(c.subdominio, c.diaria, c.densidade);
+        const auto completa =
+            HistoriaMudancas<AnaliseMontagemCompleta>(c.subdominio, c.diaria, c.densidade);
+        ASSERT_EQ(mantida.size(), 12u);
+        EXPECT_EQ(mantida, completa) << c.subdominio << c.diaria << c.densidade;
+    }
+}
+
 TEST(SistemaTermico, ElementArraysKeptBetweenStepsEqualFreshOnesBitwise) {
     PastaResultados pasta;
     auto malha = Retangulo({0, 0.7, 1.5, 2.6, 4}, 2.0, 3);

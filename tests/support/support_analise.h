@@ -19,9 +19,10 @@
 #include "MalhaRetangulo.h"
 #include "PastaTeste.h"
 
-// An analysis that shows each element's own arrays just before the theta scheme.
+// An analysis that shows each element's own arrays just before the theta scheme, in every step.
 template <class TBase> struct TEspiaTheta : TBase {
     using TBase::TBase;
+    bool TermoDosArranjosMantidos() const override { return false; }
     std::function<void(int, const TMatrizElemento &, const TMatrizElemento &,
                        const TVetorElemento &)>
         ver;
