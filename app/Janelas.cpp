@@ -139,7 +139,7 @@ void LigaEdicao(TfrmMalha &m) {
         m.Recebe([&] { m.Modelo().AplicaForcaDistribuida(f); });
     });
     frmGravidade->SetOnConfirmar(
-        [&m](const TForcaTensional &f) { m.Recebe([&] { m.Modelo().AplicaGravidade(f); }); });
+        [&m](bool considera) { m.Recebe([&] { m.Modelo().AplicaGravidade(considera); }); });
     frmFluencia->SetModelos(frmEEfetivo, frmFuncaoBureauReclamation, frmCoefFluenciaACI);
     frmFluencia->SetOnConfirmar(
         [&m](const TFluencia *f) { m.Recebe([&] { m.Modelo().AplicaFluencia(f); }); });

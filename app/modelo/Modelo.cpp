@@ -43,6 +43,8 @@ TModelo::TModelo(TCanvas *imagem) : FImagem(imagem) {}
 
 TModelo::~TModelo() {
     LiberaModelo();
+    if (FPesoProprio && Estado().FPesoProprio == FPesoProprio.get())
+        Estado().FPesoProprio = nullptr;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -68,7 +70,6 @@ void TModelo::LiberaModelo() {
     FPlot.reset();
     FCamadas.reset();
     FSubDominios.clear();
-    FPesoProprio.reset();
     FMalha = nullptr;
     FMalhaDominio.reset();
     FNosSelecionados = TVetorInteiro();

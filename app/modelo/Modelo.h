@@ -111,7 +111,9 @@ public:
     void AplicaSolver(const TGradiente &solver, bool gradiente);
     void AplicaCondicoesIniciais(double temperatura);
     void AplicaPrescricoes(double temperatura, double inicio, double fim);
-    void AplicaGravidade(const TForcaTensional &pesoProprio);
+    // The gravity dialog's answer: the own-weight load the stress run obeys is switched on or
+    // off. It outlives a new model, as the answer does.
+    void AplicaGravidade(bool considera);
     // None: the creep dialog was cancelled.
     void AplicaFluencia(const TFluencia *fluencia);
     void AplicaRetracao(const TRetracao *retracao);
@@ -143,6 +145,8 @@ public:
     TDominio *CamadaAtual() const;
     // The stage FEtapaAtual, or none.
     TDominio *EtapaAtual() const;
+    // The own-weight load, or none before the first answer.
+    const TForcaTensional *PesoProprio() const { return FPesoProprio.get(); }
 
     // ---- State (read by the views, the report, the runs and the tools) ---------------------
     int FModo = 0;            // 0 single domain, 1 layered
@@ -198,7 +202,7 @@ private:
     std::vector<std::unique_ptr<TDominio>> FSubDominios;
     // The separate subdomain objects handed to the analyses (the analyses do not own them).
     std::vector<std::unique_ptr<TDominio>> FSubDominiosAnalise;
-    std::unique_ptr<TForcaTensional> FPesoProprio; // own-weight load of the domain
+    std::unique_ptr<TForcaTensional> FPesoProprio; // bound in the engine-facing state
     // The solver in force (the solver dialog's until it is confirmed) and whether it is the
     // iterative one; every new analysis takes it.
     std::unique_ptr<TGradiente> FSolver = std::make_unique<TGradiente>(100, 0.001);

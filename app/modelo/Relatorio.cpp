@@ -322,7 +322,7 @@ void CondicoesIniciaisTensionais(TEscritor &w) {
             w.L("Camada " + std::to_string(i) + ":Em X= 0; Em Y= 0");
         w.L();
     }
-    const TForcaTensional *p = Estado().FPesoProprio;
+    const TForcaTensional *p = w.M.PesoProprio();
     w.L(std::string("Considera Peso Próprio: ") + (p && p->GetAtiva() ? "SIM" : "NÃO"));
     w.L();
     w.L();
