@@ -188,7 +188,12 @@ void TJanelas::Liga() {
         [&m](double t, double ti, double tf) { m.Modelo().AplicaPrescricoes(t, ti, tf); });
     frmPrescricoes->SetContaNos(contaNos);
     frmConfiguracaoMalha->SetOnConfirmar(
-        [&m](const TfrmConfiguracaoMalha &d) { m.LeConfiguracaoMalha(d.Desenho()); });
+        [&m](const TAjustesMalha &a, const TConfiguracaoDesenho &d) {
+            m.LeConfiguracaoMalha(a, d);
+        });
+    frmConfiguracaoMalha->SetEmVigor([&m] { return m.Modelo().AjustesMalha(); });
+    m.Modelo().OnAjustesMalha = [](const TAjustesMalha &a) { frmConfiguracaoMalha->Mostra(a); };
+    frmConfiguracaoMalha->Dispara();
     LigaEdicao(m);
 }
 

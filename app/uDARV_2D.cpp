@@ -526,8 +526,9 @@ void TfrmMalha::AplicaDeformacaoInicial(const std::vector<TDeformacaoInicialCama
     Recebe([&] { FModelo->AplicaDeformacaoInicial(camadas); });
 }
 
-void TfrmMalha::LeConfiguracaoMalha(const TConfiguracaoDesenho &desenho) {
-    Protege([&] { FModelo->LeConfiguracaoMalha(desenho); });
+void TfrmMalha::LeConfiguracaoMalha(const TAjustesMalha &ajustes,
+                                    const TConfiguracaoDesenho &desenho) {
+    Protege([&] { FModelo->LeConfiguracaoMalha(ajustes, desenho); });
     if (!FModelo->TemMalha())
         FModelo->LimpaDesenho();
     imMalha->update();

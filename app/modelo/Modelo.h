@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "Ajustes.h"
 #include "ConfiguracaoDesenho.h"
 #include "ConversaoUnidades.h"
 #include "uLibFEM.h"
@@ -94,9 +95,14 @@ public:
     void LiberaSubDominios();
 
     // ---- Settings ---------------------------------------------------------------------------
-    // Mesh settings confirmed: divisions to the current mesh (every stage in layered mode),
-    // colours to the drawing, redrawn. Without a mesh they are only stored.
-    void LeConfiguracaoMalha(const TConfiguracaoDesenho &desenho);
+    // Mesh settings confirmed: in force for the generator from now on, divisions to the current
+    // mesh (every stage in layered mode), colours to the drawing, redrawn. Without a mesh they
+    // are only stored.
+    void LeConfiguracaoMalha(const TAjustesMalha &ajustes, const TConfiguracaoDesenho &desenho);
+    // The mesh settings in force: the last confirmed, or those a mesh file brought.
+    TAjustesMalha AjustesMalha() const;
+    // Fired when a mesh file brought its settings in, or a refused one put them back.
+    std::function<void(const TAjustesMalha &)> OnAjustesMalha;
     // Units confirmed: the factors applied from now on.
     void AtualizaFatoresUnidades(const TFatoresUnidades &fatores) { FFatores = fatores; }
     const TFatoresUnidades &Fatores() const { return FFatores; }
@@ -158,7 +164,6 @@ public:
     std::unique_ptr<TMalhaPlot> FPlot;
     TVetorInteiro FNosSelecionados, FArestasSelecionadas;
     int FSubDominioAtual = 1, FEtapaAtual = 1, FNumEtapas = 0, FMaterialAtual = 1;
-    int FNx = 2, FNy = 2;
     TNo FNoCursor{1, 0.0, 0.0};
     int FNoCapturado = 1, FElementoCapturado = 0;
     // Tool modes the receivers consult, and the two ends of the line tool (world points).
@@ -193,6 +198,8 @@ private:
     // interior flags.
     std::unique_ptr<TDominio> CopiaSubDominio(int i) const;
     void AtualizaFluenciaAtiva();
+    // The mesh settings to the engine-facing record the generator and the mesh file read.
+    void GuardaAjustesMalha(const TAjustesMalha &ajustes);
     void DesenhaApoio(const TPonto &p, bool restricao1, bool restricao2);
     void DesenhaDeslocamento(const TPonto &p);
     void DesenhaForcaDistribuida(const TForcaTensional &forca);

@@ -136,10 +136,11 @@ protected:
     // Mesh settings confirmed with these divisions.
     // Meshes by divisions alone (the maximum element size is off).
     void Divisoes(int nx, int ny) {
-        Estado().ConfiguracaoMalha.PorDmax = false;
-        Estado().ConfiguracaoMalha.Nx = nx;
-        Estado().ConfiguracaoMalha.Ny = ny;
-        frmMalha->LeConfiguracaoMalha(M().Desenho);
+        TAjustesMalha a = M().AjustesMalha();
+        a.PorDmax = false;
+        a.Nx = nx;
+        a.Ny = ny;
+        frmMalha->LeConfiguracaoMalha(a, M().Desenho);
     }
 
     // Every file the two runs wrote, by name.

@@ -277,8 +277,9 @@ TEST_F(ModeloTeste, LayersTwiceAfterStageMeshesAndLayeredRemesh) {
     ASSERT_NE(dynamic_cast<TAnaliseCamadasTensional *>(modelo->FAnaliseTensional.get()), nullptr);
 
     // Mesh settings in layered mode reach every stage and keep the current stage's mesh.
-    Estado().ConfiguracaoMalha.Nx = 5;
-    modelo->LeConfiguracaoMalha(modelo->Desenho);
+    TAjustesMalha ajustes = modelo->AjustesMalha();
+    ajustes.Nx = 5;
+    modelo->LeConfiguracaoMalha(ajustes, modelo->Desenho);
     EXPECT_EQ(modelo->FCamadas->GetEtapa(1)->GetMalha()->Nx, 5);
     EXPECT_EQ(modelo->FMalha, modelo->FCamadas->GetEtapa(2)->GetMalha());
     modelo->FPlotCamadas->DesenhaLegendaEtapas(2);
