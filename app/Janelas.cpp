@@ -194,6 +194,9 @@ void TJanelas::Liga() {
     frmConfiguracaoMalha->SetEmVigor([&m] { return m.Modelo().AjustesMalha(); });
     m.Modelo().OnAjustesMalha = [](const TAjustesMalha &a) { frmConfiguracaoMalha->Mostra(a); };
     frmConfiguracaoMalha->Dispara();
+    frmConfiguracoes->SetOnConfirmar(
+        [&m](const TArquivosResultado &a) { m.Modelo().AplicaArquivosResultado(a); });
+    frmConfiguracoes->Dispara();
     LigaEdicao(m);
 }
 

@@ -103,6 +103,8 @@ public:
     TAjustesMalha AjustesMalha() const;
     // Fired when a mesh file brought its settings in, or a refused one put them back.
     std::function<void(const TAjustesMalha &)> OnAjustesMalha;
+    // Result files confirmed: the runs write their steps under these names from now on.
+    void AplicaArquivosResultado(const TArquivosResultado &arquivos);
     // Units confirmed: the factors applied from now on.
     void AtualizaFatoresUnidades(const TFatoresUnidades &fatores) { FFatores = fatores; }
     const TFatoresUnidades &Fatores() const { return FFatores; }

@@ -129,6 +129,20 @@ void TModelo::AplicaGravidade(bool considera) {
         DadosTensionais = true;
 }
 
+void TModelo::AplicaArquivosResultado(const TArquivosResultado &a) {
+    TConfiguracoes &c = Estado().Configuracoes;
+    c.EnderecoTemp = a.EnderecoTemp;
+    c.EnderecoDeform = a.EnderecoDeform;
+    c.EnderecoTensao = a.EnderecoTensao;
+    c.NomeTemp = a.NomeTemp;
+    c.NomeDeform = a.NomeDeform;
+    c.NomeTensao = a.NomeTensao;
+    c.TerminacaoTemp = a.TerminacaoTemp;
+    c.TerminacaoDeform = a.TerminacaoDeform;
+    c.TerminacaoTensao = a.TerminacaoTensao;
+    c.FAplicado = true;
+}
+
 void TModelo::AtualizaFluenciaAtiva() {
     bool ativa = false;
     if (FAnaliseTensional) {

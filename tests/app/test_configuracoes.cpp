@@ -159,6 +159,10 @@ protected:
     Configuracoes() {
         ReiniciaEstado();
         d = std::make_unique<TfrmConfiguracoes>();
+        d->SetOnConfirmar([this](const TArquivosResultado &a) {
+            c = a;
+            ++confirmacoes;
+        });
     }
     ~Configuracoes() override {
         d.reset();
@@ -172,6 +176,8 @@ protected:
     TPastaTeste pasta;
     TPerguntadorLigado roteiro;
     std::unique_ptr<TfrmConfiguracoes> d;
+    TArquivosResultado c; // in force: the last fired
+    int confirmacoes = 0;
 };
 
 TEST_F(Configuracoes, DefaultsAndAConfirmedSet) {
@@ -182,16 +188,15 @@ TEST_F(Configuracoes, DefaultsAndAConfirmedSet) {
     EXPECT_EQ(d->edTerminacaoTensao->text(), ".res");
     EXPECT_TRUE(d->edEnderecoTemp->text().startsWith(QString::fromStdString(pasta.Pasta.string())));
     // What the window shows is in force before any Ok.
-    EXPECT_TRUE(Estado().Configuracoes.FAplicado);
-    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "PassoTemp");
-    EXPECT_EQ(Estado().Configuracoes.EnderecoTensao, d->edEnderecoTensao->text().toStdString());
+    d->Dispara();
+    EXPECT_EQ(c.NomeTemp, "PassoTemp");
+    EXPECT_EQ(c.EnderecoTensao, d->edEnderecoTensao->text().toStdString());
 
     // Case counts: A, B and a differ. Equal folders with different stems are fine.
     Nomes("A", "B", "a");
     d->btnOk->click();
-    const TConfiguracoes &c = Estado().Configuracoes;
     EXPECT_TRUE(roteiro.P.Erros.isEmpty());
-    EXPECT_TRUE(c.FAplicado);
+    EXPECT_EQ(confirmacoes, 2);
     EXPECT_EQ(c.NomeTemp, "A");
     EXPECT_EQ(c.NomeTensao, "a");
     EXPECT_EQ(c.EnderecoTemp, d->edEnderecoTemp->text().toStdString());
@@ -200,29 +205,29 @@ TEST_F(Configuracoes, DefaultsAndAConfirmedSet) {
 TEST_F(Configuracoes, EqualStemsAreRefusedAndTheConfirmedNamesStay) {
     Nomes("T", "D", "S");
     d->btnOk->click();
-    ASSERT_TRUE(Estado().Configuracoes.FAplicado);
+    ASSERT_EQ(confirmacoes, 1);
 
     // Equal stems in different folders are still refused; the fields keep the last good set.
     Nomes("X", "X", "S");
     d->edEnderecoDeform->setText("/outra/pasta/");
     d->btnOk->click();
     EXPECT_EQ(roteiro.P.Erros, QStringList({"O nome dos arquivos não podem ser iguais."}));
-    EXPECT_TRUE(Estado().Configuracoes.FAplicado);
-    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "T");
+    EXPECT_EQ(confirmacoes, 1);
+    EXPECT_EQ(c.NomeTemp, "T");
 }
 
 TEST_F(Configuracoes, StemsDifferingOnlyByTrailingDigitsShareFilesInOneFolder) {
     Nomes("Passo1", "Passo", "Tensao");
     d->btnOk->click();
     EXPECT_EQ(roteiro.P.Erros.size(), 1);
-    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "PassoTemp");
+    EXPECT_EQ(confirmacoes, 0);
     // In another folder or with another extension they cannot meet.
     d->edEnderecoDeform->setText(QString::fromStdString((pasta.Pasta / "deform").string()));
     d->btnOk->click();
     EXPECT_EQ(roteiro.P.Erros.size(), 1);
-    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "Passo1");
+    EXPECT_EQ(c.NomeTemp, "Passo1");
     // A folder typed without its final separator still names that folder.
-    EXPECT_EQ(Estado().Configuracoes.EnderecoDeform, (pasta.Pasta / "deform").string() + "/");
+    EXPECT_EQ(c.EnderecoDeform, (pasta.Pasta / "deform").string() + "/");
 
     EXPECT_TRUE(NomesConflitam("/a/", "P12", ".res", "/a", "P", ".res"));
     EXPECT_FALSE(NomesConflitam("/a/", "P12", ".res", "/a/", "P", ".txt"));
@@ -231,6 +236,7 @@ TEST_F(Configuracoes, StemsDifferingOnlyByTrailingDigitsShareFilesInOneFolder) {
 }
 
 TEST_F(Configuracoes, ClickingAnExtensionWarnsAndCancelRestoresTheNamesInForce) {
+    d->Dispara();
     d->show();
     QTest::mouseClick(d->edTerminacaoTemp, Qt::LeftButton);
     EXPECT_EQ(roteiro.P.Informacoes,
@@ -239,9 +245,9 @@ TEST_F(Configuracoes, ClickingAnExtensionWarnsAndCancelRestoresTheNamesInForce) 
     d->edEnderecoDeform->setText("/outra/");
     d->btnCancela->click();
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "PassoTemp");
+    EXPECT_EQ(confirmacoes, 1);
     EXPECT_EQ(d->edNomeTemp->text(), "PassoTemp");
-    EXPECT_EQ(d->edEnderecoDeform->text().toStdString(), Estado().Configuracoes.EnderecoDeform);
+    EXPECT_EQ(d->edEnderecoDeform->text().toStdString(), c.EnderecoDeform);
 }
 
 TEST_F(Configuracoes, NamesThatMeetOrLeaveTheirFolderAreRefusedAndAMissingFolderIsMade) {
@@ -270,6 +276,7 @@ TEST_F(Configuracoes, NamesThatMeetOrLeaveTheirFolderAreRefusedAndAMissingFolder
     };
     for (const auto &c : casos) {
         roteiro.P.Erros.clear();
+        const int antes = confirmacoes;
         for (QLineEdit *e : {d->edEnderecoTemp, d->edEnderecoDeform, d->edEnderecoTensao})
             e->setText(QString::fromStdString(c.pasta));
         d->edNomeTemp->setText(QString::fromStdString(c.nomeT));
@@ -279,7 +286,7 @@ TEST_F(Configuracoes, NamesThatMeetOrLeaveTheirFolderAreRefusedAndAMissingFolder
         d->edNomeTensao->setText("S");
         d->btnOk->click();
         EXPECT_EQ(roteiro.P.Erros.value(0), c.erro) << c.pasta << c.nomeT << c.terminacaoT;
-        EXPECT_EQ(Estado().Configuracoes.NomeTemp == c.nomeT, c.erro.isEmpty()) << c.nomeT;
+        EXPECT_EQ(confirmacoes == antes + 1, c.erro.isEmpty()) << c.nomeT;
     }
     // The folders made are the user's alone.
     for (const char *p : {"nova", "nova/sub"})
