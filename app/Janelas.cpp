@@ -170,6 +170,7 @@ void TJanelas::Liga() {
     frmUnidades->SetOnMudanca([&m](const TUnidades &escolhidas, const TUnidadesSI &referencia) {
         m.Modelo().AtualizaFatoresUnidades(CalculaFatores(escolhidas, referencia));
     });
+    frmUnidades->SetOnDilatacao([&m](int p) { m.Modelo().AplicaPosicaoTemperaturaDilatacao(p); });
     frmUnidades->DisparaMudanca();
     frmForcaExterna->SetOnConfirmar(
         [&m](const TForcaExterna &f) { m.Modelo().AplicaForcaExterna(f); });

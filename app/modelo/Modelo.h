@@ -108,6 +108,9 @@ public:
     // Units confirmed: the factors applied from now on.
     void AtualizaFatoresUnidades(const TFatoresUnidades &fatores) { FFatores = fatores; }
     const TFatoresUnidades &Fatores() const { return FFatores; }
+    // Position of the expansion coefficient's temperature unit in the units dialog's list
+    // (CELSIUS, FAHRENHEIT, KELVIN, RANKINE), for the stress run.
+    void AplicaPosicaoTemperaturaDilatacao(int posicao);
 
     // ---- Receivers ----------------------------------------------------------------------------
     void AplicaMaterial(const TMaterial &material);

@@ -143,6 +143,10 @@ void TModelo::AplicaArquivosResultado(const TArquivosResultado &a) {
     c.FAplicado = true;
 }
 
+void TModelo::AplicaPosicaoTemperaturaDilatacao(int posicao) {
+    Estado().PosicaoTemperaturaDilatacao = posicao;
+}
+
 void TModelo::AtualizaFluenciaAtiva() {
     bool ativa = false;
     if (FAnaliseTensional) {
