@@ -12,7 +12,6 @@
 #include "uDARV_2D.h"
 #include "uDefInicial.h"
 #include "uDeformInicial.h"
-#include "uEstadoInterface.h"
 #include "uFluencia.h"
 #include "uForcaExterna.h"
 #include "uForcaExternaDistr.h"
@@ -212,7 +211,6 @@ TJanelas::~TJanelas() {
     // Memory windows opened by the user (their workers joined) and a progress window left open.
     LiberaJanelasInformacoesSistema();
     FechaProgresso();
-    Estado().OnLiberaInformacoesSistema = nullptr;
     LigaFonteResultados(nullptr);
     // The dialogs are children of the main window and go with it.
     delete frmMalha;

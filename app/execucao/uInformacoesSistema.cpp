@@ -338,4 +338,5 @@ void LigaLiberacaoInformacoesSistema() {
 void LiberaJanelasInformacoesSistema() {
     while (!gJanelas.empty())
         delete gJanelas.back();
+    Estado().OnLiberaInformacoesSistema = nullptr;
 }

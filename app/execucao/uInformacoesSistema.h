@@ -118,5 +118,5 @@ extern TfrmInformacoesSistema *frmInformacoesSistema;
 TfrmInformacoesSistema *AbreInformacoesSistema();
 // Makes the engine's release of its memory tool free that window.
 void LigaLiberacaoInformacoesSistema();
-// Frees every window AbreInformacoesSistema made (at exit).
+// Frees every window AbreInformacoesSistema made (at exit); the engine's release frees none after.
 void LiberaJanelasInformacoesSistema();
