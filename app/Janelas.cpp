@@ -202,8 +202,6 @@ void TJanelas::Liga() {
 
 TJanelas::TJanelas() {
     Cria();
-    // The memory window the engine lets go at the end of a run is freed.
-    LigaLiberacaoInformacoesSistema();
     frmMalha->OnPrimeiraExibicao = [this] { Liga(); };
 }
 

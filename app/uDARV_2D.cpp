@@ -310,7 +310,7 @@ void TfrmMalha::ConstroiPaginas() {
                TJanela::GradienteConjugados, TRequisito::Analise);
     Liga(
         BotaoPagina(tbsSistema, "ToolButton14", QStringLiteral("Informações do HD")),
-        [] { AbreInformacoesSistema(); }, TRequisito::Nenhum);
+        [this] { AbreInformacoesSistema(FModelo->FerramentaMemoria); }, TRequisito::Nenhum);
     Liga(
         BotaoPagina(tbsSistema, "toolbGeraRelatorio", QStringLiteral("Relatório")),
         [this] { toolbGeraRelatorioClick(); }, TRequisito::Nenhum);

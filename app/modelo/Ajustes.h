@@ -18,3 +18,11 @@ struct TArquivosResultado {
     std::string NomeTemp, NomeDeform, NomeTensao;
     std::string TerminacaoTemp, TerminacaoDeform, TerminacaoTensao;
 };
+
+// The memory tool's release rule: off until confirmed; per step, a fixed amount whenever less
+// is free, or else the upper amount whenever less than the free limit is free (MB).
+struct TRegraMemoria {
+    bool Aplicado = false;
+    bool PorEtapa = false;
+    int LimitePorEtapa = 100, LimiteLivre = 20, LimiteSuperior = 100;
+};

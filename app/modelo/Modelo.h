@@ -13,6 +13,7 @@
 #include "Ajustes.h"
 #include "ConfiguracaoDesenho.h"
 #include "ConversaoUnidades.h"
+#include "MemoriaSistema.h"
 #include "uLibFEM.h"
 #include "uLibraryMalhas.h"
 #include "uPlataforma.h"
@@ -189,6 +190,8 @@ public:
 
     // Bound by the program (none in plain use).
     IProgressoModelo *Progresso = nullptr;
+    // The memory tool the runs consult, its rule fired by the memory window.
+    TFerramentaMemoria FerramentaMemoria;
 
 private:
     // Opens the progress display and closes it when it goes out of scope.

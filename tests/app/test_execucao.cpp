@@ -318,7 +318,7 @@ TEST_F(Execucao, ComandosEFechamentoRecusadosDuranteACorrida) {
 
     // During the next runs, at every event round: menus, open, re-mesh, a click on the open
     // button, closing the main window; and the memory tool's Ok, which must work.
-    TfrmInformacoesSistema *memoria = AbreInformacoesSistema();
+    TfrmInformacoesSistema *memoria = AbreInformacoesSistema(M().FerramentaMemoria);
     int rodadas = 0;
     bool okAceito = false;
     // Calls still queued when the test ends go with this object.
@@ -335,7 +335,7 @@ TEST_F(Execucao, ComandosEFechamentoRecusadosDuranteACorrida) {
         frmMalha->close();
         if (rodadas == 1) {
             QTest::mouseClick(memoria->btnOk, Qt::LeftButton);
-            okAceito = memoria->FAplicado && !memoria->isVisible();
+            okAceito = M().FerramentaMemoria.Regra().Aplicado && !memoria->isVisible();
         }
         // A picture of the progress window in the middle of the run, when asked for.
         if (rodadas == 3 && frmMensagemFEM)
@@ -371,7 +371,7 @@ TEST_F(Execucao, FerramentaDeMemoriaAbertaPeloBotaoELiberadaPelaCorrida) {
     TfrmInformacoesSistema *w = frmInformacoesSistema;
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(Estado().InformacoesSistema, static_cast<IInformacoesSistema *>(w));
+    EXPECT_TRUE(M().FerramentaMemoria.Ligada());
     RodaTermica();
     EXPECT_EQ(frmInformacoesSistema, nullptr);
     EXPECT_EQ(Estado().InformacoesSistema, nullptr);
