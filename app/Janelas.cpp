@@ -12,7 +12,6 @@
 #include "uDARV_2D.h"
 #include "uDefInicial.h"
 #include "uDeformInicial.h"
-#include "uEstadoInterface.h"
 #include "uFluencia.h"
 #include "uForcaExterna.h"
 #include "uForcaExternaDistr.h"
@@ -139,7 +138,7 @@ void LigaEdicao(TfrmMalha &m) {
         m.Recebe([&] { m.Modelo().AplicaForcaDistribuida(f); });
     });
     frmGravidade->SetOnConfirmar(
-        [&m](const TForcaTensional &f) { m.Recebe([&] { m.Modelo().AplicaGravidade(f); }); });
+        [&m](bool considera) { m.Recebe([&] { m.Modelo().AplicaGravidade(considera); }); });
     frmFluencia->SetModelos(frmEEfetivo, frmFuncaoBureauReclamation, frmCoefFluenciaACI);
     frmFluencia->SetOnConfirmar(
         [&m](const TFluencia *f) { m.Recebe([&] { m.Modelo().AplicaFluencia(f); }); });
@@ -170,6 +169,7 @@ void TJanelas::Liga() {
     frmUnidades->SetOnMudanca([&m](const TUnidades &escolhidas, const TUnidadesSI &referencia) {
         m.Modelo().AtualizaFatoresUnidades(CalculaFatores(escolhidas, referencia));
     });
+    frmUnidades->SetOnDilatacao([&m](int p) { m.Modelo().AplicaPosicaoTemperaturaDilatacao(p); });
     frmUnidades->DisparaMudanca();
     frmForcaExterna->SetOnConfirmar(
         [&m](const TForcaExterna &f) { m.Modelo().AplicaForcaExterna(f); });
@@ -188,14 +188,20 @@ void TJanelas::Liga() {
         [&m](double t, double ti, double tf) { m.Modelo().AplicaPrescricoes(t, ti, tf); });
     frmPrescricoes->SetContaNos(contaNos);
     frmConfiguracaoMalha->SetOnConfirmar(
-        [&m](const TfrmConfiguracaoMalha &d) { m.LeConfiguracaoMalha(d.Desenho()); });
+        [&m](const TAjustesMalha &a, const TConfiguracaoDesenho &d) {
+            m.LeConfiguracaoMalha(a, d);
+        });
+    frmConfiguracaoMalha->SetEmVigor([&m] { return m.Modelo().AjustesMalha(); });
+    m.Modelo().OnAjustesMalha = [](const TAjustesMalha &a) { frmConfiguracaoMalha->Mostra(a); };
+    frmConfiguracaoMalha->Dispara();
+    frmConfiguracoes->SetOnConfirmar(
+        [&m](const TArquivosResultado &a) { m.Modelo().AplicaArquivosResultado(a); });
+    frmConfiguracoes->Dispara();
     LigaEdicao(m);
 }
 
 TJanelas::TJanelas() {
     Cria();
-    // The memory window the engine lets go at the end of a run is freed.
-    LigaLiberacaoInformacoesSistema();
     frmMalha->OnPrimeiraExibicao = [this] { Liga(); };
 }
 
@@ -203,7 +209,6 @@ TJanelas::~TJanelas() {
     // Memory windows opened by the user (their workers joined) and a progress window left open.
     LiberaJanelasInformacoesSistema();
     FechaProgresso();
-    Estado().OnLiberaInformacoesSistema = nullptr;
     LigaFonteResultados(nullptr);
     // The dialogs are children of the main window and go with it.
     delete frmMalha;

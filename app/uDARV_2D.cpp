@@ -310,7 +310,7 @@ void TfrmMalha::ConstroiPaginas() {
                TJanela::GradienteConjugados, TRequisito::Analise);
     Liga(
         BotaoPagina(tbsSistema, "ToolButton14", QStringLiteral("Informações do HD")),
-        [] { AbreInformacoesSistema(); }, TRequisito::Nenhum);
+        [this] { AbreInformacoesSistema(FModelo->FerramentaMemoria); }, TRequisito::Nenhum);
     Liga(
         BotaoPagina(tbsSistema, "toolbGeraRelatorio", QStringLiteral("Relatório")),
         [this] { toolbGeraRelatorioClick(); }, TRequisito::Nenhum);
@@ -526,8 +526,9 @@ void TfrmMalha::AplicaDeformacaoInicial(const std::vector<TDeformacaoInicialCama
     Recebe([&] { FModelo->AplicaDeformacaoInicial(camadas); });
 }
 
-void TfrmMalha::LeConfiguracaoMalha(const TConfiguracaoDesenho &desenho) {
-    Protege([&] { FModelo->LeConfiguracaoMalha(desenho); });
+void TfrmMalha::LeConfiguracaoMalha(const TAjustesMalha &ajustes,
+                                    const TConfiguracaoDesenho &desenho) {
+    Protege([&] { FModelo->LeConfiguracaoMalha(ajustes, desenho); });
     if (!FModelo->TemMalha())
         FModelo->LimpaDesenho();
     imMalha->update();

@@ -111,7 +111,7 @@ public:
     void CriaDominio(std::span<const TNo> vertices);
     void CriaCamadas(const std::vector<TLinhaCamada> &linhas);
     void AplicaDeformacaoInicial(const std::vector<TDeformacaoInicialCamada> &camadas);
-    void LeConfiguracaoMalha(const TConfiguracaoDesenho &desenho);
+    void LeConfiguracaoMalha(const TAjustesMalha &ajustes, const TConfiguracaoDesenho &desenho);
 
     // ---- Commands -----------------------------------------------------------------------------
     void AbrirDominioClick();

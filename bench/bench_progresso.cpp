@@ -17,6 +17,8 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include "Ajustes.h"
+#include "MemoriaSistema.h"
 #include "uEstadoInterface.h"
 #include "uInformacoesSistema.h"
 #include "uLibFEM.h"
@@ -49,12 +51,13 @@ void Roda(TMalha *malha, int passos, bool janela, TResultado &r) {
     TAnalise a(malha);
     CasoTermico(a, passos);
     a.SetSolver(std::make_unique<TGauss>());
-    TfrmInformacoesSistema *memoria = nullptr;
+    TFerramentaMemoria ferramenta;
     TfrmMensagemFEM *p = nullptr;
     if (janela) {
-        memoria = AbreInformacoesSistema();
-        memoria->btnOk->click();
-        memoria->FLimiteLivre = 1; // confirmed, never below
+        AbreInformacoesSistema(ferramenta)->btnOk->click();
+        TRegraMemoria regra = ferramenta.Regra();
+        regra.LimiteLivre = 1; // confirmed, never below
+        ferramenta.AplicaRegra(regra);
         p = AbreProgresso(true, "Fase de Processamento...", malha->GetNumElementos());
         a.SetOnInicio([p](int n) { p->DefineFaixaPassos(n); });
         a.SetOnPasso([p, &a](TTempo &) { p->MostraTempo(a.GetTempo()->GetTempoAtual()); });

@@ -1,11 +1,9 @@
 #include "uConfiguracaoMalha.h"
 
-#include "Guarda.h"
 #include "KitCombos.h"
 #include "NumeroUsuario.h"
 #include "Perguntador.h"
 #include "UnidadesEscolhidas.h"
-#include "uEstadoInterface.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -16,7 +14,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -32,9 +29,9 @@ TColorComboBox *ComboCor(TColor inicial, QWidget *pai) {
 
 TfrmConfiguracaoMalha *frmConfiguracaoMalha = nullptr;
 
-TfrmConfiguracaoMalha::TfrmConfiguracaoMalha(QWidget *pai) : QDialog(pai) {
+TfrmConfiguracaoMalha::TfrmConfiguracaoMalha(QWidget *pai)
+    : TDialogoDados(QStringLiteral("Configuração - Malha"), pai) {
     setObjectName(QStringLiteral("frmConfiguracaoMalha"));
-    setWindowTitle(QStringLiteral("Configuração - Malha"));
 
     auto *divisoes = new QGroupBox(QStringLiteral("Divisões"), this);
     seNx = new QSpinBox(divisoes);
@@ -100,60 +97,37 @@ TfrmConfiguracaoMalha::TfrmConfiguracaoMalha(QWidget *pai) : QDialog(pai) {
     ld2->addWidget(elementos);
     ld2->addLayout(fd);
 
-    btnOk = new QPushButton(QStringLiteral("Ok"), this);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnOk->setDefault(true);
-    btnCancela = new QPushButton(QStringLiteral("Cancela"), this);
-    btnCancela->setObjectName(QStringLiteral("btnCancela"));
-    auto *botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(btnOk);
-    botoes->addWidget(btnCancela);
-
     auto *l = new QVBoxLayout(this);
     l->addWidget(divisoes);
     l->addWidget(desenho);
-    l->addLayout(botoes);
+    CriaBotoes(l, QStringLiteral("Ok"), QStringLiteral("Cancela"));
+    btnOk = BotaoOk();
+    btnCancela = findChild<QPushButton *>(QStringLiteral("btnCancelar"));
+    btnCancela->setObjectName(QStringLiteral("btnCancela"));
 
-    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { btnOkClick(); }); });
-    connect(btnCancela, &QPushButton::clicked, this, [this] { reject(); });
     connect(rbLinear, &QRadioButton::clicked, this, [this] { rbLinearClick(); });
     connect(rbExponencial, &QRadioButton::clicked, this, [this] { rbExponencialClick(); });
 
-    // What the window shows is in force from the start: linear grading, division by the
-    // maximum size of 0.25 as checked, the divisions and colours read.
-    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
-    c.Dmax = 0.25;
-    c.Exponencial = false;
-    c.PorDmax = cbxDmax->isChecked();
-    edDmax->setText(TextoReal(c.Dmax));
-    LeConfiguracao();
-    pDmax->setVisible(true);
-    c.OnAlteracao = [this] { MostraConfiguracao(); };
+    edDmax->setText(TextoReal(TAjustesMalha().Dmax));
+    LeDesenho();
 }
 
 TfrmConfiguracaoMalha::~TfrmConfiguracaoMalha() {
-    Estado().ConfiguracaoMalha.OnAlteracao = nullptr;
     if (frmConfiguracaoMalha == this)
         frmConfiguracaoMalha = nullptr;
 }
 
-void TfrmConfiguracaoMalha::SetNx(int n) {
-    Estado().ConfiguracaoMalha.SetNx(n);
+TAjustesMalha TfrmConfiguracaoMalha::Ajustes(double dmax) const {
+    TAjustesMalha a;
+    a.Nx = seNx->value();
+    a.Ny = seNy->value();
+    a.Exponencial = rbExponencial->isChecked();
+    a.PorDmax = cbxDmax->isChecked();
+    a.Dmax = dmax * FatorComprimento();
+    return a;
 }
 
-void TfrmConfiguracaoMalha::SetNy(int n) {
-    Estado().ConfiguracaoMalha.SetNy(n);
-}
-
-void TfrmConfiguracaoMalha::SetUnidadeComprimento(const QString &simbolo) {
-    lbUnidade->setText(simbolo);
-}
-
-void TfrmConfiguracaoMalha::LeConfiguracao() {
-    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
-    c.Nx = seNx->value();
-    c.Ny = seNy->value();
+void TfrmConfiguracaoMalha::LeDesenho() {
     FDesenho.LayerElementos = TLayer(kcbxCorFundo->ColorValue(), kcbxcolorLinha->ColorValue(),
                                      kcbxCorTexto->ColorValue());
     const TColor nos = kcbxCorNos->ColorValue(), arestas = kcbxCorAresta->ColorValue();
@@ -162,42 +136,39 @@ void TfrmConfiguracaoMalha::LeConfiguracao() {
     FDesenho.CorFundo = kcbxAreaDeDesenho->ColorValue();
 }
 
-void TfrmConfiguracaoMalha::MostraConfiguracao() {
-    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
-    seNx->setValue(c.Nx);
-    seNy->setValue(c.Ny);
-    rbExponencial->setChecked(c.Exponencial);
-    rbLinear->setChecked(!c.Exponencial);
-    pDmax->setVisible(!c.Exponencial);
-    cbxDmax->setChecked(c.PorDmax);
-    edDmax->setText(TextoReal(c.Dmax / FatorComprimento()));
-}
-
-void TfrmConfiguracaoMalha::showEvent(QShowEvent *e) {
-    QDialog::showEvent(e);
-    if (e->spontaneous())
-        return;
-    // The size in the current unit.
-    SetUnidadeComprimento(SimboloUnidade(TGrandeza::Comprimento));
-    edDmax->setText(TextoReal(Estado().ConfiguracaoMalha.Dmax / FatorComprimento()));
-}
-
-void TfrmConfiguracaoMalha::btnOkClick() {
-    // Everything is read and checked before the record changes, so a refused Ok keeps it.
-    const bool porDmax = cbxDmax->isChecked();
-    const double dmax = LeReal(edDmax->text());
-    if (porDmax && !(dmax > 0.0)) {
-        Perguntador().Erro(QStringLiteral("Erro : Configuração da malha inválida."));
-        return;
-    }
-    LeConfiguracao();
-    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
-    c.Exponencial = rbExponencial->isChecked();
-    c.PorDmax = porDmax;
-    c.Dmax = dmax * FatorComprimento();
+void TfrmConfiguracaoMalha::Dispara() {
+    LeDesenho();
     if (OnConfirmar)
-        OnConfirmar(*this);
-    accept();
+        OnConfirmar(Ajustes(LeReal(edDmax->text())), FDesenho);
+}
+
+void TfrmConfiguracaoMalha::Mostra(const TAjustesMalha &a) {
+    seNx->setValue(a.Nx);
+    seNy->setValue(a.Ny);
+    rbExponencial->setChecked(a.Exponencial);
+    rbLinear->setChecked(!a.Exponencial);
+    pDmax->setVisible(!a.Exponencial);
+    cbxDmax->setChecked(a.PorDmax);
+    edDmax->setText(TextoReal(a.Dmax / FatorComprimento()));
+}
+
+void TfrmConfiguracaoMalha::AoMostrar() {
+    lbUnidade->setText(SimboloUnidade(TGrandeza::Comprimento));
+    if (EmVigor)
+        Mostra(EmVigor());
+}
+
+bool TfrmConfiguracaoMalha::Confirma() {
+    // Everything is read and checked before anything is fired, so a refused Ok changes nothing.
+    const double dmax = LeReal(edDmax->text());
+    if (cbxDmax->isChecked() && !(dmax > 0.0)) {
+        Perguntador().Erro(QStringLiteral("Erro : Configuração da malha inválida."));
+        return false;
+    }
+    LeDesenho();
+    if (OnConfirmar)
+        OnConfirmar(Ajustes(dmax), FDesenho);
+    return true;
 }
 
 // The grading takes effect at Ok.
@@ -209,13 +180,12 @@ void TfrmConfiguracaoMalha::rbExponencialClick() {
     pDmax->setVisible(false);
 }
 
-void TfrmConfiguracaoMalha::reject() {
-    MostraConfiguracao();
+void TfrmConfiguracaoMalha::AposRestaurar() {
+    pDmax->setVisible(!rbExponencial->isChecked());
     kcbxCorFundo->SetColorValue(FDesenho.LayerElementos.Pincel.Color);
     kcbxcolorLinha->SetColorValue(FDesenho.LayerElementos.Caneta.Color);
     kcbxCorTexto->SetColorValue(FDesenho.LayerElementos.Fonte.Color);
     kcbxCorNos->SetColorValue(FDesenho.LayerNos.Pincel.Color);
     kcbxCorAresta->SetColorValue(FDesenho.LayerArestas.Pincel.Color);
     kcbxAreaDeDesenho->SetColorValue(FDesenho.CorFundo);
-    QDialog::reject();
 }

@@ -1,11 +1,11 @@
 // Mesh settings: divisions, grading, division by a maximum element size, and the drawing
-// colours. The divisions and grading live in the engine-facing mesh settings record, which
-// the mesh file reader also writes; the window shows what it reads.
+// colours. OK fires them as a value; the window shows the settings in force when it opens and
+// whenever a mesh file brings others.
 #pragma once
 
+#include "Ajustes.h"
 #include "ConfiguracaoDesenho.h"
-
-#include <QDialog>
+#include "DialogoDados.h"
 
 #include <functional>
 
@@ -17,32 +17,25 @@ class QRadioButton;
 class QSpinBox;
 class TColorComboBox;
 
-class TfrmConfiguracaoMalha : public QDialog {
+class TfrmConfiguracaoMalha : public TDialogoDados {
     Q_OBJECT
 public:
+    using TEvento = std::function<void(const TAjustesMalha &, const TConfiguracaoDesenho &)>;
+
     explicit TfrmConfiguracaoMalha(QWidget *pai = nullptr);
     ~TfrmConfiguracaoMalha() override;
 
-    void SetNx(int n);
-    void SetNy(int n);
-    void SetOnConfirmar(std::function<void(const TfrmConfiguracaoMalha &)> e) {
-        OnConfirmar = std::move(e);
-    }
-    // Symbol of the current length unit shown beside the maximum size.
-    void SetUnidadeComprimento(const QString &simbolo);
+    void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
+    // The settings in force, shown each time the window opens.
+    void SetEmVigor(std::function<TAjustesMalha()> e) { EmVigor = std::move(e); }
+    // Fires what the window shows, unchecked: what it shows is in force from the start.
+    void Dispara();
+    // Shows the settings (the maximum size, in metres, in the current length unit).
+    void Mostra(const TAjustesMalha &ajustes);
 
     // Drawing styles of the last confirmation (or of the start).
     const TConfiguracaoDesenho &Desenho() const { return FDesenho; }
 
-    // Reads divisions and colours into the record.
-    void LeConfiguracao();
-    // Shows the record in the controls (after the mesh file reader changed it); the record
-    // keeps the maximum size in metres, the edit in the current length unit.
-    void MostraConfiguracao();
-
-    void btnOkClick();
-    // Cancel and the close box: the controls show the settings in force again.
-    void reject() override;
     void rbLinearClick();
     void rbExponencialClick();
 
@@ -57,12 +50,20 @@ public:
     QPushButton *btnOk, *btnCancela;
 
 protected:
-    // The maximum size in the current length unit, with its symbol.
-    void showEvent(QShowEvent *e) override;
+    // The unit symbol and the settings in force.
+    void AoMostrar() override;
+    bool Confirma() override;
+    // Colours and the maximum size's row as in force.
+    void AposRestaurar() override;
 
 private:
+    // The settings the controls show; the maximum size as typed (length unit).
+    TAjustesMalha Ajustes(double dmax) const;
+    void LeDesenho();
+
     TConfiguracaoDesenho FDesenho;
-    std::function<void(const TfrmConfiguracaoMalha &)> OnConfirmar;
+    TEvento OnConfirmar;
+    std::function<TAjustesMalha()> EmVigor;
 };
 
 extern TfrmConfiguracaoMalha *frmConfiguracaoMalha;

@@ -1,14 +1,11 @@
 #include "uConfiguracoes.h"
 
-#include "Guarda.h"
 #include "Perguntador.h"
-#include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
 #include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -157,9 +154,9 @@ std::string ComSeparadorFinal(const std::string &diretorio) {
     return diretorio + '/';
 }
 
-TfrmConfiguracoes::TfrmConfiguracoes(QWidget *pai) : QDialog(pai) {
+TfrmConfiguracoes::TfrmConfiguracoes(QWidget *pai)
+    : TDialogoDados(QStringLiteral("Configurações do Programa"), pai) {
     setObjectName(QStringLiteral("frmConfiguracoes"));
-    setWindowTitle(QStringLiteral("Configurações do Programa"));
     const QString pasta = PastaResultados();
 
     auto *grupo = new QGroupBox(QStringLiteral("Diretório de Resultados"), this);
@@ -191,24 +188,13 @@ TfrmConfiguracoes::TfrmConfiguracoes(QWidget *pai) : QDialog(pai) {
     tipo(QStringLiteral("Tensão"), "edEnderecoTensao", "edNomeTensao", "edTerminacaoTensao",
          QStringLiteral("PassoTensao"), edEnderecoTensao, edNomeTensao, edTerminacaoTensao);
 
-    btnOk = new QPushButton(QStringLiteral("Ok"), this);
-    btnOk->setObjectName(QStringLiteral("btnOk"));
-    btnCancela = new QPushButton(QStringLiteral("Cancela"), this);
-    btnCancela->setObjectName(QStringLiteral("btnCancela"));
-    auto *botoes = new QHBoxLayout;
-    botoes->addStretch();
-    botoes->addWidget(btnOk);
-    botoes->addWidget(btnCancela);
     auto *l = new QVBoxLayout(this);
     l->addWidget(grupo);
-    l->addLayout(botoes);
+    CriaBotoes(l, QStringLiteral("Ok"), QStringLiteral("Cancela"));
+    btnOk = BotaoOk();
+    btnCancela = findChild<QPushButton *>(QStringLiteral("btnCancelar"));
+    btnCancela->setObjectName(QStringLiteral("btnCancela"));
     resize(520, sizeHint().height());
-
-    connect(btnOk, &QPushButton::clicked, this, [this] { Protege([this] { btnOkClick(); }); });
-    connect(btnCancela, &QPushButton::clicked, this,
-            [this] { Protege([this] { btnCancelaClick(); }); });
-    // What the window shows is in force from the start.
-    Instala();
 }
 
 TfrmConfiguracoes::~TfrmConfiguracoes() {
@@ -224,7 +210,7 @@ bool TfrmConfiguracoes::eventFilter(QObject *o, QEvent *e) {
     return QDialog::eventFilter(o, e);
 }
 
-void TfrmConfiguracoes::btnOkClick() {
+bool TfrmConfiguracoes::Confirma() {
     QLineEdit *const enderecos[] = {edEnderecoTemp, edEnderecoDeform, edEnderecoTensao};
     QLineEdit *const nomes[] = {edNomeTemp, edNomeDeform, edNomeTensao};
     QLineEdit *const terminacoes[] = {edTerminacaoTemp, edTerminacaoDeform, edTerminacaoTensao};
@@ -234,7 +220,7 @@ void TfrmConfiguracoes::btnOkClick() {
         n[i] = Texto(nomes[i]);
         t[i] = Texto(terminacoes[i]);
     }
-    // Everything is checked before the record changes: a refused Ok keeps the names in force.
+    // Everything is checked before anything is fired: a refused Ok keeps the names in force.
     for (int i = 0; i < 3; ++i) {
         QString erro;
         if (enderecos[i]->text().trimmed().isEmpty())
@@ -247,57 +233,39 @@ void TfrmConfiguracoes::btnOkClick() {
         if (!erro.isEmpty()) {
             Perguntador().Erro(erro);
             enderecos[i]->setFocus();
-            return;
+            return false;
         }
     }
     if (NomesConflitam(d[0], n[0], t[0], d[1], n[1], t[1]) ||
         NomesConflitam(d[0], n[0], t[0], d[2], n[2], t[2]) ||
         NomesConflitam(d[2], n[2], t[2], d[1], n[1], t[1])) {
         Perguntador().Erro(QStringLiteral("O nome dos arquivos não podem ser iguais."));
-        return;
+        return false;
     }
     for (const std::string &pasta : d)
         if (const QString erro = PreparaPasta(pasta); !erro.isEmpty()) {
             Perguntador().Erro(erro);
-            return;
+            return false;
         }
-    Instala();
-    accept();
+    Dispara();
+    return true;
 }
 
-void TfrmConfiguracoes::Instala() {
-    TConfiguracoes &c = Estado().Configuracoes;
-    c.EnderecoTemp = ComSeparadorFinal(Texto(edEnderecoTemp));
-    c.EnderecoDeform = ComSeparadorFinal(Texto(edEnderecoDeform));
-    c.EnderecoTensao = ComSeparadorFinal(Texto(edEnderecoTensao));
-    c.NomeTemp = Texto(edNomeTemp);
-    c.NomeDeform = Texto(edNomeDeform);
-    c.NomeTensao = Texto(edNomeTensao);
-    c.TerminacaoTemp = Texto(edTerminacaoTemp);
-    c.TerminacaoDeform = Texto(edTerminacaoDeform);
-    c.TerminacaoTensao = Texto(edTerminacaoTensao);
-    c.FAplicado = true;
+TArquivosResultado TfrmConfiguracoes::Arquivos() const {
+    TArquivosResultado a;
+    a.EnderecoTemp = ComSeparadorFinal(Texto(edEnderecoTemp));
+    a.EnderecoDeform = ComSeparadorFinal(Texto(edEnderecoDeform));
+    a.EnderecoTensao = ComSeparadorFinal(Texto(edEnderecoTensao));
+    a.NomeTemp = Texto(edNomeTemp);
+    a.NomeDeform = Texto(edNomeDeform);
+    a.NomeTensao = Texto(edNomeTensao);
+    a.TerminacaoTemp = Texto(edTerminacaoTemp);
+    a.TerminacaoDeform = Texto(edTerminacaoDeform);
+    a.TerminacaoTensao = Texto(edTerminacaoTensao);
+    return a;
 }
 
-void TfrmConfiguracoes::MostraRegistro() {
-    const TConfiguracoes &c = Estado().Configuracoes;
-    auto q = [](const std::string &s) { return QString::fromStdString(s); };
-    edEnderecoTemp->setText(q(c.EnderecoTemp));
-    edEnderecoDeform->setText(q(c.EnderecoDeform));
-    edEnderecoTensao->setText(q(c.EnderecoTensao));
-    edNomeTemp->setText(q(c.NomeTemp));
-    edNomeDeform->setText(q(c.NomeDeform));
-    edNomeTensao->setText(q(c.NomeTensao));
-    edTerminacaoTemp->setText(q(c.TerminacaoTemp));
-    edTerminacaoDeform->setText(q(c.TerminacaoDeform));
-    edTerminacaoTensao->setText(q(c.TerminacaoTensao));
-}
-
-void TfrmConfiguracoes::btnCancelaClick() {
-    reject();
-}
-
-void TfrmConfiguracoes::reject() {
-    MostraRegistro();
-    QDialog::reject();
+void TfrmConfiguracoes::Dispara() {
+    if (OnConfirmar)
+        OnConfirmar(Arquivos());
 }

@@ -1,24 +1,27 @@
 // Result-file settings: folder, stem and extension of the temperature, deformation and stress
-// step files. Confirmed values go to the engine-facing record, which the analyses read.
+// step files. OK checks them and fires them as a value.
 #pragma once
 
-#include <QDialog>
+#include "Ajustes.h"
+#include "DialogoDados.h"
 
+#include <functional>
 #include <string>
 
 class QLineEdit;
 class QPushButton;
 
-class TfrmConfiguracoes : public QDialog {
+class TfrmConfiguracoes : public TDialogoDados {
     Q_OBJECT
 public:
+    using TEvento = std::function<void(const TArquivosResultado &)>;
+
     explicit TfrmConfiguracoes(QWidget *pai = nullptr);
     ~TfrmConfiguracoes() override;
 
-    void btnOkClick();
-    void btnCancelaClick();
-    // Cancel and the close box: the edits show the names in force again.
-    void reject() override;
+    void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
+    // Fires what the window shows, unchecked: what it shows is in force from the start.
+    void Dispara();
 
     QLineEdit *edEnderecoTemp, *edNomeTemp, *edTerminacaoTemp;
     QLineEdit *edEnderecoDeform, *edNomeDeform, *edTerminacaoDeform;
@@ -27,11 +30,12 @@ public:
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override;
+    bool Confirma() override;
 
 private:
-    // The edits become the names in force.
-    void Instala();
-    void MostraRegistro();
+    TArquivosResultado Arquivos() const;
+
+    TEvento OnConfirmar;
 };
 
 extern TfrmConfiguracoes *frmConfiguracoes;

@@ -5,7 +5,6 @@
 #include "KitCalcEdit.h"
 #include "NumeroUsuario.h"
 #include "UnidadesEscolhidas.h"
-#include "uEstadoInterface.h"
 #include "uLibUnidades.h"
 
 #include <QComboBox>
@@ -470,7 +469,8 @@ bool TfrmUnidades::Confirma() {
     if (&UnidadesEscolhidas() == FUnidades.get())
         LigaUnidades(escolhidas.get());
     FUnidades = std::move(escolhidas);
-    Estado().PosicaoTemperaturaDilatacao = cbxTemperCoefDilatacao->currentIndex();
+    if (FOnDilatacao)
+        FOnDilatacao(cbxTemperCoefDilatacao->currentIndex());
     DisparaMudanca();
     return true;
 }

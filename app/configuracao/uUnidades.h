@@ -32,6 +32,8 @@ public:
     ~TfrmUnidades() override;
 
     void SetOnMudanca(TOnMudanca f) { FOnMudanca = std::move(f); }
+    // OK also fires the position of the expansion coefficient's temperature unit in its list.
+    void SetOnDilatacao(std::function<void(int posicao)> f) { FOnDilatacao = std::move(f); }
     // Fires the change event with the chosen and reference sets, when bound.
     void DisparaMudanca();
 
@@ -78,6 +80,7 @@ private:
     std::unique_ptr<TUnidades> FUnidades, FEdicao;
     std::unique_ptr<TUnidadesSI> FSI;
     TOnMudanca FOnMudanca;
+    std::function<void(int)> FOnDilatacao;
     QString FUltimoSimbolo, FUltimoSISimbolo;
     double FUltimoFator = 1.0;
     TPagina FUltimaPagina = pgComprimento;

@@ -1,8 +1,6 @@
 #include "uGravidade.h"
 
 #include "Guarda.h"
-#include "uEstadoInterface.h"
-#include "uLibFEM.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,9 +9,8 @@
 
 TfrmGravidade *frmGravidade = nullptr;
 
-TfrmGravidade::TfrmGravidade(QWidget *pai) : QDialog(pai) {
+TfrmGravidade::TfrmGravidade(QWidget *pai) : TDialogoDados(QStringLiteral("Peso Próprio"), pai) {
     setObjectName("frmGravidade");
-    setWindowTitle(QStringLiteral("Peso Próprio"));
     btnSim = new QPushButton(QStringLiteral("Sim"));
     btnNao = new QPushButton(QStringLiteral("Não"));
     btnNao->setDefault(true);
@@ -29,31 +26,22 @@ TfrmGravidade::TfrmGravidade(QWidget *pai) : QDialog(pai) {
     connect(btnNao, &QPushButton::clicked, this, [this] { Protege([this] { Nao(); }); });
 }
 
-TfrmGravidade::~TfrmGravidade() {
-    if (FPesoProprio && Estado().FPesoProprio == FPesoProprio.get())
-        Estado().FPesoProprio = nullptr;
-}
-
-std::unique_ptr<TForcaTensional> TfrmGravidade::CriaPesoProprio() {
-    auto f = std::make_unique<TForcaTensional>();
-    f->SetAtiva(1);
-    return f;
-}
-
-void TfrmGravidade::Responde(bool considera) {
-    if (FPesoProprio && Estado().FPesoProprio == FPesoProprio.get())
-        Estado().FPesoProprio = nullptr;
-    FPesoProprio = CriaPesoProprio();
-    Estado().FPesoProprio = FPesoProprio.get();
+void TfrmGravidade::Dispara(bool considera) {
     if (OnConfirmar)
-        OnConfirmar(*FPesoProprio);
-    FPesoProprio->SetAtiva(considera ? 1 : 0);
-    done(considera ? QDialog::Accepted : QDialog::Rejected);
+        OnConfirmar(considera);
+}
+
+bool TfrmGravidade::Confirma() {
+    Dispara(true);
+    return true;
 }
 
 void TfrmGravidade::Sim() {
-    Responde(true);
+    if (Confirma())
+        done(QDialog::Accepted);
 }
+
 void TfrmGravidade::Nao() {
-    Responde(false);
+    Dispara(false);
+    done(QDialog::Rejected);
 }

@@ -1,38 +1,35 @@
-// Gravity dialog: switches self-weight on or off. Its own load is the switch the stress pass
-// obeys (the engine-facing state points at it); the fired load is always active.
+// Gravity dialog: switches self-weight on or off. Each answer fires at its click whether the own
+// weight counts in the stress pass; the close box answers nothing.
 #pragma once
 
-#include <QDialog>
+#include "DialogoDados.h"
 
 #include <functional>
-#include <memory>
 
 class QPushButton;
-class TForcaTensional;
 
-class TfrmGravidade : public QDialog {
+class TfrmGravidade : public TDialogoDados {
     Q_OBJECT
 public:
-    using TEvento = std::function<void(const TForcaTensional &)>;
+    using TEvento = std::function<void(bool considera)>;
 
     explicit TfrmGravidade(QWidget *pai = nullptr);
-    ~TfrmGravidade() override;
 
     void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
-    // The answers: a new own-weight load, fired active; "Não" then switches it off.
+    // The answers.
     void Sim();
     void Nao();
-    // The own-weight load, or none before the first answer.
-    const TForcaTensional *GetPesoProprio() const { return FPesoProprio.get(); }
 
     QPushButton *btnSim, *btnNao;
 
+protected:
+    // "Sim".
+    bool Confirma() override;
+
 private:
-    void Responde(bool considera);
-    std::unique_ptr<TForcaTensional> CriaPesoProprio();
+    void Dispara(bool considera);
 
     TEvento OnConfirmar;
-    std::unique_ptr<TForcaTensional> FPesoProprio;
 };
 
 extern TfrmGravidade *frmGravidade;

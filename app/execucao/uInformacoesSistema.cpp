@@ -28,6 +28,9 @@ namespace {
 TRAMThread *gThreadRAM = nullptr;
 // Windows made by AbreInformacoesSistema that are still alive.
 std::vector<TfrmInformacoesSistema *> gJanelas;
+// The window whose rule the memory tool holds, and that tool.
+TfrmInformacoesSistema *gLigada = nullptr;
+TFerramentaMemoria *gFerramenta = nullptr;
 
 QSpinBox *Giratorio(QWidget *pai, const char *nome, int valor) {
     auto *s = new QSpinBox(pai);
@@ -164,29 +167,32 @@ TfrmInformacoesSistema::TfrmInformacoesSistema(QWidget *pai) : QDialog(pai) {
     TrackRAM->setTickInterval(std::max(1, TrackRAM->maximum() / 20));
     TrackRAM->setValue(50);
     TrackRAMChange(TrackRAM->value());
-    FLimitePorEtapa = seLimiteLivrePorEtapa->value();
-    FLimiteLivre = seLimiteLivre->value();
-    FLimiteSuperior = seLimiteLivreSuperior->value();
 }
 
 TfrmInformacoesSistema::~TfrmInformacoesSistema() {
     Timer1->Para();
     if (gThreadRAM && gThreadRAM->Dono() == this)
         EncerraTrabalho();
-    if (Estado().InformacoesSistema == this)
-        Estado().InformacoesSistema = nullptr;
+    if (gLigada == this) {
+        gLigada = nullptr;
+        if (gFerramenta)
+            gFerramenta->Desliga();
+    }
     if (frmInformacoesSistema == this)
         frmInformacoesSistema = nullptr;
     gJanelas.erase(std::remove(gJanelas.begin(), gJanelas.end(), this), gJanelas.end());
 }
 
-int TfrmInformacoesSistema::MemoriaLivreMb() {
-    return ::MemoriaLivreMb(LeEstadoMemoria());
-}
-
-void TfrmInformacoesSistema::LiberarMemoria(int n) {
-    ultimoPedido_ = n;
-    ultimosBlocos_ = ::LiberarMemoria(n);
+void TfrmInformacoesSistema::Dispara(bool aplicado) {
+    aplicado_ = aplicado;
+    TRegraMemoria r;
+    r.Aplicado = aplicado;
+    r.PorEtapa = rbRAMLivrePorEtapa->isChecked();
+    r.LimitePorEtapa = seLimiteLivrePorEtapa->value();
+    r.LimiteLivre = seLimiteLivre->value();
+    r.LimiteSuperior = seLimiteLivreSuperior->value();
+    if (OnRegra)
+        OnRegra(r);
 }
 
 bool TfrmInformacoesSistema::TimerAtivo() const {
@@ -197,8 +203,8 @@ void TfrmInformacoesSistema::showEvent(QShowEvent *e) {
     QDialog::showEvent(e);
     if (e->spontaneous())
         return;
-    FAplicado = false;
     rbRAMLivre->setChecked(true);
+    Dispara(false);
     pararMonitor_ = false;
     Timer1->Inicia(1000);
 }
@@ -251,14 +257,14 @@ void TfrmInformacoesSistema::cmdOptimizeClick() {
     connect(
         t, &TRAMThread::Inicio, this,
         [this](int blocos) {
-            if (!FAplicado)
+            if (!aplicado_)
                 barProgress->setMaximum(std::max(2 * blocos, 1));
         },
         Qt::QueuedConnection);
     connect(
         t, &TRAMThread::Progresso, this,
         [this](int v) {
-            if (!FAplicado)
+            if (!aplicado_)
                 barProgress->setValue(v);
         },
         Qt::QueuedConnection);
@@ -298,44 +304,39 @@ void TfrmInformacoesSistema::AguardaTrabalho() {
 }
 
 void TfrmInformacoesSistema::btnOkClick() {
-    FAplicado = true;
-    FPorEtapa = rbRAMLivrePorEtapa->isChecked();
-    FLimitePorEtapa = seLimiteLivrePorEtapa->value();
-    FLimiteLivre = seLimiteLivre->value();
-    FLimiteSuperior = seLimiteLivreSuperior->value();
+    Dispara(true);
     pararMonitor_ = true;
     hide();
 }
 
 void TfrmInformacoesSistema::btnCancelaClick() {
-    FAplicado = false;
+    Dispara(false);
     hide();
     pararMonitor_ = true;
 }
 
 // ---------------------------------------------------------------------------------------------
 
-TfrmInformacoesSistema *AbreInformacoesSistema() {
+TfrmInformacoesSistema *AbreInformacoesSistema(TFerramentaMemoria &ferramenta) {
     auto *w = new TfrmInformacoesSistema(nullptr);
     w->setAttribute(Qt::WA_DeleteOnClose, false);
     gJanelas.push_back(w);
     frmInformacoesSistema = w;
-    Estado().InformacoesSistema = w;
+    gLigada = w;
+    gFerramenta = &ferramenta;
+    w->SetOnRegra([w, &ferramenta](const TRegraMemoria &r) {
+        if (gLigada == w)
+            ferramenta.AplicaRegra(r);
+    });
+    // A run's end lets the tool go: the window goes with it.
+    ferramenta.OnLibera = [] { delete gLigada; };
+    ferramenta.Liga();
     w->show();
     return w;
-}
-
-void LigaLiberacaoInformacoesSistema() {
-    Estado().OnLiberaInformacoesSistema = [](IInformacoesSistema *info) {
-        for (TfrmInformacoesSistema *w : gJanelas)
-            if (static_cast<IInformacoesSistema *>(w) == info) {
-                delete w;
-                return;
-            }
-    };
 }
 
 void LiberaJanelasInformacoesSistema() {
     while (!gJanelas.empty())
         delete gJanelas.back();
+    gFerramenta = nullptr;
 }

@@ -1,14 +1,15 @@
-// The memory tool: watches the machine's physical memory, lets the user take a chosen amount of
-// memory and give it back at once (worker thread), and holds the release rule that the
-// analyses apply at each time step once it is confirmed with "Ok".
+// The memory tool's window: watches the machine's physical memory, lets the user take a chosen
+// amount of memory and give it back at once (worker thread), and fires the release rule that the
+// analyses apply at each time step: confirmed by "Ok", off when shown and at "Cancelar".
 #pragma once
 
-#include "uEstadoInterface.h"
+#include "Ajustes.h"
 
 #include <QDialog>
 #include <QThread>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -21,6 +22,7 @@ class QStatusBar;
 class TKitTemporizador;
 using TTemporizador = TKitTemporizador;
 class TfrmInformacoesSistema;
+class TFerramentaMemoria;
 
 // Takes and frees N MiB under the program's release lock. It never touches widgets: the window
 // that started it gets its progress and the timer switches through queued signals.
@@ -45,15 +47,13 @@ private:
     TfrmInformacoesSistema *dono_;
 };
 
-class TfrmInformacoesSistema : public QDialog, public IInformacoesSistema {
+class TfrmInformacoesSistema : public QDialog {
     Q_OBJECT
 public:
     explicit TfrmInformacoesSistema(QWidget *pai = nullptr);
     ~TfrmInformacoesSistema() override;
 
-    // IInformacoesSistema
-    int MemoriaLivreMb() override;
-    void LiberarMemoria(int n) override;
+    void SetOnRegra(std::function<void(const TRegraMemoria &)> e) { OnRegra = std::move(e); }
 
     // Monitor tick (every second while the timer runs).
     void Timer1Timer();
@@ -67,9 +67,6 @@ public:
     std::int64_t LivreKb() const { return livreKb_; }
     std::int64_t TotalKb() const { return totalKb_; }
     int PercentualLivre() const { return percentual_; }
-    // The last release the analyses asked for: MiB asked and blocks really taken.
-    int UltimoPedido() const { return ultimoPedido_; }
-    int UltimosBlocos() const { return ultimosBlocos_; }
 
     // The running worker, none when idle (one for the whole program).
     static TRAMThread *ThreadRAM();
@@ -102,21 +99,24 @@ private:
     void AcoplaLimites();
     void HandleThreadTermination();
     void EncerraTrabalho();
+    // The rule as the controls show it, applied or not.
+    void Dispara(bool aplicado);
 
     std::int64_t livreKb_ = 0, totalKb_ = 0;
     int percentual_ = 0;
     QString textoLabram_;
     bool pararMonitor_ = false;
-    int ultimoPedido_ = 0, ultimosBlocos_ = 0;
+    // The worker leaves the bar alone while the rule is confirmed.
+    bool aplicado_ = false;
     std::unique_ptr<TTemporizador> Timer1;
+    std::function<void(const TRegraMemoria &)> OnRegra;
 };
 
 extern TfrmInformacoesSistema *frmInformacoesSistema;
 
 // Tool button "Informações do HD": a new memory window with no owner, shown without modality;
-// it becomes frmInformacoesSistema and the analyses' memory tool. Earlier ones stay alive.
-TfrmInformacoesSistema *AbreInformacoesSistema();
-// Makes the engine's release of its memory tool free that window.
-void LigaLiberacaoInformacoesSistema();
-// Frees every window AbreInformacoesSistema made (at exit).
+// it becomes frmInformacoesSistema and fires its rule to the memory tool, bound for the runs
+// until a run ends and frees the window. Earlier windows stay alive, their rules unheard.
+TfrmInformacoesSistema *AbreInformacoesSistema(TFerramentaMemoria &ferramenta);
+// Frees every window AbreInformacoesSistema made (at exit); the engine's release frees none after.
 void LiberaJanelasInformacoesSistema();

@@ -185,8 +185,9 @@ void MostraEtapa(TModelo &m, int k) {
     m.FEtapaAtual = k;
     m.LimpaDesenho();
     TMalha *malha = m.FCamadas->GetEtapa(k)->GetMalha();
-    malha->Nx = m.FNx;
-    malha->Ny = m.FNy;
+    const TAjustesMalha ajustes = m.AjustesMalha();
+    malha->Nx = ajustes.Nx;
+    malha->Ny = ajustes.Ny;
     m.FMalha = malha;
     if (m.FPlotCamadas) {
         // Drawn in the frame of the stage shown, as a redraw of it would be.

@@ -221,8 +221,8 @@ void TExecucao::MostraMalhaEtapa(int k) {
 }
 
 TExecucao::TGeracaoEtapa TExecucao::GeracaoAtual() const {
-    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
-    return {true, modelo_.FNx, modelo_.FNy, c.Exponencial, c.PorDmax, c.Dmax};
+    const TAjustesMalha c = modelo_.AjustesMalha();
+    return {true, c.Nx, c.Ny, c.Exponencial, c.PorDmax, c.Dmax};
 }
 
 bool TExecucao::SalvaMalhaEtapa(int k) {
@@ -272,8 +272,9 @@ void TExecucao::GeraMalhaEtapaAtual() {
     if (k < 1 || k > modelo_.FCamadas->GetNumEtapas())
         return;
     TExecucaoEmCurso emCurso;
-    modelo_.FCamadas->SetNx(modelo_.FNx);
-    modelo_.FCamadas->SetNy(modelo_.FNy);
+    const TAjustesMalha ajustes = modelo_.AjustesMalha();
+    modelo_.FCamadas->SetNx(ajustes.Nx);
+    modelo_.FCamadas->SetNy(ajustes.Ny);
     // A stage meshed with other settings is meshed again; a refusal keeps its file.
     if (std::size_t(k) <= etapasGeradas_.size() && etapasGeradas_[std::size_t(k - 1)].Gerada &&
         !(etapasGeradas_[std::size_t(k - 1)] == GeracaoAtual()))

@@ -1,5 +1,8 @@
 #include "MemoriaSistema.h"
 
+#include "Ajustes.h"
+#include "uEstadoInterface.h"
+
 #include <algorithm>
 #include <charconv>
 #include <climits>
@@ -166,4 +169,66 @@ int LiberarMemoria(int n) {
     std::lock_guard<std::mutex> trava(SecaoLiberacao());
     const int blocos = BlocosPermitidos(n, LeEstadoMemoria());
     return TomaELiberaBlocos(blocos, {}) ? blocos : 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The memory tool as the runs see it
+
+class TFerramentaMemoria::TLigacao : public IInformacoesSistema {
+public:
+    explicit TLigacao(TFerramentaMemoria &dona) : dona_(dona) {}
+
+    int MemoriaLivreMb() override { return dona_.MemoriaLivreMb(); }
+    void LiberarMemoria(int n) override {
+        dona_.FUltimoPedido = n;
+        dona_.FUltimosBlocos = ::LiberarMemoria(n);
+    }
+
+private:
+    TFerramentaMemoria &dona_;
+};
+
+TFerramentaMemoria::TFerramentaMemoria() : FLigacao(std::make_unique<TLigacao>(*this)) {}
+
+TFerramentaMemoria::~TFerramentaMemoria() {
+    Desliga();
+    if (FLigou)
+        Estado().OnLiberaInformacoesSistema = nullptr;
+}
+
+void TFerramentaMemoria::AplicaRegra(const TRegraMemoria &regra) {
+    TLigacao &l = *FLigacao;
+    l.FAplicado = regra.Aplicado;
+    l.FPorEtapa = regra.PorEtapa;
+    l.FLimitePorEtapa = regra.LimitePorEtapa;
+    l.FLimiteLivre = regra.LimiteLivre;
+    l.FLimiteSuperior = regra.LimiteSuperior;
+}
+
+TRegraMemoria TFerramentaMemoria::Regra() const {
+    const TLigacao &l = *FLigacao;
+    return {l.FAplicado, l.FPorEtapa, l.FLimitePorEtapa, l.FLimiteLivre, l.FLimiteSuperior};
+}
+
+void TFerramentaMemoria::Liga() {
+    TEstadoInterface &e = Estado();
+    e.InformacoesSistema = FLigacao.get();
+    FLigou = true;
+    e.OnLiberaInformacoesSistema = [this](IInformacoesSistema *info) {
+        if (info == FLigacao.get() && OnLibera)
+            OnLibera();
+    };
+}
+
+void TFerramentaMemoria::Desliga() {
+    if (Ligada())
+        Estado().InformacoesSistema = nullptr;
+}
+
+bool TFerramentaMemoria::Ligada() const {
+    return Estado().InformacoesSistema == FLigacao.get();
+}
+
+int TFerramentaMemoria::MemoriaLivreMb() const {
+    return ::MemoriaLivreMb(LeEstadoMemoria());
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <mutex>
 #include <string>
 
@@ -63,3 +64,35 @@ bool TomaELiberaBlocos(int n, const std::function<void(int)> &progresso);
 // The analyses' release: under SecaoLiberacao(), takes and frees what BlocosPermitidos allows
 // of n. Returns the number of blocks taken (0 when taking failed).
 int LiberarMemoria(int n);
+
+struct TRegraMemoria;
+
+// The memory tool the runs consult at each step: the rule its window fired, the machine's
+// memory and the release. Bound from the opening of a window until a run ends (OnLibera then
+// fires) or Desliga.
+class TFerramentaMemoria {
+public:
+    TFerramentaMemoria();
+    ~TFerramentaMemoria();
+    TFerramentaMemoria(const TFerramentaMemoria &) = delete;
+    TFerramentaMemoria &operator=(const TFerramentaMemoria &) = delete;
+
+    void AplicaRegra(const TRegraMemoria &regra);
+    TRegraMemoria Regra() const;
+    void Liga();
+    void Desliga();
+    bool Ligada() const;
+    std::function<void()> OnLibera;
+
+    // Available physical memory in MB, rounded.
+    int MemoriaLivreMb() const;
+    // The last release a run asked for: MiB asked and blocks really taken.
+    int UltimoPedido() const { return FUltimoPedido; }
+    int UltimosBlocos() const { return FUltimosBlocos; }
+
+private:
+    class TLigacao;
+    std::unique_ptr<TLigacao> FLigacao;
+    int FUltimoPedido = 0, FUltimosBlocos = 0;
+    bool FLigou = false;
+};

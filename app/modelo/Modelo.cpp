@@ -39,10 +39,19 @@ void Titulo(const std::string &texto) {
 
 } // namespace
 
-TModelo::TModelo(TCanvas *imagem) : FImagem(imagem) {}
+TModelo::TModelo(TCanvas *imagem) : FImagem(imagem) {
+    // The mesh file reader writes the settings it brings into the engine-facing record.
+    Estado().ConfiguracaoMalha.OnAlteracao = [this] {
+        if (OnAjustesMalha)
+            OnAjustesMalha(AjustesMalha());
+    };
+}
 
 TModelo::~TModelo() {
     LiberaModelo();
+    Estado().ConfiguracaoMalha.OnAlteracao = nullptr;
+    if (FPesoProprio && Estado().FPesoProprio == FPesoProprio.get())
+        Estado().FPesoProprio = nullptr;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -68,7 +77,6 @@ void TModelo::LiberaModelo() {
     FPlot.reset();
     FCamadas.reset();
     FSubDominios.clear();
-    FPesoProprio.reset();
     FMalha = nullptr;
     FMalhaDominio.reset();
     FNosSelecionados = TVetorInteiro();
@@ -117,21 +125,16 @@ void TModelo::AbreDominio(const std::string &arquivo) {
 }
 
 void TModelo::ImportaMalha(const std::string &arquivo) {
-    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
-    const TConfiguracaoMalha antes = c;
+    const TAjustesMalha antes = AjustesMalha();
     auto malha = std::make_unique<TMalha>(2, 2);
     try {
         malha->LeMalhaCompleta(arquivo);
         if (!DominioValido(*malha))
             throw EInOutError(arquivo + ": não é um arquivo de malha");
     } catch (...) {
-        c.Nx = antes.Nx;
-        c.Ny = antes.Ny;
-        c.Exponencial = antes.Exponencial;
-        c.PorDmax = antes.PorDmax;
-        c.Dmax = antes.Dmax;
-        if (c.OnAlteracao)
-            c.OnAlteracao();
+        GuardaAjustesMalha(antes);
+        if (OnAjustesMalha)
+            OnAjustesMalha(antes);
         throw;
     }
     InstalaMalha(std::move(malha));
@@ -152,9 +155,7 @@ bool TModelo::SalvaMalha(const std::string &arquivo) const {
 bool TModelo::GeraMalha() {
     if (!FMalha)
         return false;
-    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
-    FNx = c.Nx;
-    FNy = c.Ny;
+    const TAjustesMalha ajustes = AjustesMalha();
     TProgressoAberto progresso(Progresso, "Gerando Malha...");
     auto avanca = [this](TMalha *) {
         if (Progresso)
@@ -183,8 +184,8 @@ bool TModelo::GeraMalha() {
             nova->GetAresta(a)->SetIgnorada(FMalha->GetAresta(a)->Ignorada);
         nova->NomeArquivo = FMalha->NomeArquivo;
         nova->ConsideraInternas = FMalha->ConsideraInternas;
-        nova->Nx = FNx;
-        nova->Ny = FNy;
+        nova->Nx = ajustes.Nx;
+        nova->Ny = ajustes.Ny;
         nova->SetOnProgresso(avanca);
         nova->SetOnDivisoes(faixa);
         nova->GeraMalha();
@@ -209,14 +210,15 @@ std::unique_ptr<TMalha> TModelo::GeraMalhaEtapa(int k, TMalha::TEventoProgresso 
                                                 TMalha::TEventoDivisoes divisoes) {
     if (!FCamadas || k < 1 || k > FCamadas->GetNumEtapas())
         return nullptr;
-    FCamadas->SetNx(FNx);
-    FCamadas->SetNy(FNy);
+    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    FCamadas->SetNx(c.Nx);
+    FCamadas->SetNy(c.Ny);
     auto nova = TMalha::CreateCopia(*FCamadas->GetEtapa(k)->GetMalha());
-    nova->Nx = FNx;
-    nova->Ny = FNy;
+    nova->Nx = c.Nx;
+    nova->Ny = c.Ny;
     nova->SetOnProgresso(std::move(progresso));
     nova->SetOnDivisoes(std::move(divisoes));
-    nova->GeraMalha(Estado().ConfiguracaoMalha);
+    nova->GeraMalha(c);
     nova->SetOnProgresso(nullptr);
     nova->SetOnDivisoes(nullptr);
     if (nova->GetNumElementos() == 0)
@@ -403,21 +405,35 @@ void TModelo::LiberaSubDominios() {
 // ---------------------------------------------------------------------------------------------
 // Settings
 
-void TModelo::LeConfiguracaoMalha(const TConfiguracaoDesenho &desenho) {
-    Desenho = desenho;
+TAjustesMalha TModelo::AjustesMalha() const {
     const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
-    FNx = c.Nx;
-    FNy = c.Ny;
+    return {c.Nx, c.Ny, c.Exponencial, c.PorDmax, c.Dmax};
+}
+
+void TModelo::GuardaAjustesMalha(const TAjustesMalha &ajustes) {
+    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    c.Nx = ajustes.Nx;
+    c.Ny = ajustes.Ny;
+    c.Exponencial = ajustes.Exponencial;
+    c.PorDmax = ajustes.PorDmax;
+    c.Dmax = ajustes.Dmax;
+}
+
+void TModelo::LeConfiguracaoMalha(const TAjustesMalha &ajustes,
+                                  const TConfiguracaoDesenho &desenho) {
+    GuardaAjustesMalha(ajustes);
+    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    Desenho = desenho;
     if (!FMalha)
         return;
     if (FModo == 1 && FCamadas) {
-        FCamadas->SetNx(FNx);
-        FCamadas->SetNy(FNy);
+        FCamadas->SetNx(c.Nx);
+        FCamadas->SetNy(c.Ny);
         if (TDominio *e = EtapaAtual(); e && e->GetMalha() && e->GetMalha()->GetNumNos() > 0)
             FMalha = e->GetMalha();
     } else {
-        FMalha->Nx = FNx;
-        FMalha->Ny = FNy;
+        FMalha->Nx = c.Nx;
+        FMalha->Ny = c.Ny;
     }
     if (FPlot && FModo == 0)
         FPlot->SetMalha(FMalha);

@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
+#include "Ajustes.h"
 #include "ConfiguracaoDesenho.h"
 #include "ConversaoUnidades.h"
+#include "MemoriaSistema.h"
 #include "uLibFEM.h"
 #include "uLibraryMalhas.h"
 #include "uPlataforma.h"
@@ -94,12 +96,22 @@ public:
     void LiberaSubDominios();
 
     // ---- Settings ---------------------------------------------------------------------------
-    // Mesh settings confirmed: divisions to the current mesh (every stage in layered mode),
-    // colours to the drawing, redrawn. Without a mesh they are only stored.
-    void LeConfiguracaoMalha(const TConfiguracaoDesenho &desenho);
+    // Mesh settings confirmed: in force for the generator from now on, divisions to the current
+    // mesh (every stage in layered mode), colours to the drawing, redrawn. Without a mesh they
+    // are only stored.
+    void LeConfiguracaoMalha(const TAjustesMalha &ajustes, const TConfiguracaoDesenho &desenho);
+    // The mesh settings in force: the last confirmed, or those a mesh file brought.
+    TAjustesMalha AjustesMalha() const;
+    // Fired when a mesh file brought its settings in, or a refused one put them back.
+    std::function<void(const TAjustesMalha &)> OnAjustesMalha;
+    // Result files confirmed: the runs write their steps under these names from now on.
+    void AplicaArquivosResultado(const TArquivosResultado &arquivos);
     // Units confirmed: the factors applied from now on.
     void AtualizaFatoresUnidades(const TFatoresUnidades &fatores) { FFatores = fatores; }
     const TFatoresUnidades &Fatores() const { return FFatores; }
+    // Position of the expansion coefficient's temperature unit in the units dialog's list
+    // (CELSIUS, FAHRENHEIT, KELVIN, RANKINE), for the stress run.
+    void AplicaPosicaoTemperaturaDilatacao(int posicao);
 
     // ---- Receivers ----------------------------------------------------------------------------
     void AplicaMaterial(const TMaterial &material);
@@ -111,7 +123,9 @@ public:
     void AplicaSolver(const TGradiente &solver, bool gradiente);
     void AplicaCondicoesIniciais(double temperatura);
     void AplicaPrescricoes(double temperatura, double inicio, double fim);
-    void AplicaGravidade(const TForcaTensional &pesoProprio);
+    // The gravity dialog's answer: the own-weight load the stress run obeys is switched on or
+    // off. It outlives a new model, as the answer does.
+    void AplicaGravidade(bool considera);
     // None: the creep dialog was cancelled.
     void AplicaFluencia(const TFluencia *fluencia);
     void AplicaRetracao(const TRetracao *retracao);
@@ -143,6 +157,8 @@ public:
     TDominio *CamadaAtual() const;
     // The stage FEtapaAtual, or none.
     TDominio *EtapaAtual() const;
+    // The own-weight load, or none before the first answer.
+    const TForcaTensional *PesoProprio() const { return FPesoProprio.get(); }
 
     // ---- State (read by the views, the report, the runs and the tools) ---------------------
     int FModo = 0;            // 0 single domain, 1 layered
@@ -154,7 +170,6 @@ public:
     std::unique_ptr<TMalhaPlot> FPlot;
     TVetorInteiro FNosSelecionados, FArestasSelecionadas;
     int FSubDominioAtual = 1, FEtapaAtual = 1, FNumEtapas = 0, FMaterialAtual = 1;
-    int FNx = 2, FNy = 2;
     TNo FNoCursor{1, 0.0, 0.0};
     int FNoCapturado = 1, FElementoCapturado = 0;
     // Tool modes the receivers consult, and the two ends of the line tool (world points).
@@ -175,6 +190,8 @@ public:
 
     // Bound by the program (none in plain use).
     IProgressoModelo *Progresso = nullptr;
+    // The memory tool the runs consult, its rule fired by the memory window.
+    TFerramentaMemoria FerramentaMemoria;
 
 private:
     // Opens the progress display and closes it when it goes out of scope.
@@ -189,6 +206,8 @@ private:
     // interior flags.
     std::unique_ptr<TDominio> CopiaSubDominio(int i) const;
     void AtualizaFluenciaAtiva();
+    // The mesh settings to the engine-facing record the generator and the mesh file read.
+    void GuardaAjustesMalha(const TAjustesMalha &ajustes);
     void DesenhaApoio(const TPonto &p, bool restricao1, bool restricao2);
     void DesenhaDeslocamento(const TPonto &p);
     void DesenhaForcaDistribuida(const TForcaTensional &forca);
@@ -198,7 +217,7 @@ private:
     std::vector<std::unique_ptr<TDominio>> FSubDominios;
     // The separate subdomain objects handed to the analyses (the analyses do not own them).
     std::vector<std::unique_ptr<TDominio>> FSubDominiosAnalise;
-    std::unique_ptr<TForcaTensional> FPesoProprio; // own-weight load of the domain
+    std::unique_ptr<TForcaTensional> FPesoProprio; // bound in the engine-facing state
     // The solver in force (the solver dialog's until it is confirmed) and whether it is the
     // iterative one; every new analysis takes it.
     std::unique_ptr<TGradiente> FSolver = std::make_unique<TGradiente>(100, 0.001);

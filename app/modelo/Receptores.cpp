@@ -120,17 +120,31 @@ void TModelo::AplicaPrescricoes(double temperatura, double inicio, double fim) {
                                   TempoParaHoras(FFatores, inicio), TempoParaHoras(FFatores, fim));
 }
 
-void TModelo::AplicaGravidade(const TForcaTensional &pesoProprio) {
-    // The stress run reads the switch from the gravity dialog's load; the domain keeps a copy.
-    if (!FAnalise || FModo == 1)
-        return;
-    DadosTensionais = true;
-    FPesoProprio = TForcaTensional::CreateCopia(pesoProprio);
-    FPesoProprio->SetAtiva(pesoProprio.GetAtiva());
-    FAnalise->GetDominio()->CargaElemento = FPesoProprio.get();
-    FAnaliseTensional->GetDominio().CargaElemento = FPesoProprio.get();
-    if (TDominio *s = SubDominioAtual())
-        s->CargaElemento = FPesoProprio.get();
+void TModelo::AplicaGravidade(bool considera) {
+    if (!FPesoProprio)
+        FPesoProprio = std::make_unique<TForcaTensional>();
+    FPesoProprio->SetAtiva(considera ? 1 : 0);
+    Estado().FPesoProprio = FPesoProprio.get();
+    if (FAnalise && FModo == 0)
+        DadosTensionais = true;
+}
+
+void TModelo::AplicaArquivosResultado(const TArquivosResultado &a) {
+    TConfiguracoes &c = Estado().Configuracoes;
+    c.EnderecoTemp = a.EnderecoTemp;
+    c.EnderecoDeform = a.EnderecoDeform;
+    c.EnderecoTensao = a.EnderecoTensao;
+    c.NomeTemp = a.NomeTemp;
+    c.NomeDeform = a.NomeDeform;
+    c.NomeTensao = a.NomeTensao;
+    c.TerminacaoTemp = a.TerminacaoTemp;
+    c.TerminacaoDeform = a.TerminacaoDeform;
+    c.TerminacaoTensao = a.TerminacaoTensao;
+    c.FAplicado = true;
+}
+
+void TModelo::AplicaPosicaoTemperaturaDilatacao(int posicao) {
+    Estado().PosicaoTemperaturaDilatacao = posicao;
 }
 
 void TModelo::AtualizaFluenciaAtiva() {

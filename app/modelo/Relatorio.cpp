@@ -1,7 +1,6 @@
 #include "Relatorio.h"
 
 #include "Modelo.h"
-#include "uEstadoInterface.h"
 #include "uLibUnidades.h"
 
 #include <functional>
@@ -103,19 +102,19 @@ void Dominio(TEscritor &w) {
     w.L("Diretório do Domínio: " + m.ArquivoDominio);
     w.L();
     w.L("Configuração da Malha:");
-    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    const TAjustesMalha c = m.AjustesMalha();
     if (c.Exponencial) {
         w.L(" Tipo Exponencial");
-        w.L(" Nx= " + std::to_string(m.FNx));
-        w.L(" Ny= " + std::to_string(m.FNy));
+        w.L(" Nx= " + std::to_string(c.Nx));
+        w.L(" Ny= " + std::to_string(c.Ny));
     } else {
         w.L(" Tipo Linear");
         if (c.PorDmax) {
             // Kept in metres, and printed so beside its " m".
             w.L(" Dimensão máxima do elemento= " + Real(c.Dmax) + " m");
         } else {
-            w.L(" Nx= " + std::to_string(m.FNx));
-            w.L(" Ny= " + std::to_string(m.FNy));
+            w.L(" Nx= " + std::to_string(c.Nx));
+            w.L(" Ny= " + std::to_string(c.Ny));
         }
     }
     w.L();
@@ -322,7 +321,7 @@ void CondicoesIniciaisTensionais(TEscritor &w) {
             w.L("Camada " + std::to_string(i) + ":Em X= 0; Em Y= 0");
         w.L();
     }
-    const TForcaTensional *p = Estado().FPesoProprio;
+    const TForcaTensional *p = w.M.PesoProprio();
     w.L(std::string("Considera Peso Próprio: ") + (p && p->GetAtiva() ? "SIM" : "NÃO"));
     w.L();
     w.L();

@@ -98,9 +98,6 @@ public:
     std::vector<std::unique_ptr<TElementoTriangular>> Elementos;
     std::vector<std::unique_ptr<TForcaTensional>> ForcasTensionais;
     std::unique_ptr<TForcaInterna> Fonte;
-    // The program's copy of the own-weight load (not owned); the stress run takes the own
-    // weight from the engine-facing state instead.
-    TForcaTensional *CargaElemento = nullptr;
     std::unique_ptr<TMaterial> Material;
     TLayer Layer;
     double InstanteInicial = 0.0, InstanteFinal = 0.0; // hours

@@ -23,7 +23,11 @@ protected:
     ConfiguracaoMalha() {
         ReiniciaEstado();
         d = std::make_unique<TfrmConfiguracaoMalha>();
-        d->SetOnConfirmar([this](const TfrmConfiguracaoMalha &) { ++confirmacoes; });
+        d->SetOnConfirmar([this](const TAjustesMalha &a, const TConfiguracaoDesenho &) {
+            ++confirmacoes;
+            c = a;
+        });
+        d->SetEmVigor([this] { return c; });
     }
     ~ConfiguracaoMalha() override {
         d.reset();
@@ -32,6 +36,7 @@ protected:
     }
     TPerguntadorLigado roteiro;
     std::unique_ptr<TfrmConfiguracaoMalha> d;
+    TAjustesMalha c; // in force: the last fired
     int confirmacoes = 0;
 };
 
@@ -43,8 +48,10 @@ TEST_F(ConfiguracaoMalha, StartsFromTheDefaultsAndConfirmsInTheLocalesForm) {
     EXPECT_TRUE(d->rbLinear->isChecked());
     EXPECT_TRUE(d->cbxDmax->isChecked());
     EXPECT_EQ(d->edDmax->text(), "0.25");
-    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
-    EXPECT_TRUE(c.PorDmax); // in force as shown, before any Ok
+    c.PorDmax = false;
+    d->Dispara(); // what it shows is in force before any Ok
+    EXPECT_TRUE(c.PorDmax);
+    EXPECT_DOUBLE_EQ(c.Dmax, 0.25);
     EXPECT_EQ(d->Desenho().LayerElementos.Pincel.Color, clSilver);
     EXPECT_EQ(d->Desenho().LayerElementos.Caneta.Color, clGray);
     EXPECT_EQ(d->Desenho().LayerElementos.Fonte.Color, clRed);
@@ -57,7 +64,7 @@ TEST_F(ConfiguracaoMalha, StartsFromTheDefaultsAndConfirmsInTheLocalesForm) {
     d->seNx->setValue(8);
     d->kcbxCorNos->SetColorValue(clRed);
     d->btnOk->click();
-    EXPECT_EQ(confirmacoes, 1);
+    EXPECT_EQ(confirmacoes, 2);
     EXPECT_DOUBLE_EQ(c.Dmax, 0.5);
     EXPECT_TRUE(c.PorDmax);
     EXPECT_EQ(c.Nx, 8);
@@ -80,11 +87,7 @@ TEST_F(ConfiguracaoMalha, RefusedOkChangesNothing) {
     d->btnOk->click(); // the conversion error, through the slot guard
     ASSERT_EQ(roteiro.P.Erros.size(), 3);
     EXPECT_EQ(roteiro.P.Erros[2], "'abc' não é um número real válido");
-    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
     EXPECT_EQ(confirmacoes, 0);
-    EXPECT_EQ(c.Nx, 2);
-    EXPECT_DOUBLE_EQ(c.Dmax, 0.25);
-    EXPECT_TRUE(c.PorDmax);
 
     // Zero is fine when the maximum size is not used.
     d->cbxDmax->setChecked(false);
@@ -102,19 +105,13 @@ TEST_F(ConfiguracaoMalha, GradingChoiceShowsOrHidesTheMaximumSizeAndFollowsTheFi
     EXPECT_TRUE(d->pDmax->isVisible());
 
     // The mesh file reader's values are shown.
-    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
-    c.Exponencial = true;
-    c.PorDmax = true;
-    c.Dmax = 1.5;
-    d->SetNx(12);
-    d->SetNy(7);
+    d->Mostra({12, 7, true, true, 1.5});
     EXPECT_EQ(d->seNx->value(), 12);
     EXPECT_EQ(d->seNy->value(), 7);
     EXPECT_TRUE(d->rbExponencial->isChecked());
     EXPECT_FALSE(d->pDmax->isVisible());
     EXPECT_EQ(d->edDmax->text(), "1.5");
-    c.Exponencial = false;
-    d->SetNx(3);
+    d->Mostra({3, 7, false, true, 1.5});
     EXPECT_TRUE(d->rbLinear->isChecked());
     EXPECT_TRUE(d->pDmax->isVisible());
     d->hide();
@@ -122,19 +119,16 @@ TEST_F(ConfiguracaoMalha, GradingChoiceShowsOrHidesTheMaximumSizeAndFollowsTheFi
 
 // Every change waits for Ok; Cancel (or Esc) shows the settings in force again.
 TEST_F(ConfiguracaoMalha, ChangesTakeEffectAtOkAndCancelShowsWhatIsInForce) {
-    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
     const struct {
         std::function<void()> muda;
         std::function<bool()> mostraOEmVigor;
     } casos[] = {
         {[&] { d->rbExponencial->click(); },
-         [&] { return d->rbLinear->isChecked() && !c.Exponencial; }},
-        {[&] { d->seNx->setValue(7); }, [&] { return d->seNx->value() == 2 && c.Nx == 2; }},
-        {[&] { d->seNy->setValue(5); }, [&] { return d->seNy->value() == 2 && c.Ny == 2; }},
-        {[&] { d->cbxDmax->setChecked(false); },
-         [&] { return d->cbxDmax->isChecked() && c.PorDmax; }},
-        {[&] { d->edDmax->setText("3"); },
-         [&] { return d->edDmax->text() == "0.25" && c.Dmax == 0.25; }},
+         [&] { return d->rbLinear->isChecked() && d->pDmax->isVisibleTo(d.get()); }},
+        {[&] { d->seNx->setValue(7); }, [&] { return d->seNx->value() == 2; }},
+        {[&] { d->seNy->setValue(5); }, [&] { return d->seNy->value() == 2; }},
+        {[&] { d->cbxDmax->setChecked(false); }, [&] { return d->cbxDmax->isChecked(); }},
+        {[&] { d->edDmax->setText("3"); }, [&] { return d->edDmax->text() == "0.25"; }},
         {[&] { d->kcbxCorNos->SetColorValue(clRed); },
          [&] { return d->kcbxCorNos->ColorValue() == clAqua; }},
     };
@@ -149,10 +143,13 @@ TEST_F(ConfiguracaoMalha, ChangesTakeEffectAtOkAndCancelShowsWhatIsInForce) {
             EXPECT_FALSE(d->isVisible());
             EXPECT_TRUE(casos[i].mostraOEmVigor()) << i << (esc ? " Esc" : " Cancela");
         }
+    EXPECT_EQ(confirmacoes, 0);
     // A later Ok applies only what it shows.
     d->btnOk->click();
     EXPECT_FALSE(c.Exponencial);
     EXPECT_EQ(c.Nx, 2);
+    EXPECT_TRUE(c.PorDmax);
+    EXPECT_DOUBLE_EQ(c.Dmax, 0.25);
     EXPECT_EQ(d->Desenho().LayerNos.Pincel.Color, clAqua);
     EXPECT_EQ(confirmacoes, 1);
 }
@@ -162,6 +159,10 @@ protected:
     Configuracoes() {
         ReiniciaEstado();
         d = std::make_unique<TfrmConfiguracoes>();
+        d->SetOnConfirmar([this](const TArquivosResultado &a) {
+            c = a;
+            ++confirmacoes;
+        });
     }
     ~Configuracoes() override {
         d.reset();
@@ -175,6 +176,8 @@ protected:
     TPastaTeste pasta;
     TPerguntadorLigado roteiro;
     std::unique_ptr<TfrmConfiguracoes> d;
+    TArquivosResultado c; // in force: the last fired
+    int confirmacoes = 0;
 };
 
 TEST_F(Configuracoes, DefaultsAndAConfirmedSet) {
@@ -185,16 +188,15 @@ TEST_F(Configuracoes, DefaultsAndAConfirmedSet) {
     EXPECT_EQ(d->edTerminacaoTensao->text(), ".res");
     EXPECT_TRUE(d->edEnderecoTemp->text().startsWith(QString::fromStdString(pasta.Pasta.string())));
     // What the window shows is in force before any Ok.
-    EXPECT_TRUE(Estado().Configuracoes.FAplicado);
-    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "PassoTemp");
-    EXPECT_EQ(Estado().Configuracoes.EnderecoTensao, d->edEnderecoTensao->text().toStdString());
+    d->Dispara();
+    EXPECT_EQ(c.NomeTemp, "PassoTemp");
+    EXPECT_EQ(c.EnderecoTensao, d->edEnderecoTensao->text().toStdString());
 
     // Case counts: A, B and a differ. Equal folders with different stems are fine.
     Nomes("A", "B", "a");
     d->btnOk->click();
-    const TConfiguracoes &c = Estado().Configuracoes;
     EXPECT_TRUE(roteiro.P.Erros.isEmpty());
-    EXPECT_TRUE(c.FAplicado);
+    EXPECT_EQ(confirmacoes, 2);
     EXPECT_EQ(c.NomeTemp, "A");
     EXPECT_EQ(c.NomeTensao, "a");
     EXPECT_EQ(c.EnderecoTemp, d->edEnderecoTemp->text().toStdString());
@@ -203,29 +205,29 @@ TEST_F(Configuracoes, DefaultsAndAConfirmedSet) {
 TEST_F(Configuracoes, EqualStemsAreRefusedAndTheConfirmedNamesStay) {
     Nomes("T", "D", "S");
     d->btnOk->click();
-    ASSERT_TRUE(Estado().Configuracoes.FAplicado);
+    ASSERT_EQ(confirmacoes, 1);
 
     // Equal stems in different folders are still refused; the fields keep the last good set.
     Nomes("X", "X", "S");
     d->edEnderecoDeform->setText("/outra/pasta/");
     d->btnOk->click();
     EXPECT_EQ(roteiro.P.Erros, QStringList({"O nome dos arquivos não podem ser iguais."}));
-    EXPECT_TRUE(Estado().Configuracoes.FAplicado);
-    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "T");
+    EXPECT_EQ(confirmacoes, 1);
+    EXPECT_EQ(c.NomeTemp, "T");
 }
 
 TEST_F(Configuracoes, StemsDifferingOnlyByTrailingDigitsShareFilesInOneFolder) {
     Nomes("Passo1", "Passo", "Tensao");
     d->btnOk->click();
     EXPECT_EQ(roteiro.P.Erros.size(), 1);
-    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "PassoTemp");
+    EXPECT_EQ(confirmacoes, 0);
     // In another folder or with another extension they cannot meet.
     d->edEnderecoDeform->setText(QString::fromStdString((pasta.Pasta / "deform").string()));
     d->btnOk->click();
     EXPECT_EQ(roteiro.P.Erros.size(), 1);
-    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "Passo1");
+    EXPECT_EQ(c.NomeTemp, "Passo1");
     // A folder typed without its final separator still names that folder.
-    EXPECT_EQ(Estado().Configuracoes.EnderecoDeform, (pasta.Pasta / "deform").string() + "/");
+    EXPECT_EQ(c.EnderecoDeform, (pasta.Pasta / "deform").string() + "/");
 
     EXPECT_TRUE(NomesConflitam("/a/", "P12", ".res", "/a", "P", ".res"));
     EXPECT_FALSE(NomesConflitam("/a/", "P12", ".res", "/a/", "P", ".txt"));
@@ -234,6 +236,7 @@ TEST_F(Configuracoes, StemsDifferingOnlyByTrailingDigitsShareFilesInOneFolder) {
 }
 
 TEST_F(Configuracoes, ClickingAnExtensionWarnsAndCancelRestoresTheNamesInForce) {
+    d->Dispara();
     d->show();
     QTest::mouseClick(d->edTerminacaoTemp, Qt::LeftButton);
     EXPECT_EQ(roteiro.P.Informacoes,
@@ -242,9 +245,9 @@ TEST_F(Configuracoes, ClickingAnExtensionWarnsAndCancelRestoresTheNamesInForce) 
     d->edEnderecoDeform->setText("/outra/");
     d->btnCancela->click();
     EXPECT_FALSE(d->isVisible());
-    EXPECT_EQ(Estado().Configuracoes.NomeTemp, "PassoTemp");
+    EXPECT_EQ(confirmacoes, 1);
     EXPECT_EQ(d->edNomeTemp->text(), "PassoTemp");
-    EXPECT_EQ(d->edEnderecoDeform->text().toStdString(), Estado().Configuracoes.EnderecoDeform);
+    EXPECT_EQ(d->edEnderecoDeform->text().toStdString(), c.EnderecoDeform);
 }
 
 TEST_F(Configuracoes, NamesThatMeetOrLeaveTheirFolderAreRefusedAndAMissingFolderIsMade) {
@@ -273,6 +276,7 @@ TEST_F(Configuracoes, NamesThatMeetOrLeaveTheirFolderAreRefusedAndAMissingFolder
     };
     for (const auto &c : casos) {
         roteiro.P.Erros.clear();
+        const int antes = confirmacoes;
         for (QLineEdit *e : {d->edEnderecoTemp, d->edEnderecoDeform, d->edEnderecoTensao})
             e->setText(QString::fromStdString(c.pasta));
         d->edNomeTemp->setText(QString::fromStdString(c.nomeT));
@@ -282,7 +286,7 @@ TEST_F(Configuracoes, NamesThatMeetOrLeaveTheirFolderAreRefusedAndAMissingFolder
         d->edNomeTensao->setText("S");
         d->btnOk->click();
         EXPECT_EQ(roteiro.P.Erros.value(0), c.erro) << c.pasta << c.nomeT << c.terminacaoT;
-        EXPECT_EQ(Estado().Configuracoes.NomeTemp == c.nomeT, c.erro.isEmpty()) << c.nomeT;
+        EXPECT_EQ(confirmacoes == antes + 1, c.erro.isEmpty()) << c.nomeT;
     }
     // The folders made are the user's alone.
     for (const char *p : {"nova", "nova/sub"})

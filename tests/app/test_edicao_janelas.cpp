@@ -106,11 +106,15 @@ TEST_F(EdicaoJanelas, VinculosEPesoProprioNosNosCapturados) {
     EXPECT_EQ(a->Nos[1], 1);
     EXPECT_EQ(a->Nos[2], 3);
 
+    // The own weight is the model's one load, which the stress run reads.
     Comando("tbGravidade", [] { frmGravidade->btnSim->click(); });
-    EXPECT_EQ(Estado().FPesoProprio, frmGravidade->GetPesoProprio());
-    EXPECT_EQ(Estado().FPesoProprio->GetAtiva(), 1);
+    ASSERT_NE(M().PesoProprio(), nullptr);
+    EXPECT_EQ(Estado().FPesoProprio, M().PesoProprio());
+    EXPECT_EQ(Estado().FPesoProprio->ForcasPesoProprio(3, 2400, 10)[1],
+              -3 * 2400 * 10 / 3.0 * 1e-6);
     Comando("tbGravidade", [] { frmGravidade->btnNao->click(); });
-    EXPECT_EQ(Estado().FPesoProprio->GetAtiva(), 0);
+    EXPECT_EQ(Estado().FPesoProprio, M().PesoProprio());
+    EXPECT_EQ(Estado().FPesoProprio->ForcasPesoProprio(3, 2400, 10)[1], 0.0);
 }
 
 TEST_F(EdicaoJanelas, FluenciaEmDiasEKgfPorCm2) {

@@ -136,10 +136,11 @@ protected:
     // Mesh settings confirmed with these divisions.
     // Meshes by divisions alone (the maximum element size is off).
     void Divisoes(int nx, int ny) {
-        Estado().ConfiguracaoMalha.PorDmax = false;
-        Estado().ConfiguracaoMalha.Nx = nx;
-        Estado().ConfiguracaoMalha.Ny = ny;
-        frmMalha->LeConfiguracaoMalha(M().Desenho);
+        TAjustesMalha a = M().AjustesMalha();
+        a.PorDmax = false;
+        a.Nx = nx;
+        a.Ny = ny;
+        frmMalha->LeConfiguracaoMalha(a, M().Desenho);
     }
 
     // Every file the two runs wrote, by name.
@@ -317,7 +318,7 @@ TEST_F(Execucao, ComandosEFechamentoRecusadosDuranteACorrida) {
 
     // During the next runs, at every event round: menus, open, re-mesh, a click on the open
     // button, closing the main window; and the memory tool's Ok, which must work.
-    TfrmInformacoesSistema *memoria = AbreInformacoesSistema();
+    TfrmInformacoesSistema *memoria = AbreInformacoesSistema(M().FerramentaMemoria);
     int rodadas = 0;
     bool okAceito = false;
     // Calls still queued when the test ends go with this object.
@@ -334,7 +335,7 @@ TEST_F(Execucao, ComandosEFechamentoRecusadosDuranteACorrida) {
         frmMalha->close();
         if (rodadas == 1) {
             QTest::mouseClick(memoria->btnOk, Qt::LeftButton);
-            okAceito = memoria->FAplicado && !memoria->isVisible();
+            okAceito = M().FerramentaMemoria.Regra().Aplicado && !memoria->isVisible();
         }
         // A picture of the progress window in the middle of the run, when asked for.
         if (rodadas == 3 && frmMensagemFEM)
@@ -370,7 +371,7 @@ TEST_F(Execucao, FerramentaDeMemoriaAbertaPeloBotaoELiberadaPelaCorrida) {
     TfrmInformacoesSistema *w = frmInformacoesSistema;
     ASSERT_NE(w, nullptr);
     EXPECT_TRUE(w->isVisible());
-    EXPECT_EQ(Estado().InformacoesSistema, static_cast<IInformacoesSistema *>(w));
+    EXPECT_TRUE(M().FerramentaMemoria.Ligada());
     RodaTermica();
     EXPECT_EQ(frmInformacoesSistema, nullptr);
     EXPECT_EQ(Estado().InformacoesSistema, nullptr);

@@ -188,3 +188,10 @@ TEST_F(IdaEVolta, DimensaoMaximaDaMalhaNaUnidadeDeComprimento) {
     Dispara(
         frmMalha->Malha2, [](QDialog &d) { EXPECT_EQ(Texto(d, "edDmax"), "1"); }, "btnCancela");
 }
+
+TEST_F(IdaEVolta, UnidadeDeTemperaturaDaDilatacaoChegaAoCalculo) {
+    EXPECT_EQ(Estado().PosicaoTemperaturaDilatacao, -1);
+    Roteiro(roteiro.P, [this](QDialog &d) { Escolhe(d, "cbxTemperCoefDilatacao", "RANKINE"); });
+    frmMalha->Unidades1->trigger();
+    EXPECT_EQ(Estado().PosicaoTemperaturaDilatacao, 3);
+}

@@ -10,6 +10,7 @@
 #include "KitCombos.h"
 #include "VisaoMalha.h"
 #include "uConfiguracaoMalha.h"
+#include "uConfiguracoes.h"
 
 #include <QAction>
 #include <QApplication>
@@ -171,6 +172,17 @@ TEST_F(JanelasTeste, BadAndTruncatedFilesKeepThePreviousModel) {
         frmMalha->Redesenha();
     }
     EXPECT_GT(recusados, 0);
+}
+
+// What the settings windows show is in force from start-up, before any of them is opened.
+TEST_F(JanelasTeste, SettingsShownAreInForceFromStartUp) {
+    const TConfiguracaoMalha &m = Estado().ConfiguracaoMalha;
+    EXPECT_TRUE(m.PorDmax);
+    EXPECT_DOUBLE_EQ(m.Dmax, 0.25);
+    const TConfiguracoes &c = Estado().Configuracoes;
+    EXPECT_TRUE(c.FAplicado);
+    EXPECT_EQ(c.NomeDeform, "PassoDeform");
+    EXPECT_EQ(c.EnderecoTensao, frmConfiguracoes->edEnderecoTensao->text().toStdString());
 }
 
 TEST_F(JanelasTeste, SaveAndImportRoundTripShowsTheFileSettingsInTheDialog) {

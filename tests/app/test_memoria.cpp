@@ -76,6 +76,7 @@ protected:
         TTemporizador::DefineTempoReal(true);
     }
     MemInfoFalso meminfo;
+    TFerramentaMemoria ferramenta;
 };
 
 } // namespace
@@ -192,8 +193,11 @@ TEST_F(Memoria, MonitorMostraOLivreEOPercentual) {
 TEST_F(Memoria, LimitesOkCancelarEReexibicao) {
     meminfo.Define(2097152, 524288);
     TfrmInformacoesSistema w;
+    TRegraMemoria r;
+    r.Aplicado = true;
+    w.SetOnRegra([&](const TRegraMemoria &x) { r = x; });
     w.show();
-    EXPECT_FALSE(w.FAplicado);
+    EXPECT_FALSE(r.Aplicado);
     w.seLimiteLivre->setValue(150);
     EXPECT_EQ(w.seLimiteLivreSuperior->value(), 150);
     w.seLimiteLivreSuperior->setValue(120); // allowed until the free limit changes again
@@ -207,11 +211,11 @@ TEST_F(Memoria, LimitesOkCancelarEReexibicao) {
     w.seLimiteLivrePorEtapa->setValue(250);
     w.btnOk->click();
     EXPECT_FALSE(w.isVisible());
-    EXPECT_TRUE(w.FAplicado);
-    EXPECT_TRUE(w.FPorEtapa);
-    EXPECT_EQ(w.FLimitePorEtapa, 250);
-    EXPECT_EQ(w.FLimiteLivre, 30);
-    EXPECT_EQ(w.FLimiteSuperior, 151);
+    EXPECT_TRUE(r.Aplicado);
+    EXPECT_TRUE(r.PorEtapa);
+    EXPECT_EQ(r.LimitePorEtapa, 250);
+    EXPECT_EQ(r.LimiteLivre, 30);
+    EXPECT_EQ(r.LimiteSuperior, 151);
     // The monitor stops at its next tick, which still completes.
     EXPECT_TRUE(w.TimerAtivo());
     w.Timer1Timer();
@@ -220,23 +224,23 @@ TEST_F(Memoria, LimitesOkCancelarEReexibicao) {
 
     // Showing again switches the rule off and selects the free-memory rule.
     w.show();
-    EXPECT_FALSE(w.FAplicado);
+    EXPECT_FALSE(r.Aplicado);
     EXPECT_TRUE(w.rbRAMLivre->isChecked());
     EXPECT_TRUE(w.TimerAtivo());
     w.btnCancela->click();
     EXPECT_FALSE(w.isVisible());
-    EXPECT_FALSE(w.FAplicado);
+    EXPECT_FALSE(r.Aplicado);
     EXPECT_TRUE(w.PararMonitor());
 }
 
 TEST_F(Memoria, RegraConfirmadaNaAnaliseComTeto) {
     // 1 GiB machine with 80 MB available: reserve 5 % of the total.
     meminfo.Define(1048576, 78125);
-    TfrmInformacoesSistema *w = AbreInformacoesSistema();
+    TfrmInformacoesSistema *w = AbreInformacoesSistema(ferramenta);
     MensagemGravada msg;
     Estado().MensagemFEM = &msg;
-    ASSERT_EQ(Estado().InformacoesSistema, w);
-    EXPECT_EQ(w->MemoriaLivreMb(), 80);
+    ASSERT_TRUE(ferramenta.Ligada());
+    EXPECT_EQ(ferramenta.MemoriaLivreMb(), 80);
 
     // Not confirmed: nothing happens.
     Estado().VerificaMemoria();
@@ -246,9 +250,9 @@ TEST_F(Memoria, RegraConfirmadaNaAnaliseComTeto) {
     w->btnOk->click();
     Estado().VerificaMemoria();
     EXPECT_EQ(msg.Memorias, (std::vector<int>{80, 80}));
-    EXPECT_EQ(w->UltimoPedido(), 100);
+    EXPECT_EQ(ferramenta.UltimoPedido(), 100);
     // (80,000,000 - 53,687,091) bytes hold 25 whole MiB.
-    EXPECT_EQ(w->UltimosBlocos(), 25);
+    EXPECT_EQ(ferramenta.UltimosBlocos(), 25);
 
     // Free-memory rule: the upper limit is asked for, only below the free limit.
     w->show();
@@ -258,8 +262,8 @@ TEST_F(Memoria, RegraConfirmadaNaAnaliseComTeto) {
     msg.Memorias.clear();
     Estado().VerificaMemoria();
     EXPECT_EQ(msg.Memorias, (std::vector<int>{80, 80}));
-    EXPECT_EQ(w->UltimoPedido(), 10);
-    EXPECT_EQ(w->UltimosBlocos(), 10);
+    EXPECT_EQ(ferramenta.UltimoPedido(), 10);
+    EXPECT_EQ(ferramenta.UltimosBlocos(), 10);
     w->show();
     w->seLimiteLivre->setValue(80);
     w->btnOk->click();
@@ -271,12 +275,11 @@ TEST_F(Memoria, RegraConfirmadaNaAnaliseComTeto) {
 
 TEST_F(Memoria, JanelaCriadaPorUltimoEhAConsultadaELiberadaPeloMotor) {
     meminfo.Define(2097152, 524288);
-    LigaLiberacaoInformacoesSistema();
-    TfrmInformacoesSistema *a = AbreInformacoesSistema();
-    TfrmInformacoesSistema *b = AbreInformacoesSistema();
+    TfrmInformacoesSistema *a = AbreInformacoesSistema(ferramenta);
+    AbreInformacoesSistema(ferramenta);
     EXPECT_TRUE(a->isVisible());
-    EXPECT_EQ(frmInformacoesSistema, b);
-    EXPECT_EQ(Estado().InformacoesSistema, b);
+    EXPECT_NE(frmInformacoesSistema, a);
+    EXPECT_TRUE(ferramenta.Ligada());
     Estado().LiberaInformacoesSistema(); // end of a thermal run
     EXPECT_EQ(Estado().InformacoesSistema, nullptr);
     EXPECT_EQ(frmInformacoesSistema, nullptr);
@@ -284,6 +287,7 @@ TEST_F(Memoria, JanelaCriadaPorUltimoEhAConsultadaELiberadaPeloMotor) {
     Estado().VerificaMemoria();  // nothing to consult
     a->btnOk->click();
     EXPECT_EQ(Estado().InformacoesSistema, nullptr);
+    EXPECT_FALSE(ferramenta.Regra().Aplicado);
 }
 
 TEST_F(Memoria, TrabalhadorMostraProgressoEReligaOMonitor) {
@@ -322,18 +326,17 @@ TEST_F(Memoria, TrabalhadorMostraProgressoEReligaOMonitor) {
 TEST_F(Memoria, TrabalhadorContraLiberacaoDaAnaliseEFimDaJanela) {
     meminfo.Define(8388608, 4194304);
     {
-        TfrmInformacoesSistema *w = AbreInformacoesSistema();
+        TfrmInformacoesSistema *w = AbreInformacoesSistema(ferramenta);
         w->TrackRAM->setValue(400);
         w->cmdOptimizeClick();
         // The analyses' release waits for the worker's lock and then takes its own blocks.
-        w->LiberarMemoria(20);
-        EXPECT_EQ(w->UltimosBlocos(), 20);
+        Estado().InformacoesSistema->LiberarMemoria(20);
+        EXPECT_EQ(ferramenta.UltimosBlocos(), 20);
         TfrmInformacoesSistema::AguardaTrabalho();
     }
     // A window freed while its worker runs joins it first.
     for (int i = 0; i < 3; ++i) {
-        LigaLiberacaoInformacoesSistema();
-        TfrmInformacoesSistema *w = AbreInformacoesSistema();
+        TfrmInformacoesSistema *w = AbreInformacoesSistema(ferramenta);
         w->TrackRAM->setValue(300);
         w->cmdOptimizeClick();
         ASSERT_NE(TfrmInformacoesSistema::ThreadRAM(), nullptr);

@@ -94,11 +94,12 @@ TEST_F(ModeloTeste, ReceiversWithoutSubdomainFillTheDomainsOfBothAnalyses) {
         *modelo->FAnaliseTensional->GetDominio().GetForcaTensional(1);
     EXPECT_DOUBLE_EQ(instalada.GetQy1(), 200.0); // force per length: / 0.01
 
-    TForcaTensional peso;
-    peso.SetAtiva(1);
-    modelo->AplicaGravidade(peso);
-    ASSERT_NE(modelo->FAnaliseTensional->GetDominio().CargaElemento, nullptr);
-    EXPECT_EQ(modelo->FAnaliseTensional->GetDominio().CargaElemento->GetAtiva(), 1);
+    // The own weight is one load, kept over a new model and let go with the model.
+    modelo->AplicaGravidade(true);
+    modelo->LiberaModelo();
+    ASSERT_EQ(Estado().FPesoProprio, modelo->PesoProprio());
+    EXPECT_EQ(Estado().FPesoProprio->GetAtiva(), 1);
+    CriaRetangulo();
 
     // Creep: the stress domain holds the law and creep counts until the dialog is cancelled.
     TFluencia lei;
@@ -115,6 +116,9 @@ TEST_F(ModeloTeste, ReceiversWithoutSubdomainFillTheDomainsOfBothAnalyses) {
     EXPECT_THROW(modelo->AplicaRetracao(&r), Exception);
     modelo->AplicaRetracao(nullptr);
     EXPECT_EQ(modelo->FAnaliseTensional->GetRetracaoCamada(1), nullptr);
+
+    modelo.reset();
+    EXPECT_EQ(Estado().FPesoProprio, nullptr);
 }
 
 TEST_F(ModeloTeste, OneAndTwoSubdomainsReceiveTheCurrentOnesData) {
@@ -273,8 +277,9 @@ TEST_F(ModeloTeste, LayersTwiceAfterStageMeshesAndLayeredRemesh) {
     ASSERT_NE(dynamic_cast<TAnaliseCamadasTensional *>(modelo->FAnaliseTensional.get()), nullptr);
 
     // Mesh settings in layered mode reach every stage and keep the current stage's mesh.
-    Estado().ConfiguracaoMalha.Nx = 5;
-    modelo->LeConfiguracaoMalha(modelo->Desenho);
+    TAjustesMalha ajustes = modelo->AjustesMalha();
+    ajustes.Nx = 5;
+    modelo->LeConfiguracaoMalha(ajustes, modelo->Desenho);
     EXPECT_EQ(modelo->FCamadas->GetEtapa(1)->GetMalha()->Nx, 5);
     EXPECT_EQ(modelo->FMalha, modelo->FCamadas->GetEtapa(2)->GetMalha());
     modelo->FPlotCamadas->DesenhaLegendaEtapas(2);

@@ -36,6 +36,7 @@ protected:
             ++disparos;
             fatores = CalculaFatores(e, r);
         });
+        dlg.SetOnDilatacao([this](int p) { posicaoDilatacao = p; });
     }
     void TearDown() override {
         frmUnidades = nullptr;
@@ -62,6 +63,7 @@ protected:
     TfrmUnidades dlg;
     int disparos = 0;
     std::optional<TFatoresUnidades> fatores;
+    int posicaoDilatacao = -1;
 };
 
 } // namespace
@@ -109,7 +111,7 @@ TEST_F(UnidadesDialogo, CancelarNaoMudaNada) {
         false);
     EXPECT_EQ(disparos, 0);
     EXPECT_EQ(SimboloUnidade(TGrandeza::Comprimento), "[m]");
-    EXPECT_EQ(Estado().PosicaoTemperaturaDilatacao, -1);
+    EXPECT_EQ(posicaoDilatacao, -1);
     EXPECT_EQ(Lista("cbxComprimento")->currentText(), "METRO");
     // The next OK hands over the set as it was, not the cancelled choice.
     Abre([] {});
@@ -157,8 +159,8 @@ TEST_F(UnidadesDialogo, CondutividadeEDilatacaoPelasSuasPaginas) {
     EXPECT_NEAR(fatores->Condutividade, 1488.1639, 1e-4);
     EXPECT_NEAR(fatores->Conveccao, 859.84522, 1e-9);
     EXPECT_DOUBLE_EQ(fatores->Dilatacao, 1.8);
-    EXPECT_EQ(Estado().PosicaoTemperaturaDilatacao, 3);
-    EXPECT_DOUBLE_EQ(TCoefDilatacao::FatorTemperatura(Estado().PosicaoTemperaturaDilatacao), 1.8);
+    EXPECT_EQ(posicaoDilatacao, 3);
+    EXPECT_DOUBLE_EQ(TCoefDilatacao::FatorTemperatura(posicaoDilatacao), 1.8);
     EXPECT_EQ(SimboloUnidade(TGrandeza::Condutividade),
               QString::fromStdString(frmUnidades->GetUnidades().GetCondutividade().GetSimbolo()));
 }
