@@ -240,9 +240,8 @@ TEST(RegrasInclusao, CiclosDeUnidadesSaoAchados) {
 }
 
 TEST(RegrasInclusao, UnidadesNaoSeIncluemEmCiclo) {
-    // Left for later: the run windows' glue and the kit's bitmap conversions.
-    const std::vector<TCiclo> tolerados = {{"app/execucao/JanelasExecucao", "app/uDARV_2D"},
-                                           {"widgets/AniFile", "widgets/KitGIF"}};
+    // Left for later: the run windows' glue.
+    const std::vector<TCiclo> tolerados = {{"app/execucao/JanelasExecucao", "app/uDARV_2D"}};
     TFontes fontes;
     for (const auto *p : {"engine", "app", "widgets", "curvefit"})
         for (const auto &f : Fontes(kRaiz / p)) {
