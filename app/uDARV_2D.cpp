@@ -36,7 +36,9 @@ TfrmMalha::TfrmMalha(QWidget *pai)
     FModelo = std::make_unique<TModelo>(&imMalha->Canvas());
     FProgressoPadrao = std::make_unique<TProgressoModeloJanela>();
     FModelo->Progresso = FProgressoPadrao.get();
-    FJanelasExecucao = std::make_unique<TJanelasExecucao>(*this);
+    FJanelasExecucao = std::make_unique<TJanelasExecucao>(TJanelaPrincipalExecucao{
+        [this] { Redesenha(); }, [this](const QString &t) { SetTitulo(t); },
+        [this] { AtualizaComandos(); }, [this] { DescartaRelatorio(); }});
     FExecucao = std::make_unique<TExecucao>(*FModelo, *FJanelasExecucao);
     TBloqueioExecucao::Instala();
 
