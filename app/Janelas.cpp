@@ -1,6 +1,5 @@
 #include "Janelas.h"
 
-#include "Ferramentas.h"
 #include "FonteResultadosMalha.h"
 
 #include "uCamadas.h"
@@ -40,7 +39,6 @@
 void TJanelas::Cria() {
     frmMalha = new TfrmMalha;
     TfrmMalha &m = *frmMalha;
-    new TFerramentas(m); // the mouse tools, children of the main window
     frmUnidades = new TfrmUnidades(&m);
     m.DefineJanela(TJanela::Unidades, frmUnidades);
     frmCamadas = new TfrmCamadas(&m);

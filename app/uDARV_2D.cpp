@@ -3,6 +3,7 @@
 #include "Ajuda.h"
 #include "BarraPagina.h"
 #include "Execucao.h"
+#include "Ferramentas.h"
 #include "Guarda.h"
 #include "JanelasExecucao.h"
 #include "KitCalc.h"
@@ -13,6 +14,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
 #include <QLabel>
@@ -36,7 +38,9 @@ TfrmMalha::TfrmMalha(QWidget *pai)
     FModelo = std::make_unique<TModelo>(&imMalha->Canvas());
     FProgressoPadrao = std::make_unique<TProgressoModeloJanela>();
     FModelo->Progresso = FProgressoPadrao.get();
-    FJanelasExecucao = std::make_unique<TJanelasExecucao>(*this);
+    FJanelasExecucao = std::make_unique<TJanelasExecucao>(TJanelaPrincipalExecucao{
+        [this] { Redesenha(); }, [this](const QString &t) { SetTitulo(t); },
+        [this] { AtualizaComandos(); }, [this] { DescartaRelatorio(); }});
     FExecucao = std::make_unique<TExecucao>(*FModelo, *FJanelasExecucao);
     TBloqueioExecucao::Instala();
 
@@ -73,6 +77,7 @@ TfrmMalha::TfrmMalha(QWidget *pai)
     pctrlMalha->setCurrentWidget(tbsDominio);
     Estado().SetTitulo = [this](const std::string &t) { SetTitulo(QString::fromStdString(t)); };
     Estado().HabilitaRelatorio = [this] { HabilitaRelatorio(); };
+    ConstroiFerramentas();
     AtualizaComandos();
 }
 
@@ -332,15 +337,87 @@ void TfrmMalha::ConstroiPopup() {
     FecharDominio->setVisible(false);
     SeparadorDominio->setVisible(false);
     CancelarDominio->setVisible(false);
-    // Bound by the new-subdomain tool, which keeps the vertices picked.
-    Liga(FecharDominio, nullptr, TRequisito::Malha);
-    Liga(
-        CancelarDominio, [this] { Redesenha(); }, TRequisito::Malha);
     LigaJanela(CalorInterno, TJanela::ForcaInterna, TRequisito::Analise);
     LigaJanela(Materiais, TJanela::Materiais, TRequisito::Analise);
     LigaJanela(FluenciaPopup, TJanela::Fluencia, TRequisito::Analise);
     LigaJanela(Restricoes, TJanela::DefInicial, TRequisito::Analise);
     LigaJanela(ForcaDistribuida, TJanela::ForcaExternaDistr, TRequisito::Analise);
+}
+
+void TfrmMalha::ConstroiFerramentas() {
+    // Each mouse tool takes a check button; the buttons follow the pages' own.
+    const auto ferramenta = [this](QWidget *pagina, const char *nome, const QString &dica) {
+        return BotaoPagina(pagina, nome, dica, true);
+    };
+    TAcoesFerramentas a;
+    a.CapturaNo = ferramenta(tbsNos, "toolbCapturaNo", QStringLiteral("Captura nó"));
+    a.CapturaNos = ferramenta(tbsNos, "toolbCapturaNos", QStringLiteral("Captura nós"));
+    a.NumeroElemento =
+        ferramenta(tbsElementos, "ToolButton21", QStringLiteral("Número do elemento"));
+    a.CapturaArestas =
+        ferramenta(tbsDominio, "toolbCapturaAresta", QStringLiteral("Captura Arestas"));
+    a.JanelaArestasEtapas = ferramenta(tbsCamadas, "toolbSelecionarRetanguloArestasEtapas",
+                                       QStringLiteral("Janela - Seleciona Arestas"));
+    a.NovoSubDominio =
+        ferramenta(tbsDominio, "toolbNovoSubDominio", QStringLiteral("Novo subdomínio"));
+    a.Reta = ferramenta(tbsDominio, "toolbDefineReta", QStringLiteral("Cria Reta"));
+    a.RetaEtapas = ferramenta(tbsCamadas, "toolbSelecionarLinhaArestasEtapas",
+                              QStringLiteral("Linha - Seleciona Arestas"));
+    a.RetaPerpendicular =
+        ferramenta(tbsDominio, "toolbRetaPerpendicular", QStringLiteral("Reta Vertical"));
+    a.RetaHorizontal =
+        ferramenta(tbsDominio, "toolbRetaHorizontal", QStringLiteral("Reta Horizontal"));
+    QAction *subAnterior =
+        BotaoPagina(tbsDominio, "toolbSetaEsquerdaMaterial", QStringLiteral("SubDomínio Anterior"));
+    QAction *subPosterior =
+        BotaoPagina(tbsDominio, "toolbSetaDireitaMaterial", QStringLiteral("SubDomínio Posterior"));
+    a.Fixo = new QCheckBox(QStringLiteral("Fixo"));
+    a.Fixo->setObjectName(QStringLiteral("chkFixo"));
+    a.Fixo->setToolTip(QStringLiteral("Fixa subdomínio"));
+    a.Fixo->setChecked(true);
+    Barra(tbsDominio)->Adiciona(a.Fixo);
+    QAction *elimina =
+        BotaoPagina(tbsDominio, "toolbLiberarSubDominios", QStringLiteral("Elimina SubDomínios"));
+    QAction *etapaAnterior =
+        BotaoPagina(tbsCamadas, "toobSetaEsquerda", QStringLiteral("Etapa anterior"));
+    QAction *etapaPosterior =
+        BotaoPagina(tbsCamadas, "toobSetaDireita", QStringLiteral("Etapa posterior"));
+    QAction *camadaAbaixo = BotaoPagina(tbsCamadas, "toobCamadaAbaixo", QStringLiteral("Material"));
+    QAction *camadaAcima = BotaoPagina(tbsCamadas, "toobCamadaAcima", QStringLiteral("Material"));
+    a.PopupDesenho = {FecharDominio, SeparadorDominio, CancelarDominio};
+    a.PopupOutros = {CalorInterno, Materiais, FluenciaPopup, Restricoes, ForcaDistribuida};
+
+    TJanelaFerramentas j;
+    j.Modelo = FModelo.get();
+    j.Imagem = imMalha;
+    j.Redesenha = [this] { Redesenha(); };
+    j.SetStatus = [this](int painel, const QString &texto) { SetStatus(painel, texto); };
+    auto *f = new TFerramentas(j, a, this);
+
+    for (QAction *acao : {a.CapturaNo, a.CapturaNos, a.NumeroElemento, a.CapturaArestas,
+                          a.NovoSubDominio, a.Reta, a.JanelaArestasEtapas, a.RetaEtapas}) {
+        TFerramenta *t = f->Ferramenta(acao);
+        const bool camadas = acao == a.JanelaArestasEtapas || acao == a.RetaEtapas;
+        Liga(
+            acao, [t] { t->Clica(); }, camadas ? TRequisito::Camadas : TRequisito::Malha);
+    }
+    // The new-subdomain tool keeps the vertices picked.
+    TFerramentaNovoSubDominio *novo = f->NovoSubDominio();
+    Liga(
+        FecharDominio, [novo] { novo->Fecha(); }, TRequisito::Malha);
+    Liga(
+        CancelarDominio, [novo] { novo->Cancela(); }, TRequisito::Malha);
+    const auto comando = [&](QAction *acao, void (TFerramentas::*g)(), TRequisito r) {
+        Liga(
+            acao, [f, g] { (f->*g)(); }, r);
+    };
+    comando(subAnterior, &TFerramentas::SubDominioAnterior, TRequisito::Malha);
+    comando(subPosterior, &TFerramentas::SubDominioPosterior, TRequisito::Malha);
+    comando(elimina, &TFerramentas::EliminaSubDominios, TRequisito::Malha);
+    comando(etapaAnterior, &TFerramentas::EtapaAnterior, TRequisito::Camadas);
+    comando(etapaPosterior, &TFerramentas::EtapaPosterior, TRequisito::Camadas);
+    comando(camadaAbaixo, &TFerramentas::CamadaAbaixo, TRequisito::Camadas);
+    comando(camadaAcima, &TFerramentas::CamadaAcima, TRequisito::Camadas);
 }
 
 // ---------------------------------------------------------------------------------------------

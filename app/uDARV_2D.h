@@ -176,6 +176,8 @@ private:
     void ConstroiMenus();
     void ConstroiPaginas();
     void ConstroiPopup();
+    // The mouse tools on their page buttons, bound to the commands.
+    void ConstroiFerramentas();
 
     // The model was replaced or re-meshed: the runs start again.
     void ModeloAlterado();

@@ -4,7 +4,7 @@
 // 8-bit indexed image.
 #include "GifDados.h"
 #include "GifLzw.h"
-#include "KitGIF.h"
+#include "KitBitmap.h"
 #include "KitGraph.h"
 
 #include <QBuffer>

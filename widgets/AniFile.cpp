@@ -2,7 +2,7 @@
 
 #include "BitmapBM.h"
 #include "ErrosFormato.h"
-#include "KitGIF.h"
+#include "KitBitmap.h"
 #include "KitGraph.h"
 
 #include <QFile>

@@ -66,11 +66,6 @@ private:
     mutable TGIFConteudo FConteudo;
 };
 
-// 1-, 4- or 8-bit picture as QImage (indexed), and any QImage as a bitmap file image: indexed
-// images of up to 256 colours keep their indexes (8 bits), others become 24 bits.
-QImage ImagemDoBitmap(const TBitmapBM &bmp);
-TBitmapBM BitmapDaImagem(const QImage &imagem);
-
 // Start-up registration of the GIF picture: the clipboard format, the "gif" extension as
 // "CompuServe GIF Image"; and its removal at shutdown.
 void RegistraKitGIF();

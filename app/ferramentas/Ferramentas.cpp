@@ -1,12 +1,10 @@
 #include "Ferramentas.h"
 
-#include "BarraPagina.h"
 #include "Execucao.h"
 #include "Guarda.h"
 #include "Perguntador.h"
 #include "UnidadesEscolhidas.h"
 #include "VisaoMalha.h"
-#include "uDARV_2D.h"
 #include "uPlataforma.h"
 
 #include <QAction>
@@ -32,21 +30,17 @@ TPonto Ponto(QPoint p) {
 // ---------------------------------------------------------------------------------------------
 // Tools
 
-TFerramenta::TFerramenta(TfrmMalha &janela, QWidget *pagina, const char *nome, const QString &dica,
-                         TCursor cursor)
-    : QObject(&janela), FJanela(janela), FCursor(cursor) {
-    setObjectName(QString::fromLatin1(nome));
-    FAcao = janela.BotaoPagina(pagina, nome, dica, true);
-    janela.DefineComando(
-        FAcao, [this] { Alterna(FAcao->isChecked()); }, TRequisito::Malha);
-}
+TFerramenta::TFerramenta(const TJanelaFerramentas &janela, QAction *acao, TCursor cursor)
+    : FJanela(janela), FAcao(acao), FCursor(cursor) {}
 
 bool TFerramenta::Ativa() const {
     return FAcao->isChecked();
 }
 
-TModelo &TFerramenta::Modelo() const {
-    return FJanela.Modelo();
+void TFerramenta::Clica() {
+    Alterna(Ativa());
+    if (OnAlternada)
+        OnAlternada();
 }
 
 void TFerramenta::Alterna(bool ativa) {
@@ -54,32 +48,28 @@ void TFerramenta::Alterna(bool ativa) {
     if (FCursor == TCursor::Nenhum)
         return;
     if (!ativa)
-        FJanela.imMalha->unsetCursor();
+        FJanela.Imagem->unsetCursor();
     else
-        FJanela.imMalha->setCursor(FCursor == TCursor::Captura ? Qt::CrossCursor
-                                                               : Qt::UpArrowCursor);
+        FJanela.Imagem->setCursor(FCursor == TCursor::Captura ? Qt::CrossCursor
+                                                              : Qt::UpArrowCursor);
 }
 
-TFerramentaCapturaNo::TFerramentaCapturaNo(TfrmMalha &janela)
-    : TFerramenta(janela, janela.tbsNos, "toolbCapturaNo", QStringLiteral("Captura nó"),
-                  TCursor::Captura) {}
+TFerramentaCapturaNo::TFerramentaCapturaNo(const TJanelaFerramentas &janela, QAction *acao)
+    : TFerramenta(janela, acao, TCursor::Captura) {}
 
 void TFerramentaCapturaNo::Solta(const TSoltura &s) {
     if (s.Esquerdo)
         CapturaNo(Modelo(), s.Ponto);
 }
 
-TFerramentaCapturaNos::TFerramentaCapturaNos(TfrmMalha &janela)
-    : TFerramenta(janela, janela.tbsNos, "toolbCapturaNos", QStringLiteral("Captura nós")) {}
-
 void TFerramentaCapturaNos::Solta(const TSoltura &s) {
     if (s.Arrastou)
         CapturaNos(Modelo(), s.Retangulo);
 }
 
-TFerramentaNumeroElemento::TFerramentaNumeroElemento(TfrmMalha &janela)
-    : TFerramenta(janela, janela.tbsElementos, "ToolButton21", QStringLiteral("Número do elemento"),
-                  TCursor::Seta) {}
+TFerramentaNumeroElemento::TFerramentaNumeroElemento(const TJanelaFerramentas &janela,
+                                                     QAction *acao)
+    : TFerramenta(janela, acao, TCursor::Seta) {}
 
 void TFerramentaNumeroElemento::Solta(const TSoltura &s) {
     if (!s.Esquerdo)
@@ -91,10 +81,6 @@ void TFerramentaNumeroElemento::Solta(const TSoltura &s) {
         Perguntador().Informa(QStringLiteral("Elemento Inexistente !"));
 }
 
-TFerramentaCapturaArestas::TFerramentaCapturaArestas(TfrmMalha &janela)
-    : TFerramenta(janela, janela.tbsDominio, "toolbCapturaAresta",
-                  QStringLiteral("Captura Arestas")) {}
-
 void TFerramentaCapturaArestas::Alterna(bool ativa) {
     TFerramenta::Alterna(ativa);
     FJanela.Redesenha(); // the edges show while the tool is down
@@ -104,10 +90,6 @@ void TFerramentaCapturaArestas::Solta(const TSoltura &s) {
     if (s.Arrastou)
         CapturaArestas(Modelo(), s.Retangulo);
 }
-
-TFerramentaJanelaArestasEtapas::TFerramentaJanelaArestasEtapas(TfrmMalha &janela)
-    : TFerramenta(janela, janela.tbsCamadas, "toolbSelecionarRetanguloArestasEtapas",
-                  QStringLiteral("Janela - Seleciona Arestas")) {}
 
 void TFerramentaJanelaArestasEtapas::Alterna(bool ativa) {
     TFerramenta::Alterna(ativa);
@@ -121,24 +103,20 @@ void TFerramentaJanelaArestasEtapas::Solta(const TSoltura &s) {
         CapturaArestas(Modelo(), s.Retangulo);
 }
 
-TFerramentaNovoSubDominio::TFerramentaNovoSubDominio(TfrmMalha &janela)
-    : TFerramenta(janela, janela.tbsDominio, "toolbNovoSubDominio",
-                  QStringLiteral("Novo subdomínio"), TCursor::Captura) {
-    janela.DefineComando(
-        janela.FecharDominio, [this] { Fecha(); }, TRequisito::Malha);
-    janela.DefineComando(
-        janela.CancelarDominio, [this] { Cancela(); }, TRequisito::Malha);
-}
+TFerramentaNovoSubDominio::TFerramentaNovoSubDominio(const TJanelaFerramentas &janela,
+                                                     QAction *acao,
+                                                     std::vector<QAction *> popupDesenho,
+                                                     std::vector<QAction *> popupOutros)
+    : TFerramenta(janela, acao, TCursor::Captura), FPopupDesenho(std::move(popupDesenho)),
+      FPopupOutros(std::move(popupOutros)) {}
 
 void TFerramentaNovoSubDominio::Alterna(bool ativa) {
     TFerramenta::Alterna(ativa);
     // A new drawing starts with no vertex.
     FVertices.clear();
-    FJanela.FecharDominio->setVisible(ativa);
-    FJanela.SeparadorDominio->setVisible(ativa);
-    FJanela.CancelarDominio->setVisible(ativa);
-    for (QAction *a : {FJanela.CalorInterno, FJanela.Materiais, FJanela.FluenciaPopup,
-                       FJanela.Restricoes, FJanela.ForcaDistribuida})
+    for (QAction *a : FPopupDesenho)
+        a->setVisible(ativa);
+    for (QAction *a : FPopupOutros)
         a->setVisible(!ativa);
 }
 
@@ -162,9 +140,8 @@ void TFerramentaNovoSubDominio::Cancela() {
     FJanela.Redesenha();
 }
 
-TFerramentaReta::TFerramentaReta(TfrmMalha &janela, QWidget *pagina, const char *nome,
-                                 const QString &dica, bool etapas)
-    : TFerramenta(janela, pagina, nome, dica), FEtapas(etapas) {}
+TFerramentaReta::TFerramentaReta(const TJanelaFerramentas &janela, QAction *acao, bool etapas)
+    : TFerramenta(janela, acao), FEtapas(etapas) {}
 
 void TFerramentaReta::Alterna(bool ativa) {
     TFerramenta::Alterna(ativa);
@@ -175,78 +152,47 @@ void TFerramentaReta::Alterna(bool ativa) {
 // ---------------------------------------------------------------------------------------------
 // The set
 
-TFerramentas::TFerramentas(TfrmMalha &janela) : QObject(&janela), FJanela(janela) {
+TFerramentas::TFerramentas(const TJanelaFerramentas &janela, const TAcoesFerramentas &acoes,
+                           QObject *pai)
+    : QObject(pai), FJanela(janela) {
     setObjectName(QStringLiteral("Ferramentas"));
-    auto *capturaNo = new TFerramentaCapturaNo(janela);
-    auto *capturaNos = new TFerramentaCapturaNos(janela);
-    auto *numero = new TFerramentaNumeroElemento(janela);
-    auto *arestas = new TFerramentaCapturaArestas(janela);
-    FJanelaEtapas = new TFerramentaJanelaArestasEtapas(janela);
-    FNovoSubDominio = new TFerramentaNovoSubDominio(janela);
-    FReta = new TFerramentaReta(janela, janela.tbsDominio, "toolbDefineReta",
-                                QStringLiteral("Cria Reta"), false);
-    FRetaEtapas =
-        new TFerramentaReta(janela, janela.tbsCamadas, "toolbSelecionarLinhaArestasEtapas",
-                            QStringLiteral("Linha - Seleciona Arestas"), true);
+    auto *capturaNo = new TFerramentaCapturaNo(janela, acoes.CapturaNo);
+    auto *capturaNos = new TFerramentaCapturaNos(janela, acoes.CapturaNos);
+    auto *numero = new TFerramentaNumeroElemento(janela, acoes.NumeroElemento);
+    auto *arestas = new TFerramentaCapturaArestas(janela, acoes.CapturaArestas);
+    FJanelaEtapas = new TFerramentaJanelaArestasEtapas(janela, acoes.JanelaArestasEtapas);
+    FNovoSubDominio = new TFerramentaNovoSubDominio(janela, acoes.NovoSubDominio,
+                                                    acoes.PopupDesenho, acoes.PopupOutros);
+    FReta = new TFerramentaReta(janela, acoes.Reta, false);
+    FRetaEtapas = new TFerramentaReta(janela, acoes.RetaEtapas, true);
     FOrdem = {capturaNo, capturaNos, numero, arestas, FJanelaEtapas, FNovoSubDominio};
+    FTodas = FOrdem;
+    FTodas.push_back(FReta);
+    FTodas.push_back(FRetaEtapas);
+    for (TFerramenta *f : FTodas)
+        f->setParent(this);
+    // The line and stage-rectangle flags follow the buttons.
     for (TFerramenta *f :
-         {static_cast<TFerramenta *>(FJanelaEtapas), static_cast<TFerramenta *>(FRetaEtapas)})
-        janela.DefineComando(
-            f->Acao(),
-            [this, f] {
-                f->Alterna(f->Acao()->isChecked());
-                AtualizaModos();
-            },
-            TRequisito::Camadas);
-    janela.DefineComando(
-        FReta->Acao(),
-        [this] {
-            FReta->Alterna(FReta->Acao()->isChecked());
-            AtualizaModos();
-        },
-        TRequisito::Malha);
+         {static_cast<TFerramenta *>(FJanelaEtapas), static_cast<TFerramenta *>(FRetaEtapas),
+          static_cast<TFerramenta *>(FReta)})
+        f->OnAlternada = [this] { AtualizaModos(); };
 
-    toolbRetaPerpendicular =
-        janela.BotaoPagina(janela.tbsDominio, "toolbRetaPerpendicular", "Reta Vertical", true);
-    toolbRetaHorizontal =
-        janela.BotaoPagina(janela.tbsDominio, "toolbRetaHorizontal", "Reta Horizontal", true);
-
-    auto comando = [&](QWidget *pagina, const char *nome, const QString &dica,
-                       void (TFerramentas::*f)(), TRequisito r) {
-        janela.DefineComando(
-            janela.BotaoPagina(pagina, nome, dica, false), [this, f] { (this->*f)(); }, r);
-    };
-    comando(janela.tbsDominio, "toolbSetaEsquerdaMaterial", QStringLiteral("SubDomínio Anterior"),
-            &TFerramentas::SubDominioAnterior, TRequisito::Malha);
-    comando(janela.tbsDominio, "toolbSetaDireitaMaterial", QStringLiteral("SubDomínio Posterior"),
-            &TFerramentas::SubDominioPosterior, TRequisito::Malha);
-    chkFixo = new QCheckBox(QStringLiteral("Fixo"));
-    chkFixo->setObjectName(QStringLiteral("chkFixo"));
-    chkFixo->setToolTip(QStringLiteral("Fixa subdomínio"));
-    chkFixo->setChecked(true);
-    janela.Barra(janela.tbsDominio)->Adiciona(chkFixo);
+    toolbRetaPerpendicular = acoes.RetaPerpendicular;
+    toolbRetaHorizontal = acoes.RetaHorizontal;
+    chkFixo = acoes.Fixo;
     connect(chkFixo, &QCheckBox::clicked, this,
-            [this](bool b) { Protege([&] { FixaSubDominio(FJanela.Modelo(), b); }); });
-    comando(janela.tbsDominio, "toolbLiberarSubDominios", QStringLiteral("Elimina SubDomínios"),
-            &TFerramentas::EliminaSubDominios, TRequisito::Malha);
-    comando(janela.tbsCamadas, "toobSetaEsquerda", QStringLiteral("Etapa anterior"),
-            &TFerramentas::EtapaAnterior, TRequisito::Camadas);
-    comando(janela.tbsCamadas, "toobSetaDireita", QStringLiteral("Etapa posterior"),
-            &TFerramentas::EtapaPosterior, TRequisito::Camadas);
-    comando(janela.tbsCamadas, "toobCamadaAbaixo", QStringLiteral("Material"),
-            &TFerramentas::CamadaAbaixo, TRequisito::Camadas);
-    comando(janela.tbsCamadas, "toobCamadaAcima", QStringLiteral("Material"),
-            &TFerramentas::CamadaAcima, TRequisito::Camadas);
+            [this](bool b) { Protege([&] { FixaSubDominio(*FJanela.Modelo, b); }); });
 
-    FImagem = janela.imMalha;
-    FBanda = new QRubberBand(QRubberBand::Rectangle, janela.imMalha);
-    janela.imMalha->OnMousePress = [this](QMouseEvent *e) {
+    TVisaoMalha *imagem = janela.Imagem;
+    FImagem = imagem;
+    FBanda = new QRubberBand(QRubberBand::Rectangle, imagem);
+    imagem->OnMousePress = [this](QMouseEvent *e) {
         Protege([&] { Pressiona(e->position().toPoint(), e->button()); });
     };
-    janela.imMalha->OnMouseMove = [this](QMouseEvent *e) {
+    imagem->OnMouseMove = [this](QMouseEvent *e) {
         Protege([&] { Move(e->position().toPoint()); });
     };
-    janela.imMalha->OnMouseRelease = [this](QMouseEvent *e) {
+    imagem->OnMouseRelease = [this](QMouseEvent *e) {
         Protege([&] { Solta(e->position().toPoint(), e->button()); });
     };
 }
@@ -260,8 +206,11 @@ TFerramentas::~TFerramentas() {
     }
 }
 
-TFerramenta *TFerramentas::Ferramenta(const QString &nome) const {
-    return FJanela.findChild<TFerramenta *>(nome);
+TFerramenta *TFerramentas::Ferramenta(const QAction *acao) const {
+    for (TFerramenta *f : FTodas)
+        if (f->Acao() == acao)
+            return f;
+    return nullptr;
 }
 
 bool TFerramentas::SelecaoRetangulo() const {
@@ -284,16 +233,16 @@ bool TFerramentas::RetaHorizontal() const {
 }
 
 void TFerramentas::AtualizaModos() {
-    TModelo &m = FJanela.Modelo();
+    TModelo &m = *FJanela.Modelo;
     m.FDefineReta = DefineReta();
     m.FRetanguloArestasEtapas = FJanelaEtapas->Ativa();
     // A right click ends the line instead of opening the popup.
-    FJanela.imMalha->setContextMenuPolicy(m.FDefineReta ? Qt::PreventContextMenu
-                                                        : Qt::CustomContextMenu);
+    FJanela.Imagem->setContextMenuPolicy(m.FDefineReta ? Qt::PreventContextMenu
+                                                       : Qt::CustomContextMenu);
 }
 
 void TFerramentas::Pressiona(QPoint p, Qt::MouseButton botao) {
-    if (ExecucaoEmCurso() || botao != Qt::LeftButton || !FJanela.Modelo().TemMalha())
+    if (ExecucaoEmCurso() || botao != Qt::LeftButton || !FJanela.Modelo->TemMalha())
         return;
     const TPonto pt = Ponto(p);
     if (SelecaoRetangulo()) {
@@ -304,13 +253,13 @@ void TFerramentas::Pressiona(QPoint p, Qt::MouseButton botao) {
         FBanda->show();
     }
     if (DefineReta()) {
-        IniciaReta(FJanela.Modelo(), pt);
-        FJanela.imMalha->update();
+        IniciaReta(*FJanela.Modelo, pt);
+        FJanela.Imagem->update();
     }
 }
 
 void TFerramentas::Move(QPoint p) {
-    TModelo &m = FJanela.Modelo();
+    TModelo &m = *FJanela.Modelo;
     if (ExecucaoEmCurso() || !m.TemMalha() || !m.Plot())
         return;
     const TPonto pt = Ponto(p);
@@ -330,7 +279,7 @@ void TFerramentas::Move(QPoint p) {
 }
 
 void TFerramentas::Solta(QPoint p, Qt::MouseButton botao) {
-    TModelo &m = FJanela.Modelo();
+    TModelo &m = *FJanela.Modelo;
     if (ExecucaoEmCurso() || !m.TemMalha())
         return;
     TSoltura s;
@@ -349,34 +298,34 @@ void TFerramentas::Solta(QPoint p, Qt::MouseButton botao) {
             f->Solta(s);
     if (DefineReta() && s.Direito)
         TerminaReta(m, s.Ponto, RetaVertical(), RetaHorizontal());
-    FJanela.imMalha->update();
+    FJanela.Imagem->update();
 }
 
 void TFerramentas::SubDominioAnterior() {
-    chkFixo->setChecked(SubDominioVizinho(FJanela.Modelo(), -1));
+    chkFixo->setChecked(SubDominioVizinho(*FJanela.Modelo, -1));
 }
 
 void TFerramentas::SubDominioPosterior() {
-    chkFixo->setChecked(SubDominioVizinho(FJanela.Modelo(), +1));
+    chkFixo->setChecked(SubDominioVizinho(*FJanela.Modelo, +1));
 }
 
 void TFerramentas::EliminaSubDominios() {
     if (Perguntador().ConfirmaOk(QStringLiteral("Destruir os subdomínios?")))
-        FJanela.Modelo().LiberaSubDominios();
+        FJanela.Modelo->LiberaSubDominios();
 }
 
 void TFerramentas::EtapaAnterior() {
-    EtapaVizinha(FJanela.Modelo(), -1);
+    EtapaVizinha(*FJanela.Modelo, -1);
 }
 
 void TFerramentas::EtapaPosterior() {
-    EtapaVizinha(FJanela.Modelo(), +1);
+    EtapaVizinha(*FJanela.Modelo, +1);
 }
 
 void TFerramentas::CamadaAbaixo() {
-    CamadaVizinha(FJanela.Modelo(), -1);
+    CamadaVizinha(*FJanela.Modelo, -1);
 }
 
 void TFerramentas::CamadaAcima() {
-    CamadaVizinha(FJanela.Modelo(), +1);
+    CamadaVizinha(*FJanela.Modelo, +1);
 }

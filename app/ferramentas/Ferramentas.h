@@ -1,7 +1,8 @@
-// The mouse tools of the main window's picture: one class per tool, each bound to a check
-// button of a page. TFerramentas owns them, turns the picture's mouse events into the steps of
-// the tools that are down (in a fixed order), writes the cursor's place and element to the
-// status bar, and offers the plain commands that step through subdomains, stages and layers.
+// The mouse tools of the main window's picture: one class per tool, each given the check
+// action that puts it down. TFerramentas owns them, turns the picture's mouse events into the
+// steps of the tools that are down (in a fixed order), writes the cursor's place and element to
+// the status bar, and offers the plain commands that step through subdomains, stages and layers.
+// The window that holds the tools makes their buttons and binds them to its commands.
 #pragma once
 
 #include "Edicao.h"
@@ -10,6 +11,7 @@
 #include <QPoint>
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -17,9 +19,27 @@ class QAction;
 class QCheckBox;
 class QMouseEvent;
 class QRubberBand;
-class QWidget;
-class TfrmMalha;
 class TVisaoMalha;
+
+// What the tools use of the window that holds them.
+struct TJanelaFerramentas {
+    TModelo *Modelo = nullptr;
+    TVisaoMalha *Imagem = nullptr;
+    // Redraws the picture with the window's display options.
+    std::function<void()> Redesenha;
+    std::function<void(int painel, const QString &texto)> SetStatus;
+};
+
+// The window's actions and controls the tools take.
+struct TAcoesFerramentas {
+    QAction *CapturaNo, *CapturaNos, *NumeroElemento, *CapturaArestas, *JanelaArestasEtapas,
+        *NovoSubDominio, *Reta, *RetaEtapas;
+    // The line's direction toggles and the check box that fixes the subdomain.
+    QAction *RetaPerpendicular, *RetaHorizontal;
+    QCheckBox *Fixo;
+    // The picture's popup entries shown while a subdomain is drawn, and those hidden then.
+    std::vector<QAction *> PopupDesenho, PopupOutros;
+};
 
 // A mouse release as the tools see it.
 struct TSoltura {
@@ -30,26 +50,30 @@ struct TSoltura {
     TRetangulo Retangulo;
 };
 
-// A tool: a check button; its step runs on every release while it is down.
+// A tool: a check action; its step runs on every release while it is down.
 class TFerramenta : public QObject {
     Q_OBJECT
 public:
     enum class TCursor { Nenhum, Captura, Seta };
 
-    TFerramenta(TfrmMalha &janela, QWidget *pagina, const char *nome, const QString &dica,
-                TCursor cursor = TCursor::Nenhum);
+    TFerramenta(const TJanelaFerramentas &janela, QAction *acao, TCursor cursor = TCursor::Nenhum);
 
     QAction *Acao() const { return FAcao; }
     bool Ativa() const;
-    // Down or up (the button was clicked).
+    // The action was triggered: the tool goes down or up as it stands.
+    void Clica();
+    // Down or up.
     virtual void Alterna(bool ativa);
     // Pressing starts a selection rectangle while the tool is down.
     virtual bool UsaRetangulo() const { return false; }
     virtual void Solta(const TSoltura &) {}
 
+    // Fired after a click has put the tool down or up.
+    std::function<void()> OnAlternada;
+
 protected:
-    TModelo &Modelo() const;
-    TfrmMalha &FJanela;
+    TModelo &Modelo() const { return *FJanela.Modelo; }
+    TJanelaFerramentas FJanela;
 
 private:
     QAction *FAcao;
@@ -60,7 +84,7 @@ private:
 class TFerramentaCapturaNo : public TFerramenta {
     Q_OBJECT
 public:
-    TFerramentaCapturaNo(TfrmMalha &janela);
+    TFerramentaCapturaNo(const TJanelaFerramentas &janela, QAction *acao);
     void Solta(const TSoltura &s) override;
 };
 
@@ -68,7 +92,7 @@ public:
 class TFerramentaCapturaNos : public TFerramenta {
     Q_OBJECT
 public:
-    TFerramentaCapturaNos(TfrmMalha &janela);
+    using TFerramenta::TFerramenta;
     bool UsaRetangulo() const override { return true; }
     void Solta(const TSoltura &s) override;
 };
@@ -77,7 +101,7 @@ public:
 class TFerramentaNumeroElemento : public TFerramenta {
     Q_OBJECT
 public:
-    TFerramentaNumeroElemento(TfrmMalha &janela);
+    TFerramentaNumeroElemento(const TJanelaFerramentas &janela, QAction *acao);
     void Solta(const TSoltura &s) override;
 };
 
@@ -85,7 +109,7 @@ public:
 class TFerramentaCapturaArestas : public TFerramenta {
     Q_OBJECT
 public:
-    TFerramentaCapturaArestas(TfrmMalha &janela);
+    using TFerramenta::TFerramenta;
     void Alterna(bool ativa) override;
     bool UsaRetangulo() const override { return true; }
     void Solta(const TSoltura &s) override;
@@ -96,18 +120,20 @@ public:
 class TFerramentaJanelaArestasEtapas : public TFerramenta {
     Q_OBJECT
 public:
-    TFerramentaJanelaArestasEtapas(TfrmMalha &janela);
+    using TFerramenta::TFerramenta;
     void Alterna(bool ativa) override;
     bool UsaRetangulo() const override { return true; }
     void Solta(const TSoltura &s) override;
 };
 
 // "Novo subdomínio": collects domain vertices; the popup's "Fechar Dominio" closes them into a
-// subdomain, "Cancelar" forgets them.
+// subdomain, "Cancelar" forgets them. While it is down the popup offers those two entries only.
 class TFerramentaNovoSubDominio : public TFerramenta {
     Q_OBJECT
 public:
-    TFerramentaNovoSubDominio(TfrmMalha &janela);
+    TFerramentaNovoSubDominio(const TJanelaFerramentas &janela, QAction *acao,
+                              std::vector<QAction *> popupDesenho,
+                              std::vector<QAction *> popupOutros);
     void Alterna(bool ativa) override;
     void Solta(const TSoltura &s) override;
     void Fecha();
@@ -116,6 +142,7 @@ public:
 
 private:
     std::vector<int> FVertices;
+    std::vector<QAction *> FPopupDesenho, FPopupOutros;
 };
 
 // "Cria Reta" and "Linha - Seleciona Arestas": the line from a left press to a right release,
@@ -123,8 +150,7 @@ private:
 class TFerramentaReta : public TFerramenta {
     Q_OBJECT
 public:
-    TFerramentaReta(TfrmMalha &janela, QWidget *pagina, const char *nome, const QString &dica,
-                    bool etapas);
+    TFerramentaReta(const TJanelaFerramentas &janela, QAction *acao, bool etapas);
     void Alterna(bool ativa) override;
 
 private:
@@ -134,8 +160,9 @@ private:
 class TFerramentas : public QObject {
     Q_OBJECT
 public:
-    // Adds the tools and commands to the window's pages and takes its picture's mouse.
-    explicit TFerramentas(TfrmMalha &janela);
+    // Makes the tools on the window's actions and takes its picture's mouse.
+    TFerramentas(const TJanelaFerramentas &janela, const TAcoesFerramentas &acoes,
+                 QObject *pai = nullptr);
     ~TFerramentas() override;
 
     // The picture's mouse, also for tests.
@@ -143,8 +170,9 @@ public:
     void Move(QPoint p);
     void Solta(QPoint p, Qt::MouseButton botao);
 
-    // The tool bound to a button, by the button's name.
-    TFerramenta *Ferramenta(const QString &nome) const;
+    // The tool an action puts down.
+    TFerramenta *Ferramenta(const QAction *acao) const;
+    TFerramentaNovoSubDominio *NovoSubDominio() const { return FNovoSubDominio; }
     bool Arrastando() const { return FArrastando; }
     // A rectangle tool is down.
     bool SelecaoRetangulo() const;
@@ -169,9 +197,8 @@ private:
     // Keeps the model's line and stage-rectangle flags and the popup as the buttons stand.
     void AtualizaModos();
     void AtualizaCursor();
-    friend class TFerramenta;
-
-    TfrmMalha &FJanela;
+    TJanelaFerramentas FJanela;
+    std::vector<TFerramenta *> FTodas;
     std::vector<TFerramenta *> FOrdem; // release steps in this order
     TFerramentaNovoSubDominio *FNovoSubDominio;
     TFerramentaReta *FReta, *FRetaEtapas;

@@ -179,7 +179,8 @@ TEST_F(Ferramentas, SubDominioDesenhadoNaoMexeNosNosCapturados) {
     Liga("toolbNovoSubDominio");
     EXPECT_TRUE(frmMalha->FecharDominio->isVisible());
     EXPECT_FALSE(frmMalha->Materiais->isVisible());
-    auto *ferr = static_cast<TFerramentaNovoSubDominio *>(f->Ferramenta("toolbNovoSubDominio"));
+    auto *ferr = static_cast<TFerramentaNovoSubDominio *>(
+        f->Ferramenta(frmMalha->acaoBotao("toolbNovoSubDominio")));
     ASSERT_NE(ferr, nullptr);
     // The same vertex twice counts once; a click on no vertex adds nothing.
     Clica(Px(0, 0));

@@ -7,14 +7,24 @@
 #include "Modelo.h"
 
 #include <QObject>
+#include <QString>
 
+#include <functional>
 #include <optional>
+#include <utility>
 
-class TfrmMalha;
+// What a run changes on the main window.
+struct TJanelaPrincipalExecucao {
+    std::function<void()> Redesenha;
+    std::function<void(const QString &)> SetTitulo;
+    std::function<void()> AtualizaComandos;
+    std::function<void()> DescartaRelatorio;
+};
 
 class TJanelasExecucao : public IJanelasExecucao {
 public:
-    explicit TJanelasExecucao(TfrmMalha &malha) : malha_(malha) {}
+    explicit TJanelasExecucao(TJanelaPrincipalExecucao principal)
+        : principal_(std::move(principal)) {}
 
     bool Confirma(const std::string &texto) override;
     void Informa(const std::string &texto) override;
@@ -27,7 +37,7 @@ public:
     void ResultadosDescartados() override;
 
 private:
-    TfrmMalha &malha_;
+    TJanelaPrincipalExecucao principal_;
 };
 
 // Mesh and layer generation in the progress window without its time panel; the main window's

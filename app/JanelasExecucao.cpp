@@ -1,7 +1,6 @@
 #include "JanelasExecucao.h"
 
 #include "Perguntador.h"
-#include "uDARV_2D.h"
 #include "uInformacoesSistema.h"
 #include "uMensagemFEM.h"
 
@@ -49,19 +48,19 @@ void TJanelasExecucao::FechaProgresso() {
 }
 
 void TJanelasExecucao::Redesenha() {
-    malha_.Redesenha();
+    principal_.Redesenha();
 }
 
 void TJanelasExecucao::Titulo(const std::string &texto) {
-    malha_.SetTitulo(Q(texto));
+    principal_.SetTitulo(Q(texto));
 }
 
 void TJanelasExecucao::EstadoAlterado() {
-    malha_.AtualizaComandos();
+    principal_.AtualizaComandos();
 }
 
 void TJanelasExecucao::ResultadosDescartados() {
-    malha_.DescartaRelatorio();
+    principal_.DescartaRelatorio();
 }
 
 // ---------------------------------------------------------------------------------------------
