@@ -14,7 +14,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kExemplos = fs::path(__FILE__).parent_path() / ".." / ".." / "examples";
+const fs::path kExemplos = DARV_EXEMPLOS;
 
 // Temperatures after every step, as OnPasso sees them.
 struct Gravador {

@@ -17,7 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-const fs::path kExemplos = fs::path(__FILE__).parent_path() / ".." / ".." / "examples";
+const fs::path kExemplos = DARV_EXEMPLOS;
 
 std::string Le(const fs::path &p) {
     std::ifstream f(p, std::ios::binary);

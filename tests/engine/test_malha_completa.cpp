@@ -199,7 +199,7 @@ TEST_F(MalhaCompleta, ShapesAndExampleFiles) {
             }
         }
     }
-    const fs::path exemplos = fs::path(__FILE__).parent_path() / ".." / ".." / "examples";
+    const fs::path exemplos = DARV_EXEMPLOS;
     int arquivos = 0;
     for (const auto &entrada : fs::directory_iterator(exemplos)) {
         auto m = TMalha::CreateDeArquivo(entrada.path().string());
