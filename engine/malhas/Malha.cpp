@@ -6,6 +6,22 @@
 
 TMalha::TMalha(int nx, int ny) : Nx(nx), Ny(ny) {}
 
+namespace {
+
+// The boxes of segments a b and c d lie apart by more than rounding: the segments cannot
+// cross, and the orientation test is skipped.
+bool CaixasSeparadas(const TPontoReal &a, const TPontoReal &b, const TPontoReal &c,
+                     const TPontoReal &d) {
+    const double folga =
+        1e-9 * (std::fabs(a.X) + std::fabs(a.Y) + std::fabs(b.X - a.X) + std::fabs(b.Y - a.Y));
+    return std::max(c.X, d.X) < std::min(a.X, b.X) - folga ||
+           std::min(c.X, d.X) > std::max(a.X, b.X) + folga ||
+           std::max(c.Y, d.Y) < std::min(a.Y, b.Y) - folga ||
+           std::min(c.Y, d.Y) > std::max(a.Y, b.Y) + folga;
+}
+
+} // namespace
+
 TMalha::~TMalha() = default;
 
 std::unique_ptr<TMalha> TMalha::CreateCopia(const TMalha &origem) {
@@ -140,6 +156,8 @@ void TMalha::VerificaElemento(TElemento *e) {
         double d = TUT_Math::Distancia(c.X, c.Y, mx, my) / 20.0;
         const TPontoReal r{mx * (1.0 + d) - c.X * d, my * (1.0 + d) - c.Y * d};
         for (const auto &a : arestas_) {
+            if (CaixasSeparadas(r, c, a->No2->Ponto(), a->No1->Ponto()))
+                continue;
             if (TUT_Math::SegmentosCruzam(a->No2->Ponto(), a->No1->Ponto(), r, c)) {
                 AdicionaLado(na, nb, a.get(), e);
                 break;
@@ -300,7 +318,8 @@ template <class Pula> bool TMalha::TestaRaio(double x, double y, Pula pula) cons
                 abandona = true;
                 break;
             }
-            if (TUT_Math::SegmentosCruzam(p, q, a->No2->Ponto(), a->No1->Ponto()))
+            if (!CaixasSeparadas(p, q, a->No2->Ponto(), a->No1->Ponto()) &&
+                TUT_Math::SegmentosCruzam(p, q, a->No2->Ponto(), a->No1->Ponto()))
                 ++conta;
         }
         if (!abandona)
