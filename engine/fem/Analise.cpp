@@ -229,7 +229,7 @@ void TAnalise::ErroFormulaConveccao(const TForcaExterna &forca, const EFormulaCa
         ++l;
     throw Exception("A fórmula \"" + forca.GetFormula().GetExpressao() +
                     "\" da temperatura ambiente da carga de convecção " + std::to_string(l) +
-                    " não pôde ser calculada: " + erro.what());
+                    LocalDasCargas() + " não pôde ser calculada: " + erro.what());
 }
 
 void TAnalise::CargasDeContorno(int e, double t) {

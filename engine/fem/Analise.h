@@ -87,6 +87,8 @@ public:
     [[noreturn]] void ErroFormulaFonte(int e, const TForcaInterna &fonte,
                                        const EFormulaCarga &erro);
     [[noreturn]] void ErroFormulaConveccao(const TForcaExterna &forca, const EFormulaCarga &erro);
+    // Where the domain's convection loads were placed, for messages ("" for the whole domain).
+    virtual std::string LocalDasCargas() const { return {}; }
     // Appends one entry to the current set.
     virtual void AdicionaPrescricao(int no, double valor);
     virtual int GetNumPassos() const { return PassosFeitos; }
