@@ -217,13 +217,34 @@ void TAnalise::ColetaValoresElemento(int e) {
         Te[i] = t[el->GetNo(i)->Numero - 1];
 }
 
+void TAnalise::ErroFormulaFonte(int e, const TForcaInterna &fonte, const EFormulaCarga &erro) {
+    const TElementoTriangular *el = Dominio->GetElemento(e);
+    const int k = LeisPorElemento() ? SubDominioDoPonto(el->XCentro(), el->YCentro()) : 0;
+    const std::string onde = k ? "do subdomínio " + std::to_string(k) : "do domínio";
+    throw Exception("A fórmula \"" + fonte.GetFormula()->GetExpressao() + "\" da fonte de calor " +
+                    onde + " não pôde ser calculada: " + erro.what());
+}
+
+void TAnalise::ErroFormulaConveccao(const TForcaExterna &forca, const EFormulaCarga &erro) {
+    int l = 1;
+    while (l < Dominio->GetNumForcasExternas() && Dominio->GetForcaExterna(l) != &forca)
+        ++l;
+    throw Exception("A fórmula \"" + forca.GetFormula().GetExpressao() +
+                    "\" da temperatura ambiente da carga de convecção " + std::to_string(l) +
+                    LocalDasCargas() + " não pôde ser calculada: " + erro.what());
+}
+
 void TAnalise::CargasDeContorno(int e, double t) {
     PreparaIndices();
     const int n = Ke.GetLinhas();
     for (std::int32_t k = ladosInicio_[std::size_t(e - 1)]; k < ladosInicio_[std::size_t(e)]; ++k) {
         const TLadoCarregado &lc = lados_[std::size_t(k)];
         lc.forca->MatrizAresta(*lc.lado, mAresta_, t);
-        lc.forca->CargaAresta(*lc.lado, fAresta_, t);
+        try {
+            lc.forca->CargaAresta(*lc.lado, fAresta_, t);
+        } catch (const EFormulaCarga &erro) {
+            ErroFormulaConveccao(*lc.forca, erro);
+        }
         for (int i = 1; i <= n; ++i) {
             for (int j = 1; j <= n; ++j)
                 Ke(i, j) += mAresta_.Get(i, j);
@@ -478,10 +499,14 @@ void TAnalise::MontaSistema() {
         }
         ColetaValoresElemento(e);
         TElementoTriangular *el = Dominio->GetElemento(e);
-        if (materialDoArranjo_[std::size_t(e - 1)] != -2)
-            ArranjosTriangulo(e, el, *fonte, *material);
-        else
-            el->MatrizesTermicas(*fonte, *Tempo, *material, Ke, Ce, Fe, Te);
+        try {
+            if (materialDoArranjo_[std::size_t(e - 1)] != -2)
+                ArranjosTriangulo(e, el, *fonte, *material);
+            else
+                el->MatrizesTermicas(*fonte, *Tempo, *material, Ke, Ce, Fe, Te);
+        } catch (const EFormulaCarga &erro) {
+            ErroFormulaFonte(e, *fonte, erro);
+        }
         CargasDeContorno(e, t);
         EsquemaTheta(e);
         MontaElemento(e);

@@ -16,6 +16,7 @@
 #include "matematica/MatrizSky.h"
 #include "matematica/Vetor.h"
 
+class EFormulaCarga;
 class TForcaExterna;
 class TForcaInterna;
 class TLado;
@@ -82,6 +83,12 @@ public:
     virtual int SubDominioDoPonto(double x, double y);
     // Convection of the domain's loads on the element's sides at time t into Ke and Fe.
     virtual void CargasDeContorno(int e, double t);
+    // Rethrow a failed load formula with the load and where it acts named.
+    [[noreturn]] void ErroFormulaFonte(int e, const TForcaInterna &fonte,
+                                       const EFormulaCarga &erro);
+    [[noreturn]] void ErroFormulaConveccao(const TForcaExterna &forca, const EFormulaCarga &erro);
+    // Where the domain's convection loads were placed, for messages ("" for the whole domain).
+    virtual std::string LocalDasCargas() const { return {}; }
     // Appends one entry to the current set.
     virtual void AdicionaPrescricao(int no, double valor);
     virtual int GetNumPassos() const { return PassosFeitos; }

@@ -50,6 +50,9 @@ public:
     void Prepara() override;
     TMaterial *MaterialDoElemento(int e) override;
     TForcaInterna *FonteDoElemento(int e) override;
+    std::string LocalDasCargas() const override {
+        return " da etapa " + std::to_string(EtapaAtual);
+    }
     bool PontoNoSubDominio(int k, double x, double y) override;
     int SubDominioDoPonto(double x, double y) override;
     void Executa() override;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 #include "matematica/UTMath.h"
 #include "uPlataforma.h"
@@ -48,6 +49,28 @@ bool ProximoNumero(std::string_view linha, std::size_t &pos, double &v) {
     const char *q = linha.data() + pos;
     if (*p == '+')
         ++p;
+    // Up to 15 digits with a point between digits: the digits as an integer over a power of ten
+    // is exact, and its one rounded division gives the same double as reading the text.
+    const bool negativo = p != q && *p == '-';
+    std::int64_t inteiro = 0;
+    int digitos = 0, decimais = -1;
+    for (const char *c = p + negativo; c != q; ++c) {
+        if (*c == '.' && decimais < 0) {
+            decimais = 0;
+            continue;
+        }
+        if (*c < '0' || *c > '9')
+            break;
+        if (++digitos <= 15)
+            inteiro = inteiro * 10 + (*c - '0');
+        decimais += decimais >= 0;
+    }
+    if (digitos > 0 && digitos <= 15 && decimais != 0 && q[-1] != '.' && p[negativo] != '.') {
+        static constexpr double kPotencias[] = {1.0, 10.0, 100.0, 1000.0, 10000.0, 100000.0};
+        const double m = double(inteiro) / kPotencias[decimais < 0 ? 0 : decimais];
+        v = negativo ? -m : m;
+        return true;
+    }
     auto r = std::from_chars(p, q, v);
     return r.ec == std::errc() && r.ptr == q;
 }

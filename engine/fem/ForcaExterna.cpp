@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "fem/ForcaInterna.h"
 #include "uLibraryMalhas.h"
 #include "uPlataforma.h"
 
@@ -82,7 +83,11 @@ double TForcaExterna::TemperaturaAmbienteEm(double t) {
     }
     case kFormula:
         Formula->SetX(t);
-        return Formula->Calcula();
+        try {
+            return Formula->Calcula();
+        } catch (const Exception &e) {
+            throw EFormulaCarga(e.what());
+        }
     default:
         return TemperaturaAmbiente;
     }

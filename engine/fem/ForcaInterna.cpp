@@ -95,7 +95,11 @@ double TForcaInterna::Valor(const TElemento * /*elemento*/, const TMaterial &mat
         if (!Formula)
             return 0.0;
         Formula->SetX(x);
-        return Formula->Calcula();
+        try {
+            return Formula->Calcula();
+        } catch (const Exception &e) {
+            throw EFormulaCarga(e.what());
+        }
     case kFuncao:
         if (!Funcao)
             return 0.0;

@@ -7,7 +7,15 @@
 #include <string>
 
 #include "matematica/FuncaoDiscreta.h"
+#include "plataforma/Erros.h"
 #include "uRPN.h"
+
+// A load's formula failed to evaluate during a run; the message is the evaluator's. The analysis
+// turns it into a message that names the load and where it acts.
+class EFormulaCarga : public Exception {
+public:
+    using Exception::Exception;
+};
 
 class TElemento;
 class TMaterial;

@@ -10,6 +10,24 @@ namespace {
 
 // Line-oriented reader of the sections "title, count, entries".
 class TLeitorSecoes {
+    // The first fields of a line as Campos splits it, without allocating; returns how many of
+    // them were found (at most the array's size).
+    static int PrimeirosCampos(std::string_view linha, std::array<std::string_view, 3> &c) {
+        int n = 0;
+        std::size_t i = 0;
+        const std::size_t fim = linha.size();
+        while (i < fim && n < int(c.size())) {
+            while (i < fim && (linha[i] == ' ' || linha[i] == '\t' || linha[i] == '\r'))
+                ++i;
+            const std::size_t a = i;
+            while (i < fim && linha[i] != ' ' && linha[i] != '\t' && linha[i] != '\r')
+                ++i;
+            if (i > a)
+                c[std::size_t(n++)] = linha.substr(a, i - a);
+        }
+        return n;
+    }
+
 public:
     explicit TLeitorSecoes(const std::string &nome) : leitor_(nome) {}
 
@@ -33,8 +51,8 @@ public:
         return n;
     }
     std::array<double, 2> Reais(std::string_view linha) {
-        auto c = Campos(linha);
-        if (c.size() < 2)
+        std::array<std::string_view, 3> c;
+        if (PrimeirosCampos(linha, c) < 2)
             leitor_.Erro("esperavam-se dois números");
         std::array<double, 2> r{};
         for (int i = 0; i < 2; ++i)
@@ -43,8 +61,8 @@ public:
         return r;
     }
     std::array<int, 3> Inteiros(std::string_view linha, int n) {
-        auto c = Campos(linha);
-        if (int(c.size()) < n)
+        std::array<std::string_view, 3> c;
+        if (PrimeirosCampos(linha, c) < n)
             leitor_.Erro(std::to_string(n) + (n == 1 ? " integer" : " integers") + " expected");
         std::array<int, 3> r{};
         for (int i = 0; i < n; ++i)

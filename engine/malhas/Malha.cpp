@@ -6,6 +6,27 @@
 
 TMalha::TMalha(int nx, int ny) : Nx(nx), Ny(ny) {}
 
+namespace {
+
+// Segment c d lies outside the box lo hi widened by folga.
+bool ForaDaCaixa(const TPontoReal &lo, const TPontoReal &hi, double folga, const TPontoReal &c,
+                 const TPontoReal &d) {
+    return std::max(c.X, d.X) < lo.X - folga || std::min(c.X, d.X) > hi.X + folga ||
+           std::max(c.Y, d.Y) < lo.Y - folga || std::min(c.Y, d.Y) > hi.Y + folga;
+}
+
+// The boxes of segments a b and c d lie apart by more than rounding: the segments cannot
+// cross, and the orientation test is skipped.
+bool CaixasSeparadas(const TPontoReal &a, const TPontoReal &b, const TPontoReal &c,
+                     const TPontoReal &d) {
+    const double folga =
+        1e-9 * (std::fabs(a.X) + std::fabs(a.Y) + std::fabs(b.X - a.X) + std::fabs(b.Y - a.Y));
+    return ForaDaCaixa({std::min(a.X, b.X), std::min(a.Y, b.Y)},
+                       {std::max(a.X, b.X), std::max(a.Y, b.Y)}, folga, c, d);
+}
+
+} // namespace
+
 TMalha::~TMalha() = default;
 
 std::unique_ptr<TMalha> TMalha::CreateCopia(const TMalha &origem) {
@@ -134,12 +155,37 @@ void TMalha::AdicionaElemento(int a, int b, int c) {
 void TMalha::VerificaElemento(TElemento *e) {
     const TPontoReal c{e->XCentro(), e->YCentro()};
     int n = e->GetN();
-    for (int k = 1; k <= n; ++k) {
-        TNo *na = e->GetNo(k), *nb = e->GetNo(k % n + 1);
+    // Probe segment of side k: from the centroid to just past the side's middle.
+    auto sonda = [&](int k) {
+        const TNo *na = e->GetNo(k), *nb = e->GetNo(k % n + 1);
         double mx = (na->X + nb->X) / 2.0, my = (na->Y + nb->Y) / 2.0;
         double d = TUT_Math::Distancia(c.X, c.Y, mx, my) / 20.0;
-        const TPontoReal r{mx * (1.0 + d) - c.X * d, my * (1.0 + d) - c.Y * d};
+        return TPontoReal{mx * (1.0 + d) - c.X * d, my * (1.0 + d) - c.Y * d};
+    };
+    // Most elements lie away from every edge: one box around all probes settles them.
+    TPontoReal lo = c, hi = c;
+    for (int k = 1; k <= n; ++k) {
+        const TPontoReal r = sonda(k);
+        lo = {std::min(lo.X, r.X), std::min(lo.Y, r.Y)};
+        hi = {std::max(hi.X, r.X), std::max(hi.Y, r.Y)};
+    }
+    // Its margin is at least that of every probe's own box (CaixasSeparadas).
+    const double folga =
+        1e-9 * (std::fabs(c.X) + std::fabs(c.Y) + 2.0 * ((hi.X - lo.X) + (hi.Y - lo.Y)));
+    bool perto = false;
+    for (const auto &a : arestas_)
+        if (!ForaDaCaixa(lo, hi, folga, a->No2->Ponto(), a->No1->Ponto())) {
+            perto = true;
+            break;
+        }
+    if (!perto)
+        return;
+    for (int k = 1; k <= n; ++k) {
+        TNo *na = e->GetNo(k), *nb = e->GetNo(k % n + 1);
+        const TPontoReal r = sonda(k);
         for (const auto &a : arestas_) {
+            if (CaixasSeparadas(r, c, a->No2->Ponto(), a->No1->Ponto()))
+                continue;
             if (TUT_Math::SegmentosCruzam(a->No2->Ponto(), a->No1->Ponto(), r, c)) {
                 AdicionaLado(na, nb, a.get(), e);
                 break;
@@ -300,7 +346,8 @@ template <class Pula> bool TMalha::TestaRaio(double x, double y, Pula pula) cons
                 abandona = true;
                 break;
             }
-            if (TUT_Math::SegmentosCruzam(p, q, a->No2->Ponto(), a->No1->Ponto()))
+            if (!CaixasSeparadas(p, q, a->No2->Ponto(), a->No1->Ponto()) &&
+                TUT_Math::SegmentosCruzam(p, q, a->No2->Ponto(), a->No1->Ponto()))
                 ++conta;
         }
         if (!abandona)

@@ -334,6 +334,22 @@ TEST_F(AnaliseCamadas, OneStageBehavesAsThePlainAnalysis) {
     EXPECT_TRUE(std::filesystem::exists(pasta_ / "ElementosEtapa1.res"));
 }
 
+TEST_F(AnaliseCamadas, AFailingConvectionFormulaNamesItsStage) {
+    TBloco b({1.0, 2.0}, {0.0, 2.0}, 4.0, 1.0, 2.0, 0.0, {{2, 2}, {2, 2}});
+    TForcaExterna conv; // formula kind
+    conv.SetCoefConveccao(10.0);
+    conv.SetFormula(std::make_unique<TRPN>("20+T"));
+    b.camadas->AdicionaForcaExternaEtapas(conv, false, 1.0, 1.5, 1.0, 3.0); // stage 2's top
+    try {
+        b.analise->Executa();
+        ADD_FAILURE() << "the run ended";
+    } catch (const Exception &e) {
+        EXPECT_STREQ(e.what(), "A fórmula \"20+T\" da temperatura ambiente da carga de convecção "
+                               "1 da etapa 2 não pôde ser calculada: '20+T' não é um número real "
+                               "válido");
+    }
+}
+
 TEST_F(AnaliseCamadas, FixedZonesAndMissingStageFiles) {
     TBloco b({1.0, 2.0}, {0.0, 2.0}, 4.0, 1.0, 2.0, 0.0, {{2, 2}, {2, 2}}, true);
     EXPECT_EQ(b.analise->SetTemperaturaInicialSubDominio(1, 33.0), b.camadas->GetSubDominio(1));

@@ -260,6 +260,39 @@ TEST(ExecucaoTermica, DirectAndConjugateGradientRunsAgree) {
     }
 }
 
+TEST(ExecucaoTermica, AFormulaThatFailsDuringTheRunNamesItsLoadAndWhereItActs) {
+    const struct {
+        bool fonte; // the left-half subdomain's heat source, else a second convection load
+        const char *esperado;
+    } casos[] = {
+        {true, "A fórmula \"20+T\" da fonte de calor do subdomínio 2 não pôde ser calculada: "
+               "'20+T' não é um número real válido"},
+        {false, "A fórmula \"20+T\" da temperatura ambiente da carga de convecção 2 não pôde "
+                "ser calculada: '20+T' não é um número real válido"},
+    };
+    for (const auto &c : casos) {
+        Bloco b;
+        std::vector<TNo> p = {TNo(1, 0, 0), TNo(2, 5, 0), TNo(3, 5, 4), TNo(4, 0, 4)};
+        auto esquerda = TDominio::CreateMalha(p);
+        esquerda->SetMaterial(MaterialTermico(2000, 2400, 250));
+        if (c.fonte) {
+            esquerda->SetFonte(TForcaInterna::CreateFormula("20+T"));
+        } else {
+            auto conv = Conveccao(10, 20, {1});
+            conv->SetTipo(TForcaExterna::kFormula);
+            conv->SetFormula(std::make_unique<TRPN>("20+T"));
+            b.Dominio().AdicionaForcaExterna(*conv);
+        }
+        b.analise->SetSubDominio(2, esquerda.get());
+        try {
+            b.analise->Executa();
+            ADD_FAILURE() << c.esperado;
+        } catch (const Exception &e) {
+            EXPECT_STREQ(e.what(), c.esperado);
+        }
+    }
+}
+
 TEST(ExecucaoTermica, IterativeRunMatchesTheDirectOneWhenPrescriptionsDifferFromTheStart) {
     // The bottom is held at 100 while the block starts at 15: the iterative solver must
     // deliver the prescribed values from step 1 on, also at the solver dialog's defaults.
