@@ -52,9 +52,10 @@ public:
     TForcaInterna *FonteDoElemento(int e) override;
     bool PontoNoSubDominio(int k, double x, double y) override;
     int SubDominioDoPonto(double x, double y) override;
-    void Executa() override;
 
 protected:
+    void Roda() override;
+
     TCamadas *Camadas;
     int EtapaAtual = 1;
     TVetor TemperaturasCamadas;
