@@ -121,7 +121,7 @@ void TModelo::ImportaMalha(const std::string &arquivo) {
     const TConfiguracaoMalha antes = c;
     auto malha = std::make_unique<TMalha>(2, 2);
     try {
-        malha->LeMalhaCompleta(arquivo);
+        malha->LeMalhaCompleta(arquivo, c);
         if (!DominioValido(*malha))
             throw EInOutError(arquivo + ": não é um arquivo de malha");
     } catch (...) {
@@ -145,7 +145,7 @@ void TModelo::ImportaMalha(const std::string &arquivo) {
 bool TModelo::SalvaMalha(const std::string &arquivo) const {
     if (!FMalha)
         return false;
-    FMalha->SalvaMalha(arquivo);
+    FMalha->SalvaMalha(arquivo, Estado().ConfiguracaoMalha);
     return true;
 }
 
@@ -187,7 +187,7 @@ bool TModelo::GeraMalha() {
         nova->Ny = FNy;
         nova->SetOnProgresso(avanca);
         nova->SetOnDivisoes(faixa);
-        nova->GeraMalha();
+        nova->GeraMalha(Estado().ConfiguracaoMalha);
         nova->SetOnProgresso(nullptr);
         nova->SetOnDivisoes(nullptr);
         if (nova->GetNumElementos() == 0)

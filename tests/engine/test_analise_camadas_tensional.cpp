@@ -57,7 +57,7 @@ protected:
         camadas_->GetEtapa(2)->SetInstanteInicial(inicio2);
         camadas_->GetEtapa(2)->SetInstanteFinal(96.0);
         for (int k = 1; k <= 2; ++k)
-            camadas_->SalvaMalhaEtapa(k);
+            camadas_->SalvaMalhaEtapa(k, TConfiguracaoMalha());
         colocacao_ = TVetor(2);
         colocacao_[1] = 30.0;
         colocacao_[2] = colocacao2;
@@ -386,7 +386,7 @@ TEST_F(AnaliseCamadasTensional, TwoStageEndsWithinOneStepAreBothPassed) {
     for (int k = 1; k <= 3; ++k) {
         camadas_->GetEtapa(k)->SetInstanteInicial(inicios[k - 1]);
         camadas_->GetEtapa(k)->SetInstanteFinal(inicios[k]);
-        camadas_->SalvaMalhaEtapa(k);
+        camadas_->SalvaMalhaEtapa(k, TConfiguracaoMalha());
     }
     colocacao_ = TVetor(3);
     for (int k = 1; k <= 3; ++k)
