@@ -1,8 +1,10 @@
-// The front end's state that the engine reads and writes: mesh and result-file settings, the
-// memory tool and progress window, the result maxima, the layers' placement temperatures, the
-// caption and report command, the own-weight load, the creep switch and the temperature unit of
-// the expansion coefficient. The program binds its windows at start-up; tests bind fakes and
-// call ReiniciaEstado() to restore the defaults.
+// The front end's state that the analyses' run entries read and write: mesh and result-file
+// settings, the memory tool and progress window, the result maxima, the layers' placement
+// temperatures, the caption and report command, the own-weight load, the creep switch and the
+// temperature unit of the expansion coefficient. A run reads its inputs from here once, at its
+// start, and its maxima are written back at its end; nothing else in the engine reads it. The
+// program binds its windows at start-up; tests bind fakes and call ReiniciaEstado() to restore
+// the defaults.
 #pragma once
 
 #include <functional>
@@ -62,8 +64,8 @@ struct TEstadoInterface {
     // of the expansion coefficient's unit; -1 (no selection) counts as Celsius.
     int PosicaoTemperaturaDilatacao = -1;
 
-    // The per-step memory check of the analyses. Does nothing without a memory tool or while
-    // its rule is not confirmed.
+    // The per-step memory check on the memory tool, its texts to the progress window. Does
+    // nothing without a memory tool or while its rule is not confirmed.
     void VerificaMemoria();
     // Drops the memory tool at the end of a run; the checks do nothing until a new one is bound.
     void LiberaInformacoesSistema();
