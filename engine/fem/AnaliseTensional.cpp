@@ -126,17 +126,22 @@ void TAnaliseTensional::DefineDeslocamentos(const TVetorInteiro &nos, double dy,
 
 void TAnaliseTensional::Executa() {
     MaximoDaExecucao = false;
-    struct TPublica {
-        TAnaliseTensional &a;
-        ~TPublica() {
-            if (!a.MaximoDaExecucao)
-                return;
-            PublicaTensaoMaxima(a.TensaoMaxima);
-            if (a.TensaoMaxima > 0.0)
-                PublicaElementoTensaoMaxima(a.ElementoTensaoMaxima);
-        }
-    } publica{*this};
-    Executa(EntradasDoEstado());
+    try {
+        Executa(EntradasDoEstado());
+    } catch (...) {
+        PublicaMaximo();
+        throw;
+    }
+    PublicaMaximo();
+}
+
+void TAnaliseTensional::PublicaMaximo() const {
+    if (!MaximoDaExecucao)
+        return;
+    PublicaTensaoMaxima(TensaoMaxima);
+    // The element is named only by a run that found a tensile stress.
+    if (TensaoMaxima > 0.0)
+        PublicaElementoTensaoMaxima(ElementoTensaoMaxima);
 }
 
 void TAnaliseTensional::Executa(const TEntradasExecucao &entradas) {

@@ -248,6 +248,8 @@ protected:
     // Inputs of the run in progress; whether this run set its maximum.
     TEntradasExecucao Entradas;
     bool MaximoDaExecucao = false;
+    // Writes the maximum this run set to the engine-facing state.
+    void PublicaMaximo() const;
     double TensaoMaxima = 0.0; // MPa; 0 until some tensile stress exceeds it
     int ElementoTensaoMaxima = 0;
     double XTensaoMaxima = 0.0, YTensaoMaxima = 0.0;
