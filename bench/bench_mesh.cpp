@@ -19,7 +19,7 @@ void Mede(const char *nome, const std::vector<std::pair<double, double>> &p, int
     for (int i = 1; i <= n; ++i)
         m->AdicionaArestaNos(i, i % n + 1);
     auto t0 = std::chrono::steady_clock::now();
-    m->GeraMalha();
+    m->GeraMalha(Estado().ConfiguracaoMalha);
     double s = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
     std::printf("name=%s n=%d seconds=%.4f nodes=%d triangles_per_s=%.0f us_per_triangle=%.3f\n",
                 nome, m->GetNumElementos(), s, m->GetNumNos(), m->GetNumElementos() / s,

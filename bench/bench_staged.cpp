@@ -67,7 +67,7 @@ int main(int argc, char **argv) {
     auto t0 = Relogio::now();
     long nosTotal = 0;
     for (int k = 1; k <= camadas; ++k) {
-        modelo.SalvaMalhaEtapa(k);
+        modelo.SalvaMalhaEtapa(k, cfg);
         nosTotal += modelo.GetEtapa(k)->GetMalha()->GetNumNos();
         modelo.GetEtapa(k)->SetInstanteInicial((k - 1) * intervalo);
         modelo.GetEtapa(k)->SetInstanteFinal(k * intervalo);

@@ -151,7 +151,8 @@ int main(int argc, char **argv) {
             auto malha = Bloco(t.nx, t.ny);
             if (!pastaMalhas.empty())
                 malha->SalvaMalha(pastaMalhas + "/bloco_" + std::to_string(t.nx) + "x" +
-                                  std::to_string(t.ny) + ".txt");
+                                      std::to_string(t.ny) + ".txt",
+                                  Estado().ConfiguracaoMalha);
             Caso(malha.get(), "gauss", false, true, passos);
             Caso(malha.get(), "gauss", false, false, passos);
             if (soDireto)

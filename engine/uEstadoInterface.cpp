@@ -1,20 +1,6 @@
 #include "uEstadoInterface.h"
 
-#include <new>
-
 #include "uPlataforma.h"
-
-void TConfiguracaoMalha::SetNx(int n) {
-    Nx = n;
-    if (OnAlteracao)
-        OnAlteracao();
-}
-
-void TConfiguracaoMalha::SetNy(int n) {
-    Ny = n;
-    if (OnAlteracao)
-        OnAlteracao();
-}
 
 TEstadoInterface::TEstadoInterface() {
     // The default folder, with its final separator so that directory + stem names a file in it.
@@ -29,24 +15,10 @@ TEstadoInterface::TEstadoInterface() {
 }
 
 void TEstadoInterface::VerificaMemoria() {
-    IInformacoesSistema *info = InformacoesSistema;
-    if (!info || !info->FAplicado)
-        return;
-    const int limite = info->FPorEtapa ? info->FLimitePorEtapa : info->FLimiteLivre;
-    const int liberar = info->FPorEtapa ? info->FLimitePorEtapa : info->FLimiteSuperior;
-    const int livre = info->MemoriaLivreMb();
-    if (livre >= limite)
-        return;
-    if (MensagemFEM)
-        MensagemFEM->MostraMemoria(livre);
-    try {
-        info->LiberarMemoria(liberar);
-    } catch (const std::bad_alloc &) {
-        // Not enough memory to take: the run goes on with what is free.
-    }
-    const int depois = info->MemoriaLivreMb();
-    if (MensagemFEM)
-        MensagemFEM->MostraMemoria(depois);
+    ConfereMemoria(InformacoesSistema, [this](int mb) {
+        if (MensagemFEM)
+            MensagemFEM->MostraMemoria(mb);
+    });
 }
 
 void TEstadoInterface::LiberaInformacoesSistema() {
@@ -65,4 +37,51 @@ TEstadoInterface &Estado() {
 
 void ReiniciaEstado() {
     Estado() = TEstadoInterface();
+}
+
+TEntradasExecucao EntradasDoEstado() {
+    const TEstadoInterface &estado = Estado();
+    TEntradasExecucao e;
+    e.Arquivos = estado.Configuracoes;
+    e.Malha = estado.ConfiguracaoMalha;
+    e.Malha.OnAlteracao = nullptr;
+    e.Memoria = estado.InformacoesSistema;
+    e.PesoProprio = estado.FPesoProprio;
+    e.FluenciaAtiva = estado.FluenciaAtiva;
+    e.TemperaturasCamadas = estado.FTemperaturasCamadas;
+    e.TemperaturasIniciais = estado.FTemperaturasIniciais;
+    e.SetTitulo = estado.SetTitulo;
+    return e;
+}
+
+void PublicaMaximosTermicos(const TMaximosTermicos &m) {
+    TEstadoInterface &estado = Estado();
+    estado.TemperaturaMaxima = m.Temperatura;
+    estado.IdadeTemperaturaMaxima = m.Idade;
+    estado.XTemperaturaMaxima = m.X;
+    estado.YTemperaturaMaxima = m.Y;
+    if (m.No > 0)
+        estado.NoTemperaturaMaxima = m.No;
+}
+
+void FimExecucaoTermica() {
+    TEstadoInterface &estado = Estado();
+    estado.LiberaInformacoesSistema();
+    if (estado.HabilitaRelatorio)
+        estado.HabilitaRelatorio();
+}
+
+void PublicaTensaoMaxima(double tensao) {
+    Estado().TensaoMaximaTracao = tensao;
+}
+
+void PublicaElementoTensaoMaxima(int elemento) {
+    Estado().ElementoTensaoMaxima = elemento;
+}
+
+void LiberaEntradasTensionais() {
+    TEstadoInterface &estado = Estado();
+    estado.FTemperaturasCamadas = nullptr;
+    estado.FTemperaturasIniciais = nullptr;
+    estado.LiberaInformacoesSistema();
 }

@@ -1,56 +1,19 @@
-// The front end's state that the engine reads and writes: mesh and result-file settings, the
-// memory tool and progress window, the result maxima, the layers' placement temperatures, the
-// caption and report command, the own-weight load, the creep switch and the temperature unit of
-// the expansion coefficient. The program binds its windows at start-up; tests bind fakes and
-// call ReiniciaEstado() to restore the defaults.
+// The front end's state that the analyses' run entries read and write: mesh and result-file
+// settings, the memory tool and progress window, the result maxima, the layers' placement
+// temperatures, the caption and report command, the own-weight load, the creep switch and the
+// temperature unit of the expansion coefficient. A run reads its inputs from here once, at its
+// start, and its maxima are written back at its end; nothing else in the engine reads it. The
+// program binds its windows at start-up; tests bind fakes and call ReiniciaEstado() to restore
+// the defaults.
 #pragma once
 
 #include <functional>
 #include <string>
 
+#include "EntradasExecucao.h"
+
 class TVetor;
 class TForcaTensional;
-
-// Mesh generation settings.
-struct TConfiguracaoMalha {
-    int Nx = 2;
-    int Ny = 2;
-    bool Exponencial = false;
-    bool PorDmax = false;
-    double Dmax = 0.25; // length units
-
-    // Fired by SetNx and SetNy so the program can show the new values.
-    std::function<void()> OnAlteracao;
-
-    void SetNx(int n);
-    void SetNy(int n);
-};
-
-// Confirmed names of the step result files. Until FAplicado is set the analyses use their
-// built-in names and ignore the strings.
-struct TConfiguracoes {
-    std::string EnderecoTemp, EnderecoDeform, EnderecoTensao; // each ends with a separator
-    std::string NomeTemp = "PassoTemp", NomeDeform = "PassoDeform", NomeTensao = "PassoTensao";
-    std::string TerminacaoTemp = ".res", TerminacaoDeform = ".res", TerminacaoTensao = ".res";
-    bool FAplicado = false;
-};
-
-// The memory tool: its confirmed release rule and its two operations.
-class IInformacoesSistema {
-public:
-    virtual ~IInformacoesSistema() = default;
-
-    bool FAplicado = false;
-    bool FPorEtapa = false;
-    int FLimitePorEtapa = 100; // MB
-    int FLimiteLivre = 20;     // MB
-    int FLimiteSuperior = 100; // MB
-
-    // Available physical memory in MB (10^6 bytes), rounded.
-    virtual int MemoriaLivreMb() = 0;
-    // Takes n zero-filled blocks of 1 MiB one after the other and frees them all.
-    virtual void LiberarMemoria(int n) = 0;
-};
 
 // The progress window's texts.
 class IMensagemFEM {
@@ -101,8 +64,8 @@ struct TEstadoInterface {
     // of the expansion coefficient's unit; -1 (no selection) counts as Celsius.
     int PosicaoTemperaturaDilatacao = -1;
 
-    // The per-step memory check of the analyses. Does nothing without a memory tool or while
-    // its rule is not confirmed.
+    // The per-step memory check on the memory tool, its texts to the progress window. Does
+    // nothing without a memory tool or while its rule is not confirmed.
     void VerificaMemoria();
     // Drops the memory tool at the end of a run; the checks do nothing until a new one is bound.
     void LiberaInformacoesSistema();
@@ -110,3 +73,15 @@ struct TEstadoInterface {
 
 TEstadoInterface &Estado();
 void ReiniciaEstado();
+
+// The run entries' side of the state: the inputs of a run, and the maxima and end of a run
+// written back.
+TEntradasExecucao EntradasDoEstado();
+void PublicaMaximosTermicos(const TMaximosTermicos &m);
+// Drops the memory tool and enables the report command, as a thermal run ends.
+void FimExecucaoTermica();
+void PublicaTensaoMaxima(double tensao);
+void PublicaElementoTensaoMaxima(int elemento);
+// Clears the placement and initial temperature references and drops the memory tool, as a
+// stress analysis is released.
+void LiberaEntradasTensionais();

@@ -42,14 +42,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *dados, std::size_t tam
     }
 
     TMalha malha;
+    TConfiguracaoMalha cfg;
     bool lida = true;
     try {
-        malha.LeMalhaCompleta(entrada);
+        malha.LeMalhaCompleta(entrada, cfg);
     } catch (const EInOutError &) {
         lida = false;
     }
     if (lida) {
-        malha.SalvaMalha(saida);
+        malha.SalvaMalha(saida, cfg);
         TMalha outra;
         outra.LeMalha(saida);
         if (outra.GetNumNos() != malha.GetNumNos() ||

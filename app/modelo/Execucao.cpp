@@ -119,15 +119,16 @@ template <class TAnaliseT> void TExecucao::Executa(TAnaliseT &analise) {
                                termica.GetDominio()->GetNumElementos());
     IProgresso &p = *progresso;
     analise.SetOnInicio([&p](int n) { p.DefineFaixaPassos(n); });
-    analise.SetOnPasso(
-        [&p, &termica](TTempo &) { p.MostraTempo(termica.GetTempo()->GetTempoAtual()); });
+    analise.SetOnPasso([&p](TTempo &t) { p.MostraTempo(t.GetTempoAtual()); });
     analise.SetOnElemento([&p](int e) { p.MostraElemento(e); });
+    analise.SetOnMemoria([&p](int mb) { p.MostraMemoria(mb); });
     struct TDesliga {
         TAnaliseT &a;
         ~TDesliga() {
             a.SetOnInicio(nullptr);
             a.SetOnPasso(nullptr);
             a.SetOnElemento(nullptr);
+            a.SetOnMemoria(nullptr);
         }
     } desliga{analise};
     analise.Executa();

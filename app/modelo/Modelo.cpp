@@ -128,7 +128,7 @@ void TModelo::ImportaMalha(const std::string &arquivo) {
     const TAjustesMalha antes = AjustesMalha();
     auto malha = std::make_unique<TMalha>(2, 2);
     try {
-        malha->LeMalhaCompleta(arquivo);
+        malha->LeMalhaCompleta(arquivo, c);
         if (!DominioValido(*malha))
             throw EInOutError(arquivo + ": não é um arquivo de malha");
     } catch (...) {
@@ -148,7 +148,7 @@ void TModelo::ImportaMalha(const std::string &arquivo) {
 bool TModelo::SalvaMalha(const std::string &arquivo) const {
     if (!FMalha)
         return false;
-    FMalha->SalvaMalha(arquivo);
+    FMalha->SalvaMalha(arquivo, Estado().ConfiguracaoMalha);
     return true;
 }
 
@@ -188,7 +188,7 @@ bool TModelo::GeraMalha() {
         nova->Ny = ajustes.Ny;
         nova->SetOnProgresso(avanca);
         nova->SetOnDivisoes(faixa);
-        nova->GeraMalha();
+        nova->GeraMalha(Estado().ConfiguracaoMalha);
         nova->SetOnProgresso(nullptr);
         nova->SetOnDivisoes(nullptr);
         if (nova->GetNumElementos() == 0)

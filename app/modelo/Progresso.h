@@ -19,6 +19,8 @@ public:
     virtual void MostraElemento(int elemento) = 0;
     // Time text, one step of the gauge, pending window events.
     virtual void MostraTempo(double t) = 0;
+    // Free memory text of the per-step memory check.
+    virtual void MostraMemoria(int mb) = 0;
 };
 
 // "Montando Matrizes do Elemento: <n> " (with its trailing blank).

@@ -9,7 +9,6 @@
 #include "fem/Material.h"
 #include "fem/SubDominios.h"
 #include "malhas/Malha.h"
-#include "uEstadoInterface.h"
 
 namespace {
 // The material dialog's defaults.
@@ -695,7 +694,7 @@ void TAnalise::Resolve() {
 }
 
 void TAnalise::VerificaMemoria() {
-    Estado().VerificaMemoria();
+    ConfereMemoria(Entradas.Memoria, OnMemoria);
 }
 
 TElementoTriangular *TAnalise::GetElemento(int i, double) {

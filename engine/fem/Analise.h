@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "EntradasExecucao.h"
 #include "fem/Dominio.h"
 #include "fem/MatrizesLocais.h"
 #include "fem/Tempo.h"
@@ -96,7 +97,7 @@ public:
     virtual void EsquemaTheta(int e);
     // Te(i) := T(global number of element node i).
     virtual void ColetaValoresElemento(int e);
-    // The per-step memory check of the engine-facing state.
+    // The per-step memory check of the run's memory tool, its texts through OnMemoria.
     virtual void VerificaMemoria();
     // Whether a step may form an element's share of b from its arrays kept since they last came
     // out (same material values, convection coefficients, theta and dt), bypassing
@@ -104,12 +105,15 @@ public:
     // source hooks and OnElemento are still called. An analysis that observes or alters those
     // per-element hooks returns false.
     virtual bool TermoDosArranjosMantidos() const { return true; }
-    // The time loop.
-    virtual void Executa();
-    // Start of a run: the maximum temperature of the engine-facing state, its age and place := 0.
-    static void ZeraMaximos();
-    // After Prepara: the steps, the maxima of the engine-facing state and the report.
+    // The front end's run entry: the run with the inputs of the engine-facing state; the
+    // maxima are written back to it (also when the run fails), then the memory tool is dropped
+    // and the report command enabled.
+    void Executa();
+    // The run with its inputs as values; the maxima are left in GetMaximos.
+    void Executa(const TEntradasExecucao &entradas);
+    // After Prepara: the steps and the maxima.
     void LacoDoTempo();
+    const TMaximosTermicos &GetMaximos() const { return Maximos; }
     // Temperatures of the step holding time t (measured from the initial time).
     virtual void LeResultados(TVetor &saida, double t);
     // Initial temperature of the node followed by its value at every step done.
@@ -131,6 +135,8 @@ public:
     void SetOnInicio(TEventoInteiro e) { OnInicio = std::move(e); }
     void SetOnPasso(TEventoPasso e) { OnPasso = std::move(e); }
     void SetOnElemento(TEventoInteiro e) { OnElemento = std::move(e); }
+    // Free memory (MB) before and after a release of the per-step memory check.
+    void SetOnMemoria(TEventoInteiro e) { OnMemoria = std::move(e); }
 
     // Subdomains (not owned), 1-based; writing beyond the end appends one.
     TDominio *GetSubDominio(int k) const { return SubDominios[std::size_t(k - 1)]; }
@@ -170,6 +176,16 @@ public:
     double GetTMinima() const { return TMinima; }
 
 protected:
+    // The time loop (the layered analysis runs it over its stages).
+    virtual void Roda();
+    // Start of a run: the maxima := 0.
+    void ZeraMaximos();
+
+    // Inputs of the run in progress; its maxima, and whether this run set them.
+    TEntradasExecucao Entradas;
+    TMaximosTermicos Maximos;
+    bool MaximosDaExecucao = false;
+
     // Per-run look-ups: subdomain of each element and the convection sides of each element.
     void InvalidaIndices();
     void PreparaIndices();
@@ -186,6 +202,7 @@ protected:
     TEventoInteiro OnElemento;
     double TMaxima = -1e100, TMinima = 1e100;
     TEventoInteiro OnInicio;
+    TEventoInteiro OnMemoria;
     int PassosFeitos = 0;
     // Steps of this run whose iterative solve stopped at its limit.
     int PassosSemConvergencia = 0;

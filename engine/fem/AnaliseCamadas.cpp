@@ -9,7 +9,6 @@
 #include "fem/ForcaInterna.h"
 #include "fem/Material.h"
 #include "fem/SubDominios.h"
-#include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
 namespace {
@@ -145,7 +144,7 @@ TForcaInterna *TAnaliseCamadas::FonteDoElemento(int e) {
 // ---------------------------------------------------------------------------------------------
 // Run
 
-void TAnaliseCamadas::Executa() {
+void TAnaliseCamadas::Roda() {
     if (!Solver)
         throw Exception("Nenhum método de solução foi definido para a análise: use "
                         "\"Configurações\" > \"Análise\".");
@@ -154,7 +153,7 @@ void TAnaliseCamadas::Executa() {
         throw Exception("O modelo em camadas não tem etapas.");
     PassosFeitos = 0;
     VerificaPassos(*Tempo);
-    DefineNomesArquivos(Estado().Configuracoes);
+    DefineNomesArquivos(Entradas.Arquivos);
     TTravaPasta trava(PastaDoArquivo(ArquivoTemperatura(1)));
     ZeraMaximos();
     temposMudancas_.clear();
@@ -179,10 +178,10 @@ void TAnaliseCamadas::Executa() {
 }
 
 void TAnaliseCamadas::Prepara() {
-    DefineNomesArquivos(Estado().Configuracoes);
+    DefineNomesArquivos(Entradas.Arquivos);
     UsaEtapa(EtapaAtual);
     Dominio->GetMalha()->SalvaMalha(TCamadas::ArquivoMalhaEtapa(EtapaAtual).string(),
-                                    Estado().ConfiguracaoMalha);
+                                    Entradas.Malha);
     TAnalise::Prepara();
 }
 

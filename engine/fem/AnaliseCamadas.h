@@ -55,9 +55,10 @@ public:
     }
     bool PontoNoSubDominio(int k, double x, double y) override;
     int SubDominioDoPonto(double x, double y) override;
-    void Executa() override;
 
 protected:
+    void Roda() override;
+
     TCamadas *Camadas;
     int EtapaAtual = 1;
     TVetor TemperaturasCamadas;

@@ -133,7 +133,7 @@ void TAnaliseCamadasTensional::LeisDeformacao(int e, double &phi, double &retrac
 // ---------------------------------------------------------------------------------------------
 // The run
 
-void TAnaliseCamadasTensional::Executa() {
+void TAnaliseCamadasTensional::Roda() {
     const int n = Camadas->GetNumEtapas();
     if (n < 1)
         throw std::invalid_argument("layered model without stages");
@@ -144,7 +144,7 @@ void TAnaliseCamadasTensional::Executa() {
     Camadas->GetEtapa(n)->SetInstanteFinal(Tempo->GetTempoFinal());
     GrausLiberdade = 2 * Dominio->GetMalha()->GetNumNos();
     MalhaAnterior.reset();
-    TAnaliseTensional::Executa();
+    TAnaliseTensional::Roda();
 }
 
 void TAnaliseCamadasTensional::Prepara() {

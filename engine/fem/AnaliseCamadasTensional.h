@@ -36,12 +36,11 @@ public:
     void HistoricoNoPonto(double x, double y, bool tensao, int componente, TVetor &tempos,
                           TVetor &valores);
 
-    void Executa() override;
-
     // "ElementosEtapaDeform" + k + ".res" in the default folder.
     static std::string ArquivoElementosEtapaDeform(int k);
 
 protected:
+    void Roda() override;
     bool InicioDoPasso() override;
     const TMalha *MalhaDoPassoAnterior() override;
     void PosPasso(int i) override;

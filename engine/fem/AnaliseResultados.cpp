@@ -45,7 +45,7 @@ bool ResolveSistema(std::unique_ptr<TGradiente> &solver, TMatrizSky &K, TVetor &
 }
 
 void TAnalise::Prepara() {
-    DefineNomesArquivos(Estado().Configuracoes);
+    DefineNomesArquivos(Entradas.Arquivos);
     if (OnInicio)
         OnInicio(Tempo->GetNumPassos());
     NovoSistema();
@@ -65,21 +65,37 @@ void TAnalise::NovoSistema() {
 }
 
 void TAnalise::ZeraMaximos() {
-    TEstadoInterface &estado = Estado();
-    estado.TemperaturaMaxima = 0.0;
-    estado.IdadeTemperaturaMaxima = 0.0;
-    estado.XTemperaturaMaxima = 0.0;
-    estado.YTemperaturaMaxima = 0.0;
+    Maximos = TMaximosTermicos();
+    MaximosDaExecucao = true;
 }
 
 void TAnalise::Executa() {
+    MaximosDaExecucao = false;
+    try {
+        Executa(EntradasDoEstado());
+    } catch (...) {
+        if (MaximosDaExecucao)
+            PublicaMaximosTermicos(Maximos);
+        throw;
+    }
+    PublicaMaximosTermicos(Maximos);
+    FimExecucaoTermica();
+}
+
+void TAnalise::Executa(const TEntradasExecucao &entradas) {
+    MaximosDaExecucao = false;
+    Entradas = entradas;
+    Roda();
+}
+
+void TAnalise::Roda() {
     if (!Solver)
         throw Exception("Nenhum método de solução foi definido para a análise: use "
                         "\"Configurações\" > \"Análise\".");
     // The step count belongs to this run: a second run rewrites files 1..n.
     PassosFeitos = 0;
     VerificaPassos(*Tempo);
-    DefineNomesArquivos(Estado().Configuracoes);
+    DefineNomesArquivos(Entradas.Arquivos);
     TTravaPasta trava(PastaDoArquivo(ArquivoTemperatura(1)));
     ZeraMaximos();
 
@@ -88,7 +104,6 @@ void TAnalise::Executa() {
 }
 
 void TAnalise::LacoDoTempo() {
-    TEstadoInterface &estado = Estado();
     double raio = 1000.0;
     SelecionaPrescricao(1);
     PassosSemConvergencia = 0;
@@ -100,16 +115,16 @@ void TAnalise::LacoDoTempo() {
         ImpoePrescricoes();
         Resolve();
         PosPasso(i);
-        if (TMaxima > estado.TemperaturaMaxima) {
+        if (TMaxima > Maximos.Temperatura) {
             const TMalha *malha = Dominio->GetMalha();
-            estado.TemperaturaMaxima = TMaxima;
-            estado.IdadeTemperaturaMaxima = Tempo->GetTempoAtual();
+            Maximos.Temperatura = TMaxima;
+            Maximos.Idade = Tempo->GetTempoAtual();
             const double *t = T->Dados();
             for (int k = 1; k <= NumNos; ++k)
-                if (t[k - 1] == estado.TemperaturaMaxima) {
-                    estado.NoTemperaturaMaxima = k;
-                    estado.XTemperaturaMaxima = malha->GetNo(k)->X;
-                    estado.YTemperaturaMaxima = malha->GetNo(k)->Y;
+                if (t[k - 1] == Maximos.Temperatura) {
+                    Maximos.No = k;
+                    Maximos.X = malha->GetNo(k)->X;
+                    Maximos.Y = malha->GetNo(k)->Y;
                 }
         }
     }
@@ -118,17 +133,13 @@ void TAnalise::LacoDoTempo() {
     const TMalha *malha = Dominio->GetMalha();
     for (int k = 1; k <= malha->GetNumNos(); ++k) {
         const TNo *no = malha->GetNo(k);
-        const double d =
-            std::hypot(no->X - estado.XTemperaturaMaxima, no->Y - estado.YTemperaturaMaxima);
+        const double d = std::hypot(no->X - Maximos.X, no->Y - Maximos.Y);
         if (d < raio) {
             raio = d;
-            estado.NoTemperaturaMaxima = k;
+            Maximos.No = k;
         }
     }
     AvisaSemConvergencia(PassosSemConvergencia);
-    estado.LiberaInformacoesSistema();
-    if (estado.HabilitaRelatorio)
-        estado.HabilitaRelatorio();
 }
 
 void TAnalise::GravaPasso(int i) {

@@ -125,6 +125,32 @@ void TAnaliseTensional::DefineDeslocamentos(const TVetorInteiro &nos, double dy,
 // The run
 
 void TAnaliseTensional::Executa() {
+    MaximoDaExecucao = false;
+    try {
+        Executa(EntradasDoEstado());
+    } catch (...) {
+        PublicaMaximo();
+        throw;
+    }
+    PublicaMaximo();
+}
+
+void TAnaliseTensional::PublicaMaximo() const {
+    if (!MaximoDaExecucao)
+        return;
+    PublicaTensaoMaxima(TensaoMaxima);
+    // The element is named only by a run that found a tensile stress.
+    if (TensaoMaxima > 0.0)
+        PublicaElementoTensaoMaxima(ElementoTensaoMaxima);
+}
+
+void TAnaliseTensional::Executa(const TEntradasExecucao &entradas) {
+    MaximoDaExecucao = false;
+    Entradas = entradas;
+    Roda();
+}
+
+void TAnaliseTensional::Roda() {
     if (DominioProprio)
         DominioProprio->SetInstanteInicial(Tempo->GetTempoInicial());
     PassosFeitos = 0; // a new run's history starts at its own first step
@@ -139,7 +165,7 @@ void TAnaliseTensional::Executa() {
     Prepara();
     ApoiosAtuais = GetApoiosEtapa(EtapaAtual);
     TensaoMaxima = 0.0;
-    Estado().TensaoMaximaTracao = 0.0;
+    MaximoDaExecucao = true;
     const int n = Tempo->GetNumPassos();
     for (int i = 1; i <= n; ++i) {
         Tempo->SetTempoAtual(Tempo->GetTempoInicial() + Tempo->TempoDoPasso(i));
@@ -152,8 +178,7 @@ void TAnaliseTensional::Executa() {
         Resolve();
         CalculaDeformacoes();
         CalculaTensoes();
-        if (AtualizaMaximos())
-            PublicaMaximos();
+        AtualizaMaximos();
         PosPasso(i);
     }
     AvisaSemConvergencia(PassosSemConvergencia);
@@ -169,27 +194,10 @@ void TAnaliseTensional::Executa() {
                 ElementoTensaoMaxima = e;
             }
         }
-        PublicaMaximos();
     }
 }
 
-void TAnaliseTensional::LeEntradas() {
-    const TEstadoInterface &estado = Estado();
-    Entradas.PesoProprio = estado.FPesoProprio;
-    Entradas.FluenciaAtiva = estado.FluenciaAtiva;
-    Entradas.TemperaturasCamadas = estado.FTemperaturasCamadas;
-    Entradas.TemperaturasIniciais = estado.FTemperaturasIniciais;
-    Entradas.SetTitulo = estado.SetTitulo;
-}
-
-void TAnaliseTensional::PublicaMaximos() {
-    TEstadoInterface &estado = Estado();
-    estado.TensaoMaximaTracao = TensaoMaxima;
-    estado.ElementoTensaoMaxima = ElementoTensaoMaxima;
-}
-
 void TAnaliseTensional::Prepara() {
-    LeEntradas();
     if (OnInicio)
         OnInicio(Tempo->GetNumPassos());
     AlocaSistema();
@@ -305,7 +313,7 @@ void TAnaliseTensional::LimpaSistema() {
 }
 
 void TAnaliseTensional::VerificaMemoria() {
-    Estado().VerificaMemoria();
+    ConfereMemoria(Entradas.Memoria, OnMemoria);
 }
 
 int TAnaliseTensional::PassoDoArquivo(double t) const {
@@ -644,9 +652,8 @@ void TAnaliseTensional::PosPasso(int i) {
     TemperaturasAnteriores.Copia(TemperaturasAtuais);
     AtualizaExtremos(Deslocamentos);
     LimpaSistema();
-    TEstadoInterface &estado = Estado();
-    if (estado.MensagemFEM)
-        estado.MensagemFEM->MostraTempo(Tempo->GetTempoAtual());
+    if (OnPasso)
+        OnPasso(*Tempo);
     ++PassosFeitos;
     if (Solver)
         Solver->DefineSistema(nullptr, nullptr, nullptr);
@@ -685,8 +692,5 @@ void TAnaliseTensional::Libera() {
     DeslocamentoMinimo = 1e100;
     if (Dominio->GetMalha())
         GrausLiberdade = 2 * Dominio->GetMalha()->GetNumNos();
-    TEstadoInterface &estado = Estado();
-    estado.FTemperaturasCamadas = nullptr;
-    estado.FTemperaturasIniciais = nullptr;
-    estado.LiberaInformacoesSistema();
+    LiberaEntradasTensionais();
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "EntradasExecucao.h"
 #include "fem/Dominio.h"
 #include "fem/MatrizesLocais.h"
 #include "fem/TensoesPrincipais.h"
@@ -38,8 +39,10 @@ public:
 
     void SetOnInicio(TEventoInteiro e) { OnInicio = std::move(e); }
     void SetOnElemento(TEventoInteiro e) { OnElemento = std::move(e); }
-    // Kept only: each step is shown through the progress window's time display.
+    // Fired after each step, once its files are written.
     void SetOnPasso(TEventoPasso e) { OnPasso = std::move(e); }
+    // Free memory (MB) before and after a release of the per-step memory check.
+    void SetOnMemoria(TEventoInteiro e) { OnMemoria = std::move(e); }
 
     // Supports of stage `etapa`: with umaDirecao each node restrains its y (emY, value valorY)
     // or its x degree of freedom (valorX); otherwise both. Entries are appended to the stage's
@@ -76,9 +79,15 @@ public:
     int GetNumPassos() const { return PassosFeitos; }
     TElementoTriangular *GetElemento(int i) const { return Dominio->GetElemento(i); }
 
-    virtual void Executa();
-    // Frees the system, the work vectors and the per-stage supports; clears the placement and
-    // initial temperature references of the engine-facing state and drops the memory tool.
+    // The front end's run entry: the run with the inputs of the engine-facing state; the
+    // maximum tensile stress and its element are written back to it (also when the run fails).
+    void Executa();
+    // The run with its inputs as values; the maximum is left in GetTensaoMaxima.
+    void Executa(const TEntradasExecucao &entradas);
+    double GetTensaoMaxima() const { return TensaoMaxima; }
+    int GetElementoTensaoMaxima() const { return ElementoTensaoMaxima; }
+    // Frees the system, the work vectors and the per-stage supports; the front end's
+    // placement and initial temperature references are cleared and its memory tool dropped.
     void Libera();
 
     // Values of the deformation or stress file of the step that holds time t (as written,
@@ -116,6 +125,8 @@ protected:
         double distanciaContorno = -1.0; // to the boundary, computed when first needed
     };
 
+    // The run proper (the layered analysis starts it at its first stage).
+    virtual void Roda();
     virtual void CalculaTensoes();
     // One step's system: the start of the step, equivalent ages, reference temperatures of a
     // first step, then every element's arrays assembled; the layered analysis extends it
@@ -142,21 +153,6 @@ protected:
 
     // Creep law of element e when creep is on for it, with its loading time set.
     virtual TFluencia *FluenciaDoElemento(int e);
-    // The front end's inputs of a run, read from the engine-facing state when the run is
-    // prepared: the own-weight load (none: no own weight), whether creep counts, the placement
-    // temperature of each layer and the thermal run's initial temperatures (none when not
-    // given), and the caption setter.
-    struct TEntradasExecucao {
-        const TForcaTensional *PesoProprio = nullptr;
-        bool FluenciaAtiva = false;
-        const TVetor *TemperaturasCamadas = nullptr;
-        const TVetor *TemperaturasIniciais = nullptr;
-        std::function<void(const std::string &)> SetTitulo;
-    };
-    void LeEntradas();
-    // Publishes the run's maximum tensile stress and its element to the engine-facing state.
-    void PublicaMaximos();
-
     // Element stiffness and nodal forces of element e into Ke and Fe: those of
     // TElementoTriangular::MatrizRigidez, through the same routine, from the element's
     // strain-displacement blocks kept for the mesh.
@@ -213,7 +209,7 @@ protected:
     int PassoDoArquivo(double t) const;
 
     // Events.
-    TEventoInteiro OnInicio, OnElemento;
+    TEventoInteiro OnInicio, OnElemento, OnMemoria;
     TEventoPasso OnPasso;
 
     // Element work arrays.
@@ -249,7 +245,11 @@ protected:
     std::vector<std::unique_ptr<TPrescricoes>> ApoiosPorEtapa;
     std::vector<std::unique_ptr<TFluencia>> FluenciasCamadas;
     std::vector<std::unique_ptr<TRetracao>> RetracoesCamadas;
+    // Inputs of the run in progress; whether this run set its maximum.
     TEntradasExecucao Entradas;
+    bool MaximoDaExecucao = false;
+    // Writes the maximum this run set to the engine-facing state.
+    void PublicaMaximo() const;
     double TensaoMaxima = 0.0; // MPa; 0 until some tensile stress exceeds it
     int ElementoTensaoMaxima = 0;
     double XTensaoMaxima = 0.0, YTensaoMaxima = 0.0;

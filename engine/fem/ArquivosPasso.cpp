@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "uEstadoInterface.h"
+#include "EntradasExecucao.h"
 #include "uPlataforma.h"
 
 TNomesArquivos &NomesArquivos() {

@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "EntradasExecucao.h"
 #include "fem/ForcaExterna.h"
 #include "fem/ForcaTensional.h"
 #include "fem/Tempo.h"
 #include "matematica/UTMath.h"
-#include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
 TCamadas::TCamadas(const TMalha &malha, const TVetor &elevacoes)
@@ -103,14 +103,13 @@ std::filesystem::path TCamadas::ArquivoMalhaEtapa(int k) {
     return PastaPadrao() / ("MalhaEtapa" + std::to_string(k) + ".res");
 }
 
-void TCamadas::SalvaMalhaEtapa(int k) {
+void TCamadas::SalvaMalhaEtapa(int k, const TConfiguracaoMalha &c) {
     TDominio &etapa = *Etapas[std::size_t(k - 1)];
     TMalha &m = *etapa.GetMalha();
     m.LimpaMalha();
     etapa.CriaElementos(); // no element may outlive the nodes it shares
     m.Nx = Nx;
     m.Ny = Ny;
-    const TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
     m.GeraMalha(c);
     m.SalvaMalha(ArquivoMalhaEtapa(k).string(), c);
     etapa.CriaElementos();

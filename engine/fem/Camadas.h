@@ -41,8 +41,9 @@ public:
 
     // PastaPadrao() / ("MalhaEtapa" + k + ".res").
     static std::filesystem::path ArquivoMalhaEtapa(int k);
-    // Meshes stage k anew, writes its stage file and rebuilds the stage's elements.
-    void SalvaMalhaEtapa(int k);
+    // Meshes stage k anew with the settings given, writes its stage file and rebuilds the
+    // stage's elements.
+    void SalvaMalhaEtapa(int k, const TConfiguracaoMalha &c);
     // Empties every stage mesh, then reads stage k's from its file (nodes and elements).
     void CarregaMalhaEtapa(int k);
     // Reads stage k's mesh from its file, leaving the other stages as they are.

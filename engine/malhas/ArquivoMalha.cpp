@@ -2,8 +2,8 @@
 #include <array>
 #include <filesystem>
 
+#include "EntradasExecucao.h"
 #include "malhas/Malha.h"
-#include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
 namespace {
@@ -163,7 +163,7 @@ void TMalha::LeMalha(const std::string &nome) {
 }
 
 // Read whole into a new mesh; the mesh and the settings change only when all of it was read.
-void TMalha::LeMalhaCompleta(const std::string &nome) {
+void TMalha::LeMalhaCompleta(const std::string &nome, TConfiguracaoMalha &c) {
     TLeitorSecoes f(nome);
     TMalha nova(Nx, Ny);
     LeNosElementos(nova, f);
@@ -185,7 +185,6 @@ void TMalha::LeMalhaCompleta(const std::string &nome) {
     nos_.swap(nova.nos_);
     elementos_.swap(nova.elementos_);
     CalculaLimites();
-    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
     c.Exponencial = exponencial;
     c.SetNx(nxy[0]);
     c.SetNy(nxy[1]);
@@ -193,10 +192,6 @@ void TMalha::LeMalhaCompleta(const std::string &nome) {
     c.Dmax = dmax;
     if (c.OnAlteracao)
         c.OnAlteracao();
-}
-
-void TMalha::SalvaMalha(const std::string &nome) const {
-    SalvaMalha(nome, Estado().ConfiguracaoMalha);
 }
 
 void TMalha::SalvaMalha(const std::string &nome, const TConfiguracaoMalha &c) const {

@@ -5,8 +5,8 @@
 #include <exception>
 #include <limits>
 
+#include "EntradasExecucao.h"
 #include "malhas/Malha.h"
-#include "uEstadoInterface.h"
 #include "uPlataforma.h"
 
 namespace {
@@ -209,10 +209,6 @@ void TMalha::DiscretizaLinha(const TConfiguracaoMalha &c, const TVetor &alturas,
                 AdicionaNo(x, y2);
         }
     }
-}
-
-void TMalha::GeraMalha() {
-    GeraMalha(Estado().ConfiguracaoMalha);
 }
 
 void TMalha::GeraMalha(const TConfiguracaoMalha &c) {

@@ -119,12 +119,11 @@ public:
     // added before the error stays.
     // Reads the domain file NomeArquivo (vertices and edges) into this domain.
     virtual void LeGeometria();
-    // Writes nodes, elements, vertices, edges and the mesh settings given (the second form:
-    // those of the engine-facing state's record).
+    // Writes nodes, elements, vertices, edges and the mesh settings given.
     void SalvaMalha(const std::string &nome, const TConfiguracaoMalha &c) const;
-    void SalvaMalha(const std::string &nome) const;
-    // Replaces domain and mesh by those of a mesh file and loads its settings into the record.
-    void LeMalhaCompleta(const std::string &nome);
+    // Replaces domain and mesh by those of a mesh file and loads its settings into c (through
+    // SetNx and SetNy, then OnAlteracao once more).
+    void LeMalhaCompleta(const std::string &nome, TConfiguracaoMalha &c);
     // Replaces the mesh (nodes and elements only) by that of a mesh file.
     void LeMalha(const std::string &nome);
 
@@ -132,8 +131,6 @@ public:
     // mesh's Nx and Ny and the grading settings given. Settings that cannot give a mesh are
     // reported through the message sink and leave the mesh empty.
     void GeraMalha(const TConfiguracaoMalha &c);
-    // The same with the grading settings of the engine-facing state's mesh settings record.
-    void GeraMalha();
     void GeraTriangulos(const TConfiguracaoMalha &c);
     double GetDivisaoX(int i) const { return (*divisoesX_)[i]; }
     // Division lengths of [a, b] into n parts, written into slots inicio..inicio+n-1.

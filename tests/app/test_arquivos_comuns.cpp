@@ -41,7 +41,11 @@ TEST(ArquivosComuns, UmaFifoComoArquivoDeEntradaERecusadaSemEspera) {
          }},
         {"domínio", [&] { TMalha::CreateDeArquivo(f); }},
         {"malha", [&] { TMalha().LeMalha(f); }},
-        {"malha completa", [&] { TMalha().LeMalhaCompleta(f); }},
+        {"malha completa",
+         [&] {
+             TConfiguracaoMalha c;
+             TMalha().LeMalhaCompleta(f, c);
+         }},
         {"tabela", [&] { LeArquivoTabela(f); }},
         {"GiD", [&] { LeGeometriaGidArquivo(f); }},
     };

@@ -252,7 +252,7 @@ TEST_F(ModeloTeste, LayersTwiceAfterStageMeshesAndLayeredRemesh) {
     const std::vector<TLinhaCamada> linhas = {{1.0, 0.0, 25.0}, {2.0, 24.0, 20.0}};
     ASSERT_TRUE(modelo->CriaCamadas(linhas));
     for (int k = 1; k <= 2; ++k)
-        modelo->FCamadas->SalvaMalhaEtapa(k);
+        modelo->FCamadas->SalvaMalhaEtapa(k, TConfiguracaoMalha());
     modelo->FMalha = modelo->FCamadas->GetEtapa(2)->GetMalha();
     modelo->DesenhaMalha();
 

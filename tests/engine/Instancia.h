@@ -35,6 +35,6 @@ struct TInstanciaCamadas {
         camadas->SetNx(n);
         camadas->SetNy(n);
         for (int k = 1; k <= camadas->GetNumEtapas(); ++k)
-            camadas->SalvaMalhaEtapa(k);
+            camadas->SalvaMalhaEtapa(k, TConfiguracaoMalha());
     }
 };

@@ -64,7 +64,7 @@ struct TBloco {
         for (int i = 1; i <= n; ++i) {
             camadas->SetNx(divisoes[std::size_t(i - 1)].first);
             camadas->SetNy(divisoes[std::size_t(i - 1)].second);
-            camadas->SalvaMalhaEtapa(i);
+            camadas->SalvaMalhaEtapa(i, TConfiguracaoMalha());
             camadas->GetEtapa(i)->SetInstanteInicial(inicios[std::size_t(i - 1)]);
             camadas->GetEtapa(i)->SetInstanteFinal(i < n ? inicios[std::size_t(i)] : tf);
         }
@@ -500,7 +500,7 @@ TEST_F(AnaliseCamadas, EveryLayerHeatsFromItsOwnPlacement) {
     for (int k = 1; k <= 4; ++k) {
         c.SetNx(8);
         c.SetNy(2 * (k + 1));
-        c.SalvaMalhaEtapa(k);
+        c.SalvaMalhaEtapa(k, TConfiguracaoMalha());
         c.GetEtapa(k)->SetInstanteInicial(72.0 * (k - 1));
         c.GetEtapa(k)->SetInstanteFinal(72.0 * k);
     }

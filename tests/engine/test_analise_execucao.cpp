@@ -113,14 +113,15 @@ TEST(ExecucaoTermica, AdiabaticBlockRisesUniformlyOnAGradedIrregularMesh) {
     for (double theta : {0.5, 2.0 / 3.0, 1.0})
         for (bool uniforme : {true, false}) {
             PastaResultados pasta;
-            Estado().ConfiguracaoMalha.Exponencial = true;
+            TConfiguracaoMalha graduada;
+            graduada.Exponencial = true;
             auto malha = std::make_unique<TMalha>(4, 5);
             for (auto [x, y] :
                  {std::pair{0.0, 0.0}, {6.0, 0.0}, {7.5, 2.5}, {3.0, 4.0}, {0.0, 3.0}})
                 malha->AdicionaVertice(x, y);
             for (int i = 1; i <= 5; ++i)
                 malha->AdicionaAresta(i, i % 5 + 1, false);
-            malha->GeraMalha();
+            malha->GeraMalha(graduada);
             ASSERT_GT(malha->GetNumNos(), 40);
             Execucao ex(std::move(malha));
             const double rho = 2400, c = 230, Q = 20000, T0 = 15;
@@ -232,7 +233,7 @@ struct Bloco : Execucao {
         auto m = TMalha::CreateDeArquivo((kExemplos / "bloco.txt").string());
         m->Nx = 5;
         m->Ny = 3;
-        m->GeraMalha();
+        m->GeraMalha(TConfiguracaoMalha());
         return m;
     }
 };

@@ -54,7 +54,10 @@ protected:
 class TAnaliseComparada : public TAnaliseTensional {
 public:
     using TAnaliseTensional::TAnaliseTensional;
-    void Prepara() override { TAnaliseTensional::Prepara(); }
+    void Prepara(const TEntradasExecucao &entradas) {
+        Entradas = entradas;
+        TAnaliseTensional::Prepara();
+    }
     // Number of entries that differ in any bit, over every element.
     int Compara(TFluencia *f, double nascimento, std::mt19937 &rng) {
         std::uniform_real_distribution<double> u(-2e-4, 2e-4);
@@ -91,7 +94,7 @@ protected:
         iniciais_ = TVetor(malha_->GetNumNos());
         for (int k = 1; k <= iniciais_.GetTamanho(); ++k)
             iniciais_[k] = 20.0;
-        Estado().FTemperaturasIniciais = &iniciais_;
+        entradas_.TemperaturasIniciais = &iniciais_;
     }
 
     template <class T = TAnaliseTensional> std::unique_ptr<T> Nova(bool epd) {
@@ -130,6 +133,7 @@ protected:
 
     std::unique_ptr<TMalha> malha_;
     TVetor iniciais_;
+    TEntradasExecucao entradas_;
     TGaussContador *contador_ = nullptr;
 };
 
@@ -140,7 +144,7 @@ TEST_F(AnaliseTensional, FreePlateUnderUniformChangeHasNoStressAndFreeThermalStr
         a->AdicionaApoios(Nos({1}), false, 1, true, 0, 0);
         a->AdicionaApoios(Nos({5}), true, 1, true, 0, 0); // node (2, 0)
         Temperaturas(10, 10);
-        a->Executa();
+        a->Executa(entradas_);
         EsperaUniforme(*a, 0.0, 0.0, 1e-9);
         // The strain is the in-plane thermal strain of the state.
         const double eps = (epd ? 1.0 + kNu : 1.0) * kAlfa * -10.0;
@@ -150,7 +154,7 @@ TEST_F(AnaliseTensional, FreePlateUnderUniformChangeHasNoStressAndFreeThermalStr
             EXPECT_NEAR(d[3 * e - 1], eps, 1e-15);
             EXPECT_NEAR(d[3 * e], 0.0, 1e-15);
         }
-        EXPECT_LT(Estado().TensaoMaximaTracao, 1e-9);
+        EXPECT_LT(a->GetTensaoMaxima(), 1e-9);
     }
 }
 
@@ -158,9 +162,9 @@ TEST_F(AnaliseTensional, RestrainedInXOnlyGivesUniaxialTension) {
     auto a = Nova(false);
     ApoiosUniaxiais(*a);
     Temperaturas(10, 10);
-    a->Executa();
+    a->Executa(entradas_);
     EsperaUniforme(*a, -kE * 1000 * kAlfa * -10.0, 0.0, 1e-9);
-    EXPECT_NEAR(Estado().TensaoMaximaTracao, 3.0, 1e-9);
+    EXPECT_NEAR(a->GetTensaoMaxima(), 3.0, 1e-9);
     // The files hold the values with their sign changed.
     std::unique_ptr<TVetor> v;
     a->LeTensoes(v, 48.0);
@@ -177,7 +181,7 @@ TEST_F(AnaliseTensional, FullyRestrainedPlateInBothStates) {
         auto a = Nova(epd);
         ApoiosTotais(*a);
         Temperaturas(10, 10);
-        a->Executa();
+        a->Executa(entradas_);
         const double s = epd ? 5.0 : 3.75;
         EsperaUniforme(*a, s, s, 1e-9);
     }
@@ -189,7 +193,7 @@ TEST_F(AnaliseTensional, AgeingModulusLeavesResidualStressOfTheIncrementalForm) 
     m.SetEConstante(false);
     ApoiosUniaxiais(*a);
     Temperaturas(30, 20); // heating by 10 at one day, cooling back at two days
-    a->Executa();
+    a->Executa(entradas_);
     const double e1 = 1.0 / (m.GetEa() + m.GetEb()), e2 = 2.0 / (m.GetEa() + 2.0 * m.GetEb());
     ASSERT_GT(e2 - e1, 1.0);
     EsperaUniforme(*a, kAlfa * 10.0 * (e2 - e1) * 1000.0, 0.0, 1e-9);
@@ -211,7 +215,7 @@ TEST_F(AnaliseTensional, MaturityAgesAdvanceInASingleDomainRun) {
     m.SetMaturidade(true);
     ApoiosUniaxiais(*a);
     Temperaturas(30, 20);
-    a->Executa();
+    a->Executa(entradas_);
     // Mean temperature 25 in both steps.
     const double f = std::exp(33.5 / 8.314 * (0.003413 - 1.0 / 298.0));
     ASSERT_EQ(a->Idades().GetTamanho(), malha_->GetNumNos());
@@ -233,10 +237,10 @@ TEST_F(AnaliseTensional, EffectiveModulusCreepSoftensARestrainedStep) {
     ApoiosUniaxiais(*a);
     Temperaturas(10, 10);
 
-    a->Executa(); // the creep chooser holds no law: elastic
+    a->Executa(entradas_); // the creep chooser holds no law: elastic
     EsperaUniforme(*a, 3.0, 0.0, 1e-9);
-    Estado().FluenciaAtiva = true;
-    a->Executa();
+    entradas_.FluenciaAtiva = true;
+    a->Executa(entradas_);
     EsperaUniforme(*a, 3.0 / (1.0 + 1.5), 0.0, 1e-9);
     EXPECT_EQ(a->GetNumPassos(), 2); // the second run counts only its own steps
 }
@@ -244,11 +248,11 @@ TEST_F(AnaliseTensional, EffectiveModulusCreepSoftensARestrainedStep) {
 TEST_F(AnaliseTensional, SelfWeightIsBalancedByTheSupportsAndActsOnlyAtBirth) {
     TForcaTensional peso;
     peso.SetAtiva(1);
-    Estado().FPesoProprio = &peso;
+    entradas_.PesoProprio = &peso;
     auto a = Nova<TAnaliseObservada>(true);
     a->AdicionaApoios(NosEmY(*malha_, 0), false, 1, true, 0, 0);
     Temperaturas(20, 20);
-    a->Executa();
+    a->Executa(entradas_);
     ASSERT_EQ(a->Passos.size(), 2u);
 
     const double peso_total = 2400 * 9.81 * 2.0 * 1e-6; // MN per unit thickness
@@ -300,7 +304,7 @@ TEST_F(AnaliseTensional, PrescribedDisplacementsMoveOnceAndAreHeld) {
     const TVetorInteiro direita = NosEmX(*malha_, 2);
     a->DefineDeslocamentos(direita, 0.0, 1e-4);
     Temperaturas(20, 20);
-    a->Executa();
+    a->Executa(entradas_);
     EsperaUniforme(*a, kE * 1000 * 1e-4 / 2.0, 0.0, 1e-9);
     for (int j = 1; j <= direita.GetTamanho(); ++j) {
         EXPECT_NEAR(a->Passos[0].u[std::size_t(2 * direita[j] - 2)], 1e-4, 1e-16);
@@ -318,11 +322,11 @@ TEST_F(AnaliseTensional, HeldPrescribedDisplacementsRestrainLikeSupports) {
     Temperaturas(30, 40);
     auto apoiada = Nova(false);
     apoiada->AdicionaApoios(esquerda, false, 1, true, 0, 0);
-    apoiada->Executa();
+    apoiada->Executa(entradas_);
     const TVetor esperado = apoiada->GetTensoes();
     auto prescrita = Nova(false);
     prescrita->DefineDeslocamentos(esquerda, 0.0, 0.0);
-    prescrita->Executa();
+    prescrita->Executa(entradas_);
     const TVetor &s = prescrita->GetTensoes();
     ASSERT_EQ(s.GetTamanho(), esperado.GetTamanho());
     double maior = 0.0;
@@ -336,7 +340,9 @@ TEST_F(AnaliseTensional, HeldPrescribedDisplacementsRestrainLikeSupports) {
 TEST_F(AnaliseTensional, PlacementTemperatureOfTheStageComesBeforeTheInitialOnes) {
     TVetor camadas(1);
     camadas[1] = 15.0;
+    // Through the run entry: the inputs come from the engine-facing state.
     Estado().FTemperaturasCamadas = &camadas;
+    Estado().FTemperaturasIniciais = &iniciais_;
     auto a = Nova(false);
     a->AdicionaApoios(Nos({1}), false, 1, true, 0, 0);
     a->AdicionaApoios(Nos({5}), true, 1, true, 0, 0);
@@ -363,7 +369,7 @@ TEST_F(AnaliseTensional, AnUnreadableTemperatureFileIsShownAndEndsTheRun) {
         else
             std::filesystem::remove(ArquivoTemperatura(2));
         std::filesystem::remove(ArquivoTensao(2));
-        EXPECT_THROW(a->Executa(), EInOutError);
+        EXPECT_THROW(a->Executa(entradas_), EInOutError);
         ASSERT_EQ(mensagens_.Textos.size(), 1u);
         EXPECT_EQ(mensagens_.Textos[0], "Erro ao abrir dados das temperaturas.");
         EXPECT_EQ(mensagens_.Tipos[0], TTipoMensagem::Erro);
@@ -377,7 +383,7 @@ TEST_F(AnaliseTensional, StepFilesHoldEveryElementInFixedWidths) {
     auto a = Nova(false);
     ApoiosUniaxiais(*a);
     Temperaturas(10, 10);
-    a->Executa();
+    a->Executa(entradas_);
     std::ifstream fd(ArquivoDeformacao(1)), ft(ArquivoTensao(2));
     std::string linha;
     int n = 0;
@@ -406,11 +412,11 @@ TEST_F(AnaliseTensional, StepFilesHoldEveryElementInFixedWidths) {
 TEST_F(AnaliseTensional, PointQueryReadsTheEntryOfTheElementHoldingThePoint) {
     TForcaTensional peso;
     peso.SetAtiva(1);
-    Estado().FPesoProprio = &peso;
+    entradas_.PesoProprio = &peso;
     auto a = Nova(true);
     a->AdicionaApoios(NosEmY(*malha_, 0), false, 1, true, 0, 0);
     Temperaturas(20, 20);
-    a->Executa();
+    a->Executa(entradas_);
     std::unique_ptr<TVetor> v;
     a->LeTensoes(v, 24.0);
     for (int e = 1; e <= malha_->GetNumElementos(); ++e) {
@@ -433,6 +439,7 @@ TEST_F(AnaliseTensional, PointQueryReadsTheEntryOfTheElementHoldingThePoint) {
 
 TEST_F(AnaliseTensional, MaximumTensileStressAndItsElement) {
     // Heating a restrained plate compresses it: no maximum, the element is left alone.
+    Estado().FTemperaturasIniciais = &iniciais_;
     Estado().ElementoTensaoMaxima = 77;
     auto a = Nova(false);
     ApoiosTotais(*a);
@@ -480,7 +487,7 @@ TEST_F(AnaliseTensional, SupportListsOfAStageAppendAndImposeTwiceAlike) {
     ApoiosUniaxiais(*c);
     ApoiosUniaxiais(*c);
     Temperaturas(10, 10);
-    c->Executa();
+    c->Executa(entradas_);
     EsperaUniforme(*c, 3.0, 0.0, 1e-9);
 }
 
@@ -500,7 +507,7 @@ TEST_F(AnaliseTensional, DistributedLoadsActOnTheirEdgesInTheBirthStep) {
     q.SetArestas(direita);
     a->GetDominio().AdicionaForcaTensional(q);
     Temperaturas(20, 20);
-    a->Executa();
+    a->Executa(entradas_);
     ASSERT_EQ(a->Passos.size(), 2u);
     // Resultant of the top edge (2 m, each side split between its two nodes), pushing towards
     // negative x and y, on the top nodes only.
@@ -519,7 +526,7 @@ TEST_F(AnaliseTensional, DistributedLoadsActOnTheirEdgesInTheBirthStep) {
 }
 
 TEST_F(AnaliseTensional, AciCreepFactorScalesTheStrainIncrements) {
-    Estado().FluenciaAtiva = true;
+    entradas_.FluenciaAtiva = true;
     auto lei = std::make_unique<TFluencia>();
     lei->SetTipo(TFluencia::kACI209);
     lei->Umidade = 70, lei->Abatimento = 20, lei->CuraUmida = 1, lei->Finos = 60, lei->Ar = 7;
@@ -529,7 +536,7 @@ TEST_F(AnaliseTensional, AciCreepFactorScalesTheStrainIncrements) {
     a->AdicionaApoios(Nos({1}), false, 1, true, 0, 0);
     a->AdicionaApoios(Nos({5}), true, 1, true, 0, 0);
     Temperaturas(10, 10);
-    a->Executa();
+    a->Executa(entradas_);
     // Volume-to-surface ratio of the 2 x 1 plate: area / perimeter, in mm.
     referencia.CoeficienteACI(2.0 / 6.0 * 1000.0, 24.0);
     const double phi = referencia.Phi;
@@ -564,7 +571,7 @@ TEST_F(AnaliseTensional, EachSubdomainGivesItsElementsItsMaterial) {
         todos.Adiciona(k);
     a->AdicionaApoios(todos, false, 1, true, 0, 0);
     Temperaturas(10, 10);
-    a->Executa();
+    a->Executa(entradas_);
     const TVetor &s = a->GetTensoes();
     for (int e = 1; e <= malha_->GetNumElementos(); ++e) {
         const TElemento *el = malha_->GetElemento(e);
@@ -602,8 +609,9 @@ TEST_F(AnaliseTensional, ElementStiffnessEqualsTheElementsOwnBitForBit) {
                         auto a = Nova<TAnaliseComparada>(epd);
                         a->GetDominio().GetMaterial()->SetEConstante(constante);
                         a->GetTempo().SetTempoAtual(24.0);
-                        Estado().FPesoProprio = pp;
-                        a->Prepara();
+                        TEntradasExecucao entradas;
+                        entradas.PesoProprio = pp;
+                        a->Prepara(entradas);
                         EXPECT_EQ(a->Compara(f, nascimento, rng), 0)
                             << epd << constante << (f ? int(f->Tipo) : -1) << (pp != nullptr)
                             << nascimento;
@@ -644,12 +652,12 @@ TEST_F(AnaliseTensional, QueriesReadOnlyTheStepsOfTheLastRun) {
     auto a = Nova(false);
     ApoiosUniaxiais(*a);
     Temperaturas(10, 10);
-    a->Executa();
+    a->Executa(entradas_);
     std::unique_ptr<TVetor> v;
     a->LeTensoes(v, 48.0);
     a->SetTempo(std::make_unique<TTempo>(0.0, 10.0, 48.0, 2.0 / 3.0)); // no step
     try {
-        a->Executa();
+        a->Executa(entradas_);
         ADD_FAILURE() << "no error";
     } catch (const Exception &e) {
         EXPECT_STREQ(e.what(), "O eixo do tempo não tem passos.");
@@ -658,4 +666,49 @@ TEST_F(AnaliseTensional, QueriesReadOnlyTheStepsOfTheLastRun) {
         EXPECT_THROW(a->LeTensoes(v, t), Exception);
         EXPECT_THROW(a->LeDeformacoes(v, t), Exception);
     }
+}
+
+TEST_F(AnaliseTensional, StepsAndMemoryTextsOfBothRunsGoThroughTheEvents) {
+    // Free memory below the confirmed rule's 20 MB until the first release of 100 MB.
+    struct TMemoria : IInformacoesSistema {
+        int livre = 10;
+        int MemoriaLivreMb() override { return livre; }
+        void LiberarMemoria(int n) override { livre += n; }
+    };
+    // The engine-facing state's progress window, which the runs must leave alone.
+    struct TJanela : IMensagemFEM {
+        int chamadas = 0;
+        void MostraTempo(double) override { ++chamadas; }
+        void MostraMemoria(int) override { ++chamadas; }
+    } janela;
+    Estado().MensagemFEM = &janela;
+    Temperaturas(10, 10);
+    TAnalise termica(malha_.get());
+    termica.SetTempo(std::make_unique<TTempo>(0.0, 48.0, 24.0, 2.0 / 3.0));
+    termica.SetSolver(std::make_unique<TGauss>());
+    auto tensional = Nova(false);
+    ApoiosUniaxiais(*tensional);
+    for (bool termico : {true, false}) {
+        SCOPED_TRACE(termico ? "thermal" : "stress");
+        TMemoria memoria;
+        memoria.FAplicado = true;
+        TEntradasExecucao entradas = entradas_;
+        entradas.Memoria = &memoria;
+        std::vector<double> tempos;
+        std::vector<int> textos;
+        auto passo = [&](TTempo &t) { tempos.push_back(t.GetTempoAtual()); };
+        auto texto = [&](int mb) { textos.push_back(mb); };
+        if (termico) {
+            termica.SetOnPasso(passo);
+            termica.SetOnMemoria(texto);
+            termica.Executa(entradas);
+        } else {
+            tensional->SetOnPasso(passo);
+            tensional->SetOnMemoria(texto);
+            tensional->Executa(entradas);
+        }
+        EXPECT_EQ(tempos, (std::vector<double>{24.0, 48.0}));
+        EXPECT_EQ(textos, (std::vector<int>{10, 110}));
+    }
+    EXPECT_EQ(janela.chamadas, 0);
 }

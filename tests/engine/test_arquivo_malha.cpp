@@ -41,6 +41,7 @@ protected:
         return s.str();
     }
     fs::path pasta_;
+    TConfiguracaoMalha cfg;
 };
 
 const char *kDominio = "[coordenadas de vertices]\n"
@@ -104,14 +105,14 @@ TEST_F(ArquivoMalha, DomainFileReadsVerticesEdgesAndFlags) {
 TEST_F(ArquivoMalha, MeshFileLayoutIsExact) {
     TMalha m;
     MalhaQuadrado(m);
-    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    TConfiguracaoMalha &c = cfg;
     c.Exponencial = true;
     c.SetNx(7);
     c.SetNy(3);
     c.PorDmax = false;
     c.Dmax = 0.1;
     SetDecimalSeparator(',');
-    m.SalvaMalha(Caminho("m.txt"));
+    m.SalvaMalha(Caminho("m.txt"), cfg);
     const std::string esperado =
         "[ COORDENADAS DOS NÓS ]\n4\n"
         "   0.00000000000000000000     0.00000000000000000000\n"
@@ -134,21 +135,21 @@ TEST_F(ArquivoMalha, MeshFileRoundTrip) {
     TMalha m;
     MalhaQuadrado(m);
     m.AdicionaNo(0.123456789012345, -7.25e3);
-    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    TConfiguracaoMalha &c = cfg;
     c.Exponencial = false;
     c.SetNx(12);
     c.SetNy(5);
     c.PorDmax = true;
     c.Dmax = 0.1 + 0.2; // needs 17 digits
     SetDecimalSeparator(',');
-    m.SalvaMalha(Caminho("m.txt"));
+    m.SalvaMalha(Caminho("m.txt"), cfg);
 
-    ReiniciaEstado();
+    cfg = TConfiguracaoMalha();
     int avisos = 0;
-    Estado().ConfiguracaoMalha.OnAlteracao = [&] { ++avisos; };
+    cfg.OnAlteracao = [&] { ++avisos; };
     TMalha r(3, 4);
     r.AdicionaVertice(9, 9); // replaced by the file's domain
-    r.LeMalhaCompleta(Caminho("m.txt"));
+    r.LeMalhaCompleta(Caminho("m.txt"), cfg);
     ASSERT_EQ(r.GetNumNos(), m.GetNumNos());
     for (int i = 1; i <= m.GetNumNos(); ++i) {
         EXPECT_EQ(r.GetNo(i)->X, m.GetNo(i)->X) << i;
@@ -168,7 +169,7 @@ TEST_F(ArquivoMalha, MeshFileRoundTrip) {
     // Elements came before the edges: no side is recorded.
     EXPECT_EQ(r.GetContorno(1)->GetNumLados(), 0);
     EXPECT_EQ(r.Nx, 3); // the mesh's own divisions stay
-    const TConfiguracaoMalha &l = Estado().ConfiguracaoMalha;
+    const TConfiguracaoMalha &l = cfg;
     EXPECT_FALSE(l.Exponencial);
     EXPECT_EQ(l.Nx, 12);
     EXPECT_EQ(l.Ny, 5);
@@ -177,7 +178,7 @@ TEST_F(ArquivoMalha, MeshFileRoundTrip) {
     EXPECT_GE(avisos, 2);
 
     // Written again, the file is byte for byte the same.
-    r.SalvaMalha(Caminho("m2.txt"));
+    r.SalvaMalha(Caminho("m2.txt"), cfg);
     EXPECT_EQ(Le(Caminho("m2.txt")), Le(Caminho("m.txt")));
 
     // LeMalha replaces only nodes and elements; the domain stays and sides are recorded.
@@ -200,10 +201,10 @@ TEST_F(ArquivoMalha, HugeCoordinatesReadBack) {
     m.AdicionaVertice(grandes[1], grandes[2]);
     m.AdicionaVertice(0, grandes[3]);
     m.AdicionaArestaNos(1, 2);
-    m.SalvaMalha(Caminho("g.txt"));
+    m.SalvaMalha(Caminho("g.txt"), cfg);
 
     TMalha r;
-    r.LeMalhaCompleta(Caminho("g.txt"));
+    r.LeMalhaCompleta(Caminho("g.txt"), cfg);
     ASSERT_EQ(r.GetNumNos(), 2);
     EXPECT_EQ(r.GetNo(1)->X, grandes[0]);
     EXPECT_EQ(r.GetNo(1)->Y, grandes[1]);
@@ -226,22 +227,22 @@ TEST_F(ArquivoMalha, HugeCoordinatesReadBack) {
 TEST_F(ArquivoMalha, SettingsLinesAndEmptyMesh) {
     TMalha m;
     m.AdicionaVertice(0, 0);
-    m.SalvaMalha(Caminho("vazia.txt"));
+    m.SalvaMalha(Caminho("vazia.txt"), cfg);
     std::string t = Le(Caminho("vazia.txt"));
     EXPECT_NE(t.find("[ CONECTIVIDADES - ELEMENTOS ]\n0\n[coordenadas"), std::string::npos);
 
     std::string texto = "n\n0\ne\n0\nv\n0\na\n0\n\nC\nD\ntrue\nN\n4 6\nP\nTrue\nM\n1.5\n";
-    Estado().ConfiguracaoMalha.Exponencial = true;
+    cfg.Exponencial = true;
     TMalha r;
-    r.LeMalhaCompleta(Escreve("s.txt", texto));
-    EXPECT_FALSE(Estado().ConfiguracaoMalha.Exponencial); // "true" is not "True"
-    EXPECT_TRUE(Estado().ConfiguracaoMalha.PorDmax);
-    EXPECT_EQ(Estado().ConfiguracaoMalha.Nx, 4);
-    EXPECT_EQ(Estado().ConfiguracaoMalha.Ny, 6);
-    EXPECT_EQ(Estado().ConfiguracaoMalha.Dmax, 1.5);
+    r.LeMalhaCompleta(Escreve("s.txt", texto), cfg);
+    EXPECT_FALSE(cfg.Exponencial); // "true" is not "True"
+    EXPECT_TRUE(cfg.PorDmax);
+    EXPECT_EQ(cfg.Nx, 4);
+    EXPECT_EQ(cfg.Ny, 6);
+    EXPECT_EQ(cfg.Dmax, 1.5);
     // The maximum dimension follows the locale's separator when read.
     SetDecimalSeparator(',');
-    EXPECT_THROW(r.LeMalhaCompleta(Caminho("s.txt")), EInOutError);
+    EXPECT_THROW(r.LeMalhaCompleta(Caminho("s.txt"), cfg), EInOutError);
 }
 
 TEST_F(ArquivoMalha, BadInputNamesFileAndLine) {
@@ -276,14 +277,14 @@ TEST_F(ArquivoMalha, BadInputNamesFileAndLine) {
     EXPECT_EQ(m.GetNumVertices(), 2);
 
     TMalha n;
-    EXPECT_THROW(n.LeMalhaCompleta(Caminho("nao_existe.txt")), EInOutError);
+    EXPECT_THROW(n.LeMalhaCompleta(Caminho("nao_existe.txt"), cfg), EInOutError);
     EXPECT_THROW(n.LeMalha(Caminho("nao_existe.txt")), EInOutError);
     // Element lines naming a node outside 1..count.
     EXPECT_THROW(n.LeMalha(Escreve("el.txt", "n\n1\n0 0\ne\n1\n1 1 2\n")), EInOutError);
     EXPECT_EQ(n.GetNumNos(), 1);
     EXPECT_EQ(n.GetNumElementos(), 0);
     // A folder that does not exist cannot take a file.
-    EXPECT_THROW(n.SalvaMalha(Caminho("falta/m.txt")), EInOutError);
+    EXPECT_THROW(n.SalvaMalha(Caminho("falta/m.txt"), cfg), EInOutError);
 }
 
 TEST_F(ArquivoMalha, RepeatedVertexIsRefusedAndAFailedFullReadChangesNothing) {
@@ -302,17 +303,17 @@ TEST_F(ArquivoMalha, RepeatedVertexIsRefusedAndAFailedFullReadChangesNothing) {
 
     TMalha m;
     MalhaQuadrado(m);
-    m.SalvaMalha(Caminho("m.txt"));
-    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    m.SalvaMalha(Caminho("m.txt"), cfg);
+    TConfiguracaoMalha &c = cfg;
     const std::string texto = Le(Caminho("m.txt"));
     TMalha r;
-    r.LeMalhaCompleta(Caminho("m.txt"));
+    r.LeMalhaCompleta(Caminho("m.txt"), cfg);
     const int nos = r.GetNumNos(), elementos = r.GetNumElementos(), vertices = r.GetNumVertices();
     c.Dmax = 7.0;
     // One node, no element, the square's vertices and edges, and no settings block.
     const std::size_t v = texto.find("[coord"), fim = texto.find("Configura");
     const std::string cortado = "n\n1\n5 5\ne\n0\n" + texto.substr(v, fim - v);
-    EXPECT_THROW(r.LeMalhaCompleta(Escreve("c.txt", cortado)), EInOutError);
+    EXPECT_THROW(r.LeMalhaCompleta(Escreve("c.txt", cortado), cfg), EInOutError);
     EXPECT_EQ(r.GetNumNos(), nos);
     EXPECT_EQ(r.GetNumElementos(), elementos);
     EXPECT_EQ(r.GetNumVertices(), vertices);
@@ -324,7 +325,7 @@ TEST_F(ArquivoMalha, FullReadTakesTheLimitsOfTheFileDomain) {
     // A 2 x 1 rectangle read into a fresh mesh and into one that held another domain.
     TMalha m;
     PreencheRetangulo(m, Uniforme(2, 2), 1, 1);
-    m.SalvaMalha(Caminho("r.txt"));
+    m.SalvaMalha(Caminho("r.txt"), cfg);
     for (bool outro : {false, true}) {
         TMalha r;
         if (outro) {
@@ -332,7 +333,7 @@ TEST_F(ArquivoMalha, FullReadTakesTheLimitsOfTheFileDomain) {
             r.AdicionaVertice(30, 40);
             r.CalculaLimites();
         }
-        r.LeMalhaCompleta(Caminho("r.txt"));
+        r.LeMalhaCompleta(Caminho("r.txt"), cfg);
         EXPECT_EQ(r.GetXMin(), 0.0) << outro;
         EXPECT_EQ(r.GetXMax(), 2.0) << outro;
         EXPECT_EQ(r.GetYMin(), 0.0) << outro;
@@ -347,7 +348,7 @@ TEST_F(ArquivoMalha, FullReadTakesTheLimitsOfTheFileDomain) {
 TEST_F(ArquivoMalha, EveryTruncationIsReadOrRejected) {
     TMalha m;
     MalhaQuadrado(m);
-    m.SalvaMalha(Caminho("m.txt"));
+    m.SalvaMalha(Caminho("m.txt"), cfg);
     const std::string malha = Le(Caminho("m.txt"));
     const std::string dominio = kDominio;
     int completos = 0;
@@ -355,7 +356,7 @@ TEST_F(ArquivoMalha, EveryTruncationIsReadOrRejected) {
         std::string c = Escreve("t.txt", malha.substr(0, n));
         TMalha r;
         try {
-            r.LeMalhaCompleta(c);
+            r.LeMalhaCompleta(c, cfg);
             ++completos;
             EXPECT_EQ(r.GetNumElementos(), 2);
         } catch (const EInOutError &) {

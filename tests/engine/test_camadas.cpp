@@ -184,7 +184,7 @@ TEST_F(Camadas, StackedSubdomainsMeetingAtAnElevation) {
                 EXPECT_EQ(Arestas(*c.GetEtapa(1)->GetMalha()), inteiro ? kBlocos : kBlocoInferior);
                 EXPECT_EQ(Arestas(*c.GetEtapa(2)->GetMalha()), kBlocos);
                 for (int k = 1; k <= 2; ++k) {
-                    c.SalvaMalhaEtapa(k);
+                    c.SalvaMalhaEtapa(k, TConfiguracaoMalha());
                     const double area = (k == 2 || inteiro) ? 40.0 : 20.0;
                     EXPECT_NEAR(AreaMalha(*c.GetEtapa(k)->GetMalha()), area, 1e-9) << k;
                 }
@@ -209,7 +209,7 @@ TEST_F(Camadas, FixedZoneBelowTheTopIsWholeInEveryStage) {
             const TMalha &m = *c.GetEtapa(k)->GetMalha();
             EXPECT_FALSE(m.PontoFora(1.0, 1.5)) << k;
             EXPECT_EQ(m.PontoFora(3.0, 2.5), k < 3) << k;
-            c.SalvaMalhaEtapa(k);
+            c.SalvaMalhaEtapa(k, TConfiguracaoMalha());
             EXPECT_NEAR(AreaMalha(*c.GetEtapa(k)->GetMalha()), 4.0 + 2.0 * k, 1e-9) << k;
         }
     }
@@ -238,9 +238,9 @@ TEST_F(Camadas, SideBySideZonesWithAFixedOne) {
                 const bool parede = esquerdaFixa != direitaFixa;
                 const auto a1 = Arestas(*c.GetEtapa(1)->GetMalha());
                 EXPECT_EQ(a1.count(TSegmento{2, 1, 2, 2}), parede ? 1u : 0u);
-                c.SalvaMalhaEtapa(1);
+                c.SalvaMalhaEtapa(1, TConfiguracaoMalha());
                 EXPECT_NEAR(AreaMalha(*c.GetEtapa(1)->GetMalha()), area1, 1e-9);
-                c.SalvaMalhaEtapa(2);
+                c.SalvaMalhaEtapa(2, TConfiguracaoMalha());
                 EXPECT_NEAR(AreaMalha(*c.GetEtapa(2)->GetMalha()), 8.0, 1e-9);
             }
 }
@@ -281,7 +281,7 @@ TEST_F(Camadas, StageMeshesAreStoredAndLoadedOneAtATime) {
     c->SetNy(2);
     std::vector<int> nos(4), elementos(4);
     for (int k = 1; k <= 3; ++k) {
-        c->SalvaMalhaEtapa(k);
+        c->SalvaMalhaEtapa(k, TConfiguracaoMalha());
         const TDominio &e = *c->GetEtapa(k);
         nos[std::size_t(k)] = e.GetMalha()->GetNumNos();
         elementos[std::size_t(k)] = e.GetMalha()->GetNumElementos();
@@ -319,7 +319,7 @@ TEST_F(Camadas, StageFileErrorsNameTheFile) {
     // A folder in the way of the stage file: nothing is written, the error names the file.
     std::filesystem::create_directories(pasta_ / "MalhaEtapa2.res");
     try {
-        c->SalvaMalhaEtapa(2);
+        c->SalvaMalhaEtapa(2, TConfiguracaoMalha());
         FAIL();
     } catch (const EInOutError &e) {
         EXPECT_NE(std::string(e.what()).find("MalhaEtapa2.res"), std::string::npos);

@@ -54,7 +54,7 @@ TEST(Dominio, DefaultsAndElementsOnAMesh) {
         malha.AdicionaVertice(x, y);
     for (int i = 1; i <= 4; ++i)
         malha.AdicionaArestaNos(i, i % 4 + 1);
-    malha.GeraMalha();
+    malha.GeraMalha(TConfiguracaoMalha());
     ASSERT_GT(malha.GetNumElementos(), 4);
 
     TDominio dom(&malha);

@@ -41,7 +41,7 @@ std::unique_ptr<TMalha> MalhaGerada() {
         m->AdicionaVertice(v[0], v[1]);
     for (int i = 1; i <= 5; ++i)
         m->AdicionaArestaNos(i, i % 5 + 1);
-    m->GeraMalha();
+    m->GeraMalha(TConfiguracaoMalha());
     return m;
 }
 

@@ -68,25 +68,26 @@ protected:
 
 TEST_F(Exemplos, EveryExampleReadsAndMeshes) {
     int arquivos = 0;
+    TConfiguracaoMalha cfg;
     for (const auto &entrada : fs::directory_iterator(kExemplos)) {
         const std::string nome = entrada.path().string();
         auto m = TMalha::CreateDeArquivo(nome);
         ASSERT_GE(m->GetNumArestas(), 3) << nome;
         for (int n : {1, 2, 5}) {
             m->Nx = m->Ny = n;
-            Estado().ConfiguracaoMalha.PorDmax = false;
-            Estado().ConfiguracaoMalha.Exponencial = false;
-            m->GeraMalha();
+            cfg.PorDmax = false;
+            cfg.Exponencial = false;
+            m->GeraMalha(cfg);
             VerificaMalha(*m, nome + " Nx=Ny=" + std::to_string(n));
-            Estado().ConfiguracaoMalha.Exponencial = true;
-            m->GeraMalha();
+            cfg.Exponencial = true;
+            m->GeraMalha(cfg);
             VerificaMalha(*m, nome + " graded " + std::to_string(n));
         }
-        Estado().ConfiguracaoMalha.Exponencial = false;
-        Estado().ConfiguracaoMalha.PorDmax = true;
+        cfg.Exponencial = false;
+        cfg.PorDmax = true;
         for (double dmax : {2.0, 0.5}) {
-            Estado().ConfiguracaoMalha.Dmax = dmax;
-            m->GeraMalha();
+            cfg.Dmax = dmax;
+            m->GeraMalha(cfg);
             VerificaMalha(*m, nome + " Dmax " + std::to_string(dmax));
         }
         ++arquivos;
@@ -98,12 +99,12 @@ TEST_F(Exemplos, BlockOnFoundationFromFileToMeshFile) {
     auto m = TMalha::CreateDeArquivo((kExemplos / "bloco_fundacao.txt").string());
     ASSERT_EQ(m->GetNumVertices(), 8);
     ASSERT_TRUE(m->GetAresta(9)->Interna);
-    TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
+    TConfiguracaoMalha c;
     c.PorDmax = true;
     c.Dmax = 1.0;
     c.SetNx(3);
     c.SetNy(4);
-    m->GeraMalha();
+    m->GeraMalha(c);
     VerificaMalha(*m, "foundation");
     EXPECT_EQ(m->Ny, 1);
 
@@ -145,10 +146,10 @@ TEST_F(Exemplos, BlockOnFoundationFromFileToMeshFile) {
     // Saved with a comma locale, read back identically.
     SetDecimalSeparator(',');
     const std::string arquivo = (saida_ / "bloco.msh").string();
-    m->SalvaMalha(arquivo);
-    ReiniciaEstado();
+    m->SalvaMalha(arquivo, c);
+    TConfiguracaoMalha lida;
     TMalha r;
-    r.LeMalhaCompleta(arquivo);
+    r.LeMalhaCompleta(arquivo, lida);
     ASSERT_EQ(r.GetNumNos(), m->GetNumNos());
     for (int i = 1; i <= r.GetNumNos(); ++i) {
         EXPECT_EQ(r.GetNo(i)->X, m->GetNo(i)->X);
@@ -160,11 +161,11 @@ TEST_F(Exemplos, BlockOnFoundationFromFileToMeshFile) {
             ASSERT_EQ(r.GetElemento(i)->GetNo(k)->Numero, m->GetElemento(i)->GetNo(k)->Numero);
     ASSERT_EQ(r.GetNumArestas(), 9);
     EXPECT_TRUE(r.GetAresta(9)->Interna);
-    EXPECT_EQ(Estado().ConfiguracaoMalha.Nx, 3);
-    EXPECT_EQ(Estado().ConfiguracaoMalha.Ny, 4);
-    EXPECT_TRUE(Estado().ConfiguracaoMalha.PorDmax);
-    EXPECT_EQ(Estado().ConfiguracaoMalha.Dmax, 1.0);
+    EXPECT_EQ(lida.Nx, 3);
+    EXPECT_EQ(lida.Ny, 4);
+    EXPECT_TRUE(lida.PorDmax);
+    EXPECT_EQ(lida.Dmax, 1.0);
     const std::string copia = (saida_ / "copia.msh").string();
-    r.SalvaMalha(copia);
+    r.SalvaMalha(copia, lida);
     EXPECT_EQ(Le(copia), Le(arquivo));
 }

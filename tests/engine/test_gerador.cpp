@@ -116,7 +116,7 @@ void EsperaIgual(const TMalha &a, const TMalha &b, const std::string &caso) {
 
 // Meshes the domain with both searches and compares them; returns the fast mesh's element
 // count.
-int ComparaGeracao(const std::vector<std::pair<double, double>> &p,
+int ComparaGeracao(const TConfiguracaoMalha &cfg, const std::vector<std::pair<double, double>> &p,
                    const std::vector<std::pair<int, int>> &internas, int nx, int ny,
                    const std::string &caso) {
     auto rapida = Poligono(p, nx, ny), lenta = Poligono(p, nx, ny);
@@ -125,8 +125,8 @@ int ComparaGeracao(const std::vector<std::pair<double, double>> &p,
         lenta->AdicionaAresta(a, b, true);
     }
     rapida->referencia = false;
-    rapida->GeraMalha();
-    lenta->GeraMalha();
+    rapida->GeraMalha(cfg);
+    lenta->GeraMalha(cfg);
     EsperaIgual(*rapida, *lenta, caso);
     return rapida->GetNumElementos();
 }
@@ -142,6 +142,7 @@ protected:
         ReiniciaEstado();
     }
     TRegistro registro;
+    TConfiguracaoMalha cfg;
 };
 
 } // namespace
@@ -152,7 +153,7 @@ TEST_F(Gerador, SmallRectangle) {
     int divisoes = -1, progresso = 0;
     m->SetOnDivisoes([&](TMalha *, int n) { divisoes = n; });
     m->SetOnProgresso([&](TMalha *) { ++progresso; });
-    m->GeraMalha();
+    m->GeraMalha(cfg);
     EXPECT_EQ(divisoes, 2);
     EXPECT_EQ(progresso, 2);
     ASSERT_EQ(m->GetNumNos(), 6);
@@ -176,7 +177,7 @@ TEST_F(Gerador, SmallRectangle) {
     EXPECT_TRUE(registro.textos.empty());
 
     // Generating again replaces the mesh.
-    m->GeraMalha();
+    m->GeraMalha(cfg);
     EXPECT_EQ(m->GetNumElementos(), 4);
     EXPECT_EQ(m->GetContorno(1)->GetNumLados(), 2);
 }
@@ -191,7 +192,7 @@ TEST_F(Gerador, FailedStepIsReportedAndTheSweepGoesOn) {
             if (++passos == 1)
                 throw EInOutError("progress window gone");
         });
-        g->GeraMalha();
+        g->GeraMalha(cfg);
     }
     ASSERT_EQ(registro.textos.size(), 2u);
     EXPECT_EQ(registro.textos[0], "Erro : Geração de triângulos.");
@@ -222,11 +223,11 @@ TEST_F(Gerador, DivisionLaws) {
     EXPECT_EQ(v[3], 0.5);
 
     // Division by the maximum dimension: 2.5 Dmax gives p = 2 (half to even).
-    Estado().ConfiguracaoMalha.PorDmax = true;
-    Estado().ConfiguracaoMalha.Dmax = 1.0;
+    cfg.PorDmax = true;
+    cfg.Dmax = 1.0;
     auto r = Retangulo(2.5, 1, 2, 2);
     r->referencia = false;
-    r->GeraMalha();
+    r->GeraMalha(cfg);
     ASSERT_EQ(r->GetDivisoesX()->GetTamanho(), 2);
     EXPECT_EQ(r->GetDivisaoX(1), 1.0);
     EXPECT_EQ(r->GetDivisaoX(2), 1.5);
@@ -238,7 +239,7 @@ TEST_F(Gerador, GridLinesTouchingVerticesAndNotches) {
     // Diamond: the first and last grid lines touch it at one vertex each.
     auto d = Poligono({{0, 1}, {1, 0}, {2, 1}, {1, 2}}, 2, 2);
     d->referencia = false;
-    d->GeraMalha();
+    d->GeraMalha(cfg);
     EXPECT_EQ(d->GetNo(1)->X, 0.0);
     EXPECT_EQ(d->GetNo(1)->Y, 1.0);
     EXPECT_EQ(d->GetNo(2)->X, 0.5); // one node only on the first line
@@ -247,7 +248,7 @@ TEST_F(Gerador, GridLinesTouchingVerticesAndNotches) {
     // Block 0..4 x 0..3 with a notch 2..4 x 1..2 cut into its right side.
     auto n = Poligono({{0, 0}, {4, 0}, {4, 1}, {2, 1}, {2, 2}, {4, 2}, {4, 3}, {0, 3}}, 2, 2);
     n->referencia = false;
-    n->GeraMalha();
+    n->GeraMalha(cfg);
     for (int i = 1; i <= n->GetNumNos(); ++i) {
         const TNo *p = n->GetNo(i);
         EXPECT_FALSE(p->X > 2 && p->Y > 1 && p->Y < 2) << "node in the notch " << i;
@@ -266,7 +267,7 @@ TEST_F(Gerador, GridLinesTouchingVerticesAndNotches) {
 TEST_F(Gerador, DomainIsKeptExactly) {
     auto m = Poligono({{0.1, 0.3}, {7.7, 0.3}, {7.7, 2.9}, {0.1, 2.9}}, 7, 3);
     m->referencia = false;
-    m->GeraMalha();
+    m->GeraMalha(cfg);
     EXPECT_EQ(m->GetVertice(2)->X, 7.7);
     EXPECT_EQ(m->GetVertice(3)->Y, 2.9);
     EXPECT_EQ(m->GetXMax(), 7.7);
@@ -277,28 +278,28 @@ TEST_F(Gerador, DomainIsKeptExactly) {
 
 TEST_F(Gerador, SettingsThatCannotMeshAreReported) {
     auto m = Retangulo(2, 1, 2, 2);
-    Estado().ConfiguracaoMalha.PorDmax = true;
-    Estado().ConfiguracaoMalha.Dmax = 0;
-    m->GeraMalha();
+    cfg.PorDmax = true;
+    cfg.Dmax = 0;
+    m->GeraMalha(cfg);
     EXPECT_EQ(m->GetNumNos(), 0);
-    Estado().ConfiguracaoMalha.Dmax = -1;
-    m->GeraMalha();
-    Estado().ConfiguracaoMalha.Dmax = 1e-9; // billions of divisions
-    m->GeraMalha();
+    cfg.Dmax = -1;
+    m->GeraMalha(cfg);
+    cfg.Dmax = 1e-9; // billions of divisions
+    m->GeraMalha(cfg);
     EXPECT_EQ(m->GetNumNos(), 0);
-    Estado().ConfiguracaoMalha.PorDmax = false;
+    cfg.PorDmax = false;
     m->Nx = 0;
-    m->GeraMalha();
+    m->GeraMalha(cfg);
     m->Nx = 2;
     m->Ny = -1;
-    m->GeraMalha();
+    m->GeraMalha(cfg);
     EXPECT_EQ(m->GetNumNos(), 0);
     ASSERT_EQ(registro.textos.size(), 5u);
 
     TMalha vazia;
-    vazia.GeraMalha();
+    vazia.GeraMalha(cfg);
     auto linha = Poligono({{0, 0}, {1, 0}}, 2, 2);
-    linha->GeraMalha();
+    linha->GeraMalha(cfg);
     EXPECT_EQ(linha->GetNumNos(), 0);
     EXPECT_EQ(registro.textos.size(), 7u);
 }
@@ -306,36 +307,36 @@ TEST_F(Gerador, SettingsThatCannotMeshAreReported) {
 TEST_F(Gerador, MeshesOfMillionsOfNodesAreRefusedAtOnce) {
     // A unit square by a maximum dimension of 3e-4 or 1e-5, or by 2500 divisions each way.
     auto m = Retangulo(1, 1, 2, 2);
-    Estado().ConfiguracaoMalha.PorDmax = true;
+    cfg.PorDmax = true;
     for (double dmax : {3e-4, 1e-5}) {
-        Estado().ConfiguracaoMalha.Dmax = dmax;
-        m->GeraMalha();
+        cfg.Dmax = dmax;
+        m->GeraMalha(cfg);
         EXPECT_EQ(m->GetNumNos(), 0) << dmax;
     }
-    Estado().ConfiguracaoMalha.PorDmax = false;
+    cfg.PorDmax = false;
     m->Nx = m->Ny = 2500;
-    m->GeraMalha();
+    m->GeraMalha(cfg);
     EXPECT_EQ(m->GetNumNos(), 0);
     ASSERT_EQ(registro.textos.size(), 3u);
     for (const std::string &t : registro.textos)
         EXPECT_EQ(t, "Erro : Divisões demais para gerar a malha.");
     // Well below the bound the mesh is made.
     m->Nx = m->Ny = 40;
-    m->GeraMalha();
+    m->GeraMalha(cfg);
     EXPECT_EQ(m->GetNumNos(), 41 * 41);
 }
 
 TEST_F(Gerador, FastSearchEqualsExhaustiveOnRectangles) {
     for (int nx = 1; nx <= 50; ++nx)
         for (int ny : {1, 2, 3, 7})
-            ComparaGeracao({{0, 0}, {3, 0}, {3, 2}, {0, 2}}, {}, nx, ny,
+            ComparaGeracao(cfg, {{0, 0}, {3, 0}, {3, 2}, {0, 2}}, {}, nx, ny,
                            "rect " + std::to_string(nx) + "x" + std::to_string(ny));
     for (int ny = 1; ny <= 50; ++ny)
         for (int nx : {1, 2, 5})
-            ComparaGeracao({{0, 0}, {3, 0}, {3, 2}, {0, 2}}, {}, nx, ny,
+            ComparaGeracao(cfg, {{0, 0}, {3, 0}, {3, 2}, {0, 2}}, {}, nx, ny,
                            "rect " + std::to_string(nx) + "x" + std::to_string(ny));
     for (int n : {10, 20, 35, 50})
-        EXPECT_EQ(ComparaGeracao({{0, 0}, {1, 0}, {1, 1}, {0, 1}}, {}, n, n,
+        EXPECT_EQ(ComparaGeracao(cfg, {{0, 0}, {1, 0}, {1, 1}, {0, 1}}, {}, n, n,
                                  "square " + std::to_string(n)),
                   2 * n * n);
 }
@@ -349,36 +350,36 @@ TEST_F(Gerador, FastSearchEqualsExhaustiveOnShapes) {
     for (auto [nx, ny] : std::vector<std::pair<int, int>>{{1, 1}, {2, 2}, {3, 5}, {6, 4}, {9, 9}}) {
         std::string t = " ";
         t += std::to_string(nx) + "x" + std::to_string(ny);
-        ComparaGeracao(ele, {}, nx, ny, "L" + t);
-        ComparaGeracao(entalhe, {}, nx, ny, "notch" + t);
-        ComparaGeracao(inclinado, {}, nx, ny, "slanted" + t);
-        ComparaGeracao(barragem, {}, nx, ny, "dam" + t);
+        ComparaGeracao(cfg, ele, {}, nx, ny, "L" + t);
+        ComparaGeracao(cfg, entalhe, {}, nx, ny, "notch" + t);
+        ComparaGeracao(cfg, inclinado, {}, nx, ny, "slanted" + t);
+        ComparaGeracao(cfg, barragem, {}, nx, ny, "dam" + t);
     }
     // Interior edges: a block on a foundation, and a vertical cut.
     const std::vector<std::pair<double, double>> fundacao = {{0, 0}, {10, 0}, {10, 3}, {7, 3},
                                                              {7, 8}, {3, 8},  {3, 3},  {0, 3}};
     for (int n : {1, 2, 4, 7}) {
-        ComparaGeracao(fundacao, {{4, 7}}, n, n, "foundation " + std::to_string(n));
-        ComparaGeracao({{0, 0}, {2, 0}, {4, 0}, {4, 2}, {2, 2}, {0, 2}}, {{2, 5}}, n, n + 1,
+        ComparaGeracao(cfg, fundacao, {{4, 7}}, n, n, "foundation " + std::to_string(n));
+        ComparaGeracao(cfg, {{0, 0}, {2, 0}, {4, 0}, {4, 2}, {2, 2}, {0, 2}}, {{2, 5}}, n, n + 1,
                        "cut " + std::to_string(n));
     }
     // Graded and by maximum dimension.
-    Estado().ConfiguracaoMalha.Exponencial = true;
+    cfg.Exponencial = true;
     for (int n : {1, 2, 3, 5, 8, 12}) {
-        ComparaGeracao(entalhe, {}, n, n, "graded notch " + std::to_string(n));
-        ComparaGeracao(barragem, {}, n, n, "graded dam " + std::to_string(n));
-        ComparaGeracao({{0, 0}, {3, 0}, {3, 2}, {0, 2}}, {}, n, n + 3,
+        ComparaGeracao(cfg, entalhe, {}, n, n, "graded notch " + std::to_string(n));
+        ComparaGeracao(cfg, barragem, {}, n, n, "graded dam " + std::to_string(n));
+        ComparaGeracao(cfg, {{0, 0}, {3, 0}, {3, 2}, {0, 2}}, {}, n, n + 3,
                        "graded rect " + std::to_string(n));
     }
-    Estado().ConfiguracaoMalha.Exponencial = false;
-    Estado().ConfiguracaoMalha.PorDmax = true;
+    cfg.Exponencial = false;
+    cfg.PorDmax = true;
     for (double dmax : {2.0, 1.0, 0.7, 0.45, 0.3}) {
-        ComparaGeracao(entalhe, {}, 2, 2, "dmax notch " + std::to_string(dmax));
-        ComparaGeracao(inclinado, {}, 2, 2, "dmax slanted " + std::to_string(dmax));
-        ComparaGeracao(fundacao, {{4, 7}}, 2, 2, "dmax foundation " + std::to_string(dmax));
-        Estado().ConfiguracaoMalha.Dmax = dmax * 4;
-        ComparaGeracao(barragem, {}, 2, 2, "dmax dam " + std::to_string(dmax));
-        Estado().ConfiguracaoMalha.Dmax = dmax;
+        ComparaGeracao(cfg, entalhe, {}, 2, 2, "dmax notch " + std::to_string(dmax));
+        ComparaGeracao(cfg, inclinado, {}, 2, 2, "dmax slanted " + std::to_string(dmax));
+        ComparaGeracao(cfg, fundacao, {{4, 7}}, 2, 2, "dmax foundation " + std::to_string(dmax));
+        cfg.Dmax = dmax * 4;
+        ComparaGeracao(cfg, barragem, {}, 2, 2, "dmax dam " + std::to_string(dmax));
+        cfg.Dmax = dmax;
     }
 }
 
@@ -459,11 +460,11 @@ TEST_F(Gerador, GridLinesFallExactlyOnVertexAbscissas) {
     for (const TCaso &t :
          {TCaso{12.83, 9.95, 9.49, 1, 1, false, 0}, TCaso{8.7, 8.4, 19.73, 8, 4, false, 0},
           TCaso{15.51, 15.94, 10.47, 4, 1, true, 1.05}}) {
-        Estado().ConfiguracaoMalha.PorDmax = t.porDmax;
-        Estado().ConfiguracaoMalha.Dmax = t.dmax;
+        cfg.PorDmax = t.porDmax;
+        cfg.Dmax = t.dmax;
         auto m = Poligono({{t.x0, 0}, {t.x0 + t.l, t.h / 2}, {t.x0, t.h}}, t.nx, t.ny);
         m->referencia = false;
-        m->GeraMalha();
+        m->GeraMalha(cfg);
         const std::string caso = std::to_string(t.x0) + " " + std::to_string(t.nx);
         const TNo *ultimo = m->GetNo(m->GetNumNos());
         EXPECT_TRUE(ultimo->MesmaPosicao(t.x0 + t.l, t.h / 2)) << caso;
@@ -548,11 +549,11 @@ TEST_F(Gerador, FastSearchEqualsExhaustiveOnPolygonsAndShiftedDomains) {
         }
         nao_convexos += !convexo;
         for (int n : {1, 2, 4})
-            ComparaGeracao(p, {}, n, n + 1, "polygon " + std::to_string(caso));
-        Estado().ConfiguracaoMalha.PorDmax = true;
-        Estado().ConfiguracaoMalha.Dmax = 2.0;
-        ComparaGeracao(p, {}, 2, 2, "polygon by Dmax " + std::to_string(caso));
-        Estado().ConfiguracaoMalha.PorDmax = false;
+            ComparaGeracao(cfg, p, {}, n, n + 1, "polygon " + std::to_string(caso));
+        cfg.PorDmax = true;
+        cfg.Dmax = 2.0;
+        ComparaGeracao(cfg, p, {}, 2, 2, "polygon by Dmax " + std::to_string(caso));
+        cfg.PorDmax = false;
     }
     EXPECT_GT(nao_convexos, 20);
     // Domains far from the origin and grids whose steps carry rounding.
@@ -560,15 +561,15 @@ TEST_F(Gerador, FastSearchEqualsExhaustiveOnPolygonsAndShiftedDomains) {
                                                             {1002, 501}, {1002, 502}, {1004, 502},
                                                             {1004, 503}, {1000, 503}};
     for (int n : {2, 5})
-        ComparaGeracao(entalhe, {}, n, n, "shifted notch " + std::to_string(n));
-    Estado().ConfiguracaoMalha.PorDmax = true;
+        ComparaGeracao(cfg, entalhe, {}, n, n, "shifted notch " + std::to_string(n));
+    cfg.PorDmax = true;
     for (double dmax : {0.3, 0.1, 0.07}) {
-        Estado().ConfiguracaoMalha.Dmax = dmax;
+        cfg.Dmax = dmax;
         auto rapida = Poligono({{0, 0}, {3.1, 0}, {3.1, 2.9}, {0, 2.9}}, 1, 1),
              lenta = Poligono({{0, 0}, {3.1, 0}, {3.1, 2.9}, {0, 2.9}}, 1, 1);
         rapida->referencia = false;
-        rapida->GeraMalha();
-        lenta->GeraMalha();
+        rapida->GeraMalha(cfg);
+        lenta->GeraMalha(cfg);
         EsperaIgual(*rapida, *lenta, "rect by Dmax " + std::to_string(dmax));
         EXPECT_NEAR(AreaMalha(*rapida), 3.1 * 2.9, 1e-9) << dmax;
     }

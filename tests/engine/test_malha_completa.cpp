@@ -104,11 +104,11 @@ void VerificaCobertura(const TMalha &m, const std::string &caso) {
 class MalhaCompleta : public TesteMalha {
 protected:
     void Configura(bool porDmax, double dmax, bool exponencial) {
-        TConfiguracaoMalha &c = Estado().ConfiguracaoMalha;
-        c.PorDmax = porDmax;
-        c.Dmax = dmax;
-        c.Exponencial = exponencial;
+        cfg.PorDmax = porDmax;
+        cfg.Dmax = dmax;
+        cfg.Exponencial = exponencial;
     }
+    TConfiguracaoMalha cfg;
 };
 
 const TPontos kEle = {{0, 0}, {4, 0}, {4, 1}, {1, 1}, {1, 3}, {0, 3}};
@@ -141,14 +141,14 @@ TEST_F(MalhaCompleta, RectanglesByMaximumDimension) {
                     continue; // larger ones are timed in the benchmark
                 Configura(true, dmax, false);
                 auto m = Poligono({{0, 0}, {l, 0}, {l, l * lado}, {0, l * lado}}, 2, 2);
-                m->GeraMalha();
+                m->GeraMalha(cfg);
                 VerificaCobertura(*m, "L " + std::to_string(l) + " x " + std::to_string(lado) +
                                           " Dmax " + std::to_string(dmax));
             }
     // The first reported case: 15204 elements covering 76.02 of 100.
     Configura(true, 0.1, false);
     auto m = Poligono({{0, 0}, {10, 0}, {10, 10}, {0, 10}}, 2, 2);
-    m->GeraMalha();
+    m->GeraMalha(cfg);
     EXPECT_EQ(m->GetNumElementos(), 20000);
     VerificaCobertura(*m, "10 by 0.1");
 }
@@ -159,7 +159,7 @@ TEST_F(MalhaCompleta, RectanglesByDivisionsUniformAndGraded) {
             for (int ny = 1; ny <= 30; ny += (nx % 3 == 0 ? 1 : 7)) {
                 Configura(false, 1, graduada);
                 auto m = Poligono({{0, 0}, {3, 0}, {3, 2}, {0, 2}}, nx, ny);
-                m->GeraMalha();
+                m->GeraMalha(cfg);
                 VerificaCobertura(*m, "3x2 " + std::to_string(nx) + " " + std::to_string(ny) +
                                           (graduada ? " graded" : ""));
             }
@@ -168,7 +168,7 @@ TEST_F(MalhaCompleta, RectanglesByDivisionsUniformAndGraded) {
                 for (int ny : {1, 5, 11, 23, 30}) {
                     Configura(false, 1, graduada);
                     auto m = Poligono({{0, 0}, {w, 0}, {w, h}, {0, h}}, nx, ny);
-                    m->GeraMalha();
+                    m->GeraMalha(cfg);
                     VerificaCobertura(*m, std::to_string(w) + "x" + std::to_string(h) + " " +
                                               std::to_string(nx) + " " + std::to_string(ny) +
                                               (graduada ? " graded" : ""));
@@ -186,7 +186,7 @@ TEST_F(MalhaCompleta, ShapesAndExampleFiles) {
                 for (bool graduada : {false, true}) {
                     Configura(false, 1, graduada);
                     auto m = Poligono(p, n, n + 1, desloca, desloca / 2);
-                    m->GeraMalha();
+                    m->GeraMalha(cfg);
                     VerificaCobertura(*m,
                                       caso + " " + std::to_string(n) + (graduada ? " graded" : ""));
                 }
@@ -194,7 +194,7 @@ TEST_F(MalhaCompleta, ShapesAndExampleFiles) {
             for (double dmax : {0.3, 0.1, 0.05}) {
                 Configura(true, dmax * escala, false);
                 auto m = Poligono(p, 2, 2, desloca, desloca / 2);
-                m->GeraMalha();
+                m->GeraMalha(cfg);
                 VerificaCobertura(*m, caso + " Dmax " + std::to_string(dmax * escala));
             }
         }
@@ -207,13 +207,13 @@ TEST_F(MalhaCompleta, ShapesAndExampleFiles) {
             m->Nx = m->Ny = n;
             for (bool graduada : {false, true}) {
                 Configura(false, 1, graduada);
-                m->GeraMalha();
+                m->GeraMalha(cfg);
                 VerificaCobertura(*m, entrada.path().filename().string() + " " + std::to_string(n));
             }
         }
         for (double dmax : {1.0, 0.3, 0.1}) {
             Configura(true, dmax, false);
-            m->GeraMalha();
+            m->GeraMalha(cfg);
             VerificaCobertura(*m,
                               entrada.path().filename().string() + " Dmax " + std::to_string(dmax));
         }
@@ -236,13 +236,13 @@ TEST_F(MalhaCompleta, RandomConvexAndNonConvexPolygons) {
             for (bool graduada : {false, true}) {
                 Configura(false, 1, graduada);
                 auto m = Poligono(p, n, n + 1);
-                m->GeraMalha();
+                m->GeraMalha(cfg);
                 VerificaCobertura(*m, nome + " " + std::to_string(n));
             }
         for (double f : {0.3, 0.08}) {
             Configura(true, f * escala, false);
             auto m = Poligono(p, 2, 2);
-            m->GeraMalha();
+            m->GeraMalha(cfg);
             VerificaCobertura(*m, nome + " Dmax " + std::to_string(f * escala));
         }
     }
