@@ -128,7 +128,7 @@ void TModelo::ImportaMalha(const std::string &arquivo) {
     const TAjustesMalha antes = AjustesMalha();
     auto malha = std::make_unique<TMalha>(2, 2);
     try {
-        malha->LeMalhaCompleta(arquivo, c);
+        malha->LeMalhaCompleta(arquivo, Estado().ConfiguracaoMalha);
         if (!DominioValido(*malha))
             throw EInOutError(arquivo + ": não é um arquivo de malha");
     } catch (...) {
