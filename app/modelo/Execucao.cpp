@@ -139,6 +139,10 @@ void TExecucao::IniciaAnaliseTermica() {
         return;
     if (!janelas_.Confirma("Confirma o início da análise térmica?"))
         return;
+    if (const std::string falta = modelo_.DadoFaltanteTermica(); !falta.empty()) {
+        janelas_.Erro(falta);
+        return;
+    }
     TExecucaoEmCurso emCurso;
     // A run that fails leaves step files of two runs behind: nothing may read them.
     termicaConcluida_ = tensionalPermitida_ = false;
@@ -160,6 +164,10 @@ void TExecucao::IniciaAnaliseTensional() {
         return;
     if (!modelo_.FAnaliseTensional) {
         janelas_.Erro("Favor inserir dados antes de iniciar Análise Tensional.");
+        return;
+    }
+    if (const std::string falta = modelo_.DadoFaltanteTensional(); !falta.empty()) {
+        janelas_.Erro(falta);
         return;
     }
     TExecucaoEmCurso emCurso;

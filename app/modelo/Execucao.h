@@ -63,7 +63,8 @@ public:
     TExecucao(const TExecucao &) = delete;
     TExecucao &operator=(const TExecucao &) = delete;
 
-    // "Iniciar Análise Térmica" and "Iniciar Análise Tensional". An error of the analysis
+    // "Iniciar Análise Térmica" and "Iniciar Análise Tensional". A run that lacks data is
+    // refused with a message naming the command that gives it. An error of the analysis
     // closes the progress window and is thrown on; no message follows and the state stays.
     void IniciaAnaliseTermica();
     void IniciaAnaliseTensional();

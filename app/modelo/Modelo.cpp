@@ -63,6 +63,7 @@ void TModelo::LiberaAnalises() {
     FAnalise.reset();
     FSubDominiosAnalise.clear();
     DadosTensionais = false;
+    TempoDefinido = TempoTensionalDefinido = MaterialDefinido = false;
     TemperaturaInicial = 0.0;
     TEstadoInterface &e = Estado();
     e.FTemperaturasIniciais = nullptr;
@@ -500,4 +501,62 @@ TDominio *TModelo::EtapaAtual() const {
     if (!FCamadas || FEtapaAtual < 1 || FEtapaAtual > FCamadas->GetNumEtapas())
         return nullptr;
     return FCamadas->GetEtapa(FEtapaAtual);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Data a run cannot do without
+
+std::string TModelo::DadoFaltanteTermica() const {
+    if (!FAnalise)
+        return {};
+    if (!TempoDefinido)
+        return "Falta o tempo da análise: use \"Configurações\" > \"Tempo\".";
+    const std::string material = "\" > \"Material\".";
+    if (FModo == 1 && FCamadas) {
+        for (int z = 1; z <= FCamadas->GetNumZonas(); ++z)
+            if (!FCamadas->GetSubDominio(z)->GetMaterial())
+                return "Falta o material do subdomínio " + std::to_string(z) +
+                       ": escolha-o com os botões \"Material\" da página \"Camadas\" e use "
+                       "\"Configurações" +
+                       material;
+        return {};
+    }
+    if (!MaterialDefinido)
+        return "Falta o material: use \"Configurações" + material;
+    // With one subdomain the domain's material serves it.
+    if (FSubDominiosAnalise.size() >= 2)
+        for (std::size_t i = 0; i < FSubDominiosAnalise.size(); ++i)
+            if (!FSubDominiosAnalise[i]->GetMaterial())
+                return "Falta o material do subdomínio " + std::to_string(i + 1) +
+                       ": escolha-o com \"SubDomínio Anterior\" ou \"SubDomínio Posterior\" "
+                       "(página \"Domínio\") e use \"Configurações" +
+                       material;
+    return {};
+}
+
+std::string TModelo::DadoFaltanteTensional() const {
+    if (!FAnaliseTensional)
+        return {};
+    if (std::string falta = DadoFaltanteTermica(); !falta.empty())
+        return falta;
+    if (!TempoTensionalDefinido)
+        return "Falta o tempo da análise: use \"Configurações\" > \"Tempo\".";
+    const std::string captura = "capture os nós a apoiar com \"Captura nós\" (página \"Nós\") e "
+                                "use \"Vínculos\" (página \"Tensão\").";
+    auto temApoios = [this](int etapa) {
+        const TPrescricoes *p = FAnaliseTensional->GetApoios(etapa);
+        return p && p->Nos.GetTamanho() > 0;
+    };
+    if (FModo == 1 && FCamadas) {
+        for (int k = 1; k <= FCamadas->GetNumEtapas(); ++k)
+            if (!temApoios(k))
+                return "Faltam os vínculos da etapa " + std::to_string(k) +
+                       ": mostre-a com \"Etapa anterior\" ou \"Etapa posterior\" (página "
+                       "\"Camadas\"), " +
+                       captura;
+        return {};
+    }
+    if (!temApoios(1) && FAnaliseTensional->GetGrausPrescritos().empty())
+        return "Faltam os vínculos: " + captura;
+    return {};
 }

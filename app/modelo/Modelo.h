@@ -134,6 +134,14 @@ public:
                         double valor2);
     void AplicaDeformacaoInicial(const std::vector<TDeformacaoInicialCamada> &camadas);
 
+    // ---- Data a run cannot do without ---------------------------------------------------------
+    // Why the thermal run (the stress run) cannot start for want of data, naming the command
+    // that gives it; empty when nothing is missing. Both need the time axis and a material for
+    // the domain (for every subdomain when there are several, for every zone of the layers);
+    // the stress run also needs supports (on every stage of the layers).
+    std::string DadoFaltanteTermica() const;
+    std::string DadoFaltanteTensional() const;
+
     // ---- Drawing ------------------------------------------------------------------------------
     // Clears the picture to the background colour and draws the current mesh as the options
     // say (elements, boundary elements, nodes, edges).
@@ -184,6 +192,9 @@ public:
     std::string ArquivoDominio;
     // A stress receiver installed data into the current stress analysis.
     bool DadosTensionais = false;
+    // The current analyses got a time axis (thermal, stress) and the domain a material from
+    // their dialogs.
+    bool TempoDefinido = false, TempoTensionalDefinido = false, MaterialDefinido = false;
     // Single domain: the initial temperature given last (Celsius), its one layer's placement
     // temperature in the report.
     double TemperaturaInicial = 0.0;

@@ -27,6 +27,7 @@ void TModelo::AplicaMaterial(const TMaterial &material) {
         return;
     }
     FAnalise->GetDominio()->SetMaterial(copia());
+    MaterialDefinido = true;
     if (TDominio *s = SubDominioAtual())
         s->SetMaterial(copia());
     // The stress run takes the material of elements in no subdomain from its own domain.
@@ -68,14 +69,17 @@ void TModelo::AplicaForcaExterna(const TForcaExterna &forca) {
 }
 
 void TModelo::AplicaTempo(const TTempo &tempo) {
-    if (FAnalise)
-        FAnalise->SetTempo(Copia(tempo, [this](TTempo &t) { ConverteTempo(t, FFatores); }));
+    if (!FAnalise)
+        return;
+    FAnalise->SetTempo(Copia(tempo, [this](TTempo &t) { ConverteTempo(t, FFatores); }));
+    TempoDefinido = true;
 }
 
 void TModelo::AplicaTempoTensional(const TTempo &tempo) {
-    if (FAnaliseTensional)
-        FAnaliseTensional->SetTempo(
-            Copia(tempo, [this](TTempo &t) { ConverteTempo(t, FFatores); }));
+    if (!FAnaliseTensional)
+        return;
+    FAnaliseTensional->SetTempo(Copia(tempo, [this](TTempo &t) { ConverteTempo(t, FFatores); }));
+    TempoTensionalDefinido = true;
 }
 
 void TModelo::AplicaSolver(const TGradiente &solver, bool gradiente) {

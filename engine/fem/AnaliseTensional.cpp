@@ -639,11 +639,74 @@ void TAnaliseTensional::ImpoeApoios() {
     }
 }
 
+std::string TAnaliseTensional::RigidezSingular() const {
+    std::string s = "A matriz de rigidez do passo ";
+    AppendInteiro(s, PassosFeitos + 1);
+    return s + " (tempo " + FloatToStr(Tempo->GetTempoAtual()) + " h) é singular: ";
+}
+
+void TAnaliseTensional::VerificaRigidez() const {
+    const double *bb = b.Dados();
+    bool carga = false;
+    for (int i = 0; i < GrausLiberdade && !carga; ++i)
+        carga = bb[i] != 0.0;
+    if (!carga)
+        return; // nothing is solved
+    // The rigid motions u = a - c y, v = b + c x are held when some x and some y are
+    // restrained and the rotation c is: by x restraints at two heights or y restraints at two
+    // abscissas.
+    const TMalha &malha = *Dominio->GetMalha();
+    bool temX = false, temY = false, gira = true;
+    double yx = 0.0, xy = 0.0;
+    auto restringe = [&](int g) {
+        if (g < 1 || g > GrausLiberdade)
+            return;
+        const TNo &no = *malha.GetNo((g + 1) / 2);
+        bool &tem = g % 2 ? temX : temY;
+        double &primeiro = g % 2 ? yx : xy;
+        const double c = g % 2 ? no.Y : no.X;
+        if (!tem) {
+            tem = true;
+            primeiro = c;
+        } else if (!IgualComTolerancia(primeiro, c)) {
+            gira = false;
+        }
+    };
+    if (ApoiosAtuais)
+        for (int i = 1; i <= ApoiosAtuais->Nos.GetTamanho(); ++i)
+            restringe(ApoiosAtuais->Nos[i]);
+    if (DeslocamentosPrescritos)
+        for (int g : GrausPrescritos)
+            restringe(g);
+    if (!temX || !temY || gira)
+        throw Exception(RigidezSingular() +
+                        "os vínculos não impedem o movimento de corpo rígido da estrutura. "
+                        "Apoie nós em x e em y, de modo que ela não possa girar, com "
+                        "\"Vínculos\" na página \"Tensão\" (no modelo em camadas, em cada "
+                        "etapa).");
+    for (int g = 1; g <= GrausLiberdade; ++g)
+        if (!(K->Get(g, g) > 0.0)) {
+            std::string s = RigidezSingular() + "o nó ";
+            AppendInteiro(s, (g + 1) / 2);
+            throw Exception(s + " não tem rigidez, pois o módulo de elasticidade dos seus "
+                                "elementos é nulo (ou negativo) na idade que eles têm neste passo. "
+                                "Verifique o módulo do material em \"Configurações\" > "
+                                "\"Material\".");
+        }
+}
+
 void TAnaliseTensional::Resolve() {
     // Each step's increments start from zero.
     Deslocamentos.Zera();
-    if (!ResolveSistema(Solver, *K, b, Deslocamentos))
-        ++PassosSemConvergencia;
+    VerificaRigidez();
+    try {
+        if (!ResolveSistema(Solver, *K, b, Deslocamentos))
+            ++PassosSemConvergencia;
+    } catch (const EZeroDivide &) {
+        throw Exception(RigidezSingular() +
+                        "a eliminação de Gauss encontrou um pivô nulo. Verifique os vínculos e o "
+                        "módulo de elasticidade dos materiais.");
+    }
 }
 
 void TAnaliseTensional::PosPasso(int i) {

@@ -176,6 +176,12 @@ protected:
     void MontaDadosElementos();
     // Supports and prescribed displacements on the assembled system.
     void ImpoeApoios();
+    // Refuses a step with loads whose stiffness is singular: restraints that leave a rigid-body
+    // motion free, or a degree of freedom without stiffness (modulus zero or negative in every
+    // element around its node).
+    void VerificaRigidez() const;
+    // "A matriz de rigidez do passo N (tempo t h) é singular: " for the current step.
+    std::string RigidezSingular() const;
     void Resolve();
     // Strain increments from the displacement increments, with the creep factor and the
     // shrinkage increment; then total strains += increments.

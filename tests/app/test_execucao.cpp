@@ -17,6 +17,7 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 namespace fs = std::filesystem;
@@ -74,14 +75,12 @@ protected:
 
     // The example block meshed, with its thermal and stress data given through the receivers:
     // hydration source, convection on every edge, 20 degrees at the start, two steps of 12 h,
-    // direct solver, every node held.
-    void DadosBloco(double fonte = 800.0) {
+    // direct solver, every node held (unless told not to hold them).
+    void DadosBloco(double fonte = 800.0, bool apoios = true) {
         AbreEMalha();
         TModelo &m = M();
         const int n = m.FMalha->GetNumNos();
-        m.AplicaMaterial(TMaterial(2.0, 2.0, 2400.0, 1000.0, 30.0, 0.08609, 0.04225, true, 1e-5,
-                                   0.2, 9.81, TMaterial::kModeloJCI, false, 20.0, false, 1.408,
-                                   0.1931, false, 0.0, true));
+        Material();
         m.AplicaForcaInterna(TForcaInterna(fonte));
         TForcaExterna conv;
         conv.SetTipo(TForcaExterna::kConstante);
@@ -94,7 +93,15 @@ protected:
         m.AplicaTempo(TTempo(0.0, 24.0, 12.0, 2.0 / 3.0));
         m.AplicaTempoTensional(TTempo(0.0, 24.0, 12.0, 2.0 / 3.0));
         m.AplicaSolver(TGauss(), false);
-        m.AplicaVinculos(false, false, false, 0.0, 0.0);
+        if (apoios)
+            m.AplicaVinculos(false, false, false, 0.0, 0.0);
+    }
+
+    // A concrete for the domain, the current subdomain or the current layer.
+    void Material() {
+        M().AplicaMaterial(TMaterial(2.0, 2.0, 2400.0, 1000.0, 30.0, 0.08609, 0.04225, true, 1e-5,
+                                     0.2, 9.81, TMaterial::kModeloJCI, false, 20.0, false, 1.408,
+                                     0.1931, false, 0.0, true));
     }
 
     // Result files under names of our own.
@@ -125,6 +132,7 @@ protected:
         m.GetSubDominio(1)->Fixo = false; // placed layer by layer
         frmMalha->CriaCamadas({{2.0, 0.0, 20.0}, {4.0, 12.0, 25.0}});
         ASSERT_TRUE(m.Camadas());
+        Material();
         m.AplicaTempo(TTempo(0.0, 36.0, 12.0, 2.0 / 3.0));
         m.AplicaTempoTensional(TTempo(0.0, 36.0, 12.0, 2.0 / 3.0));
         m.AplicaSolver(TGauss(), false);
@@ -225,6 +233,7 @@ TEST_F(Execucao, MenusAcompanhamCorridasNovasAnalisesEMudancasDoModelo) {
     EXPECT_FALSE(frmMalha->Isocores1->isEnabled());
 
     // Opening a domain: no analysis until it is meshed. (Re-meshing discarded the data.)
+    Material();
     M().AplicaSolver(TGauss(), false);
     M().AplicaTempo(TTempo(0.0, 24.0, 12.0, 2.0 / 3.0));
     RodaTermica();
@@ -271,6 +280,7 @@ TEST_F(Execucao, BlocoMantidoA20GrausNaoTemTensaoNemDepoisDeNovaAnalise) {
         for (int i = 1; i <= s.GetTamanho(); ++i)
             ASSERT_NEAR(s[i], 0.0, 1e-9) << i;
         frmMalha->NovaAnliseTensional1->trigger(); // clears the reference; the next run sets it
+        m.AplicaVinculos(false, false, false, 0.0, 0.0); // the supports went with the analysis
     }
 }
 
@@ -391,6 +401,7 @@ TEST_F(Execucao, CamadasMalhasDasEtapasECorridasComecamNaEtapa1) {
     frmMalha->CriaCamadas({{2.0, 0.0, 20.0}, {4.0, 12.0, 25.0}});
     ASSERT_TRUE(m.Camadas());
     EXPECT_EQ(Menus(), "10000");
+    Material();
     m.AplicaTempo(TTempo(0.0, 36.0, 12.0, 2.0 / 3.0));
     m.AplicaTempoTensional(TTempo(0.0, 36.0, 12.0, 2.0 / 3.0));
     m.AplicaSolver(TGauss(), false);
@@ -569,5 +580,99 @@ TEST_F(Execucao, MalhaRecusadaPeloGeradorGuardaMalhaDesenhoAnalisesEResultados) 
         }
         EXPECT_TRUE(frmMalha->imMalha->Imagem() == desenho);
         EXPECT_EQ(Menus(), "11101");
+    }
+}
+
+TEST_F(Execucao, CorridaSemDadosIndispensaveisDizQualComandoUsar) {
+    // What each case gives before its run (a stress run follows a thermal one), and the
+    // refusal expected (none: the run goes through).
+    struct TCaso {
+        const char *nome;
+        std::function<void()> dados;
+        bool tensional;
+        std::string erro;
+    };
+    TModelo &m = M();
+    const std::string material = " e use \"Configurações\" > \"Material\".",
+                      captura = "capture os nós a apoiar com \"Captura nós\" (página \"Nós\") e "
+                                "use \"Vínculos\" (página \"Tensão\").";
+    const TTempo tempo(0.0, 24.0, 12.0, 2.0 / 3.0);
+    const std::vector<TCaso> casos = {
+        {"nada", [&] { AbreEMalha(); }, false,
+         "Falta o tempo da análise: use \"Configurações\" > \"Tempo\"."},
+        {"sem material",
+         [&] {
+             AbreEMalha();
+             m.AplicaTempo(tempo);
+         },
+         false, "Falta o material: use \"Configurações\" > \"Material\"."},
+        {"subdomínio sem material",
+         [&] {
+             AbreEMalha("bloco_fundacao.txt");
+             ASSERT_EQ(m.AdicionaSubDominio({1, 2, 3, 4, 7, 8}), 1);
+             ASSERT_EQ(m.AdicionaSubDominio({7, 4, 5, 6}), 2);
+             Material(); // the domain and subdomain 2
+             m.AplicaTempo(tempo);
+         },
+         false,
+         "Falta o material do subdomínio 1: escolha-o com \"SubDomínio Anterior\" ou "
+         "\"SubDomínio Posterior\" (página \"Domínio\")" +
+             material},
+        {"camada sem material",
+         [&] {
+             AbreEMalha();
+             ASSERT_EQ(m.AdicionaSubDominio({1, 2, 3, 4}), 1);
+             frmMalha->CriaCamadas({{2.0, 0.0, 20.0}, {4.0, 12.0, 25.0}});
+             m.AplicaTempo(tempo);
+         },
+         false,
+         "Falta o material do subdomínio 1: escolha-o com os botões \"Material\" da página "
+         "\"Camadas\"" +
+             material},
+        {"sem vínculos",
+         [&] {
+             DadosBloco(800.0, false);
+             RodaTermica();
+         },
+         true, "Faltam os vínculos: " + captura},
+        {"etapa sem vínculos",
+         [&] {
+             CamadasComTermica();
+             m.FEtapaAtual = 1;
+             frmMalha->acaoBotao("toolbElementosDominio")->trigger();
+             m.FNosSelecionados = Todos(m.FMalha->GetNumNos());
+             m.AplicaVinculos(false, false, false, 0.0, 0.0);
+         },
+         true,
+         "Faltam os vínculos da etapa 2: mostre-a com \"Etapa anterior\" ou \"Etapa posterior\" "
+         "(página \"Camadas\"), " +
+             captura},
+        {"tudo dado",
+         [&] {
+             DadosBloco();
+             RodaTermica();
+         },
+         true, ""},
+    };
+    for (const TCaso &c : casos) {
+        SCOPED_TRACE(c.nome);
+        c.dados();
+        ASSERT_TRUE(roteiro.P.Erros.isEmpty()) << roteiro.P.Erros.join('|').toStdString();
+        const qsizetype informacoes = roteiro.P.Informacoes.size();
+        const std::string menus = Menus();
+        if (c.tensional)
+            RodaTensional();
+        else
+            RodaTermica();
+        if (c.erro.empty()) {
+            EXPECT_TRUE(roteiro.P.Erros.isEmpty()) << roteiro.P.Erros.join('|').toStdString();
+            EXPECT_EQ(roteiro.P.Informacoes.size(), informacoes + 1);
+            continue;
+        }
+        ASSERT_EQ(roteiro.P.Erros.size(), 1) << roteiro.P.Erros.join('|').toStdString();
+        EXPECT_EQ(roteiro.P.Erros[0].toStdString(), c.erro);
+        EXPECT_EQ(roteiro.P.Informacoes.size(), informacoes); // no maximum
+        EXPECT_EQ(Menus(), menus);
+        roteiro.P.Erros.clear();
     }
 }

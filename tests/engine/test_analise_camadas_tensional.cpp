@@ -521,3 +521,61 @@ TEST_F(AnaliseCamadasTensional, ShrinkageOfALayerCountsFromItsPlacement) {
             EXPECT_GT(novos, 0);
         }
 }
+
+TEST_F(AnaliseCamadasTensional, SingularStiffnessIsRefusedNamingItsCause) {
+    // Supports of a stage: none, the base in both directions, the base in x only, or one base
+    // node in both directions (the block may turn about it).
+    enum TApoio { kNenhum, kBase, kBaseX, kUmNo };
+    struct TCaso {
+        TApoio etapa1, etapa2;
+        double modulo;
+        bool gauss;
+        const char *causa; // none: the run goes through
+    };
+    const char *vinculos = "os vínculos não impedem o movimento de corpo rígido";
+    const char *modulo = "o módulo de elasticidade dos seus elementos é nulo";
+    for (const TCaso &c :
+         {TCaso{kBase, kBase, 30.0, false, nullptr}, TCaso{kBase, kNenhum, 30.0, false, vinculos},
+          TCaso{kBase, kNenhum, 30.0, true, vinculos},
+          TCaso{kNenhum, kNenhum, 30.0, false, vinculos},
+          TCaso{kBaseX, kBaseX, 30.0, true, vinculos}, TCaso{kUmNo, kUmNo, 30.0, false, vinculos},
+          TCaso{kBase, kBase, 0.0, true, modulo}}) {
+        SCOPED_TRACE(std::to_string(c.etapa1) + " " + std::to_string(c.etapa2) + " " +
+                     std::to_string(c.modulo) + " " + std::to_string(c.gauss));
+        Constroi(48.0, 20.0);
+        camadas_->GetSubDominio(1)->SetMaterial(Concreto(c.modulo, 0.2, 1e-5, true));
+        Temperaturas([](double x) { return 20.0 + x; });
+        TForcaTensional peso; // a load that does not depend on the modulus
+        peso.SetAtiva(1);
+        Estado().FPesoProprio = &peso;
+        auto a = std::make_unique<TAnaliseCamadasTensional>(camadas_.get());
+        a->SetTempo(std::make_unique<TTempo>(0.0, 96.0, 24.0, 2.0 / 3.0));
+        if (c.gauss)
+            a->SetSolver(std::make_unique<TGauss>());
+        else
+            a->SetSolver(std::make_unique<TGradiente>(100, 1e-3));
+        for (int k = 1; k <= 2; ++k) {
+            const TApoio apoio = k == 1 ? c.etapa1 : c.etapa2;
+            TVetorInteiro base = NosEmY(*camadas_->GetEtapa(k)->GetMalha(), 0);
+            if (apoio == kUmNo)
+                base = Nos({base[1]});
+            if (apoio != kNenhum)
+                a->AdicionaApoios(base, apoio == kBaseX, k, false, 0, 0);
+        }
+        std::string erro;
+        try {
+            a->Executa();
+        } catch (const Exception &e) {
+            erro = e.what();
+        }
+        Estado().FPesoProprio = nullptr;
+        if (!c.causa) {
+            EXPECT_EQ(erro, "");
+            EXPECT_GT(Estado().TensaoMaximaTracao, 0.0);
+            continue;
+        }
+        EXPECT_NE(erro.find("é singular"), std::string::npos) << erro;
+        EXPECT_NE(erro.find(c.causa), std::string::npos) << erro;
+        EXPECT_TRUE(mensagens_.Textos.empty()); // no warning of a solve that ran on
+    }
+}
