@@ -128,8 +128,6 @@ TfrmMensagemFEM::TfrmMensagemFEM(QWidget *pai)
 }
 
 TfrmMensagemFEM::~TfrmMensagemFEM() {
-    if (Estado().MensagemFEM == this)
-        Estado().MensagemFEM = nullptr;
     if (frmMensagemFEM == this)
         frmMensagemFEM = nullptr;
     if (gProgressoAberto == this)
@@ -203,7 +201,6 @@ TfrmMensagemFEM *AbreProgresso(bool painel, const QString &titulo, int numElemen
     auto *w = new TfrmMensagemFEM(nullptr);
     gProgressoAberto = w;
     frmMensagemFEM = w;
-    Estado().MensagemFEM = w;
     w->DefineTitulo(titulo);
     w->MostraPainel(painel);
     if (painel)

@@ -5,7 +5,6 @@
 #pragma once
 
 #include "Progresso.h"
-#include "uEstadoInterface.h"
 
 #include <QDialog>
 
@@ -34,7 +33,7 @@ private:
     int minimo_ = 0, maximo_ = 1000, progresso_ = 0;
 };
 
-class TfrmMensagemFEM : public QDialog, public IMensagemFEM, public IProgresso {
+class TfrmMensagemFEM : public QDialog, public IProgresso {
     Q_OBJECT
 public:
     explicit TfrmMensagemFEM(QWidget *pai = nullptr);
@@ -56,7 +55,6 @@ public:
         Avanca();
     }
     void MostraTempo(double t) override;
-    // IMensagemFEM
     void MostraMemoria(int mb) override;
 
     void DefineTitulo(const QString &texto);

@@ -102,7 +102,6 @@ TEST_F(Progresso, JanelaMostraElementoMemoriaETempo) {
     SetDecimalSeparator(',');
     TfrmMensagemFEM *w = AbreProgresso(true, "Fase de Processamento...", 120);
     EXPECT_EQ(frmMensagemFEM, w);
-    EXPECT_EQ(Estado().MensagemFEM, static_cast<IMensagemFEM *>(w));
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(w->windowTitle(), "Fase de Processamento...");
     EXPECT_TRUE(w->windowFlags() & Qt::WindowStaysOnTopHint);
@@ -118,13 +117,12 @@ TEST_F(Progresso, JanelaMostraElementoMemoriaETempo) {
     EXPECT_EQ(w->stxTempo->text(), "Tempo:   0,25");
     EXPECT_EQ(w->pgbMedidorTempo->Progresso(), 1);
     EXPECT_EQ(w->pgbMedidorTempo->Percentual(), 25);
-    Estado().MensagemFEM->MostraMemoria(312);
+    w->MostraMemoria(312);
     EXPECT_EQ(w->stxElementos->text(), "Tentando Liberar Memória... ( 312Mb)");
     Captura(*w, "progresso_analise");
 
     FechaProgresso();
     EXPECT_EQ(frmMensagemFEM, nullptr);
-    EXPECT_EQ(Estado().MensagemFEM, nullptr);
     FechaProgresso(); // nothing open: nothing happens
 
     // Mesh generation: no time panel; the mesh sets the bar's range and steps it.
