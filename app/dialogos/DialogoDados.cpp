@@ -7,12 +7,14 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -170,6 +172,18 @@ QLabel *CriaRotulo(QWidget *pai, const char *nome, const QString &texto) {
     auto *l = new QLabel(texto, pai);
     l->setObjectName(QString::fromLatin1(nome));
     return l;
+}
+
+QRadioButton *CriaRadio(QWidget *pai, const char *nome, const QString &texto) {
+    auto *r = new QRadioButton(texto, pai);
+    r->setObjectName(QString::fromLatin1(nome));
+    return r;
+}
+
+QCheckBox *CriaMarca(QWidget *pai, const char *nome, const QString &texto) {
+    auto *c = new QCheckBox(texto, pai);
+    c->setObjectName(QString::fromLatin1(nome));
+    return c;
 }
 
 double LeCampo(const QLineEdit *ed) {

@@ -14,11 +14,13 @@
 
 class QAbstractButton;
 class QBoxLayout;
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QSpinBox;
 class QTableWidget;
 
@@ -94,6 +96,9 @@ QLineEdit *CriaEdit(QWidget *pai, const char *nome, const QString &texto,
                     const QString &dica = QString());
 // A label with an object name (unit labels are found by it).
 QLabel *CriaRotulo(QWidget *pai, const char *nome, const QString &texto = QString());
+// Radio and check buttons with an object name and a caption.
+QRadioButton *CriaRadio(QWidget *pai, const char *nome, const QString &texto);
+QCheckBox *CriaMarca(QWidget *pai, const char *nome, const QString &texto);
 // Room for the longest unit symbol in a unit label (its text is set only when the dialog opens).
 void ReservaUnidade(QLabel *unidade);
 // A grid row: caption, edit and, when given, the unit label.

@@ -26,18 +26,6 @@ TfrmMateriais *frmMateriais = nullptr;
 
 namespace {
 
-QRadioButton *Radio(QWidget *pai, const char *nome, const QString &texto) {
-    auto *r = new QRadioButton(texto, pai);
-    r->setObjectName(QString::fromLatin1(nome));
-    return r;
-}
-
-QCheckBox *Marca(QWidget *pai, const char *nome, const QString &texto) {
-    auto *c = new QCheckBox(texto, pai);
-    c->setObjectName(QString::fromLatin1(nome));
-    return c;
-}
-
 QFrame *Painel(QWidget *pai, const char *nome) {
     auto *f = new QFrame(pai);
     f->setObjectName(QString::fromLatin1(nome));
@@ -74,7 +62,8 @@ TfrmMateriais::TfrmMateriais(QWidget *pai)
     stxKy = CriaRotulo(gbxCondutividade, "stxKy");
     Linha(gk, 0, QStringLiteral("Direção X"), edKx, stxKx);
     Linha(gk, 1, QStringLiteral("Direção Y"), edKy, stxKy);
-    chkCondutividade = Marca(gbxCondutividade, "chkCondutividade", QStringLiteral("Variável..."));
+    chkCondutividade =
+        CriaMarca(gbxCondutividade, "chkCondutividade", QStringLiteral("Variável..."));
     gk->addWidget(chkCondutividade, 2, 0, 1, 3);
     lt->addWidget(gbxCondutividade);
     auto *gt = new QGridLayout;
@@ -84,7 +73,7 @@ TfrmMateriais::TfrmMateriais(QWidget *pai)
     edCalorEspecifico = CriaEdit(termicas, "edCalorEspecifico", QStringLiteral("1000"));
     stxCE = CriaRotulo(termicas, "stxCE");
     Linha(gt, 1, QStringLiteral("Calor Específico"), edCalorEspecifico, stxCE);
-    chkCeVariavel = Marca(termicas, "chkCeVariavel", QStringLiteral("Variável"));
+    chkCeVariavel = CriaMarca(termicas, "chkCeVariavel", QStringLiteral("Variável"));
     gt->addWidget(chkCeVariavel, 1, 3);
     lt->addLayout(gt);
     lt->addStretch();
@@ -95,7 +84,7 @@ TfrmMateriais::TfrmMateriais(QWidget *pai)
     auto *lm = new QVBoxLayout(mecanicas);
     auto *gbE = new QGroupBox(QStringLiteral("Módulo de Elasticidade"), mecanicas);
     auto *ge = new QGridLayout(gbE);
-    RadioButton2 = Radio(gbE, "RadioButton2", QStringLiteral("Função do Tempo"));
+    RadioButton2 = CriaRadio(gbE, "RadioButton2", QStringLiteral("Função do Tempo"));
     RadioButton2->setChecked(true);
     pnlLeiTempo = Painel(gbE, "pnlLeiTempo");
     auto *glt = new QGridLayout(pnlLeiTempo);
@@ -108,7 +97,7 @@ TfrmMateriais::TfrmMateriais(QWidget *pai)
     Linha(glt, 2, QStringLiteral("b"), edEb, stxEb);
     ge->addWidget(RadioButton2, 0, 0);
     ge->addWidget(pnlLeiTempo, 1, 0, 1, 2);
-    rbEConstante = Radio(gbE, "rbEConstante", QStringLiteral("Constante"));
+    rbEConstante = CriaRadio(gbE, "rbEConstante", QStringLiteral("Constante"));
     pnlConstante = Painel(gbE, "pnlConstante");
     auto *gc = new QGridLayout(pnlConstante);
     edE = CriaEdit(pnlConstante, "edE", QStringLiteral("20"));
@@ -116,13 +105,13 @@ TfrmMateriais::TfrmMateriais(QWidget *pai)
     Linha(gc, 0, QStringLiteral("E"), edE, stxE);
     ge->addWidget(rbEConstante, 2, 0);
     ge->addWidget(pnlConstante, 3, 0, 1, 2);
-    rbMaturidade = Radio(gbE, "rbMaturidade", QStringLiteral("Função da Resistência"));
+    rbMaturidade = CriaRadio(gbE, "rbMaturidade", QStringLiteral("Função da Resistência"));
     pnlModelos = Painel(gbE, "pnlModelos");
     auto *gm = new QVBoxLayout(pnlModelos);
-    rbJCI = Radio(pnlModelos, "rbJCI", QStringLiteral("Japan Concrete Institute"));
+    rbJCI = CriaRadio(pnlModelos, "rbJCI", QStringLiteral("Japan Concrete Institute"));
     rbJCI->setChecked(true);
-    rbByfors = Radio(pnlModelos, "rbByfors", QStringLiteral("Byfors"));
-    rbACI = Radio(pnlModelos, "rbACI", QStringLiteral("ACI 363R-92"));
+    rbByfors = CriaRadio(pnlModelos, "rbByfors", QStringLiteral("Byfors"));
+    rbACI = CriaRadio(pnlModelos, "rbACI", QStringLiteral("ACI 363R-92"));
     gm->addWidget(rbJCI);
     gm->addWidget(rbByfors);
     gm->addWidget(rbACI);
@@ -150,7 +139,8 @@ TfrmMateriais::TfrmMateriais(QWidget *pai)
     auto *lr = new QVBoxLayout(resistencia);
     auto *gbFt = new QGroupBox(QStringLiteral("Resistência à Tração na Flexão"), resistencia);
     auto *gf = new QGridLayout(gbFt);
-    rbftIdade = Radio(gbFt, "rbftIdade", QStringLiteral("Função da Idade do Concreto - KETVAR"));
+    rbftIdade =
+        CriaRadio(gbFt, "rbftIdade", QStringLiteral("Função da Idade do Concreto - KETVAR"));
     rbftIdade->setChecked(true);
     gf->addWidget(rbftIdade, 0, 0, 1, 3);
     gf->addWidget(new QLabel(QStringLiteral("ft(t)= t / ( a + b.t )"), gbFt), 1, 0, 1, 3);
@@ -160,8 +150,8 @@ TfrmMateriais::TfrmMateriais(QWidget *pai)
     stFTb = CriaRotulo(gbFt, "stFTb");
     Linha(gf, 2, QStringLiteral("a"), edFTA, stFTa);
     Linha(gf, 3, QStringLiteral("b"), edFTb, stFTb);
-    rbftConstante = Radio(gbFt, "rbftConstante",
-                          QStringLiteral("Independente da Idade do Concreto (Constante)"));
+    rbftConstante = CriaRadio(gbFt, "rbftConstante",
+                              QStringLiteral("Independente da Idade do Concreto (Constante)"));
     gf->addWidget(rbftConstante, 4, 0, 1, 3);
     edConstante = CriaEdit(gbFt, "edConstante", TextoPadrao("5,00"));
     stFTConstante = CriaRotulo(gbFt, "stFTConstante");
@@ -172,9 +162,9 @@ TfrmMateriais::TfrmMateriais(QWidget *pai)
 
     auto *tipo = new QGroupBox(QStringLiteral("Tipo de Análise Tensional"), this);
     auto *ltipo = new QHBoxLayout(tipo);
-    rbEPD = Radio(tipo, "rbEPD", QStringLiteral("Estado Plano de Deformação"));
+    rbEPD = CriaRadio(tipo, "rbEPD", QStringLiteral("Estado Plano de Deformação"));
     rbEPD->setChecked(true);
-    RadioButton5 = Radio(tipo, "RadioButton5", QStringLiteral("Estado Plano de Tensão"));
+    RadioButton5 = CriaRadio(tipo, "RadioButton5", QStringLiteral("Estado Plano de Tensão"));
     ltipo->addWidget(rbEPD);
     ltipo->addWidget(RadioButton5);
     raiz->addWidget(tipo);
