@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -17,6 +18,7 @@ class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -88,6 +90,28 @@ private:
     TMemoriaCampos FMemoria;
 };
 
+// A data dialog on the captured nodes: two status panels ("plStatus1", "plStatus2") at its
+// foot, the second telling at every showing how many nodes are captured.
+class TDialogoNos : public TDialogoDados {
+    Q_OBJECT
+public:
+    using TDialogoDados::TDialogoDados;
+
+    // How many nodes are captured, asked at every show.
+    void SetContaNos(std::function<int()> f) { FContaNos = std::move(f); }
+    void SetStatus(int painel, const QString &texto);
+    QString GetStatus(int painel) const;
+
+protected:
+    // The dialog's column: `campos`, the OK and Cancel row, the status panels.
+    void Monta(QLayout *campos);
+    void AoMostrar() override;
+
+private:
+    std::function<int()> FContaNos;
+    QLabel *FPainel[2] = {};
+};
+
 // A default text written with a decimal comma ("2,0"), returned with the user's decimal
 // separator.
 QString TextoPadrao(const char *texto);
@@ -104,8 +128,6 @@ void ReservaUnidade(QLabel *unidade);
 // A grid row: caption, edit and, when given, the unit label.
 void Linha(QGridLayout *g, int linha, const QString &rotulo, QWidget *ed,
            QLabel *unidade = nullptr);
-// Two status panels ("plStatus1", "plStatus2") in a row at the foot of a dialog.
-void CriaPaineisStatus(QWidget *pai, QBoxLayout *raiz, QLabel *(&paineis)[2]);
 // The user's number in an edit (EConvertError when it is none) and its shortest text.
 double LeCampo(const QLineEdit *ed);
 void EscreveCampo(QLineEdit *ed, double v);
