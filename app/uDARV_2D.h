@@ -167,8 +167,8 @@ private:
     };
 
     QAction *Item(QMenu *menu, const char *nome, const QString &texto);
-    // The command opens its window modally.
-    void LigaJanela(QAction *acao, TJanela j, TRequisito r);
+    // The command opens its window modally when the window's needs are met.
+    void LigaJanela(QAction *acao, TJanela j);
     void Liga(QAction *acao, std::function<void()> f, TRequisito r);
     bool Atende(TRequisito r) const;
     void Executa(QAction *acao);
