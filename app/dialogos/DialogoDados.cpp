@@ -174,6 +174,15 @@ QLabel *CriaRotulo(QWidget *pai, const char *nome, const QString &texto) {
     return l;
 }
 
+QLineEdit *LinhaCampo(QGridLayout *g, int linha, QWidget *pai, const QString &rotulo,
+                      const char *nome, const QString &texto, QLabel *&unidade,
+                      const char *nomeUnidade) {
+    QLineEdit *ed = CriaEdit(pai, nome, texto);
+    unidade = CriaRotulo(pai, nomeUnidade);
+    Linha(g, linha, rotulo, ed, unidade);
+    return ed;
+}
+
 QRadioButton *CriaRadio(QWidget *pai, const char *nome, const QString &texto) {
     auto *r = new QRadioButton(texto, pai);
     r->setObjectName(QString::fromLatin1(nome));

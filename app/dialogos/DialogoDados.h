@@ -90,6 +90,24 @@ private:
     TMemoriaCampos FMemoria;
 };
 
+// A data dialog whose OK fires its result through an event of signature `F`.
+template <class F> class TDialogoEvento : public TDialogoDados {
+public:
+    using TEvento = std::function<F>;
+    using TDialogoDados::TDialogoDados;
+
+    void SetOnConfirmar(TEvento e) { FOnConfirmar = std::move(e); }
+
+protected:
+    template <class... A> void Entrega(A &&...a) const {
+        if (FOnConfirmar)
+            FOnConfirmar(std::forward<A>(a)...);
+    }
+
+private:
+    TEvento FOnConfirmar;
+};
+
 // A data dialog on the captured nodes: two status panels ("plStatus1", "plStatus2") at its
 // foot, the second telling at every showing how many nodes are captured.
 class TDialogoNos : public TDialogoDados {
@@ -128,6 +146,11 @@ void ReservaUnidade(QLabel *unidade);
 // A grid row: caption, edit and, when given, the unit label.
 void Linha(QGridLayout *g, int linha, const QString &rotulo, QWidget *ed,
            QLabel *unidade = nullptr);
+// A grid row: caption, a new edit and a new unit label, both under `pai`; the label is handed
+// back in `unidade`.
+QLineEdit *LinhaCampo(QGridLayout *g, int linha, QWidget *pai, const QString &rotulo,
+                      const char *nome, const QString &texto, QLabel *&unidade,
+                      const char *nomeUnidade);
 // The user's number in an edit (EConvertError when it is none) and its shortest text.
 double LeCampo(const QLineEdit *ed);
 void EscreveCampo(QLineEdit *ed, double v);

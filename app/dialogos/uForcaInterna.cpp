@@ -16,7 +16,7 @@
 TfrmForcaInterna *frmForcaInterna = nullptr;
 
 TfrmForcaInterna::TfrmForcaInterna(QWidget *pai)
-    : TDialogoDados(QStringLiteral("Carga Interna"), pai) {
+    : TDialogoEvento(QStringLiteral("Carga Interna"), pai) {
     auto *raiz = new QVBoxLayout(this);
     auto *tipo = new QGroupBox(this);
     auto *g = new QGridLayout(tipo);
@@ -109,17 +109,9 @@ void TfrmForcaInterna::AposRestaurar() {
     AtualizaControles();
 }
 
-void TfrmForcaInterna::RecebeExpressao(const QString &texto) {
-    edExpressao->setText(texto);
-}
-
 void TfrmForcaInterna::rbUsuarioClick() {
     AtualizaControles();
-    if (frmUsuario) {
-        frmUsuario->SetOnConfirmar(
-            [this](const TfrmUsuario &u) { RecebeExpressao(u.GetExpressao()); });
-        Perguntador().ExecutaModal(*frmUsuario);
-    }
+    PedeExpressao(edExpressao);
     FTipo = TForcaInterna::kFormula;
 }
 
@@ -160,7 +152,6 @@ bool TfrmForcaInterna::Confirma() {
         FForca = TForcaInterna::CreateFuncao(*FTabela);
         break;
     }
-    if (FOnConfirmar)
-        FOnConfirmar(*FForca);
+    Entrega(*FForca);
     return true;
 }
