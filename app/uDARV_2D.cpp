@@ -47,6 +47,7 @@ TfrmMalha::TfrmMalha(QWidget *pai)
     ConstroiMenus();
     ConstroiPaginas();
     ConstroiPopup();
+    LigaJanelasDosMenus();
 
     auto *central = new QWidget(this);
     auto *l = new QVBoxLayout(central);
@@ -176,6 +177,14 @@ void TfrmMalha::ConstroiMenus() {
     Liga(Relatrio1, nullptr, TRequisito::Relatorio);
     Liga(
         Contedo1, [this] { Contedo1Click(); }, TRequisito::Nenhum);
+    KitCalculator1 = new TKitCalculator(this);
+    KitCalculator1->setObjectName(QStringLiteral("KitCalculator1"));
+    KitCalculator1->Title = QStringLiteral("Calculadora");
+    Liga(
+        Calculadora, [this] { KitCalculator1->Execute(); }, TRequisito::Nenhum);
+}
+
+void TfrmMalha::LigaJanelasDosMenus() {
     const std::pair<QAction *, TJanela> janelas[] = {
         {Novo1, TJanela::CriaDominio},
         {GidDARV2D1, TJanela::ConversorGid},
@@ -188,14 +197,14 @@ void TfrmMalha::ConstroiMenus() {
         {Iniciais1, TJanela::CondicoesIniciais},
         {Prescricoes1, TJanela::Prescricoes},
         {SobreoDARV2DAT1, TJanela::AjudaDARV2DAT},
+        {CalorInterno, TJanela::ForcaInterna},
+        {Materiais, TJanela::Materiais},
+        {FluenciaPopup, TJanela::Fluencia},
+        {Restricoes, TJanela::DefInicial},
+        {ForcaDistribuida, TJanela::ForcaExternaDistr},
     };
     for (auto [acao, janela] : janelas)
         LigaJanela(acao, janela);
-    KitCalculator1 = new TKitCalculator(this);
-    KitCalculator1->setObjectName(QStringLiteral("KitCalculator1"));
-    KitCalculator1->Title = QStringLiteral("Calculadora");
-    Liga(
-        Calculadora, [this] { KitCalculator1->Execute(); }, TRequisito::Nenhum);
 }
 
 QAction *TfrmMalha::BotaoPagina(QWidget *pagina, const char *nome, const QString &dica,
@@ -334,15 +343,6 @@ void TfrmMalha::ConstroiPopup() {
     FecharDominio->setVisible(false);
     SeparadorDominio->setVisible(false);
     CancelarDominio->setVisible(false);
-    const std::pair<QAction *, TJanela> janelas[] = {
-        {CalorInterno, TJanela::ForcaInterna},
-        {Materiais, TJanela::Materiais},
-        {FluenciaPopup, TJanela::Fluencia},
-        {Restricoes, TJanela::DefInicial},
-        {ForcaDistribuida, TJanela::ForcaExternaDistr},
-    };
-    for (auto [acao, janela] : janelas)
-        LigaJanela(acao, janela);
 }
 
 void TfrmMalha::ConstroiFerramentas() {

@@ -176,6 +176,8 @@ private:
     void ConstroiMenus();
     void ConstroiPaginas();
     void ConstroiPopup();
+    // The menu and popup entries that open a window.
+    void LigaJanelasDosMenus();
     // The mouse tools on their page buttons, bound to the commands.
     void ConstroiFerramentas();
 
