@@ -34,56 +34,52 @@
 #include "uUnidades.h"
 #include "uUsuario.h"
 
+namespace {
+
+// Creates a window into its global and registers it for the commands that open it.
+template <class T> void CriaJanela(T *&janela, TfrmMalha &m, TJanela j) {
+    janela = new T(&m);
+    m.DefineJanela(j, janela);
+}
+
+// Creates a result view into its global; `acao` shows it once a thermal run has ended.
+template <class T> void CriaVista(T *&janela, TfrmMalha &m, QAction *acao) {
+    janela = new T(&m);
+    m.DefineComando(
+        acao, [&m, &janela] { m.MostraModal(janela); }, TRequisito::TermicaConcluida);
+}
+
+} // namespace
+
 // Start-up order. A window not built yet keeps its place as a comment; its commands stay
 // disabled until a line here creates and registers it.
 void TJanelas::Cria() {
     frmMalha = new TfrmMalha;
     TfrmMalha &m = *frmMalha;
-    frmUnidades = new TfrmUnidades(&m);
-    m.DefineJanela(TJanela::Unidades, frmUnidades);
-    frmCamadas = new TfrmCamadas(&m);
-    m.DefineJanela(TJanela::Camadas, frmCamadas);
-    frmCondicoesIniciais = new TfrmCondicoesIniciais(&m);
-    m.DefineJanela(TJanela::CondicoesIniciais, frmCondicoesIniciais);
-    frmConfiguracaoMalha = new TfrmConfiguracaoMalha(&m);
-    m.DefineJanela(TJanela::ConfiguracaoMalha, frmConfiguracaoMalha);
-    frmCriaDominio = new TfrmCriaDominio(&m);
-    m.DefineJanela(TJanela::CriaDominio, frmCriaDominio);
-    frmDefInicial = new TfrmDefInicial(&m);
-    m.DefineJanela(TJanela::DefInicial, frmDefInicial);
-    frmDeformInicial = new TfrmDeformInicial(&m);
-    m.DefineJanela(TJanela::DeformInicial, frmDeformInicial);
+    CriaJanela(frmUnidades, m, TJanela::Unidades);
+    CriaJanela(frmCamadas, m, TJanela::Camadas);
+    CriaJanela(frmCondicoesIniciais, m, TJanela::CondicoesIniciais);
+    CriaJanela(frmConfiguracaoMalha, m, TJanela::ConfiguracaoMalha);
+    CriaJanela(frmCriaDominio, m, TJanela::CriaDominio);
+    CriaJanela(frmDefInicial, m, TJanela::DefInicial);
+    CriaJanela(frmDeformInicial, m, TJanela::DeformInicial);
     frmEEfetivo = new TfrmEEfetivo(&m);
-    frmForcaExterna = new TfrmForcaExterna(&m);
-    m.DefineJanela(TJanela::ForcaExterna, frmForcaExterna);
-    frmForcaExternaDistr = new TfrmForcaExternaDistr(&m);
-    m.DefineJanela(TJanela::ForcaExternaDistr, frmForcaExternaDistr);
-    frmForcaInterna = new TfrmForcaInterna(&m);
-    m.DefineJanela(TJanela::ForcaInterna, frmForcaInterna);
+    CriaJanela(frmForcaExterna, m, TJanela::ForcaExterna);
+    CriaJanela(frmForcaExternaDistr, m, TJanela::ForcaExternaDistr);
+    CriaJanela(frmForcaInterna, m, TJanela::ForcaInterna);
     frmUsuario = new TfrmUsuario(&m);
     frmFuncaoDiscreta = new TfrmFuncaoDiscreta(&m);
-    frmFluencia = new TfrmFluencia(&m);
-    m.DefineJanela(TJanela::Fluencia, frmFluencia);
-    frmGradienteConjugados = new TfrmGradienteConjugados(&m);
-    m.DefineJanela(TJanela::GradienteConjugados, frmGradienteConjugados);
-    frmIsocores = new TfrmIsocores(&m);
-    m.DefineComando(
-        m.Isocores1, [&m] { m.MostraModal(frmIsocores); }, TRequisito::TermicaConcluida);
-    frmGraficoTemperaturaTempo = new TfrmGraficoTemperaturaTempo(&m);
-    m.DefineComando(
-        m.Trmica1, [&m] { m.MostraModal(frmGraficoTemperaturaTempo); },
-        TRequisito::TermicaConcluida);
-    frmGraficoTensaoTempo = new TfrmGraficoTensaoTempo(&m);
-    m.DefineComando(
-        m.Tensional1, [&m] { m.MostraModal(frmGraficoTensaoTempo); }, TRequisito::TermicaConcluida);
+    CriaJanela(frmFluencia, m, TJanela::Fluencia);
+    CriaJanela(frmGradienteConjugados, m, TJanela::GradienteConjugados);
+    CriaVista(frmIsocores, m, m.Isocores1);
+    CriaVista(frmGraficoTemperaturaTempo, m, m.Trmica1);
+    CriaVista(frmGraficoTensaoTempo, m, m.Tensional1);
     frmInformacoesSistema = new TfrmInformacoesSistema(&m);
-    frmMateriais = new TfrmMateriais(&m);
-    m.DefineJanela(TJanela::Materiais, frmMateriais);
+    CriaJanela(frmMateriais, m, TJanela::Materiais);
     frmMaturidade = new TfrmMaturidade(&m);
     frmMensagemFEM = new TfrmMensagemFEM(&m); // never shown: each run makes its own
     // frmNovoModelo
-    frmPrescricoes = new TfrmPrescricoes(&m);
-    m.DefineJanela(TJanela::Prescricoes, frmPrescricoes);
+    CriaJanela(frmPrescricoes, m, TJanela::Prescricoes);
     frmRelatorio = new TfrmRelatorio(&m);
     frmRelatorio->SetOnCriar([&m](const std::string &arquivo, const TCabecalhoRelatorio &c) {
         EscreveRelatorio(arquivo, m.Modelo(), frmUnidades->GetUnidades(), c);
@@ -97,28 +93,21 @@ void TJanelas::Cria() {
             m.MostraModal(frmRelatorio);
         },
         TRequisito::Relatorio);
-    frmTemperaturaDistancia = new TfrmTemperaturaDistancia(&m);
-    m.DefineComando(
-        m.Eixo, [&m] { m.MostraModal(frmTemperaturaDistancia); }, TRequisito::TermicaConcluida);
-    frmTempo = new TfrmTempo(&m);
-    m.DefineJanela(TJanela::Tempo, frmTempo);
+    CriaVista(frmTemperaturaDistancia, m, m.Eixo);
+    CriaJanela(frmTempo, m, TJanela::Tempo);
     // Form1: the GiD converter is a command of the main window.
     m.DefineComando(
         m.GidDARV2D1, [&m] { ConverteGidParaZok(&m); }, TRequisito::Nenhum);
     frmTensaoPrincipal = new TfrmTensaoPrincipal(&m);
     LigaFonteResultados(&m);
-    frmAjudaDARV2DAT = new TfrmAjudaDARV2DAT(&m);
-    m.DefineJanela(TJanela::AjudaDARV2DAT, frmAjudaDARV2DAT);
+    CriaJanela(frmAjudaDARV2DAT, m, TJanela::AjudaDARV2DAT);
     frmFuncaoBureauReclamation = new TfrmFuncaoBureauReclamation(&m);
-    frmGravidade = new TfrmGravidade(&m);
-    m.DefineJanela(TJanela::Gravidade, frmGravidade);
-    frmGerentedeRetracao = new TfrmGerentedeRetracao(&m);
-    m.DefineJanela(TJanela::GerentedeRetracao, frmGerentedeRetracao);
+    CriaJanela(frmGravidade, m, TJanela::Gravidade);
+    CriaJanela(frmGerentedeRetracao, m, TJanela::GerentedeRetracao);
     frmRetracaoCEB = new TfrmRetracaoCEB(&m);
     frmRetracaoBazant = new TfrmRetracaoBazant(&m);
     frmCoefFluenciaACI = new TfrmCoefFluenciaACI(&m);
-    frmConfiguracoes = new TfrmConfiguracoes(&m);
-    m.DefineJanela(TJanela::Configuracoes, frmConfiguracoes);
+    CriaJanela(frmConfiguracoes, m, TJanela::Configuracoes);
 }
 
 namespace {

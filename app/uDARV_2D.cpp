@@ -47,6 +47,7 @@ TfrmMalha::TfrmMalha(QWidget *pai)
     ConstroiMenus();
     ConstroiPaginas();
     ConstroiPopup();
+    LigaJanelasDosMenus();
 
     auto *central = new QWidget(this);
     auto *l = new QVBoxLayout(central);
@@ -148,10 +149,8 @@ void TfrmMalha::ConstroiMenus() {
     Contedo1 = Item(mmenuAjuda, "Contedo1", QStringLiteral("Conteúdo..."));
     Calculadora = Item(mmenuAjuda, "Calculadora", QStringLiteral("Calculadora"));
 
-    LigaJanela(Novo1, TJanela::CriaDominio, TRequisito::Nenhum);
     Liga(
         AbrirDominio, [this] { AbrirDominioClick(); }, TRequisito::Nenhum);
-    LigaJanela(GidDARV2D1, TJanela::ConversorGid, TRequisito::Nenhum);
     Liga(
         ImportarMalha1, [this] { ImportarMalha1Click(); }, TRequisito::Nenhum);
     Liga(
@@ -176,15 +175,6 @@ void TfrmMalha::ConstroiMenus() {
     Liga(Eixo, nullptr, TRequisito::TermicaConcluida);
     Liga(Isocores1, nullptr, TRequisito::TermicaConcluida);
     Liga(Relatrio1, nullptr, TRequisito::Relatorio);
-    LigaJanela(Malha2, TJanela::ConfiguracaoMalha, TRequisito::Nenhum);
-    LigaJanela(Analise1, TJanela::GradienteConjugados, TRequisito::Analise);
-    LigaJanela(Material1, TJanela::Materiais, TRequisito::Analise);
-    LigaJanela(Unidades1, TJanela::Unidades, TRequisito::Nenhum);
-    LigaJanela(Tempo1, TJanela::Tempo, TRequisito::Analise);
-    LigaJanela(Contorno1, TJanela::ForcaExterna, TRequisito::Analise);
-    LigaJanela(Iniciais1, TJanela::CondicoesIniciais, TRequisito::Analise);
-    LigaJanela(Prescricoes1, TJanela::Prescricoes, TRequisito::Analise);
-    LigaJanela(SobreoDARV2DAT1, TJanela::AjudaDARV2DAT, TRequisito::Nenhum);
     Liga(
         Contedo1, [this] { Contedo1Click(); }, TRequisito::Nenhum);
     KitCalculator1 = new TKitCalculator(this);
@@ -192,6 +182,29 @@ void TfrmMalha::ConstroiMenus() {
     KitCalculator1->Title = QStringLiteral("Calculadora");
     Liga(
         Calculadora, [this] { KitCalculator1->Execute(); }, TRequisito::Nenhum);
+}
+
+void TfrmMalha::LigaJanelasDosMenus() {
+    const std::pair<QAction *, TJanela> janelas[] = {
+        {Novo1, TJanela::CriaDominio},
+        {GidDARV2D1, TJanela::ConversorGid},
+        {Malha2, TJanela::ConfiguracaoMalha},
+        {Analise1, TJanela::GradienteConjugados},
+        {Material1, TJanela::Materiais},
+        {Unidades1, TJanela::Unidades},
+        {Tempo1, TJanela::Tempo},
+        {Contorno1, TJanela::ForcaExterna},
+        {Iniciais1, TJanela::CondicoesIniciais},
+        {Prescricoes1, TJanela::Prescricoes},
+        {SobreoDARV2DAT1, TJanela::AjudaDARV2DAT},
+        {CalorInterno, TJanela::ForcaInterna},
+        {Materiais, TJanela::Materiais},
+        {FluenciaPopup, TJanela::Fluencia},
+        {Restricoes, TJanela::DefInicial},
+        {ForcaDistribuida, TJanela::ForcaExternaDistr},
+    };
+    for (auto [acao, janela] : janelas)
+        LigaJanela(acao, janela);
 }
 
 QAction *TfrmMalha::BotaoPagina(QWidget *pagina, const char *nome, const QString &dica,
@@ -245,9 +258,37 @@ void TfrmMalha::ConstroiPaginas() {
     pagina(tbsSistema, "tbsSistema", QStringLiteral("Sistema"));
     pctrlMalha->setMaximumHeight(pctrlMalha->sizeHint().height() + 8);
 
+    // The buttons that open a window, in their pages' order (each page's first ones).
+    const struct {
+        QWidget *pagina;
+        const char *nome;
+        QString dica;
+        TJanela janela;
+    } janelas[] = {
+        {tbsDominio, "ToolButton12", QStringLiteral("Novo Domínio"), TJanela::CriaDominio},
+        {tbsCamadas, "toobCriaCamada", QStringLiteral("Cria camadas"), TJanela::Camadas},
+        {tbsNos, "ToolButton9", QStringLiteral("Prescrição"), TJanela::Prescricoes},
+        {tbsNos, "ToolButton5", QStringLiteral("Condições iniciais"), TJanela::CondicoesIniciais},
+        {tbsElementos, "toolbMaterial", QStringLiteral("Material"), TJanela::Materiais},
+        {tbsCargas, "toolbForcaExterna", QStringLiteral("Força Externa"), TJanela::ForcaExterna},
+        {tbsCargas, "toolbForcaInterna", QStringLiteral("Força Interna"), TJanela::ForcaInterna},
+        {tbsTensao, "tbDefInicialTab", QStringLiteral("Deformação Inicial"),
+         TJanela::DeformInicial},
+        {tbsTensao, "tbGravidade", QStringLiteral("Peso Próprio"), TJanela::Gravidade},
+        {tbsTensao, "tbFluencia", QStringLiteral("Fluência"), TJanela::Fluencia},
+        {tbsTensao, "ToolButton20", QStringLiteral("Retração"), TJanela::GerentedeRetracao},
+        {tbsTensao, "tbDefInicial", QStringLiteral("Vínculos"), TJanela::DefInicial},
+        {tbsTensao, "ToolButton19", QStringLiteral("Carregamento Distribuído"),
+         TJanela::ForcaExternaDistr},
+        {tbsSistema, "toolbTempo", QStringLiteral("Análise transiente"), TJanela::Tempo},
+        {tbsSistema, "toolbUnidades", QStringLiteral("Unidades"), TJanela::Unidades},
+        {tbsSistema, "toobGradiente", QStringLiteral("Processamento"),
+         TJanela::GradienteConjugados},
+    };
+    for (const auto &b : janelas)
+        LigaJanela(BotaoPagina(b.pagina, b.nome, b.dica), b.janela);
+
     // Domain page: files, re-mesh and the display.
-    LigaJanela(BotaoPagina(tbsDominio, "ToolButton12", QStringLiteral("Novo Domínio")),
-               TJanela::CriaDominio, TRequisito::Nenhum);
     Liga(
         BotaoPagina(tbsDominio, "toolbAbrir", QStringLiteral("Abrir Dominio")),
         [this] { AbrirDominioClick(); }, TRequisito::Nenhum);
@@ -271,8 +312,6 @@ void TfrmMalha::ConstroiPaginas() {
         BotaoPagina(tbsDominio, "toobRefresh", QStringLiteral("Redesenha")),
         [this] { Redesenha(); }, TRequisito::Malha);
 
-    LigaJanela(BotaoPagina(tbsCamadas, "toobCriaCamada", QStringLiteral("Cria camadas")),
-               TJanela::Camadas, TRequisito::Malha);
     Liga(
         BotaoPagina(tbsCamadas, "toolbElementosDominio", QStringLiteral("Gera malha")),
         [this] { FExecucao->GeraMalhaEtapaAtual(); }, TRequisito::Camadas);
@@ -280,39 +319,6 @@ void TfrmMalha::ConstroiPaginas() {
         BotaoPagina(tbsCamadas, "toolbGerarMalhasDominio", QStringLiteral("Gera todas SubMalhas")),
         [this] { FExecucao->GeraMalhasEtapas(); }, TRequisito::Camadas);
 
-    LigaJanela(BotaoPagina(tbsNos, "ToolButton9", QStringLiteral("Prescrição")),
-               TJanela::Prescricoes, TRequisito::Analise);
-    LigaJanela(BotaoPagina(tbsNos, "ToolButton5", QStringLiteral("Condições iniciais")),
-               TJanela::CondicoesIniciais, TRequisito::Analise);
-
-    LigaJanela(BotaoPagina(tbsElementos, "toolbMaterial", QStringLiteral("Material")),
-               TJanela::Materiais, TRequisito::Analise);
-
-    LigaJanela(BotaoPagina(tbsCargas, "toolbForcaExterna", QStringLiteral("Força Externa")),
-               TJanela::ForcaExterna, TRequisito::Analise);
-    LigaJanela(BotaoPagina(tbsCargas, "toolbForcaInterna", QStringLiteral("Força Interna")),
-               TJanela::ForcaInterna, TRequisito::Analise);
-
-    LigaJanela(BotaoPagina(tbsTensao, "tbDefInicialTab", QStringLiteral("Deformação Inicial")),
-               TJanela::DeformInicial, TRequisito::Camadas);
-    LigaJanela(BotaoPagina(tbsTensao, "tbGravidade", QStringLiteral("Peso Próprio")),
-               TJanela::Gravidade, TRequisito::Analise);
-    LigaJanela(BotaoPagina(tbsTensao, "tbFluencia", QStringLiteral("Fluência")), TJanela::Fluencia,
-               TRequisito::Analise);
-    // Shrinkage is a law of each layer: only layered analyses take it.
-    LigaJanela(BotaoPagina(tbsTensao, "ToolButton20", QStringLiteral("Retração")),
-               TJanela::GerentedeRetracao, TRequisito::Camadas);
-    LigaJanela(BotaoPagina(tbsTensao, "tbDefInicial", QStringLiteral("Vínculos")),
-               TJanela::DefInicial, TRequisito::Analise);
-    LigaJanela(BotaoPagina(tbsTensao, "ToolButton19", QStringLiteral("Carregamento Distribuído")),
-               TJanela::ForcaExternaDistr, TRequisito::Analise);
-
-    LigaJanela(BotaoPagina(tbsSistema, "toolbTempo", QStringLiteral("Análise transiente")),
-               TJanela::Tempo, TRequisito::Analise);
-    LigaJanela(BotaoPagina(tbsSistema, "toolbUnidades", QStringLiteral("Unidades")),
-               TJanela::Unidades, TRequisito::Nenhum);
-    LigaJanela(BotaoPagina(tbsSistema, "toobGradiente", QStringLiteral("Processamento")),
-               TJanela::GradienteConjugados, TRequisito::Analise);
     Liga(
         BotaoPagina(tbsSistema, "ToolButton14", QStringLiteral("Informações do HD")),
         [this] { AbreInformacoesSistema(FModelo->FerramentaMemoria); }, TRequisito::Nenhum);
@@ -337,11 +343,6 @@ void TfrmMalha::ConstroiPopup() {
     FecharDominio->setVisible(false);
     SeparadorDominio->setVisible(false);
     CancelarDominio->setVisible(false);
-    LigaJanela(CalorInterno, TJanela::ForcaInterna, TRequisito::Analise);
-    LigaJanela(Materiais, TJanela::Materiais, TRequisito::Analise);
-    LigaJanela(FluenciaPopup, TJanela::Fluencia, TRequisito::Analise);
-    LigaJanela(Restricoes, TJanela::DefInicial, TRequisito::Analise);
-    LigaJanela(ForcaDistribuida, TJanela::ForcaExternaDistr, TRequisito::Analise);
 }
 
 void TfrmMalha::ConstroiFerramentas() {
@@ -423,6 +424,31 @@ void TfrmMalha::ConstroiFerramentas() {
 // ---------------------------------------------------------------------------------------------
 // Commands and their enabling
 
+namespace {
+
+// What opening a window needs besides the window.
+TRequisito RequisitoJanela(TJanela j) {
+    switch (j) {
+    case TJanela::Camadas:
+        return TRequisito::Malha;
+    case TJanela::DeformInicial:
+    case TJanela::GerentedeRetracao: // shrinkage is a law of each layer
+        return TRequisito::Camadas;
+    case TJanela::Unidades:
+    case TJanela::ConfiguracaoMalha:
+    case TJanela::CriaDominio:
+    case TJanela::ConversorGid:
+    case TJanela::AjudaDARV2DAT:
+    case TJanela::Configuracoes:
+    case TJanela::Total:
+        return TRequisito::Nenhum;
+    default:
+        return TRequisito::Analise;
+    }
+}
+
+} // namespace
+
 void TfrmMalha::Liga(QAction *acao, std::function<void()> f, TRequisito r) {
     for (auto &c : FComandos)
         if (c.acao == acao) {
@@ -434,8 +460,8 @@ void TfrmMalha::Liga(QAction *acao, std::function<void()> f, TRequisito r) {
     connect(acao, &QAction::triggered, this, [this, acao] { Executa(acao); });
 }
 
-void TfrmMalha::LigaJanela(QAction *acao, TJanela j, TRequisito r) {
-    Liga(acao, nullptr, r);
+void TfrmMalha::LigaJanela(QAction *acao, TJanela j) {
+    Liga(acao, nullptr, RequisitoJanela(j));
     for (auto &c : FComandos)
         if (c.acao == acao)
             c.janela = j;

@@ -167,8 +167,8 @@ private:
     };
 
     QAction *Item(QMenu *menu, const char *nome, const QString &texto);
-    // The command opens its window modally.
-    void LigaJanela(QAction *acao, TJanela j, TRequisito r);
+    // The command opens its window modally when the window's needs are met.
+    void LigaJanela(QAction *acao, TJanela j);
     void Liga(QAction *acao, std::function<void()> f, TRequisito r);
     bool Atende(TRequisito r) const;
     void Executa(QAction *acao);
@@ -176,6 +176,8 @@ private:
     void ConstroiMenus();
     void ConstroiPaginas();
     void ConstroiPopup();
+    // The menu and popup entries that open a window.
+    void LigaJanelasDosMenus();
     // The mouse tools on their page buttons, bound to the commands.
     void ConstroiFerramentas();
 

@@ -19,8 +19,9 @@
 
 namespace {
 
-TColorComboBox *ComboCor(TColor inicial, QWidget *pai) {
+TColorComboBox *ComboCor(TColor inicial, QWidget *pai, const char *nome) {
     auto *c = new TColorComboBox(pai);
+    c->setObjectName(QString::fromLatin1(nome));
     c->SetColorValue(inicial);
     return c;
 }
@@ -30,7 +31,7 @@ TColorComboBox *ComboCor(TColor inicial, QWidget *pai) {
 TfrmConfiguracaoMalha *frmConfiguracaoMalha = nullptr;
 
 TfrmConfiguracaoMalha::TfrmConfiguracaoMalha(QWidget *pai)
-    : TDialogoDados(QStringLiteral("Configuração - Malha"), pai) {
+    : TDialogoEvento(QStringLiteral("Configuração - Malha"), pai) {
     setObjectName(QStringLiteral("frmConfiguracaoMalha"));
 
     auto *divisoes = new QGroupBox(QStringLiteral("Divisões"), this);
@@ -72,18 +73,12 @@ TfrmConfiguracaoMalha::TfrmConfiguracaoMalha(QWidget *pai)
     gd->addWidget(pDmax, 2, 0, 1, 4);
 
     auto *desenho = new QGroupBox(QStringLiteral("Desenho"), this);
-    kcbxcolorLinha = ComboCor(clGray, desenho);
-    kcbxcolorLinha->setObjectName(QStringLiteral("kcbxcolorLinha"));
-    kcbxCorFundo = ComboCor(clSilver, desenho);
-    kcbxCorFundo->setObjectName(QStringLiteral("kcbxCorFundo"));
-    kcbxCorTexto = ComboCor(clRed, desenho);
-    kcbxCorTexto->setObjectName(QStringLiteral("kcbxCorTexto"));
-    kcbxCorNos = ComboCor(clAqua, desenho);
-    kcbxCorNos->setObjectName(QStringLiteral("kcbxCorNos"));
-    kcbxCorAresta = ComboCor(clYellow, desenho);
-    kcbxCorAresta->setObjectName(QStringLiteral("kcbxCorAresta"));
-    kcbxAreaDeDesenho = ComboCor(clWhite, desenho);
-    kcbxAreaDeDesenho->setObjectName(QStringLiteral("kcbxAreaDeDesenho"));
+    kcbxcolorLinha = ComboCor(clGray, desenho, "kcbxcolorLinha");
+    kcbxCorFundo = ComboCor(clSilver, desenho, "kcbxCorFundo");
+    kcbxCorTexto = ComboCor(clRed, desenho, "kcbxCorTexto");
+    kcbxCorNos = ComboCor(clAqua, desenho, "kcbxCorNos");
+    kcbxCorAresta = ComboCor(clYellow, desenho, "kcbxCorAresta");
+    kcbxAreaDeDesenho = ComboCor(clWhite, desenho, "kcbxAreaDeDesenho");
     auto *elementos = new QGroupBox(QStringLiteral("Elementos"), desenho);
     auto *fe = new QFormLayout(elementos);
     fe->addRow(QStringLiteral("Cor de Linha"), kcbxcolorLinha);
@@ -138,8 +133,7 @@ void TfrmConfiguracaoMalha::LeDesenho() {
 
 void TfrmConfiguracaoMalha::Dispara() {
     LeDesenho();
-    if (OnConfirmar)
-        OnConfirmar(Ajustes(LeReal(edDmax->text())), FDesenho);
+    Entrega(Ajustes(LeReal(edDmax->text())), FDesenho);
 }
 
 void TfrmConfiguracaoMalha::Mostra(const TAjustesMalha &a) {
@@ -166,8 +160,7 @@ bool TfrmConfiguracaoMalha::Confirma() {
         return false;
     }
     LeDesenho();
-    if (OnConfirmar)
-        OnConfirmar(Ajustes(dmax), FDesenho);
+    Entrega(Ajustes(dmax), FDesenho);
     return true;
 }
 

@@ -17,15 +17,13 @@ class QRadioButton;
 class QSpinBox;
 class TColorComboBox;
 
-class TfrmConfiguracaoMalha : public TDialogoDados {
+class TfrmConfiguracaoMalha
+    : public TDialogoEvento<void(const TAjustesMalha &, const TConfiguracaoDesenho &)> {
     Q_OBJECT
 public:
-    using TEvento = std::function<void(const TAjustesMalha &, const TConfiguracaoDesenho &)>;
-
     explicit TfrmConfiguracaoMalha(QWidget *pai = nullptr);
     ~TfrmConfiguracaoMalha() override;
 
-    void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
     // The settings in force, shown each time the window opens.
     void SetEmVigor(std::function<TAjustesMalha()> e) { EmVigor = std::move(e); }
     // Fires what the window shows, unchecked: what it shows is in force from the start.
@@ -62,7 +60,6 @@ private:
     void LeDesenho();
 
     TConfiguracaoDesenho FDesenho;
-    TEvento OnConfirmar;
     std::function<TAjustesMalha()> EmVigor;
 };
 

@@ -155,7 +155,7 @@ std::string ComSeparadorFinal(const std::string &diretorio) {
 }
 
 TfrmConfiguracoes::TfrmConfiguracoes(QWidget *pai)
-    : TDialogoDados(QStringLiteral("Configurações do Programa"), pai) {
+    : TDialogoEvento(QStringLiteral("Configurações do Programa"), pai) {
     setObjectName(QStringLiteral("frmConfiguracoes"));
     const QString pasta = PastaResultados();
 
@@ -266,6 +266,5 @@ TArquivosResultado TfrmConfiguracoes::Arquivos() const {
 }
 
 void TfrmConfiguracoes::Dispara() {
-    if (OnConfirmar)
-        OnConfirmar(Arquivos());
+    Entrega(Arquivos());
 }

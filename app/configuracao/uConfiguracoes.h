@@ -11,15 +11,12 @@
 class QLineEdit;
 class QPushButton;
 
-class TfrmConfiguracoes : public TDialogoDados {
+class TfrmConfiguracoes : public TDialogoEvento<void(const TArquivosResultado &)> {
     Q_OBJECT
 public:
-    using TEvento = std::function<void(const TArquivosResultado &)>;
-
     explicit TfrmConfiguracoes(QWidget *pai = nullptr);
     ~TfrmConfiguracoes() override;
 
-    void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
     // Fires what the window shows, unchecked: what it shows is in force from the start.
     void Dispara();
 
@@ -34,8 +31,6 @@ protected:
 
 private:
     TArquivosResultado Arquivos() const;
-
-    TEvento OnConfirmar;
 };
 
 extern TfrmConfiguracoes *frmConfiguracoes;

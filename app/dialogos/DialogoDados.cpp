@@ -7,12 +7,14 @@
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QBoxLayout>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
@@ -172,6 +174,27 @@ QLabel *CriaRotulo(QWidget *pai, const char *nome, const QString &texto) {
     return l;
 }
 
+QLineEdit *LinhaCampo(QGridLayout *g, int linha, QWidget *pai, const QString &rotulo,
+                      const char *nome, const QString &texto, QLabel *&unidade,
+                      const char *nomeUnidade) {
+    QLineEdit *ed = CriaEdit(pai, nome, texto);
+    unidade = CriaRotulo(pai, nomeUnidade);
+    Linha(g, linha, rotulo, ed, unidade);
+    return ed;
+}
+
+QRadioButton *CriaRadio(QWidget *pai, const char *nome, const QString &texto) {
+    auto *r = new QRadioButton(texto, pai);
+    r->setObjectName(QString::fromLatin1(nome));
+    return r;
+}
+
+QCheckBox *CriaMarca(QWidget *pai, const char *nome, const QString &texto) {
+    auto *c = new QCheckBox(texto, pai);
+    c->setObjectName(QString::fromLatin1(nome));
+    return c;
+}
+
 double LeCampo(const QLineEdit *ed) {
     return LeReal(ed->text());
 }
@@ -195,13 +218,29 @@ void Linha(QGridLayout *g, int linha, const QString &rotulo, QWidget *ed, QLabel
     }
 }
 
-void CriaPaineisStatus(QWidget *pai, QBoxLayout *raiz, QLabel *(&paineis)[2]) {
+void TDialogoNos::Monta(QLayout *campos) {
+    auto *raiz = new QVBoxLayout(this);
+    raiz->addLayout(campos);
+    CriaBotoes(raiz);
     auto *linha = new QHBoxLayout;
     for (int i = 0; i < 2; ++i) {
-        paineis[i] = CriaRotulo(pai, i == 0 ? "plStatus1" : "plStatus2");
-        paineis[i]->setFrameShape(QFrame::Panel);
-        paineis[i]->setFrameShadow(QFrame::Sunken);
-        linha->addWidget(paineis[i], i == 0 ? 0 : 1);
+        FPainel[i] = CriaRotulo(this, i == 0 ? "plStatus1" : "plStatus2");
+        FPainel[i]->setFrameShape(QFrame::Panel);
+        FPainel[i]->setFrameShadow(QFrame::Sunken);
+        linha->addWidget(FPainel[i], i == 0 ? 0 : 1);
     }
     raiz->addLayout(linha);
+}
+
+void TDialogoNos::SetStatus(int painel, const QString &texto) {
+    if (painel >= 1 && painel <= 2)
+        FPainel[painel - 1]->setText(texto);
+}
+
+QString TDialogoNos::GetStatus(int painel) const {
+    return painel >= 1 && painel <= 2 ? FPainel[painel - 1]->text() : QString();
+}
+
+void TDialogoNos::AoMostrar() {
+    SetStatus(2, QStringLiteral("%1 nós capturados").arg(FContaNos ? FContaNos() : 0));
 }

@@ -9,16 +9,20 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <utility>
 #include <vector>
 
 class QAbstractButton;
 class QBoxLayout;
+class QCheckBox;
 class QComboBox;
 class QGridLayout;
+class QLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QSpinBox;
 class QTableWidget;
 
@@ -86,6 +90,46 @@ private:
     TMemoriaCampos FMemoria;
 };
 
+// A data dialog whose OK fires its result through an event of signature `F`.
+template <class F> class TDialogoEvento : public TDialogoDados {
+public:
+    using TEvento = std::function<F>;
+    using TDialogoDados::TDialogoDados;
+
+    void SetOnConfirmar(TEvento e) { FOnConfirmar = std::move(e); }
+
+protected:
+    template <class... A> void Entrega(A &&...a) const {
+        if (FOnConfirmar)
+            FOnConfirmar(std::forward<A>(a)...);
+    }
+
+private:
+    TEvento FOnConfirmar;
+};
+
+// A data dialog on the captured nodes: two status panels ("plStatus1", "plStatus2") at its
+// foot, the second telling at every showing how many nodes are captured.
+class TDialogoNos : public TDialogoDados {
+    Q_OBJECT
+public:
+    using TDialogoDados::TDialogoDados;
+
+    // How many nodes are captured, asked at every show.
+    void SetContaNos(std::function<int()> f) { FContaNos = std::move(f); }
+    void SetStatus(int painel, const QString &texto);
+    QString GetStatus(int painel) const;
+
+protected:
+    // The dialog's column: `campos`, the OK and Cancel row, the status panels.
+    void Monta(QLayout *campos);
+    void AoMostrar() override;
+
+private:
+    std::function<int()> FContaNos;
+    QLabel *FPainel[2] = {};
+};
+
 // A default text written with a decimal comma ("2,0"), returned with the user's decimal
 // separator.
 QString TextoPadrao(const char *texto);
@@ -94,13 +138,19 @@ QLineEdit *CriaEdit(QWidget *pai, const char *nome, const QString &texto,
                     const QString &dica = QString());
 // A label with an object name (unit labels are found by it).
 QLabel *CriaRotulo(QWidget *pai, const char *nome, const QString &texto = QString());
+// Radio and check buttons with an object name and a caption.
+QRadioButton *CriaRadio(QWidget *pai, const char *nome, const QString &texto);
+QCheckBox *CriaMarca(QWidget *pai, const char *nome, const QString &texto);
 // Room for the longest unit symbol in a unit label (its text is set only when the dialog opens).
 void ReservaUnidade(QLabel *unidade);
 // A grid row: caption, edit and, when given, the unit label.
 void Linha(QGridLayout *g, int linha, const QString &rotulo, QWidget *ed,
            QLabel *unidade = nullptr);
-// Two status panels ("plStatus1", "plStatus2") in a row at the foot of a dialog.
-void CriaPaineisStatus(QWidget *pai, QBoxLayout *raiz, QLabel *(&paineis)[2]);
+// A grid row: caption, a new edit and a new unit label, both under `pai`; the label is handed
+// back in `unidade`.
+QLineEdit *LinhaCampo(QGridLayout *g, int linha, QWidget *pai, const QString &rotulo,
+                      const char *nome, const QString &texto, QLabel *&unidade,
+                      const char *nomeUnidade);
 // The user's number in an edit (EConvertError when it is none) and its shortest text.
 double LeCampo(const QLineEdit *ed);
 void EscreveCampo(QLineEdit *ed, double v);

@@ -3,6 +3,7 @@
 #include "Perguntador.h"
 
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
@@ -17,6 +18,20 @@ TfrmModeloLeiBase::~TfrmModeloLeiBase() = default;
 
 void TfrmModeloLeiBase::FechaComBotoes(QVBoxLayout *v) {
     CriaBotoes(v, btnOk, btnCancela, TEnter::OkOuCancela);
+}
+
+QLabel *TfrmModeloLeiBase::Unidade(std::function<QString()> texto) {
+    auto *l = new QLabel;
+    FUnidades.emplace_back(l, std::move(texto));
+    return l;
+}
+
+void TfrmModeloLeiBase::AoMostrar() {
+    if (FUnidades.empty())
+        return;
+    for (const auto &[rotulo, texto] : FUnidades)
+        rotulo->setText(texto());
+    AjustaTamanho(this);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <utility>
 #include <vector>
 
+class QLabel;
 class QPushButton;
 class QRadioButton;
 class QVBoxLayout;
@@ -25,6 +27,12 @@ public:
 protected:
     // The Ok and Cancela row, closing `v`.
     void FechaComBotoes(QVBoxLayout *v);
+    // A unit label that `texto` writes at every showing; the dialog then grows to fit it.
+    QLabel *Unidade(std::function<QString()> texto);
+    void AoMostrar() override;
+
+private:
+    std::vector<std::pair<QLabel *, std::function<QString()>>> FUnidades;
 };
 
 template <class TLei> class TfrmModeloLei : public TfrmModeloLeiBase {
@@ -108,10 +116,18 @@ public:
 
 protected:
     using TEscolhaLeiBase::TEscolhaLeiBase;
-    // The dialog of a law kind.
-    virtual TfrmModeloLei<TLei> *Modelo(std::uint8_t tipo) const = 0;
+    // The law dialog of each kind (not owned).
+    void DefineModelos(std::vector<std::pair<std::uint8_t, TfrmModeloLei<TLei> *>> modelos) {
+        FModelos = std::move(modelos);
+    }
 
 private:
+    TfrmModeloLei<TLei> *Modelo(std::uint8_t tipo) const {
+        for (const auto &[t, m] : FModelos)
+            if (t == tipo)
+                return m;
+        return nullptr;
+    }
     void Escolhida(std::uint8_t tipo) override {
         if (TfrmModeloLei<TLei> *m = Modelo(tipo)) {
             m->SetOnConfirmar([this](const TLei *lei) {
@@ -131,4 +147,5 @@ private:
     }
 
     TEvento OnConfirmar, OnMostrar;
+    std::vector<std::pair<std::uint8_t, TfrmModeloLei<TLei> *>> FModelos;
 };

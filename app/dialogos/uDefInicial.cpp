@@ -58,7 +58,7 @@ QWidget *ComFigura(QRadioButton *rb, const QPixmap &figura) {
 } // namespace
 
 TfrmDefInicial::TfrmDefInicial(QWidget *pai)
-    : TDialogoDados(QStringLiteral("Tipos de Apoio"), pai) {
+    : TDialogoEvento(QStringLiteral("Tipos de Apoio"), pai) {
     setObjectName("frmDefInicial");
 
     rbRestricoes = new QRadioButton(QStringLiteral("Restrições"));
@@ -167,7 +167,6 @@ bool TfrmDefInicial::Confirma() {
     } else {
         FDeslocamentoX = 0.0;
     }
-    if (OnConfirmar)
-        OnConfirmar(FValorDefinido, FUmGrau, FDeslocamentoX, FDeslocamentoY, FRestringeY);
+    Entrega(FValorDefinido, FUmGrau, FDeslocamentoX, FDeslocamentoY, FRestringeY);
     return true;
 }

@@ -11,17 +11,15 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
-class TfrmDefInicial : public TDialogoDados {
+// valorDefinido: displacements instead of supports; umGrau: one direction restrained;
+// restringeY: that direction is y.
+class TfrmDefInicial
+    : public TDialogoEvento<void(bool valorDefinido, bool umGrau, double deslocamentoX,
+                                 double deslocamentoY, bool restringeY)> {
     Q_OBJECT
 public:
-    // valorDefinido: displacements instead of supports; umGrau: one direction restrained;
-    // restringeY: that direction is y.
-    using TEvento = std::function<void(bool valorDefinido, bool umGrau, double deslocamentoX,
-                                       double deslocamentoY, bool restringeY)>;
-
     explicit TfrmDefInicial(QWidget *pai = nullptr);
 
-    void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
     // How many nodes are captured, for the status bar.
     void SetContaNosCapturados(std::function<int()> f) { FContaNos = std::move(f); }
 
@@ -49,7 +47,6 @@ private:
     void AtualizaModo();
     void AtualizaGraus();
 
-    TEvento OnConfirmar;
     std::function<int()> FContaNos;
     bool FValorDefinido = false;
     bool FUmGrau = true;

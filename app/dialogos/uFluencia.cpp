@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 TfrmFluencia *frmFluencia = nullptr;
@@ -35,25 +34,25 @@ TfrmModeloFluencia::TfrmModeloFluencia(const char *nome, const QString &titulo, 
 
 TfrmModeloFluencia::~TfrmModeloFluencia() = default;
 
+void TfrmModeloFluencia::Monta(QWidget *topo, QLayout *campos) {
+    auto *v = new QVBoxLayout(this);
+    if (topo)
+        v->addWidget(topo);
+    v->addLayout(campos);
+    FechaComBotoes(v);
+}
+
 // ---------------------------------------------------------------------------------------------
 
 TfrmEEfetivo::TfrmEEfetivo(QWidget *pai)
     : TfrmModeloFluencia("frmEEfetivo", QStringLiteral("Método do Módulo Efetivo"), pai) {
     edCoefFluencia = new QLineEdit(TextoPadrao("0,6"));
     edTempo = new QLineEdit(QStringLiteral("120"));
-    lbTempo = new QLabel;
+    lbTempo = Unidade([] { return SimboloUnidade(TGrandeza::Tempo); });
     auto *g = new QGridLayout;
     Linha(g, 0, QStringLiteral("Coef. de Fluência Final "), edCoefFluencia, nullptr);
     Linha(g, 1, QStringLiteral("Tempo"), edTempo, lbTempo);
-    auto *v = new QVBoxLayout(this);
-    v->addLayout(g);
-    FechaComBotoes(v);
-}
-
-void TfrmEEfetivo::showEvent(QShowEvent *e) {
-    lbTempo->setText(SimboloUnidade(TGrandeza::Tempo));
-    AjustaTamanho(this);
-    TfrmModeloFluencia::showEvent(e);
+    Monta(nullptr, g);
 }
 
 std::unique_ptr<TFluencia> TfrmEEfetivo::LeCampos() const {
@@ -71,8 +70,11 @@ TfrmFuncaoBureauReclamation::TfrmFuncaoBureauReclamation(QWidget *pai)
                          QStringLiteral("Função de Fluência (Bureau of Reclamation)"), pai) {
     edA = new QLineEdit(TextoPadrao("6,1"));
     edB = new QLineEdit(TextoPadrao("105,2"));
-    lbUnidade = new QLabel;
-    lbUnidade2 = new QLabel;
+    // The law runs in days whatever the user's time unit.
+    lbUnidade = Unidade(
+        [] { return QStringLiteral("10-6.[dia]/ln([dia]).") + SimboloUnidade(TGrandeza::Tensao); });
+    lbUnidade2 = Unidade(
+        [] { return QStringLiteral("10-6/ln([dia]).") + SimboloUnidade(TGrandeza::Tensao); });
     auto *formula = new QLabel(QStringLiteral("f(t,t') = ( 1/E(t') ) + F(t').ln( t - t' + 1)"));
     auto *g = new QGridLayout;
     g->addWidget(new QLabel(QStringLiteral("F(t') = ")), 0, 0, 2, 1);
@@ -85,21 +87,7 @@ TfrmFuncaoBureauReclamation::TfrmFuncaoBureauReclamation(QWidget *pai)
     traco->setFrameShape(QFrame::HLine);
     g->addWidget(traco, 1, 4);
     g->addWidget(new QLabel(QStringLiteral("t' ")), 2, 4, Qt::AlignHCenter);
-    auto *v = new QVBoxLayout(this);
-    v->addWidget(formula);
-    v->addLayout(g);
-    FechaComBotoes(v);
-}
-
-void TfrmFuncaoBureauReclamation::showEvent(QShowEvent *e) {
-    // The law runs in days whatever the user's time unit.
-    const QString dia = QStringLiteral("[dia]");
-    const QString tensao = SimboloUnidade(TGrandeza::Tensao);
-    lbUnidade->setText(QStringLiteral("10-6.") + dia + QStringLiteral("/ln(") + dia +
-                       QStringLiteral(").") + tensao);
-    lbUnidade2->setText(QStringLiteral("10-6/ln(") + dia + QStringLiteral(").") + tensao);
-    AjustaTamanho(this);
-    TfrmModeloFluencia::showEvent(e);
+    Monta(formula, g);
 }
 
 std::unique_ptr<TFluencia> TfrmFuncaoBureauReclamation::LeCampos() const {
@@ -132,10 +120,7 @@ TfrmCoefFluenciaACI::TfrmCoefFluenciaACI(QWidget *pai)
     Linha(g, 1, QStringLiteral("Abatimento Tronco de Cone"), edAbatimento, new QLabel("mm"));
     Linha(g, 2, QStringLiteral("Agm / Agt"), edAGm, new QLabel("%"));
     Linha(g, 3, QStringLiteral("Teor de Ar Incorporado"), edTeorAr, new QLabel("%"));
-    auto *v = new QVBoxLayout(this);
-    v->addWidget(cura);
-    v->addLayout(g);
-    FechaComBotoes(v);
+    Monta(cura, g);
 }
 
 std::unique_ptr<TFluencia> TfrmCoefFluenciaACI::LeCampos() const {
@@ -163,18 +148,7 @@ TfrmFluencia::TfrmFluencia(QWidget *pai)
 
 void TfrmFluencia::SetModelos(TfrmEEfetivo *ef, TfrmFuncaoBureauReclamation *br,
                               TfrmCoefFluenciaACI *aci) {
-    FEEfetivo = ef;
-    FBureau = br;
-    FACI = aci;
-}
-
-TfrmModeloLei<TFluencia> *TfrmFluencia::Modelo(std::uint8_t tipo) const {
-    switch (tipo) {
-    case TFluencia::kModuloEfetivo:
-        return FEEfetivo ? FEEfetivo : frmEEfetivo;
-    case TFluencia::kACI209:
-        return FACI ? FACI : frmCoefFluenciaACI;
-    default:
-        return FBureau ? FBureau : frmFuncaoBureauReclamation;
-    }
+    DefineModelos({{TFluencia::kModuloEfetivo, ef},
+                   {TFluencia::kBureauReclamation, br},
+                   {TFluencia::kACI209, aci}});
 }

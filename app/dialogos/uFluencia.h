@@ -6,6 +6,7 @@
 #include <memory>
 
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QRadioButton;
 class TFluencia;
@@ -16,6 +17,10 @@ class TfrmModeloFluencia : public TfrmModeloLei<TFluencia> {
 public:
     TfrmModeloFluencia(const char *nome, const QString &titulo, QWidget *pai);
     ~TfrmModeloFluencia() override;
+
+protected:
+    // The dialog's column: `topo` (when given) over `campos`, then the Ok and Cancela row.
+    void Monta(QWidget *topo, QLayout *campos);
 };
 
 // Effective modulus (kind 0).
@@ -28,7 +33,6 @@ public:
 
 protected:
     std::unique_ptr<TFluencia> LeCampos() const override;
-    void showEvent(QShowEvent *e) override;
 };
 
 // Bureau of Reclamation logarithmic law (kind 1). Its coefficients are per day.
@@ -41,7 +45,6 @@ public:
 
 protected:
     std::unique_ptr<TFluencia> LeCampos() const override;
-    void showEvent(QShowEvent *e) override;
 };
 
 // ACI 209 creep coefficient (kind 7).
@@ -66,14 +69,6 @@ public:
     void SetModelos(TfrmEEfetivo *ef, TfrmFuncaoBureauReclamation *br, TfrmCoefFluenciaACI *aci);
 
     QRadioButton *rbEEfetivo, *rbBurealReclamation, *rbACI;
-
-protected:
-    TfrmModeloLei<TFluencia> *Modelo(std::uint8_t tipo) const override;
-
-private:
-    TfrmEEfetivo *FEEfetivo = nullptr;
-    TfrmFuncaoBureauReclamation *FBureau = nullptr;
-    TfrmCoefFluenciaACI *FACI = nullptr;
 };
 
 extern TfrmFluencia *frmFluencia;

@@ -1,7 +1,6 @@
 #include "uForcaExterna.h"
 
 #include "Guarda.h"
-#include "Perguntador.h"
 #include "UnidadesEscolhidas.h"
 #include "uUsuario.h"
 
@@ -16,7 +15,7 @@
 TfrmForcaExterna *frmForcaExterna = nullptr;
 
 TfrmForcaExterna::TfrmForcaExterna(QWidget *pai)
-    : TDialogoDados(QStringLiteral("Cargas Externas"), pai) {
+    : TDialogoEvento(QStringLiteral("Cargas Externas"), pai) {
     auto *raiz = new QVBoxLayout(this);
 
     auto *coef = new QGroupBox(QStringLiteral("Coef. Convecção"), this);
@@ -144,16 +143,9 @@ void TfrmForcaExterna::AposRestaurar() {
     AtualizaCura();
 }
 
-void TfrmForcaExterna::RecebeExpressao(const QString &texto) {
-    edExpressao->setText(texto);
-}
-
 void TfrmForcaExterna::rbUsuarioClick() {
     AtualizaControles();
-    if (!frmUsuario)
-        return;
-    frmUsuario->SetOnConfirmar([this](const TfrmUsuario &u) { RecebeExpressao(u.GetExpressao()); });
-    Perguntador().ExecutaModal(*frmUsuario);
+    PedeExpressao(edExpressao);
 }
 
 bool TfrmForcaExterna::Confirma() {
@@ -189,7 +181,6 @@ bool TfrmForcaExterna::Confirma() {
     f->SetEmissividadeSuperficie(superficie);
     f->SetFatorForma(forma);
     FForca = std::move(f);
-    if (FOnConfirmar)
-        FOnConfirmar(*FForca);
+    Entrega(*FForca);
     return true;
 }

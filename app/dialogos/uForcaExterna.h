@@ -14,18 +14,14 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-class TfrmForcaExterna : public TDialogoDados {
+class TfrmForcaExterna : public TDialogoEvento<void(const TForcaExterna &)> {
     Q_OBJECT
 public:
     explicit TfrmForcaExterna(QWidget *pai = nullptr);
 
-    void SetOnConfirmar(std::function<void(const TForcaExterna &)> f) {
-        FOnConfirmar = std::move(f);
-    }
     const TForcaExterna *GetForca() const { return FForca.get(); }
 
     void rbUsuarioClick();
-    void RecebeExpressao(const QString &texto);
 
 protected:
     void AoMostrar() override;
@@ -37,7 +33,6 @@ private:
     void AtualizaCura();
 
     std::unique_ptr<TForcaExterna> FForca;
-    std::function<void(const TForcaExterna &)> FOnConfirmar;
 
     QLineEdit *edConveccao, *edConvecCura, *edInic, *edFim, *edTAmbiente, *edTMax, *edHTmax,
         *edTMin, *edHTMin, *edExpressao, *edEmissividadeFonte, *edEmissividadeSuperficie,

@@ -56,7 +56,7 @@ QPixmap ConvencaoSinais() {
 } // namespace
 
 TfrmForcaExternaDistr::TfrmForcaExternaDistr(QWidget *pai)
-    : TDialogoDados(QStringLiteral("Força Externa Distribuída"), pai) {
+    : TDialogoEvento(QStringLiteral("Força Externa Distribuída"), pai) {
     setObjectName("frmForcaExternaDistr");
 
     edQy1 = new QLineEdit(QStringLiteral("0"));
@@ -113,7 +113,6 @@ bool TfrmForcaExternaDistr::Confirma() {
     f->SetQx1(LeReal(edQx1->text()) * 1000);
     f->SetQx2(LeReal(edQx2->text()) * 1000);
     FForca = std::move(f);
-    if (OnConfirmar)
-        OnConfirmar(*FForca);
+    Entrega(*FForca);
     return true;
 }

@@ -12,15 +12,12 @@ class QLineEdit;
 class QPushButton;
 class TForcaTensional;
 
-class TfrmForcaExternaDistr : public TDialogoDados {
+class TfrmForcaExternaDistr : public TDialogoEvento<void(const TForcaTensional &)> {
     Q_OBJECT
 public:
-    using TEvento = std::function<void(const TForcaTensional &)>;
-
     explicit TfrmForcaExternaDistr(QWidget *pai = nullptr);
     ~TfrmForcaExternaDistr() override;
 
-    void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
     // The load built on the last OK, or none.
     const TForcaTensional *GetForca() const { return FForca.get(); }
 
@@ -34,7 +31,6 @@ protected:
     bool Confirma() override;
 
 private:
-    TEvento OnConfirmar;
     std::unique_ptr<TForcaTensional> FForca;
 };
 

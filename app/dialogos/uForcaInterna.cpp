@@ -15,22 +15,12 @@
 
 TfrmForcaInterna *frmForcaInterna = nullptr;
 
-namespace {
-
-QRadioButton *Radio(QWidget *pai, const char *nome, const QString &texto) {
-    auto *r = new QRadioButton(texto, pai);
-    r->setObjectName(QString::fromLatin1(nome));
-    return r;
-}
-
-} // namespace
-
 TfrmForcaInterna::TfrmForcaInterna(QWidget *pai)
-    : TDialogoDados(QStringLiteral("Carga Interna"), pai) {
+    : TDialogoEvento(QStringLiteral("Carga Interna"), pai) {
     auto *raiz = new QVBoxLayout(this);
     auto *tipo = new QGroupBox(this);
     auto *g = new QGridLayout(tipo);
-    rbConstante = Radio(tipo, "rbConstante", QStringLiteral("Constante"));
+    rbConstante = CriaRadio(tipo, "rbConstante", QStringLiteral("Constante"));
     rbConstante->setChecked(true);
     edCargaInternaConstante = CriaEdit(tipo, "edCargaInternaConstante", TextoPadrao("0,0"));
     lbConstante = CriaRotulo(tipo, "lbConstante");
@@ -38,7 +28,7 @@ TfrmForcaInterna::TfrmForcaInterna(QWidget *pai)
     g->addWidget(edCargaInternaConstante, 0, 1);
     g->addWidget(lbConstante, 0, 2);
 
-    rbDefinida = Radio(tipo, "rbDefinida", QStringLiteral("Definida"));
+    rbDefinida = CriaRadio(tipo, "rbDefinida", QStringLiteral("Definida"));
     g->addWidget(rbDefinida, 1, 0);
     gbxForcasInternasUsuarios = new QGroupBox(QStringLiteral("Funções Pré-Definidas"), tipo);
     gbxForcasInternasUsuarios->setObjectName(QStringLiteral("gbxForcasInternasUsuarios"));
@@ -59,11 +49,11 @@ TfrmForcaInterna::TfrmForcaInterna(QWidget *pai)
     Linha(gl, 5, QStringLiteral("Tr [ºC]"), edTr);
     g->addWidget(gbxForcasInternasUsuarios, 2, 0, 1, 3);
 
-    rbUsuario = Radio(tipo, "rbUsuario", QStringLiteral("Usuário ..."));
+    rbUsuario = CriaRadio(tipo, "rbUsuario", QStringLiteral("Usuário ..."));
     edExpressao = CriaEdit(tipo, "edExpressao", QString());
     g->addWidget(rbUsuario, 3, 0);
     g->addWidget(edExpressao, 3, 1, 1, 2);
-    rbForcaDiscreta = Radio(tipo, "rbForcaDiscreta", QStringLiteral("Calorímetro Adiabático"));
+    rbForcaDiscreta = CriaRadio(tipo, "rbForcaDiscreta", QStringLiteral("Calorímetro Adiabático"));
     g->addWidget(rbForcaDiscreta, 4, 0, 1, 3);
     raiz->addWidget(tipo);
     CriaBotoes(raiz);
@@ -119,17 +109,9 @@ void TfrmForcaInterna::AposRestaurar() {
     AtualizaControles();
 }
 
-void TfrmForcaInterna::RecebeExpressao(const QString &texto) {
-    edExpressao->setText(texto);
-}
-
 void TfrmForcaInterna::rbUsuarioClick() {
     AtualizaControles();
-    if (frmUsuario) {
-        frmUsuario->SetOnConfirmar(
-            [this](const TfrmUsuario &u) { RecebeExpressao(u.GetExpressao()); });
-        Perguntador().ExecutaModal(*frmUsuario);
-    }
+    PedeExpressao(edExpressao);
     FTipo = TForcaInterna::kFormula;
 }
 
@@ -170,7 +152,6 @@ bool TfrmForcaInterna::Confirma() {
         FForca = TForcaInterna::CreateFuncao(*FTabela);
         break;
     }
-    if (FOnConfirmar)
-        FOnConfirmar(*FForca);
+    Entrega(*FForca);
     return true;
 }

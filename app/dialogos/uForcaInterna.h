@@ -13,20 +13,16 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-class TfrmForcaInterna : public TDialogoDados {
+class TfrmForcaInterna : public TDialogoEvento<void(const TForcaInterna &)> {
     Q_OBJECT
 public:
     explicit TfrmForcaInterna(QWidget *pai = nullptr);
 
-    void SetOnConfirmar(std::function<void(const TForcaInterna &)> f) {
-        FOnConfirmar = std::move(f);
-    }
     // The source built by the last OK (none before it).
     const TForcaInterna *GetForca() const { return FForca.get(); }
 
     void rbUsuarioClick();
     void rbForcaDiscretaClick();
-    void RecebeExpressao(const QString &texto);
 
 protected:
     void AoMostrar() override;
@@ -39,7 +35,6 @@ private:
     void MarcaTipo();
 
     std::unique_ptr<TForcaInterna> FForca;
-    std::function<void(const TForcaInterna &)> FOnConfirmar;
     // Kind the next OK builds and the table taken for it.
     std::uint8_t FTipo = TForcaInterna::kConstante;
     std::unique_ptr<TFuncaoDiscreta> FTabela;

@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QShowEvent>
 #include <QVBoxLayout>
 
 TfrmGerentedeRetracao *frmGerentedeRetracao = nullptr;
@@ -23,7 +22,7 @@ TfrmModeloRetracao::TfrmModeloRetracao(const char *nome, const QString &titulo, 
     edUmidade = new QLineEdit(QStringLiteral("75"));
     edh0 = new QLineEdit(QStringLiteral("100"));
     edfc28 = new QLineEdit(QStringLiteral("20"));
-    stfc28 = new QLabel;
+    stfc28 = Unidade([] { return SimboloUnidade(TGrandeza::Tensao); });
 }
 
 TfrmModeloRetracao::~TfrmModeloRetracao() = default;
@@ -53,12 +52,6 @@ std::unique_ptr<TRetracao> TfrmModeloRetracao::LeComuns(std::uint8_t tipo) const
     r->SetFcm28(LeReal(edfc28->text()));
     r->SetUmidadeInicial(LeReal(edh0->text()));
     return r;
-}
-
-void TfrmModeloRetracao::showEvent(QShowEvent *e) {
-    stfc28->setText(SimboloUnidade(TGrandeza::Tensao));
-    AjustaTamanho(this);
-    TfrmModeloLei<TRetracao>::showEvent(e);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -117,12 +110,5 @@ TfrmGerentedeRetracao::TfrmGerentedeRetracao(QWidget *pai)
       rbCEB(Opcao(0)), rbBazant(Opcao(1)), rbNBR6118(Opcao(2)) {}
 
 void TfrmGerentedeRetracao::SetModelos(TfrmRetracaoCEB *ceb, TfrmRetracaoBazant *bazant) {
-    FCEB = ceb;
-    FBazant = bazant;
-}
-
-TfrmModeloLei<TRetracao> *TfrmGerentedeRetracao::Modelo(std::uint8_t tipo) const {
-    if (tipo == TRetracao::kCEB)
-        return FCEB ? FCEB : frmRetracaoCEB;
-    return FBazant ? static_cast<TfrmModeloRetracao *>(FBazant) : frmRetracaoBazant;
+    DefineModelos({{TRetracao::kCEB, ceb}, {TRetracao::kBazant, bazant}});
 }

@@ -26,7 +26,6 @@ protected:
     // The fields of both laws; `extra` goes below them.
     void Monta(QWidget *extra);
     std::unique_ptr<TRetracao> LeComuns(std::uint8_t tipo) const;
-    void showEvent(QShowEvent *e) override;
 };
 
 // CEB-FIP Model Code 1990 (kind 0). Cancel hands over none.
@@ -66,13 +65,6 @@ public:
     void SetModelos(TfrmRetracaoCEB *ceb, TfrmRetracaoBazant *bazant);
 
     QRadioButton *rbCEB, *rbBazant, *rbNBR6118;
-
-protected:
-    TfrmModeloLei<TRetracao> *Modelo(std::uint8_t tipo) const override;
-
-private:
-    TfrmRetracaoCEB *FCEB = nullptr;
-    TfrmRetracaoBazant *FBazant = nullptr;
 };
 
 extern TfrmGerentedeRetracao *frmGerentedeRetracao;

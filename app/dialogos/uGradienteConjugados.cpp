@@ -13,7 +13,7 @@
 TfrmGradienteConjugados *frmGradienteConjugados = nullptr;
 
 TfrmGradienteConjugados::TfrmGradienteConjugados(QWidget *pai)
-    : TDialogoDados(QStringLiteral("Resolução Matricial"), pai),
+    : TDialogoEvento(QStringLiteral("Resolução Matricial"), pai),
       FGradiente(std::make_unique<TGradiente>(100, 0.001)) {
     auto *raiz = new QVBoxLayout(this);
     auto *mgc = new QGroupBox(QStringLiteral("Método dos Gradientes Conjugados ( M.G.C. )"), this);
@@ -41,7 +41,6 @@ bool TfrmGradienteConjugados::Confirma() {
     }
     FUsaGradiente = !chkGauss->isChecked();
     FGradiente = std::make_unique<TGradiente>(seIteMax->value(), precisao);
-    if (FOnConfirmar)
-        FOnConfirmar(*FGradiente, FUsaGradiente);
+    Entrega(*FGradiente, FUsaGradiente);
     return true;
 }

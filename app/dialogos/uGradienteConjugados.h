@@ -12,15 +12,12 @@ class QCheckBox;
 class QLineEdit;
 class QSpinBox;
 
-class TfrmGradienteConjugados : public TDialogoDados {
+// usaGradiente: false asks for Gauss elimination instead.
+class TfrmGradienteConjugados : public TDialogoEvento<void(const TGradiente &, bool usaGradiente)> {
     Q_OBJECT
 public:
-    // usaGradiente: false asks for Gauss elimination instead.
-    using TOnConfirmar = std::function<void(const TGradiente &, bool usaGradiente)>;
-
     explicit TfrmGradienteConjugados(QWidget *pai = nullptr);
 
-    void SetOnConfirmar(TOnConfirmar f) { FOnConfirmar = std::move(f); }
     const TGradiente &GetGradiente() const { return *FGradiente; }
     bool GetUsaGradiente() const { return FUsaGradiente; }
 
@@ -30,7 +27,6 @@ protected:
 private:
     std::unique_ptr<TGradiente> FGradiente;
     bool FUsaGradiente = true;
-    TOnConfirmar FOnConfirmar;
     QSpinBox *seIteMax;
     QLineEdit *edPrecisao;
     QCheckBox *chkGauss;

@@ -9,7 +9,7 @@
 
 TfrmGravidade *frmGravidade = nullptr;
 
-TfrmGravidade::TfrmGravidade(QWidget *pai) : TDialogoDados(QStringLiteral("Peso Próprio"), pai) {
+TfrmGravidade::TfrmGravidade(QWidget *pai) : TDialogoEvento(QStringLiteral("Peso Próprio"), pai) {
     setObjectName("frmGravidade");
     btnSim = new QPushButton(QStringLiteral("Sim"));
     btnNao = new QPushButton(QStringLiteral("Não"));
@@ -26,13 +26,8 @@ TfrmGravidade::TfrmGravidade(QWidget *pai) : TDialogoDados(QStringLiteral("Peso 
     connect(btnNao, &QPushButton::clicked, this, [this] { Protege([this] { Nao(); }); });
 }
 
-void TfrmGravidade::Dispara(bool considera) {
-    if (OnConfirmar)
-        OnConfirmar(considera);
-}
-
 bool TfrmGravidade::Confirma() {
-    Dispara(true);
+    Entrega(true);
     return true;
 }
 
@@ -42,6 +37,6 @@ void TfrmGravidade::Sim() {
 }
 
 void TfrmGravidade::Nao() {
-    Dispara(false);
+    Entrega(false);
     done(QDialog::Rejected);
 }

@@ -8,14 +8,11 @@
 
 class QPushButton;
 
-class TfrmGravidade : public TDialogoDados {
+class TfrmGravidade : public TDialogoEvento<void(bool considera)> {
     Q_OBJECT
 public:
-    using TEvento = std::function<void(bool considera)>;
-
     explicit TfrmGravidade(QWidget *pai = nullptr);
 
-    void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
     // The answers.
     void Sim();
     void Nao();
@@ -25,11 +22,6 @@ public:
 protected:
     // "Sim".
     bool Confirma() override;
-
-private:
-    void Dispara(bool considera);
-
-    TEvento OnConfirmar;
 };
 
 extern TfrmGravidade *frmGravidade;

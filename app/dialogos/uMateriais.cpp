@@ -26,18 +26,6 @@ TfrmMateriais *frmMateriais = nullptr;
 
 namespace {
 
-QRadioButton *Radio(QWidget *pai, const char *nome, const QString &texto) {
-    auto *r = new QRadioButton(texto, pai);
-    r->setObjectName(QString::fromLatin1(nome));
-    return r;
-}
-
-QCheckBox *Marca(QWidget *pai, const char *nome, const QString &texto) {
-    auto *c = new QCheckBox(texto, pai);
-    c->setObjectName(QString::fromLatin1(nome));
-    return c;
-}
-
 QFrame *Painel(QWidget *pai, const char *nome) {
     auto *f = new QFrame(pai);
     f->setObjectName(QString::fromLatin1(nome));
@@ -56,7 +44,7 @@ void Colore(QFrame *f, bool aceso) {
 } // namespace
 
 TfrmMateriais::TfrmMateriais(QWidget *pai)
-    : TDialogoDados(QStringLiteral("Propriedades - Materiais"), pai) {
+    : TDialogoEvento(QStringLiteral("Propriedades - Materiais"), pai) {
     auto *raiz = new QVBoxLayout(this);
     auto *paginas = new QTabWidget(this);
     paginas->setObjectName(QStringLiteral("pclMateriais"));
@@ -67,24 +55,21 @@ TfrmMateriais::TfrmMateriais(QWidget *pai)
     auto *lt = new QVBoxLayout(termicas);
     gbxCondutividade = new QGroupBox(QStringLiteral("Condutividade Térmica"), termicas);
     auto *gk = new QGridLayout(gbxCondutividade);
-    edKx = CriaEdit(gbxCondutividade, "edKx", TextoPadrao("2,0"));
-    edKy = CriaEdit(gbxCondutividade, "edKy", TextoPadrao("2,0"),
-                    QStringLiteral("Condutividade Térmica na direção Vertical"));
-    stxKx = CriaRotulo(gbxCondutividade, "stxKx");
-    stxKy = CriaRotulo(gbxCondutividade, "stxKy");
-    Linha(gk, 0, QStringLiteral("Direção X"), edKx, stxKx);
-    Linha(gk, 1, QStringLiteral("Direção Y"), edKy, stxKy);
-    chkCondutividade = Marca(gbxCondutividade, "chkCondutividade", QStringLiteral("Variável..."));
+    edKx = LinhaCampo(gk, 0, gbxCondutividade, QStringLiteral("Direção X"), "edKx",
+                      TextoPadrao("2,0"), stxKx, "stxKx");
+    edKy = LinhaCampo(gk, 1, gbxCondutividade, QStringLiteral("Direção Y"), "edKy",
+                      TextoPadrao("2,0"), stxKy, "stxKy");
+    edKy->setToolTip(QStringLiteral("Condutividade Térmica na direção Vertical"));
+    chkCondutividade =
+        CriaMarca(gbxCondutividade, "chkCondutividade", QStringLiteral("Variável..."));
     gk->addWidget(chkCondutividade, 2, 0, 1, 3);
     lt->addWidget(gbxCondutividade);
     auto *gt = new QGridLayout;
-    edDensidade = CriaEdit(termicas, "edDensidade", QStringLiteral("2400"));
-    stxDensidade = CriaRotulo(termicas, "stxDensidade");
-    Linha(gt, 0, QStringLiteral("Densidade"), edDensidade, stxDensidade);
-    edCalorEspecifico = CriaEdit(termicas, "edCalorEspecifico", QStringLiteral("1000"));
-    stxCE = CriaRotulo(termicas, "stxCE");
-    Linha(gt, 1, QStringLiteral("Calor Específico"), edCalorEspecifico, stxCE);
-    chkCeVariavel = Marca(termicas, "chkCeVariavel", QStringLiteral("Variável"));
+    edDensidade = LinhaCampo(gt, 0, termicas, QStringLiteral("Densidade"), "edDensidade",
+                             QStringLiteral("2400"), stxDensidade, "stxDensidade");
+    edCalorEspecifico = LinhaCampo(gt, 1, termicas, QStringLiteral("Calor Específico"),
+                                   "edCalorEspecifico", QStringLiteral("1000"), stxCE, "stxCE");
+    chkCeVariavel = CriaMarca(termicas, "chkCeVariavel", QStringLiteral("Variável"));
     gt->addWidget(chkCeVariavel, 1, 3);
     lt->addLayout(gt);
     lt->addStretch();
@@ -95,34 +80,31 @@ TfrmMateriais::TfrmMateriais(QWidget *pai)
     auto *lm = new QVBoxLayout(mecanicas);
     auto *gbE = new QGroupBox(QStringLiteral("Módulo de Elasticidade"), mecanicas);
     auto *ge = new QGridLayout(gbE);
-    RadioButton2 = Radio(gbE, "RadioButton2", QStringLiteral("Função do Tempo"));
+    RadioButton2 = CriaRadio(gbE, "RadioButton2", QStringLiteral("Função do Tempo"));
     RadioButton2->setChecked(true);
     pnlLeiTempo = Painel(gbE, "pnlLeiTempo");
     auto *glt = new QGridLayout(pnlLeiTempo);
     glt->addWidget(new QLabel(QStringLiteral("E(t)= t / ( a + b.t )"), pnlLeiTempo), 0, 0, 1, 3);
-    edEa = CriaEdit(pnlLeiTempo, "edEa", TextoPadrao("0,08609"));
-    edEb = CriaEdit(pnlLeiTempo, "edEb", TextoPadrao("0,04225"));
-    stxEa = CriaRotulo(pnlLeiTempo, "stxEa");
-    stxEb = CriaRotulo(pnlLeiTempo, "stxEb");
-    Linha(glt, 1, QStringLiteral("a"), edEa, stxEa);
-    Linha(glt, 2, QStringLiteral("b"), edEb, stxEb);
+    edEa = LinhaCampo(glt, 1, pnlLeiTempo, QStringLiteral("a"), "edEa", TextoPadrao("0,08609"),
+                      stxEa, "stxEa");
+    edEb = LinhaCampo(glt, 2, pnlLeiTempo, QStringLiteral("b"), "edEb", TextoPadrao("0,04225"),
+                      stxEb, "stxEb");
     ge->addWidget(RadioButton2, 0, 0);
     ge->addWidget(pnlLeiTempo, 1, 0, 1, 2);
-    rbEConstante = Radio(gbE, "rbEConstante", QStringLiteral("Constante"));
+    rbEConstante = CriaRadio(gbE, "rbEConstante", QStringLiteral("Constante"));
     pnlConstante = Painel(gbE, "pnlConstante");
     auto *gc = new QGridLayout(pnlConstante);
-    edE = CriaEdit(pnlConstante, "edE", QStringLiteral("20"));
-    stxE = CriaRotulo(pnlConstante, "stxE");
-    Linha(gc, 0, QStringLiteral("E"), edE, stxE);
+    edE = LinhaCampo(gc, 0, pnlConstante, QStringLiteral("E"), "edE", QStringLiteral("20"), stxE,
+                     "stxE");
     ge->addWidget(rbEConstante, 2, 0);
     ge->addWidget(pnlConstante, 3, 0, 1, 2);
-    rbMaturidade = Radio(gbE, "rbMaturidade", QStringLiteral("Função da Resistência"));
+    rbMaturidade = CriaRadio(gbE, "rbMaturidade", QStringLiteral("Função da Resistência"));
     pnlModelos = Painel(gbE, "pnlModelos");
     auto *gm = new QVBoxLayout(pnlModelos);
-    rbJCI = Radio(pnlModelos, "rbJCI", QStringLiteral("Japan Concrete Institute"));
+    rbJCI = CriaRadio(pnlModelos, "rbJCI", QStringLiteral("Japan Concrete Institute"));
     rbJCI->setChecked(true);
-    rbByfors = Radio(pnlModelos, "rbByfors", QStringLiteral("Byfors"));
-    rbACI = Radio(pnlModelos, "rbACI", QStringLiteral("ACI 363R-92"));
+    rbByfors = CriaRadio(pnlModelos, "rbByfors", QStringLiteral("Byfors"));
+    rbACI = CriaRadio(pnlModelos, "rbACI", QStringLiteral("ACI 363R-92"));
     gm->addWidget(rbJCI);
     gm->addWidget(rbByfors);
     gm->addWidget(rbACI);
@@ -130,18 +112,14 @@ TfrmMateriais::TfrmMateriais(QWidget *pai)
     ge->addWidget(pnlModelos, 5, 0, 1, 2);
     lm->addWidget(gbE);
     auto *gp = new QGridLayout;
-    edAlfa = CriaEdit(mecanicas, "edAlfa", TextoPadrao("12,5"));
-    stxAlfa = CriaRotulo(mecanicas, "stxAlfa");
-    Linha(gp, 0, QStringLiteral("Coef. de Dilatação Térmica"), edAlfa, stxAlfa);
-    edPoisson = CriaEdit(mecanicas, "edPoisson", TextoPadrao("0,20"));
-    stxPoisson = CriaRotulo(mecanicas, "stxPoisson");
-    Linha(gp, 1, QStringLiteral("Coeficiente de Poisson "), edPoisson, stxPoisson);
-    edGravidade = CriaEdit(mecanicas, "edGravidade", TextoPadrao("9,819"));
-    stxGravidade = CriaRotulo(mecanicas, "stxGravidade");
-    Linha(gp, 2, QStringLiteral("Aceleração da Gravidade"), edGravidade, stxGravidade);
-    edFcj28 = CriaEdit(mecanicas, "edFcj28", QStringLiteral("20"));
-    stxfcj28 = CriaRotulo(mecanicas, "stxfcj28");
-    Linha(gp, 3, QStringLiteral("fcj aos 28 dias"), edFcj28, stxfcj28);
+    edAlfa = LinhaCampo(gp, 0, mecanicas, QStringLiteral("Coef. de Dilatação Térmica"), "edAlfa",
+                        TextoPadrao("12,5"), stxAlfa, "stxAlfa");
+    edPoisson = LinhaCampo(gp, 1, mecanicas, QStringLiteral("Coeficiente de Poisson "), "edPoisson",
+                           TextoPadrao("0,20"), stxPoisson, "stxPoisson");
+    edGravidade = LinhaCampo(gp, 2, mecanicas, QStringLiteral("Aceleração da Gravidade"),
+                             "edGravidade", TextoPadrao("9,819"), stxGravidade, "stxGravidade");
+    edFcj28 = LinhaCampo(gp, 3, mecanicas, QStringLiteral("fcj aos 28 dias"), "edFcj28",
+                         QStringLiteral("20"), stxfcj28, "stxfcj28");
     lm->addLayout(gp);
     paginas->addTab(mecanicas, QStringLiteral("Mecânicas"));
 
@@ -150,31 +128,29 @@ TfrmMateriais::TfrmMateriais(QWidget *pai)
     auto *lr = new QVBoxLayout(resistencia);
     auto *gbFt = new QGroupBox(QStringLiteral("Resistência à Tração na Flexão"), resistencia);
     auto *gf = new QGridLayout(gbFt);
-    rbftIdade = Radio(gbFt, "rbftIdade", QStringLiteral("Função da Idade do Concreto - KETVAR"));
+    rbftIdade =
+        CriaRadio(gbFt, "rbftIdade", QStringLiteral("Função da Idade do Concreto - KETVAR"));
     rbftIdade->setChecked(true);
     gf->addWidget(rbftIdade, 0, 0, 1, 3);
     gf->addWidget(new QLabel(QStringLiteral("ft(t)= t / ( a + b.t )"), gbFt), 1, 0, 1, 3);
-    edFTA = CriaEdit(gbFt, "edFTA", TextoPadrao("1,408"));
-    edFTb = CriaEdit(gbFt, "edFTb", TextoPadrao("0,1931"));
-    stFTa = CriaRotulo(gbFt, "stFTa");
-    stFTb = CriaRotulo(gbFt, "stFTb");
-    Linha(gf, 2, QStringLiteral("a"), edFTA, stFTa);
-    Linha(gf, 3, QStringLiteral("b"), edFTb, stFTb);
-    rbftConstante = Radio(gbFt, "rbftConstante",
-                          QStringLiteral("Independente da Idade do Concreto (Constante)"));
+    edFTA =
+        LinhaCampo(gf, 2, gbFt, QStringLiteral("a"), "edFTA", TextoPadrao("1,408"), stFTa, "stFTa");
+    edFTb = LinhaCampo(gf, 3, gbFt, QStringLiteral("b"), "edFTb", TextoPadrao("0,1931"), stFTb,
+                       "stFTb");
+    rbftConstante = CriaRadio(gbFt, "rbftConstante",
+                              QStringLiteral("Independente da Idade do Concreto (Constante)"));
     gf->addWidget(rbftConstante, 4, 0, 1, 3);
-    edConstante = CriaEdit(gbFt, "edConstante", TextoPadrao("5,00"));
-    stFTConstante = CriaRotulo(gbFt, "stFTConstante");
-    Linha(gf, 5, QStringLiteral("ft"), edConstante, stFTConstante);
+    edConstante = LinhaCampo(gf, 5, gbFt, QStringLiteral("ft"), "edConstante", TextoPadrao("5,00"),
+                             stFTConstante, "stFTConstante");
     lr->addWidget(gbFt);
     lr->addStretch();
     paginas->addTab(resistencia, QStringLiteral("Resistência"));
 
     auto *tipo = new QGroupBox(QStringLiteral("Tipo de Análise Tensional"), this);
     auto *ltipo = new QHBoxLayout(tipo);
-    rbEPD = Radio(tipo, "rbEPD", QStringLiteral("Estado Plano de Deformação"));
+    rbEPD = CriaRadio(tipo, "rbEPD", QStringLiteral("Estado Plano de Deformação"));
     rbEPD->setChecked(true);
-    RadioButton5 = Radio(tipo, "RadioButton5", QStringLiteral("Estado Plano de Tensão"));
+    RadioButton5 = CriaRadio(tipo, "RadioButton5", QStringLiteral("Estado Plano de Tensão"));
     ltipo->addWidget(rbEPD);
     ltipo->addWidget(RadioButton5);
     raiz->addWidget(tipo);
@@ -216,20 +192,28 @@ void TfrmMateriais::AoMostrar() {
     rbJCI->setChecked(true);
     RadioButton2->setChecked(true);
     ColoreLeiE();
-    stxKx->setText(SimboloUnidade(TGrandeza::Condutividade));
-    stxKy->setText(SimboloUnidade(TGrandeza::Condutividade));
-    stxDensidade->setText(SimboloUnidade(TGrandeza::Densidade));
-    stxCE->setText(SimboloUnidade(TGrandeza::CalorEspecifico));
-    stxE->setText(SimboloUnidade(TGrandeza::Modulo));
-    stxEa->setText(QStringLiteral("[dia]/") + SimboloUnidade(TGrandeza::Modulo));
-    stxEb->setText(QStringLiteral("1/") + SimboloUnidade(TGrandeza::Modulo));
-    stxAlfa->setText(SimboloUnidade(TGrandeza::Dilatacao));
-    stxPoisson->setText(SimboloUnidade(TGrandeza::Poisson));
-    stxGravidade->setText(SimboloUnidade(TGrandeza::Gravidade));
-    stFTConstante->setText(SimboloUnidade(TGrandeza::Tensao));
-    stxfcj28->setText(SimboloUnidade(TGrandeza::Tensao));
-    stFTa->setText(QStringLiteral("[dia]/") + SimboloUnidade(TGrandeza::Tensao));
-    stFTb->setText(QStringLiteral("1/") + SimboloUnidade(TGrandeza::Tensao));
+    const struct {
+        QLabel *rotulo;
+        const char *prefixo;
+        TGrandeza grandeza;
+    } unidades[] = {
+        {stxKx, "", TGrandeza::Condutividade},
+        {stxKy, "", TGrandeza::Condutividade},
+        {stxDensidade, "", TGrandeza::Densidade},
+        {stxCE, "", TGrandeza::CalorEspecifico},
+        {stxE, "", TGrandeza::Modulo},
+        {stxEa, "[dia]/", TGrandeza::Modulo},
+        {stxEb, "1/", TGrandeza::Modulo},
+        {stxAlfa, "", TGrandeza::Dilatacao},
+        {stxPoisson, "", TGrandeza::Poisson},
+        {stxGravidade, "", TGrandeza::Gravidade},
+        {stFTConstante, "", TGrandeza::Tensao},
+        {stxfcj28, "", TGrandeza::Tensao},
+        {stFTa, "[dia]/", TGrandeza::Tensao},
+        {stFTb, "1/", TGrandeza::Tensao},
+    };
+    for (const auto &u : unidades)
+        u.rotulo->setText(QString::fromUtf8(u.prefixo) + SimboloUnidade(u.grandeza));
 
     FMaterial = std::make_unique<TMaterial>(2.0, 2.0, 2400, 1000, 20, 0.08609, 0.04225, false,
                                             12.5e-6, 0.2, 9.819, TMaterial::kModeloJCI, false, 20,
@@ -344,7 +328,6 @@ bool TfrmMateriais::Confirma() {
     if (!FMaterial)
         return false;
     LeCampos();
-    if (FOnConfirmar)
-        FOnConfirmar(*FMaterial);
+    Entrega(*FMaterial);
     return true;
 }

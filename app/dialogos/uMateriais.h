@@ -15,13 +15,12 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 
-class TfrmMateriais : public TDialogoDados {
+class TfrmMateriais : public TDialogoEvento<void(const TMaterial &)> {
     Q_OBJECT
 public:
     explicit TfrmMateriais(QWidget *pai = nullptr);
     ~TfrmMateriais() override;
 
-    void SetOnConfirmar(std::function<void(const TMaterial &)> f) { FOnConfirmar = std::move(f); }
     // The material being edited: from show to close, none otherwise.
     const TMaterial *GetMaterial() const { return FMaterial.get(); }
     void SetFcj28Maturidade(double v) { FFcj28Maturidade = v; }
@@ -46,7 +45,6 @@ private:
     std::unique_ptr<TFuncaoDiscreta> PedeTabela();
 
     std::unique_ptr<TMaterial> FMaterial;
-    std::function<void(const TMaterial &)> FOnConfirmar;
     double FFcj28Maturidade = 0.0;
 
     QLineEdit *edKx, *edKy, *edDensidade, *edCalorEspecifico, *edEa, *edEb, *edE, *edAlfa,

@@ -11,7 +11,7 @@
 
 TfrmMaturidade *frmMaturidade = nullptr;
 
-TfrmMaturidade::TfrmMaturidade(QWidget *pai) : TDialogoDados(QStringLiteral("Maturidade"), pai) {
+TfrmMaturidade::TfrmMaturidade(QWidget *pai) : TDialogoEvento(QStringLiteral("Maturidade"), pai) {
     auto *raiz = new QVBoxLayout(this);
     auto *mat = new QGroupBox(QStringLiteral("Maturidade"), this);
     auto *lm = new QVBoxLayout(mat);
@@ -36,8 +36,7 @@ void TfrmMaturidade::AoMostrar() {
 
 bool TfrmMaturidade::Confirma() {
     const double v = LeCampo(edFcj28);
-    if (FOnConfirmar)
-        FOnConfirmar(v);
+    Entrega(v);
     return true;
 }
 

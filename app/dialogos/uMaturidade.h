@@ -8,14 +8,13 @@
 class QLabel;
 class QLineEdit;
 
-class TfrmMaturidade : public TDialogoDados {
+class TfrmMaturidade : public TDialogoEvento<void(double)> {
     Q_OBJECT
 public:
     explicit TfrmMaturidade(QWidget *pai = nullptr);
 
     // Bound by the dialog that opens this one: fcj at 28 days on OK, and the return to it
     // after the fields were put back.
-    void SetOnConfirmar(std::function<void(double)> f) { FOnConfirmar = std::move(f); }
     void SetOnRestaurar(std::function<void()> f) { FOnRestaurar = std::move(f); }
 
 protected:
@@ -24,7 +23,6 @@ protected:
     void AposRestaurar() override;
 
 private:
-    std::function<void(double)> FOnConfirmar;
     std::function<void()> FOnRestaurar;
     QLineEdit *edFcj28;
     QLabel *stxfcj28;

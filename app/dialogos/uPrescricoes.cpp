@@ -8,12 +8,10 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QVBoxLayout>
 
 TfrmPrescricoes *frmPrescricoes = nullptr;
 
-TfrmPrescricoes::TfrmPrescricoes(QWidget *pai) : TDialogoDados(QStringLiteral("Prescrições"), pai) {
-    auto *raiz = new QVBoxLayout(this);
+TfrmPrescricoes::TfrmPrescricoes(QWidget *pai) : TDialogoNos(QStringLiteral("Prescrições"), pai) {
     auto *g = new QGridLayout;
     edTodoDominio = CriaEdit(this, "edTodoDominio", TextoPadrao("24,0"));
     edTempoInicial = CriaEdit(this, "edTempoInicial", QStringLiteral("0"),
@@ -26,23 +24,11 @@ TfrmPrescricoes::TfrmPrescricoes(QWidget *pai) : TDialogoDados(QStringLiteral("P
     Linha(g, 0, QStringLiteral("Temperatura :"), edTodoDominio, stxTemperatura);
     Linha(g, 1, QStringLiteral("Inicial"), edTempoInicial, stxTempoI);
     Linha(g, 2, QStringLiteral("Final"), edTempoFinal, stxTempoF);
-    raiz->addLayout(g);
-    CriaBotoes(raiz);
-    CriaPaineisStatus(this, raiz, FPainel);
-}
-
-void TfrmPrescricoes::SetStatus(int painel, const QString &texto) {
-    FTextoStatus = texto;
-    if (painel >= 1 && painel <= 2)
-        FPainel[painel - 1]->setText(texto);
-}
-
-QString TfrmPrescricoes::GetStatus(int painel) const {
-    return painel >= 1 && painel <= 2 ? FPainel[painel - 1]->text() : QString();
+    Monta(g);
 }
 
 void TfrmPrescricoes::AoMostrar() {
-    SetStatus(2, QStringLiteral("%1 nós capturados").arg(FContaNos ? FContaNos() : 0));
+    TDialogoNos::AoMostrar();
     stxTemperatura->setText(SimboloUnidade(TGrandeza::Temperatura));
     stxTempoI->setText(SimboloUnidade(TGrandeza::Tempo));
     stxTempoF->setText(SimboloUnidade(TGrandeza::Tempo));

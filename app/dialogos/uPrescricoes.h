@@ -8,7 +8,7 @@
 class QLabel;
 class QLineEdit;
 
-class TfrmPrescricoes : public TDialogoDados {
+class TfrmPrescricoes : public TDialogoNos {
     Q_OBJECT
 public:
     // Temperature, initial time, final time.
@@ -17,9 +17,6 @@ public:
     explicit TfrmPrescricoes(QWidget *pai = nullptr);
 
     void SetOnConfirmar(TOnConfirmar f) { FOnConfirmar = std::move(f); }
-    void SetContaNos(std::function<int()> f) { FContaNos = std::move(f); }
-    void SetStatus(int painel, const QString &texto);
-    QString GetStatus(int painel) const;
 
     void Aplica();
 
@@ -29,11 +26,8 @@ protected:
 
 private:
     TOnConfirmar FOnConfirmar;
-    std::function<int()> FContaNos;
-    QString FTextoStatus;
     QLineEdit *edTodoDominio, *edTempoInicial, *edTempoFinal;
     QLabel *stxTemperatura, *stxTempoI, *stxTempoF;
-    QLabel *FPainel[2];
 };
 
 extern TfrmPrescricoes *frmPrescricoes;

@@ -17,7 +17,7 @@
 TfrmUsuario *frmUsuario = nullptr;
 
 TfrmUsuario::TfrmUsuario(QWidget *pai)
-    : TDialogoDados(QStringLiteral("Expressão Usuario"), pai), FRPN(std::make_unique<TRPN>("X")) {
+    : TDialogoEvento(QStringLiteral("Expressão Usuario"), pai), FRPN(std::make_unique<TRPN>("X")) {
     auto *raiz = new QVBoxLayout(this);
     edExpressao = CriaEdit(this, "edExpressao", QStringLiteral("20+345*LOG(480*X+1)"));
     raiz->addWidget(edExpressao);
@@ -99,7 +99,14 @@ void TfrmUsuario::Ajuda() {
 
 bool TfrmUsuario::Confirma() {
     FRPN = Compila();
-    if (FOnConfirmar)
-        FOnConfirmar(*this);
+    Entrega(*this);
     return true;
+}
+
+void PedeExpressao(QLineEdit *destino) {
+    if (!frmUsuario)
+        return;
+    frmUsuario->SetOnConfirmar(
+        [destino](const TfrmUsuario &u) { destino->setText(u.GetExpressao()); });
+    Perguntador().ExecutaModal(*frmUsuario);
 }

@@ -11,12 +11,11 @@
 class QChartView;
 class QLineEdit;
 
-class TfrmUsuario : public TDialogoDados {
+class TfrmUsuario : public TDialogoEvento<void(const TfrmUsuario &)> {
     Q_OBJECT
 public:
     explicit TfrmUsuario(QWidget *pai = nullptr);
 
-    void SetOnConfirmar(std::function<void(const TfrmUsuario &)> f) { FOnConfirmar = std::move(f); }
     // The formula handed over: the one compiled by the last OK or TESTAR ("X" at first).
     const TRPN &GetRPN() const { return *FRPN; }
     QString GetExpressao() const;
@@ -34,12 +33,15 @@ private:
     std::unique_ptr<TRPN> Compila() const;
 
     std::unique_ptr<TRPN> FRPN;
-    std::function<void(const TfrmUsuario &)> FOnConfirmar;
     QLineEdit *edExpressao;
     QChartView *chTeste;
 };
 
 extern TfrmUsuario *frmUsuario;
+
+// Runs the expression dialog modally (when it exists); its OK writes the expression into
+// `destino`.
+void PedeExpressao(QLineEdit *destino);
 
 // The formula compiled and evaluated once; EConvertError when it names something that is not a
 // number or X (the error the formula dialog shows at OK).

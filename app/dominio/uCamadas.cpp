@@ -29,7 +29,7 @@ constexpr double kMaxCamadasGeradas = 10000;
 } // namespace
 
 TfrmCamadas::TfrmCamadas(QWidget *pai)
-    : TDialogoDados(QStringLiteral("Configuração - Camadas"), pai) {
+    : TDialogoEvento(QStringLiteral("Configuração - Camadas"), pai) {
     setObjectName("frmCamadas");
 
     sgdCamadas = new QTableWidget(0, 3);
@@ -218,7 +218,6 @@ bool TfrmCamadas::Confirma() {
         }
         camadas.push_back(c);
     }
-    if (OnConfirmar)
-        OnConfirmar(camadas);
+    Entrega(camadas);
     return true;
 }

@@ -21,15 +21,12 @@ struct TCamadaDigitada {
     double Temperatura = 0.0;
 };
 
-class TfrmCamadas : public TDialogoDados {
+// OK with valid rows builds the layered model.
+class TfrmCamadas : public TDialogoEvento<void(const std::vector<TCamadaDigitada> &)> {
     Q_OBJECT
 public:
-    using TEvento = std::function<void(const std::vector<TCamadaDigitada> &)>;
-
     explicit TfrmCamadas(QWidget *pai = nullptr);
 
-    // OK with valid rows builds the layered model.
-    void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
     // The initial-strains dialog whose rows follow the layers (not owned).
     void SetDeformInicial(TfrmDeformInicial *d) { FDeform = d; }
 
@@ -66,7 +63,6 @@ private:
                        const QString &temperatura);
     double Le(int i, int coluna) const;
 
-    TEvento OnConfirmar;
     TfrmDeformInicial *FDeform = nullptr;
     TMemoriaCampos FMemoriaDeform;
 };

@@ -23,7 +23,7 @@ QTableWidgetItem *Numero(int n) {
 
 } // namespace
 
-TfrmCriaDominio::TfrmCriaDominio(QWidget *pai) : TDialogoDados(QStringLiteral("Dominio"), pai) {
+TfrmCriaDominio::TfrmCriaDominio(QWidget *pai) : TDialogoEvento(QStringLiteral("Dominio"), pai) {
     setObjectName("frmCriaDominio");
     sgdVertices = new QTableWidget(0, 3);
     sgdVertices->setHorizontalHeaderLabels(
@@ -98,6 +98,5 @@ bool TfrmCriaDominio::Confirma() {
 }
 
 void TfrmCriaDominio::AposConfirmar() {
-    if (OnConfirmar)
-        OnConfirmar(FVertices);
+    Entrega(FVertices);
 }

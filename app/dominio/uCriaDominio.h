@@ -12,15 +12,11 @@
 class QPushButton;
 class QTableWidget;
 
-class TfrmCriaDominio : public TDialogoDados {
+// The vertices, numbered 1..n in row order.
+class TfrmCriaDominio : public TDialogoEvento<void(const std::vector<TNo> &)> {
     Q_OBJECT
 public:
-    // The vertices, numbered 1..n in row order.
-    using TEvento = std::function<void(const std::vector<TNo> &)>;
-
     explicit TfrmCriaDominio(QWidget *pai = nullptr);
-
-    void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
 
     // 1-based cell access; row 1 is the header ("Número", "X", "Y").
     QVariant GetCelula(int linha, int coluna) const;
@@ -45,7 +41,6 @@ protected:
     void AposConfirmar() override;
 
 private:
-    TEvento OnConfirmar;
     std::vector<TNo> FVertices;
 };
 

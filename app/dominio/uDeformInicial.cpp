@@ -11,7 +11,7 @@
 TfrmDeformInicial *frmDeformInicial = nullptr;
 
 TfrmDeformInicial::TfrmDeformInicial(QWidget *pai)
-    : TDialogoDados(QStringLiteral("Deslocamento Inicial por Camada"), pai) {
+    : TDialogoEvento(QStringLiteral("Deslocamento Inicial por Camada"), pai) {
     setObjectName("frmDeformInicial");
     sgdCamadas = new QTableWidget(0, 3);
     sgdCamadas->setHorizontalHeaderLabels({QStringLiteral("Elevação"),
@@ -80,7 +80,6 @@ std::vector<TDeformacaoCamada> TfrmDeformInicial::LeDeformacoes() const {
 
 bool TfrmDeformInicial::Confirma() {
     const auto d = LeDeformacoes();
-    if (OnConfirmar)
-        OnConfirmar(d);
+    Entrega(d);
     return true;
 }

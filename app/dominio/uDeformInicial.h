@@ -18,14 +18,10 @@ struct TDeformacaoCamada {
     double X = 0.0, Y = 0.0;
 };
 
-class TfrmDeformInicial : public TDialogoDados {
+class TfrmDeformInicial : public TDialogoEvento<void(const std::vector<TDeformacaoCamada> &)> {
     Q_OBJECT
 public:
-    using TEvento = std::function<void(const std::vector<TDeformacaoCamada> &)>;
-
     explicit TfrmDeformInicial(QWidget *pai = nullptr);
-
-    void SetOnConfirmar(TEvento e) { OnConfirmar = std::move(e); }
 
     // 1-based cell access; row 1 is the header ("Elevação", "Deformação em X", "Deformação
     // em Y"). Writing row n + 2 adds it.
@@ -52,8 +48,6 @@ protected:
 
 private:
     double Le(int i, int coluna) const;
-
-    TEvento OnConfirmar;
 };
 
 extern TfrmDeformInicial *frmDeformInicial;

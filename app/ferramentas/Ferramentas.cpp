@@ -92,15 +92,10 @@ void TFerramentaCapturaArestas::Solta(const TSoltura &s) {
 }
 
 void TFerramentaJanelaArestasEtapas::Alterna(bool ativa) {
-    TFerramenta::Alterna(ativa);
+    TFerramenta::Alterna(ativa); // not the plain capture's redraw
     Modelo().FRetanguloArestasEtapas = ativa;
     if (ativa && Modelo().FCamadas)
         MostraEtapa(Modelo(), Modelo().FCamadas->GetNumEtapas());
-}
-
-void TFerramentaJanelaArestasEtapas::Solta(const TSoltura &s) {
-    if (s.Arrastou)
-        CapturaArestas(Modelo(), s.Retangulo);
 }
 
 TFerramentaNovoSubDominio::TFerramentaNovoSubDominio(const TJanelaFerramentas &janela,

@@ -117,13 +117,11 @@ public:
 
 // "Janela - Seleciona Arestas": edges of the current stage in a dragged rectangle, for loads
 // placed on every stage; the last stage is shown when it goes down.
-class TFerramentaJanelaArestasEtapas : public TFerramenta {
+class TFerramentaJanelaArestasEtapas : public TFerramentaCapturaArestas {
     Q_OBJECT
 public:
-    using TFerramenta::TFerramenta;
+    using TFerramentaCapturaArestas::TFerramentaCapturaArestas;
     void Alterna(bool ativa) override;
-    bool UsaRetangulo() const override { return true; }
-    void Solta(const TSoltura &s) override;
 };
 
 // "Novo subdomínio": collects domain vertices; the popup's "Fechar Dominio" closes them into a

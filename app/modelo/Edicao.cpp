@@ -14,6 +14,21 @@ int Circula(int i, int passo, int n) {
     return i;
 }
 
+// The world corners (left-top, right-bottom) of a screen rectangle, as the mesh searches take
+// them.
+struct TCaixaMundo {
+    TPontoReal a, b;
+};
+
+TCaixaMundo CaixaMundo(const TMalhaPlot &plot, const TRetangulo &r) {
+    return {plot.TelaParaMundo(r.Esquerda, r.Topo), plot.TelaParaMundo(r.Direita, r.Base)};
+}
+
+// The capture square around a screen point.
+TRetangulo Vizinhanca(TPonto p) {
+    return {p.X - kRaioCaptura, p.Y - kRaioCaptura, p.X + kRaioCaptura, p.Y + kRaioCaptura};
+}
+
 void Disco(TCanvas &c, TPonto p) {
     c.Pen.Color = clYellow;
     c.Pen.Style = TPenStyle::psSolid;
@@ -51,8 +66,7 @@ int CapturaNo(TModelo &m, TPonto p) {
     const TPontoReal w = plot->TelaParaMundo(p.X, p.Y);
     m.FNoCursor.X = w.X;
     m.FNoCursor.Y = w.Y;
-    const TPontoReal a = plot->TelaParaMundo(p.X - kRaioCaptura, p.Y - kRaioCaptura);
-    const TPontoReal b = plot->TelaParaMundo(p.X + kRaioCaptura, p.Y + kRaioCaptura);
+    const auto [a, b] = CaixaMundo(*plot, Vizinhanca(p));
     m.FNoCapturado = m.FMalha->NoNoRetangulo(a.X, a.Y, b.X, b.Y);
     if (m.FNoCapturado > 0) {
         const TNo &no = *m.FMalha->GetNo(m.FNoCapturado);
@@ -66,8 +80,7 @@ int CapturaNos(TModelo &m, const TRetangulo &r) {
     TMalhaPlot *plot = m.Plot();
     if (!m.FMalha || !plot)
         return 0;
-    const TPontoReal a = plot->TelaParaMundo(r.Esquerda, r.Topo);
-    const TPontoReal b = plot->TelaParaMundo(r.Direita, r.Base);
+    const auto [a, b] = CaixaMundo(*plot, r);
     m.FNosSelecionados = m.FMalha->NosNoRetangulo(a.X, a.Y, b.X, b.Y);
     for (int i = 1; i <= m.FNosSelecionados.GetTamanho(); ++i)
         plot->DesenhaNo(*m.FMalha->GetNo(m.FNosSelecionados[i]), true);
@@ -78,8 +91,7 @@ int CapturaArestas(TModelo &m, const TRetangulo &r) {
     TMalhaPlot *plot = m.Plot();
     if (!m.FMalha || !plot)
         return 0;
-    const TPontoReal a = plot->TelaParaMundo(r.Esquerda, r.Topo);
-    const TPontoReal b = plot->TelaParaMundo(r.Direita, r.Base);
+    const auto [a, b] = CaixaMundo(*plot, r);
     m.FArestasSelecionadas = m.FMalha->ArestasNoRetangulo(a.X, a.Y, b.X, b.Y);
     // The drawing may be on another mesh (a subdomain shown): highlight on the current one.
     plot->SetMalha(m.FMalha);
@@ -101,8 +113,7 @@ int AdicionaVerticeSubDominio(TModelo &m, std::vector<int> &vertices, TPonto p) 
     TMalha *dominio = m.MalhaDominio();
     if (!m.FMalha || !plot || !dominio)
         return 0;
-    const TPontoReal a = plot->TelaParaMundo(p.X - kRaioCaptura, p.Y - kRaioCaptura);
-    const TPontoReal b = plot->TelaParaMundo(p.X + kRaioCaptura, p.Y + kRaioCaptura);
+    const auto [a, b] = CaixaMundo(*plot, Vizinhanca(p));
     const int v = dominio->VerticeNoRetangulo(a.X, a.Y, b.X, b.Y);
     if (v == 0)
         return 0;

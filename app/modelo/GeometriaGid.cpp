@@ -4,6 +4,7 @@
 #include <map>
 #include <string>
 
+#include "LinhasTexto.h"
 #include "uPlataforma.h"
 
 namespace {
@@ -73,12 +74,8 @@ TGeometriaGid LeGeometriaGid(std::string_view texto) {
     bool pontos = true;
     int entidade = 0, numero = 0;
     std::size_t pos = 0;
-    while (pos < texto.size()) {
-        std::size_t fim = texto.find('\n', pos);
-        if (fim == std::string_view::npos)
-            fim = texto.size();
-        std::string_view linha = texto.substr(pos, fim - pos);
-        pos = fim + 1;
+    std::string_view linha;
+    while (ProximaLinha(texto, pos, linha)) {
         ++numero;
         if (!linha.empty() && linha.back() == '\r')
             linha.remove_suffix(1);

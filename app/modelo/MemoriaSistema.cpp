@@ -1,6 +1,7 @@
 #include "MemoriaSistema.h"
 
 #include "Ajustes.h"
+#include "LinhasTexto.h"
 #include "uEstadoInterface.h"
 
 #include <algorithm>
@@ -26,12 +27,8 @@ std::string &ArquivoMemInfo() {
 // Value in kB of the line "<chave>: <n> kB"; false when the line is missing or malformed.
 bool ValorKb(std::string_view texto, std::string_view chave, std::uint64_t &kb) {
     std::size_t pos = 0;
-    while (pos < texto.size()) {
-        std::size_t fim = texto.find('\n', pos);
-        if (fim == std::string_view::npos)
-            fim = texto.size();
-        std::string_view linha = texto.substr(pos, fim - pos);
-        pos = fim + 1;
+    std::string_view linha;
+    while (ProximaLinha(texto, pos, linha)) {
         if (linha.size() <= chave.size() || linha.substr(0, chave.size()) != chave ||
             linha[chave.size()] != ':')
             continue;

@@ -113,16 +113,20 @@ void TModelo::CriaDominio(std::span<const TNo> vertices) {
     RefazMalha();
 }
 
-void TModelo::AbreDominio(const std::string &arquivo) {
-    std::unique_ptr<TMalha> malha = TMalha::CreateDeArquivo(arquivo);
-    if (!DominioValido(*malha))
-        throw EInOutError(arquivo + ": não é um arquivo de domínio");
+void TModelo::InstalaMalhaLida(std::unique_ptr<TMalha> malha, const std::string &arquivo) {
     InstalaMalha(std::move(malha));
     ArquivoDominio = arquivo;
     LimpaDesenho();
     FPlot->Desenha();
     for (int i = 1; i <= FMalha->GetNumArestas(); ++i)
         FPlot->DesenhaAresta(i, false);
+}
+
+void TModelo::AbreDominio(const std::string &arquivo) {
+    std::unique_ptr<TMalha> malha = TMalha::CreateDeArquivo(arquivo);
+    if (!DominioValido(*malha))
+        throw EInOutError(arquivo + ": não é um arquivo de domínio");
+    InstalaMalhaLida(std::move(malha), arquivo);
 }
 
 void TModelo::ImportaMalha(const std::string &arquivo) {
@@ -138,12 +142,7 @@ void TModelo::ImportaMalha(const std::string &arquivo) {
             OnAjustesMalha(antes);
         throw;
     }
-    InstalaMalha(std::move(malha));
-    ArquivoDominio = arquivo;
-    LimpaDesenho();
-    FPlot->Desenha();
-    for (int i = 1; i <= FMalha->GetNumArestas(); ++i)
-        FPlot->DesenhaAresta(i, false);
+    InstalaMalhaLida(std::move(malha), arquivo);
 }
 
 bool TModelo::SalvaMalha(const std::string &arquivo) const {

@@ -213,6 +213,8 @@ private:
     void AplicaCores();
     // Swaps a read mesh in as the new single-domain model and draws its edges.
     void InstalaMalha(std::unique_ptr<TMalha> malha);
+    // Installs a mesh read from `arquivo` and draws it with its edges.
+    void InstalaMalhaLida(std::unique_ptr<TMalha> malha, const std::string &arquivo);
     // The analysis-side copy of subdomain i: a new domain through its vertices with its edges'
     // interior flags.
     std::unique_ptr<TDominio> CopiaSubDominio(int i) const;

@@ -11,3 +11,7 @@ IFonteResultados *FonteResultados() {
 void DefineFonteResultados(IFonteResultados *fonte) {
     fonte_ = fonte;
 }
+
+TUnidadesResultados UnidadesResultados() {
+    return fonte_ ? fonte_->Unidades() : TUnidadesResultados{};
+}

@@ -47,3 +47,5 @@ public:
 // The source the result windows use (not owned; nullptr when none is bound).
 IFonteResultados *FonteResultados();
 void DefineFonteResultados(IFonteResultados *fonte);
+// The units of the bound source; the defaults when none is bound.
+TUnidadesResultados UnidadesResultados();

@@ -7,6 +7,7 @@
 #include <QChartView>
 #include <QCoreApplication>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineSeries>
 #include <QMenuBar>
 #include <QPainter>
@@ -175,4 +176,20 @@ void TGraficoXY::SalvaMetafile(const std::string &arquivo) {
                                 vista_->mapToScene(vista_->viewport()->rect()).boundingRect());
     }
     wmf.Salva(arquivo);
+}
+
+TGraficoTemperatura::TGraficoTemperatura(const QString &titulo, QWidget *pai) : TGraficoXY(pai) {
+    setWindowTitle(titulo);
+    connect(Plotar1, &QAction::triggered, this, [this] { Protege([this] { Plota(); }); });
+}
+
+void TGraficoTemperatura::Controle(const QString &rotulo, QWidget *controle) {
+    Controles()->insertWidget(0, new QLabel(rotulo));
+    Controles()->insertWidget(1, controle);
+}
+
+void TGraficoTemperatura::showEvent(QShowEvent *e) {
+    const TUnidadesResultados u = UnidadesResultados();
+    SetTitulos(QString::fromStdString("Temperatura " + u.Temperatura), TituloInferior(u));
+    TGraficoXY::showEvent(e);
 }

@@ -64,3 +64,20 @@ private:
     QHBoxLayout *controles_;
     std::unique_ptr<TCurva> ultima_;
 };
+
+// The temperature charts: a labelled control beside the chart, "Plotar" bound to Plota and the
+// temperature, in the user's unit, on the left axis.
+class TGraficoTemperatura : public TGraficoXY {
+public:
+    // "Plotar".
+    virtual void Plota() = 0;
+
+protected:
+    TGraficoTemperatura(const QString &titulo, QWidget *pai);
+    // The control and its caption, first beside the chart.
+    void Controle(const QString &rotulo, QWidget *controle);
+    void showEvent(QShowEvent *e) override;
+    // The bottom axis' title in the user's units.
+    virtual QString TituloInferior(const TUnidadesResultados &u) const = 0;
+    std::string TituloY() const override { return "Temperatura"; }
+};

@@ -5,12 +5,11 @@
 
 class QSpinBox;
 
-class TfrmGraficoTemperaturaTempo : public TGraficoXY {
+class TfrmGraficoTemperaturaTempo : public TGraficoTemperatura {
 public:
     explicit TfrmGraficoTemperaturaTempo(QWidget *pai = nullptr);
     ~TfrmGraficoTemperaturaTempo() override;
-    // "Plotar".
-    void Plota();
+    void Plota() override;
     QSpinBox *sedNo;
 
 protected:
@@ -18,7 +17,7 @@ protected:
     // Hidden by any means (Esc, "Sair", the close button): the last curve is freed.
     void hideEvent(QHideEvent *e) override;
     std::string TituloX() const override { return "Tempo"; }
-    std::string TituloY() const override { return "Temperatura"; }
+    QString TituloInferior(const TUnidadesResultados &u) const override;
 };
 
 extern TfrmGraficoTemperaturaTempo *frmGraficoTemperaturaTempo;

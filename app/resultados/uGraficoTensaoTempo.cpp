@@ -68,9 +68,7 @@ void TfrmGraficoTensaoTempo::showEvent(QShowEvent *e) {
     ajustando_ = false;
     elemento_ = sedNo->value();
     componente_ = cbxTensao->currentIndex();
-    const TUnidadesResultados u = f ? f->Unidades() : TUnidadesResultados{};
-    SetTitulos(QString::fromStdString("Tensão " + u.Tensao),
-               QString::fromStdString("Tempo " + u.Tempo));
+    TitulosTensao();
     TGraficoXY::showEvent(e);
 }
 
@@ -78,8 +76,11 @@ void TfrmGraficoTensaoTempo::ModoTensao() {
     tensao_ = true;
     setWindowTitle("Gráfico: Tensao X Tempo");
     Limpa();
-    IFonteResultados *f = FonteResultados();
-    const TUnidadesResultados u = f ? f->Unidades() : TUnidadesResultados{};
+    TitulosTensao();
+}
+
+void TfrmGraficoTensaoTempo::TitulosTensao() {
+    const TUnidadesResultados u = UnidadesResultados();
     SetTitulos(QString::fromStdString("Tensão " + u.Tensao),
                QString::fromStdString("Tempo " + u.Tempo));
 }
@@ -94,8 +95,7 @@ void TfrmGraficoTensaoTempo::ModoDeformacao() {
     tensao_ = false;
     setWindowTitle("Gráfico: Deformação X Tempo");
     Limpa();
-    IFonteResultados *f = FonteResultados();
-    const TUnidadesResultados u = f ? f->Unidades() : TUnidadesResultados{};
+    const TUnidadesResultados u = UnidadesResultados();
     SetTitulos("Deformação [10^-6]", QString::fromStdString("Tempo " + u.Tempo));
 }
 

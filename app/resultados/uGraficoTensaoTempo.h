@@ -32,6 +32,7 @@ protected:
 
 private:
     void MudaComponente(int indice);
+    void TitulosTensao();
     bool tensao_ = true;
     int elemento_ = 1, componente_ = 0;
     bool ajustando_ = false;

@@ -1,24 +1,18 @@
 #include "uTemperaturaDistancia.h"
 
-#include <QAction>
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 
-#include "Guarda.h"
 #include "NumeroUsuario.h"
 #include "uLibFEM.h"
 
 TfrmTemperaturaDistancia *frmTemperaturaDistancia = nullptr;
 
-TfrmTemperaturaDistancia::TfrmTemperaturaDistancia(QWidget *pai) : TGraficoXY(pai) {
-    setWindowTitle("Temperatura x Distancia");
+TfrmTemperaturaDistancia::TfrmTemperaturaDistancia(QWidget *pai)
+    : TGraficoTemperatura("Temperatura x Distancia", pai) {
     edTempo = new QLineEdit(TextoFixo(0.0, 1));
     edTempo->setMaximumWidth(100);
-    Controles()->insertWidget(0, new QLabel("Tempo:"));
-    Controles()->insertWidget(1, edTempo);
+    Controle("Tempo:", edTempo);
     Salvar1->setVisible(true);
-    connect(Plotar1, &QAction::triggered, this, [this] { Protege([this] { Plota(); }); });
 }
 
 TfrmTemperaturaDistancia::~TfrmTemperaturaDistancia() {
@@ -26,17 +20,13 @@ TfrmTemperaturaDistancia::~TfrmTemperaturaDistancia() {
         frmTemperaturaDistancia = nullptr;
 }
 
-void TfrmTemperaturaDistancia::showEvent(QShowEvent *e) {
-    IFonteResultados *f = FonteResultados();
-    const TUnidadesResultados u = f ? f->Unidades() : TUnidadesResultados{};
-    SetTitulos(QString::fromStdString("Temperatura " + u.Temperatura),
-               QString::fromStdString("Distância " + u.Comprimento));
-    TGraficoXY::showEvent(e);
+QString TfrmTemperaturaDistancia::TituloInferior(const TUnidadesResultados &u) const {
+    return QString::fromStdString("Distância " + u.Comprimento);
 }
 
 void TfrmTemperaturaDistancia::Plota() {
     IFonteResultados *f = FonteResultados();
-    const TUnidadesResultados u = f ? f->Unidades() : TUnidadesResultados{};
+    const TUnidadesResultados u = UnidadesResultados();
     const double t = u.Horas(LeReal(edTempo->text()));
     LiberaUltima();
     TAnalise *a = f ? f->AnaliseTermica() : nullptr;

@@ -5,18 +5,16 @@
 
 class QLineEdit;
 
-class TfrmTemperaturaDistancia : public TGraficoXY {
+class TfrmTemperaturaDistancia : public TGraficoTemperatura {
 public:
     explicit TfrmTemperaturaDistancia(QWidget *pai = nullptr);
     ~TfrmTemperaturaDistancia() override;
-    // "Plotar".
-    void Plota();
+    void Plota() override;
     QLineEdit *edTempo;
 
 protected:
-    void showEvent(QShowEvent *e) override;
     std::string TituloX() const override { return "Distância"; }
-    std::string TituloY() const override { return "Temperatura"; }
+    QString TituloInferior(const TUnidadesResultados &u) const override;
 };
 
 extern TfrmTemperaturaDistancia *frmTemperaturaDistancia;
