@@ -1,4 +1,4 @@
-// A Windows bitmap held in memory as the parts of its file image: the palette and the pixel
+// A Windows bitmap held in memory as the pieces of its file image: the palette and the pixel
 // rows of 1, 4, 8 or 24 bits per pixel, each row padded to a multiple of 4 bytes, bottom row
 // first. Serialises to and parses from the "BM" file image.
 #pragma once
