@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <mutex>
@@ -282,8 +283,11 @@ void TGauss::Fatora() {
         const std::int64_t o = f.inicio[r];
         for (std::size_t s = 0; s < v.size(); ++s) {
             const std::int64_t d = f.destino[std::size_t(o) + s];
-            if (d >= 0)
-                ax[d] = VerificaFinito(v[s]);
+            if (d >= 0) {
+                if (!std::isfinite(v[s]))
+                    VerificaFinito(v[s]);
+                ax[d] = v[s];
+            }
         }
         std::copy(v.begin(), v.end(), f.valor.begin() + o);
     }
