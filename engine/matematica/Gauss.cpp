@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <mutex>
@@ -50,10 +51,13 @@ extern "C" __attribute__((visibility("default"))) void GOMP_parallel(void (*fn)(
 }
 
 // The matrix in CHOLMOD's form, its factor and the record of the input they belong to. Row r of
-// TMatrizSky (columns c >= r) is column r of the lower triangle.
+// TMatrizSky (columns c >= r) is column r of the lower triangle. With a supernodal factor, A is
+// kept already permuted (the lower triangle of P A P'), laid out as the factorisation's own
+// wrapper would build it on every call, and goes straight to the supernodal factorisation.
 struct TGauss::TFator {
     cholmod_common c{};
     cholmod_sparse *A = nullptr;
+    bool permutada = false; // A is P A P', for the supernodal factorisation
     cholmod_factor *L = nullptr;
     cholmod_dense *X = nullptr, *Y = nullptr, *E = nullptr;
     std::vector<double> y; // the permuted right-hand side during a substitution
@@ -88,6 +92,33 @@ struct TGauss::TFator {
     }
     TFator(const TFator &) = delete;
     TFator &operator=(const TFator &) = delete;
+
+    // Replaces A by the lower triangle of P A P' (P of the analysis), built by the same two
+    // transpositions the factorisation's wrapper does on every call, so that the factor's
+    // arithmetic is unchanged, and sends every entry of destino to its place in it.
+    void Permuta(std::vector<std::int64_t> &destino) {
+        const std::size_t nnz = std::size_t(static_cast<const SuiteSparse_long *>(A->p)[A->ncol]);
+        double *ax = static_cast<double *>(A->x);
+        for (std::size_t k = 0; k < nnz; ++k)
+            ax[k] = double(k); // each entry carries its own position (exact below 2^53)
+        cholmod_sparse *T =
+            cholmod_l_ptranspose(A, 2, static_cast<SuiteSparse_long *>(L->Perm), nullptr, 0, &c);
+        Verifica();
+        cholmod_sparse *S = cholmod_l_ptranspose(T, 2, nullptr, nullptr, 0, &c);
+        cholmod_l_free_sparse(&T, &c);
+        Verifica();
+        const SuiteSparse_long *sp = static_cast<const SuiteSparse_long *>(S->p);
+        const double *sx = static_cast<const double *>(S->x);
+        std::vector<std::int64_t> lugar(nnz, -1);
+        for (SuiteSparse_long q = 0; q < sp[S->ncol]; ++q)
+            lugar[std::size_t(sx[q])] = q;
+        for (std::int64_t &d : destino)
+            if (d >= 0)
+                d = lugar[std::size_t(d)];
+        cholmod_l_free_sparse(&A, &c);
+        A = S;
+        permutada = true;
+    }
 
     // Raises the error of a failed CHOLMOD call.
     void Verifica() const {
@@ -196,6 +227,7 @@ void TGauss::Analisa() {
     f.inicio.assign(1, 0); // no pattern recorded until the analysis is done
     cholmod_l_free_factor(&f.L, &f.c);
     cholmod_l_free_sparse(&f.A, &f.c);
+    f.permutada = false;
 
     std::vector<std::int64_t> inicio(n + 1, 0);
     for (std::size_t r = 0; r < n; ++r)
@@ -232,6 +264,8 @@ void TGauss::Analisa() {
     std::copy(linhas.begin(), linhas.end(), static_cast<SuiteSparse_long *>(f.A->i));
     f.L = cholmod_l_analyze(f.A, &f.c);
     f.Verifica();
+    if (f.L->is_super && f.L->Perm)
+        f.Permuta(destino);
     f.inicio = std::move(inicio);
     f.coluna = std::move(coluna);
     f.destino = std::move(destino);
@@ -249,13 +283,21 @@ void TGauss::Fatora() {
         const std::int64_t o = f.inicio[r];
         for (std::size_t s = 0; s < v.size(); ++s) {
             const std::int64_t d = f.destino[std::size_t(o) + s];
-            if (d >= 0)
-                ax[d] = VerificaFinito(v[s]);
+            if (d >= 0) {
+                if (!std::isfinite(v[s]))
+                    VerificaFinito(v[s]);
+                ax[d] = v[s];
+            }
         }
         std::copy(v.begin(), v.end(), f.valor.begin() + o);
     }
     ++eliminacoes_;
-    cholmod_l_factorize(f.A, f.L, &f.c);
+    if (f.permutada) {
+        double semDeslocamento[2] = {0.0, 0.0};
+        cholmod_l_super_numeric(f.A, nullptr, semDeslocamento, f.L, &f.c);
+    } else {
+        cholmod_l_factorize(f.A, f.L, &f.c);
+    }
     f.Verifica();
     if (f.L->minor < f.L->n)
         ErroDivisaoPorZero();
