@@ -210,3 +210,37 @@ TEST_F(Progresso, FinsDePassoMostradosCercaDe30VezesPorSegundo) {
         FechaProgresso();
     }
 }
+
+#if defined(__x86_64__) || defined(__i386__)
+#include <cpuid.h>
+
+namespace {
+// 1 when the upper halves of the AVX registers are in use, 0 when not, -1 when the processor
+// cannot tell.
+int AvxEmUso() {
+    unsigned a, b, c, d;
+    if (!__get_cpuid(1, &a, &b, &c, &d) || !(c & bit_OSXSAVE) ||
+        !__get_cpuid_count(0xd, 1, &a, &b, &c, &d) || !(a & 4)) // XGETBV with ECX = 1
+        return -1;
+    unsigned lo, hi;
+    asm volatile("xgetbv" : "=a"(lo), "=d"(hi) : "c"(1));
+    return int((lo >> 2) & 1);
+}
+} // namespace
+
+// Painting may leave those halves in use; the engine's SSE loops run far slower until they are
+// cleared, so a refresh returns with them clear.
+TEST_F(Progresso, RefrescoDevolveRegistrosAvxLivres) {
+    if (AvxEmUso() < 0)
+        GTEST_SKIP() << "the processor does not report the registers in use";
+    TfrmMensagemFEM *w = AbreProgresso(true, "Fase de Processamento...", 1000);
+    EXPECT_EQ(AvxEmUso(), 0);
+    w->DefineFaixaPassos(5);
+    for (int k = 1; k <= 5; ++k) {
+        w->MostraElemento(k * 150);
+        agora += 40;
+        w->MostraTempo(k);
+        EXPECT_EQ(AvxEmUso(), 0) << k;
+    }
+}
+#endif
