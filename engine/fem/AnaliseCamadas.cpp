@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 #include "fem/ArquivosPasso.h"
 #include "fem/ElementosEtapa.h"
@@ -105,9 +107,20 @@ void TAnaliseCamadas::CalculaZonas() {
     const int ne = Dominio->GetNumElementos();
     zonaDoElemento_.assign(std::size_t(ne), 0);
     camadaDoElemento_.assign(std::size_t(ne), 1);
+    // Every zone's outline indexed once for all the elements.
+    const int nz = Camadas->GetNumZonas();
+    std::vector<std::unique_ptr<TLocalizadorContorno>> contornos(static_cast<std::size_t>(nz));
+    for (int k = 1; k <= nz; ++k)
+        if (const TMalha *m = Camadas->GetSubDominio(k)->GetMalha())
+            contornos[std::size_t(k - 1)] = std::make_unique<TLocalizadorContorno>(*m);
+    const auto malha = [this](int k) { return Camadas->GetSubDominio(k)->GetMalha(); };
     for (int e = 1; e <= ne; ++e) {
         const TElementoTriangular *el = Dominio->GetElemento(e);
-        zonaDoElemento_[std::size_t(e - 1)] = SubDominioDoPonto(el->XCentro(), el->YCentro());
+        const double x = el->XCentro(), y = el->YCentro();
+        zonaDoElemento_[std::size_t(e - 1)] = DominioDoPonto(nz, malha, [&](int k) {
+            const TLocalizadorContorno *c = contornos[std::size_t(k - 1)].get();
+            return c && (!c->PontoFora(x, y) || malha(k)->ExisteVertice(x, y));
+        });
         camadaDoElemento_[std::size_t(e - 1)] = Camadas->CamadaDaElevacao(el->YCentro());
     }
 }
