@@ -34,6 +34,8 @@ TAnaliseCamadas::TAnaliseCamadas(TCamadas *camadas)
 }
 
 TAnaliseCamadas::~TAnaliseCamadas() {
+    if (gravacao_.valid())
+        gravacao_.wait();
     (void)Dominio.release();
 }
 
@@ -164,6 +166,11 @@ void TAnaliseCamadas::Roda() {
     const int n = Camadas->GetNumEtapas();
     if (n < 1)
         throw Exception("O modelo em camadas não tem etapas.");
+    // A write left going by a run that failed: that run already reported its failure.
+    if (gravacao_.valid())
+        gravacao_.wait();
+    gravacao_ = {};
+    etapaDoBuffer_ = 0;
     PassosFeitos = 0;
     VerificaPassos(*Tempo);
     DefineNomesArquivos(Entradas.Arquivos);
@@ -225,7 +232,7 @@ void TAnaliseCamadas::MudaEtapa() {
     TTempoMudanca tempos;
     const int k = EtapaAtual;
     auto t0 = std::chrono::steady_clock::now();
-    GravaElementosEtapa(k);
+    GravaElementosEtapa(k, true);
     tempos.ArquivoElementos = Segundos(t0);
 
     // The old stage's mesh is emptied (the others were at the start of the run); then the new
@@ -248,6 +255,11 @@ void TAnaliseCamadas::MudaEtapa() {
     t0 = std::chrono::steady_clock::now();
     TemperaturasIniciais();
     tempos.Transporte = Segundos(t0);
+    // What is left of the element file's write and sync.
+    t0 = std::chrono::steady_clock::now();
+    EsperaGravacao();
+    etapaDoBuffer_ = 0;
+    tempos.ArquivoElementos += Segundos(t0);
     tempos.Etapa = EtapaAtual;
     tempos.Nos = NumNos;
     temposMudancas_.push_back(tempos);
@@ -279,7 +291,12 @@ void TAnaliseCamadas::TemperaturasIniciais() {
 
 void TAnaliseCamadas::TransportaTemperaturas(int k) {
     TElementosEtapa anteriores;
-    anteriores.Le(TElementosEtapa::NomeArquivo(k));
+    if (etapaDoBuffer_ == k) {
+        anteriores.LeTexto(buffer_, TElementosEtapa::NomeArquivo(k));
+    } else {
+        EsperaGravacao();
+        anteriores.Le(TElementosEtapa::NomeArquivo(k));
+    }
     const TMalha *m = Dominio->GetMalha();
     double *t = T->Dados();
     for (int i = 1; i <= NumNos; ++i) {
@@ -295,9 +312,11 @@ void TAnaliseCamadas::TransportaTemperaturas(int k) {
     }
 }
 
-void TAnaliseCamadas::GravaElementosEtapa(int k) {
+void TAnaliseCamadas::GravaElementosEtapa(int k, bool emSegundoPlano) {
+    EsperaGravacao();
     const TMalha *m = Dominio->GetMalha();
     const double *t = T->Dados();
+    etapaDoBuffer_ = 0;
     buffer_.clear();
     buffer_.reserve(std::size_t(m->GetNumElementos()) * 97);
     for (int e = 1; e <= m->GetNumElementos(); ++e) {
@@ -311,7 +330,23 @@ void TAnaliseCamadas::GravaElementosEtapa(int k) {
         }
         TElementosEtapa::AppendLinha(buffer_, v, x, y);
     }
-    EscreveArquivo(TElementosEtapa::NomeArquivo(k), buffer_);
+    if (!emSegundoPlano) {
+        EscreveArquivo(TElementosEtapa::NomeArquivo(k), buffer_);
+        return;
+    }
+    // The text is handed over here; only the sync and the rename wait for the disk beside
+    // the caller.
+    auto arquivo = std::make_unique<TArquivoSeguro>(TElementosEtapa::NomeArquivo(k));
+    arquivo->Escreve(buffer_);
+    etapaDoBuffer_ = k;
+    gravacao_ = std::async(std::launch::async, [a = std::move(arquivo)] { a->Confirma(); });
+}
+
+void TAnaliseCamadas::EsperaGravacao() {
+    if (!gravacao_.valid())
+        return;
+    auto g = std::move(gravacao_);
+    g.get();
 }
 
 void TAnaliseCamadas::PosPasso(int i) {

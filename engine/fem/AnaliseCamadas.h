@@ -4,6 +4,7 @@
 // stage's mesh.
 #pragma once
 
+#include <future>
 #include <string>
 #include <vector>
 
@@ -69,7 +70,10 @@ private:
     // Empties the mesh and elements of every stage but stage exceto (0: of every stage).
     void EsvaziaEtapas(int exceto);
     void MudaEtapa();
-    void GravaElementosEtapa(int k);
+    // Writes stage k's element file; with emSegundoPlano its sync and rename go on beside the
+    // caller until EsperaGravacao(), and the text stays in buffer_ for the carry-over.
+    void GravaElementosEtapa(int k, bool emSegundoPlano = false);
+    void EsperaGravacao();
     // Carries the temperatures of stage k's element file onto the current mesh.
     void TransportaTemperaturas(int k);
     void CalculaZonas();
@@ -79,6 +83,8 @@ private:
     std::vector<int> zonaDoElemento_;         // 0 = none
     std::vector<int> camadaDoElemento_;       // layer that holds the centroid
     std::string buffer_;
+    int etapaDoBuffer_ = 0; // stage whose element file buffer_ holds, 0 = none
+    std::future<void> gravacao_;
     TVetor leitura_;
     std::vector<TTempoMudanca> temposMudancas_;
     std::vector<int> etapaDoPasso_; // stage of every step of the last run

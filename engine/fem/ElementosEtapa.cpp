@@ -14,13 +14,18 @@ std::filesystem::path TElementosEtapa::NomeArquivo(int etapa) {
 
 void TElementosEtapa::AppendLinha(std::string &out, const double valores[3], const double xs[3],
                                   const double ys[3]) {
+    // The line is put together in place and appended at once.
+    char linha[9 * (10 + kMaxFixo) + 8];
+    char *p = linha;
     for (int k = 0; k < 3; ++k) {
-        AppendFixo(out, valores[k], 10, 5);
-        AppendFixo(out, xs[k], 10, 5);
-        AppendFixo(out, ys[k], 10, 5);
-        out += "  ";
+        p = EscreveFixo(p, valores[k], 10, 5);
+        p = EscreveFixo(p, xs[k], 10, 5);
+        p = EscreveFixo(p, ys[k], 10, 5);
+        *p++ = ' ';
+        *p++ = ' ';
     }
-    out += '\n';
+    *p++ = '\n';
+    out.append(linha, p);
 }
 
 namespace {
@@ -77,8 +82,54 @@ bool ProximoNumero(std::string_view linha, std::size_t &pos, double &v) {
 
 } // namespace
 
+namespace {
+
+// Lines of a text in memory, as TLeitorTexto gives those of a file.
+class TLeitorMemoria {
+public:
+    TLeitorMemoria(std::string_view texto, const std::filesystem::path &arquivo)
+        : texto_(texto), arquivo_(arquivo) {}
+    bool LeLinha(std::string_view &linha) {
+        if (pos_ >= texto_.size())
+            return false;
+        std::size_t fim = texto_.find('\n', pos_);
+        const std::size_t prox = fim == std::string_view::npos ? texto_.size() : fim + 1;
+        if (fim == std::string_view::npos)
+            fim = texto_.size();
+        std::size_t f = fim;
+        if (f > pos_ && texto_[f - 1] == '\r')
+            --f;
+        linha = texto_.substr(pos_, f - pos_);
+        pos_ = prox;
+        ++linha_;
+        return true;
+    }
+    bool Fim() const { return pos_ >= texto_.size(); }
+    std::size_t BytesRestantes() const { return texto_.size() - pos_; }
+    [[noreturn]] void Erro(const std::string &oque) const {
+        throw EInOutError(arquivo_.string() + ", linha " + std::to_string(linha_) + ": " + oque);
+    }
+
+private:
+    std::string_view texto_;
+    const std::filesystem::path &arquivo_;
+    std::size_t pos_ = 0;
+    int linha_ = 0;
+};
+
+} // namespace
+
 void TElementosEtapa::Le(const std::filesystem::path &arquivo) {
     TLeitorTexto leitor(arquivo);
+    LeLinhas(leitor);
+}
+
+void TElementosEtapa::LeTexto(std::string_view texto, const std::filesystem::path &arquivo) {
+    TLeitorMemoria leitor(texto, arquivo);
+    LeLinhas(leitor);
+}
+
+template <class Leitor> void TElementosEtapa::LeLinhas(Leitor &leitor) {
     std::vector<double> valores, xs, ys;
     const std::size_t estimado = leitor.BytesRestantes() / 96 + 1;
     valores.reserve(3 * estimado);

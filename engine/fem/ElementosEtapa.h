@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 class TElementosEtapa {
@@ -20,6 +21,8 @@ public:
     // Reads an element file (nine numbers per line; the numbers are told apart by their five
     // decimals even where two of them touch). Throws EInOutError naming the file and line.
     void Le(const std::filesystem::path &arquivo);
+    // The same from the file's text already in memory; errors name arquivo.
+    void LeTexto(std::string_view texto, const std::filesystem::path &arquivo);
     // Elements given directly (three entries per element in each array).
     void Define(std::vector<double> valores, std::vector<double> xs, std::vector<double> ys);
 
@@ -37,6 +40,7 @@ public:
     std::vector<double> Valores, X, Y; // three entries per element, in node order
 
 private:
+    template <class Leitor> void LeLinhas(Leitor &leitor);
     void MontaGrade();
     void Celula(double x, double y, int &i, int &j) const;
 
