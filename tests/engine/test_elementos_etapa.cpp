@@ -80,6 +80,17 @@ TEST_F(ElementosEtapa, FileNameAndLineLayout) {
     EXPECT_EQ(s, "  20.00000   0.00000   0.50000  "
                  "  -1.50000   1.00000   2.25000  "
                  " 123.456791000.00000  -3.00000  \n");
+    // Numbers past the fast formatting keep their full text, field by field.
+    const double grandes[3] = {1e20, -1e300, -0.0};
+    std::string g, esperado;
+    TElementosEtapa::AppendLinha(g, grandes, t, grandes);
+    for (int k = 0; k < 3; ++k) {
+        AppendFixo(esperado, grandes[k], 10, 5);
+        AppendFixo(esperado, t[k], 10, 5);
+        AppendFixo(esperado, grandes[k], 10, 5);
+        esperado += "  ";
+    }
+    EXPECT_EQ(g, esperado + "\n");
 }
 
 TEST_F(ElementosEtapa, ReadsBackEvenWhereNumbersTouch) {
@@ -93,12 +104,18 @@ TEST_F(ElementosEtapa, ReadsBackEvenWhereNumbersTouch) {
     s = s.substr(0, fim) + "\r" + s.substr(fim); // a Windows line end
     const auto arq = TElementosEtapa::NomeArquivo(1);
     EscreveArquivo(arq, s);
-    TElementosEtapa el;
-    el.Le(arq);
-    ASSERT_EQ(el.NumElementos(), 2);
-    EXPECT_EQ(el.Valores, (std::vector<double>{20.0, -12345.5, 7.0, 1000.0, -2000.25, 0.125}));
-    EXPECT_EQ(el.X, (std::vector<double>{1000.0, -2000.25, 0.125, 99999.5, 3.0, -0.00001}));
-    EXPECT_EQ(el.Y, (std::vector<double>{99999.5, 3.0, -0.00001, 20.0, -12345.5, 7.0}));
+    // From the file and from its text in memory.
+    for (int memoria = 0; memoria < 2; ++memoria) {
+        TElementosEtapa el;
+        if (memoria)
+            el.LeTexto(s, arq);
+        else
+            el.Le(arq);
+        ASSERT_EQ(el.NumElementos(), 2);
+        EXPECT_EQ(el.Valores, (std::vector<double>{20.0, -12345.5, 7.0, 1000.0, -2000.25, 0.125}));
+        EXPECT_EQ(el.X, (std::vector<double>{1000.0, -2000.25, 0.125, 99999.5, 3.0, -0.00001}));
+        EXPECT_EQ(el.Y, (std::vector<double>{99999.5, 3.0, -0.00001, 20.0, -12345.5, 7.0}));
+    }
 }
 
 TEST_F(ElementosEtapa, BadOrMissingFilesNameTheFile) {
@@ -116,6 +133,14 @@ TEST_F(ElementosEtapa, BadOrMissingFilesNameTheFile) {
         FAIL();
     } catch (const EInOutError &e) {
         EXPECT_NE(std::string(e.what()).find("ElementosEtapa2.res, linha 1"), std::string::npos);
+    }
+    try {
+        el.LeTexto("  1.00000  0.00000  0.00000  2.00000  1.00000  3.00000  0.00000  1.00000  1.0\n"
+                   "  1.00000  0.00000\n",
+                   arq);
+        FAIL();
+    } catch (const EInOutError &e) {
+        EXPECT_NE(std::string(e.what()).find("ElementosEtapa2.res, linha 2"), std::string::npos);
     }
     EscreveArquivo(arq, "");
     el.Le(arq);
