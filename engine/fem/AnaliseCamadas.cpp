@@ -170,7 +170,7 @@ void TAnaliseCamadas::Roda() {
     if (gravacao_.valid())
         gravacao_.wait();
     gravacao_ = {};
-    etapaDoBuffer_ = 0;
+    etapaEmMemoria_ = 0;
     PassosFeitos = 0;
     VerificaPassos(*Tempo);
     DefineNomesArquivos(Entradas.Arquivos);
@@ -258,7 +258,7 @@ void TAnaliseCamadas::MudaEtapa() {
     // What is left of the element file's write and sync.
     t0 = std::chrono::steady_clock::now();
     EsperaGravacao();
-    etapaDoBuffer_ = 0;
+    etapaEmMemoria_ = 0;
     tempos.ArquivoElementos += Segundos(t0);
     tempos.Etapa = EtapaAtual;
     tempos.Nos = NumNos;
@@ -290,13 +290,12 @@ void TAnaliseCamadas::TemperaturasIniciais() {
 }
 
 void TAnaliseCamadas::TransportaTemperaturas(int k) {
-    TElementosEtapa anteriores;
-    if (etapaDoBuffer_ == k) {
-        anteriores.LeTexto(buffer_, TElementosEtapa::NomeArquivo(k));
-    } else {
+    TElementosEtapa lidos;
+    if (etapaEmMemoria_ != k) {
         EsperaGravacao();
-        anteriores.Le(TElementosEtapa::NomeArquivo(k));
+        lidos.Le(TElementosEtapa::NomeArquivo(k));
     }
+    const TElementosEtapa &anteriores = etapaEmMemoria_ == k ? emMemoria_ : lidos;
     const TMalha *m = Dominio->GetMalha();
     double *t = T->Dados();
     for (int i = 1; i <= NumNos; ++i) {
@@ -316,7 +315,7 @@ void TAnaliseCamadas::GravaElementosEtapa(int k, bool emSegundoPlano) {
     EsperaGravacao();
     const TMalha *m = Dominio->GetMalha();
     const double *t = T->Dados();
-    etapaDoBuffer_ = 0;
+    etapaEmMemoria_ = 0;
     buffer_.clear();
     buffer_.reserve(std::size_t(m->GetNumElementos()) * 97);
     for (int e = 1; e <= m->GetNumElementos(); ++e) {
@@ -338,7 +337,24 @@ void TAnaliseCamadas::GravaElementosEtapa(int k, bool emSegundoPlano) {
     // the caller.
     auto arquivo = std::make_unique<TArquivoSeguro>(TElementosEtapa::NomeArquivo(k));
     arquivo->Escreve(buffer_);
-    etapaDoBuffer_ = k;
+    // The carry-over takes the values as they will be read back, without the text.
+    std::vector<double> valores(3 * std::size_t(m->GetNumElementos())), xs(valores.size()),
+        ys(valores.size());
+    bool todos = true;
+    for (int e = 1; e <= m->GetNumElementos() && todos; ++e) {
+        const TElemento *el = m->GetElemento(e);
+        for (int i = 0; i < 3 && todos; ++i) {
+            const TNo *no = el->GetNo(i + 1);
+            const std::size_t j = 3 * std::size_t(e - 1) + std::size_t(i);
+            todos = TElementosEtapa::ValorLido(t[no->Numero - 1], valores[j]) &&
+                    TElementosEtapa::ValorLido(no->X, xs[j]) &&
+                    TElementosEtapa::ValorLido(no->Y, ys[j]);
+        }
+    }
+    if (todos) {
+        emMemoria_.Define(std::move(valores), std::move(xs), std::move(ys));
+        etapaEmMemoria_ = k;
+    }
     gravacao_ = std::async(std::launch::async, [a = std::move(arquivo)] { a->Confirma(); });
 }
 

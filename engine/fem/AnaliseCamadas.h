@@ -10,6 +10,7 @@
 
 #include "fem/Analise.h"
 #include "fem/Camadas.h"
+#include "fem/ElementosEtapa.h"
 
 class TAnaliseCamadas : public TAnalise {
 public:
@@ -71,7 +72,7 @@ private:
     void EsvaziaEtapas(int exceto);
     void MudaEtapa();
     // Writes stage k's element file; with emSegundoPlano its sync and rename go on beside the
-    // caller until EsperaGravacao(), and the text stays in buffer_ for the carry-over.
+    // caller until EsperaGravacao(), and its values are kept for the carry-over.
     void GravaElementosEtapa(int k, bool emSegundoPlano = false);
     void EsperaGravacao();
     // Carries the temperatures of stage k's element file onto the current mesh.
@@ -83,7 +84,8 @@ private:
     std::vector<int> zonaDoElemento_;         // 0 = none
     std::vector<int> camadaDoElemento_;       // layer that holds the centroid
     std::string buffer_;
-    int etapaDoBuffer_ = 0; // stage whose element file buffer_ holds, 0 = none
+    TElementosEtapa emMemoria_; // stage etapaEmMemoria_'s element file as it reads back
+    int etapaEmMemoria_ = 0;    // 0 = none
     std::future<void> gravacao_;
     TVetor leitura_;
     std::vector<TTempoMudanca> temposMudancas_;

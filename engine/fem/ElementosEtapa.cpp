@@ -82,54 +82,27 @@ bool ProximoNumero(std::string_view linha, std::size_t &pos, double &v) {
 
 } // namespace
 
-namespace {
-
-// Lines of a text in memory, as TLeitorTexto gives those of a file.
-class TLeitorMemoria {
-public:
-    TLeitorMemoria(std::string_view texto, const std::filesystem::path &arquivo)
-        : texto_(texto), arquivo_(arquivo) {}
-    bool LeLinha(std::string_view &linha) {
-        if (pos_ >= texto_.size())
-            return false;
-        std::size_t fim = texto_.find('\n', pos_);
-        const std::size_t prox = fim == std::string_view::npos ? texto_.size() : fim + 1;
-        if (fim == std::string_view::npos)
-            fim = texto_.size();
-        std::size_t f = fim;
-        if (f > pos_ && texto_[f - 1] == '\r')
-            --f;
-        linha = texto_.substr(pos_, f - pos_);
-        pos_ = prox;
-        ++linha_;
-        return true;
-    }
-    bool Fim() const { return pos_ >= texto_.size(); }
-    std::size_t BytesRestantes() const { return texto_.size() - pos_; }
-    [[noreturn]] void Erro(const std::string &oque) const {
-        throw EInOutError(arquivo_.string() + ", linha " + std::to_string(linha_) + ": " + oque);
-    }
-
-private:
-    std::string_view texto_;
-    const std::filesystem::path &arquivo_;
-    std::size_t pos_ = 0;
-    int linha_ = 0;
-};
-
-} // namespace
+bool TElementosEtapa::ValorLido(double v, double &lido) {
+    // The rounding of the writer's fixed notation: |v|·10^5 to the nearest integer, ties to
+    // even, exactly through the error term of an fma.
+    const double a = std::fabs(v);
+    const double p = a * 1e5;
+    if (!(p < 9e14)) // also NaN and infinities; at most 15 digits below this
+        return false;
+    const double e = std::fma(a, 1e5, -p);
+    const double f = std::floor(p);
+    const double s = ((p - f) - 0.5) + e;
+    auto n = std::uint64_t(f);
+    if (s > 0.0 || (s == 0.0 && (n & 1u)))
+        ++n;
+    // Its digits as an integer over 10^5, as the reader takes them; the sign as written.
+    const double m = double(n) / 1e5;
+    lido = std::signbit(v) ? -m : m;
+    return true;
+}
 
 void TElementosEtapa::Le(const std::filesystem::path &arquivo) {
     TLeitorTexto leitor(arquivo);
-    LeLinhas(leitor);
-}
-
-void TElementosEtapa::LeTexto(std::string_view texto, const std::filesystem::path &arquivo) {
-    TLeitorMemoria leitor(texto, arquivo);
-    LeLinhas(leitor);
-}
-
-template <class Leitor> void TElementosEtapa::LeLinhas(Leitor &leitor) {
     std::vector<double> valores, xs, ys;
     const std::size_t estimado = leitor.BytesRestantes() / 96 + 1;
     valores.reserve(3 * estimado);

@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <string>
-#include <string_view>
 #include <vector>
 
 class TElementosEtapa {
@@ -21,8 +20,9 @@ public:
     // Reads an element file (nine numbers per line; the numbers are told apart by their five
     // decimals even where two of them touch). Throws EInOutError naming the file and line.
     void Le(const std::filesystem::path &arquivo);
-    // The same from the file's text already in memory; errors name arquivo.
-    void LeTexto(std::string_view texto, const std::filesystem::path &arquivo);
+    // The value Le gives back for v as AppendLinha writes it, without the text; false where
+    // that takes the text (wide or not finite numbers).
+    static bool ValorLido(double v, double &lido);
     // Elements given directly (three entries per element in each array).
     void Define(std::vector<double> valores, std::vector<double> xs, std::vector<double> ys);
 
@@ -40,7 +40,6 @@ public:
     std::vector<double> Valores, X, Y; // three entries per element, in node order
 
 private:
-    template <class Leitor> void LeLinhas(Leitor &leitor);
     void MontaGrade();
     void Celula(double x, double y, int &i, int &j) const;
 
