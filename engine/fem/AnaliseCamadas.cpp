@@ -175,6 +175,14 @@ void TAnaliseCamadas::Roda() {
     VerificaPassos(*Tempo);
     DefineNomesArquivos(Entradas.Arquivos);
     TTravaPasta trava(PastaDoArquivo(ArquivoTemperatura(1)));
+    // No element file is left unsynced when the run ends, nor past the folder's lock.
+    struct TEspera {
+        std::future<void> &gravacao;
+        ~TEspera() {
+            if (gravacao.valid())
+                gravacao.wait();
+        }
+    } espera{gravacao_};
     ZeraMaximos();
     temposMudancas_.clear();
     etapaDoPasso_.clear();
@@ -195,6 +203,7 @@ void TAnaliseCamadas::Roda() {
 
     Prepara();
     LacoDoTempo();
+    EsperaGravacao();
 }
 
 void TAnaliseCamadas::Prepara() {
@@ -255,11 +264,8 @@ void TAnaliseCamadas::MudaEtapa() {
     t0 = std::chrono::steady_clock::now();
     TemperaturasIniciais();
     tempos.Transporte = Segundos(t0);
-    // What is left of the element file's write and sync.
-    t0 = std::chrono::steady_clock::now();
-    EsperaGravacao();
+    // The element file's sync goes on beside the new stage's steps.
     etapaEmMemoria_ = 0;
-    tempos.ArquivoElementos += Segundos(t0);
     tempos.Etapa = EtapaAtual;
     tempos.Nos = NumNos;
     temposMudancas_.push_back(tempos);
@@ -315,17 +321,31 @@ void TAnaliseCamadas::GravaElementosEtapa(int k, bool emSegundoPlano) {
     EsperaGravacao();
     const TMalha *m = Dominio->GetMalha();
     const double *t = T->Dados();
+    const std::size_t ne = std::size_t(m->GetNumElementos());
     etapaEmMemoria_ = 0;
     buffer_.clear();
-    buffer_.reserve(std::size_t(m->GetNumElementos()) * 97);
-    for (int e = 1; e <= m->GetNumElementos(); ++e) {
-        const TElemento *el = m->GetElemento(e);
+    buffer_.reserve(ne * 97);
+    // In the background case the carry-over takes the values as they will be read back,
+    // without the text.
+    std::vector<double> valores, xs, ys;
+    bool lidos = emSegundoPlano;
+    if (lidos) {
+        valores.resize(3 * ne);
+        xs.resize(3 * ne);
+        ys.resize(3 * ne);
+    }
+    for (std::size_t e = 0; e < ne; ++e) {
+        const TElemento *el = m->GetElemento(int(e) + 1);
         double v[3], x[3], y[3];
         for (int i = 0; i < 3; ++i) {
             const TNo *no = el->GetNo(i + 1);
             v[i] = t[no->Numero - 1];
             x[i] = no->X;
             y[i] = no->Y;
+            const std::size_t j = 3 * e + std::size_t(i);
+            lidos = lidos && TElementosEtapa::ValorLido(v[i], valores[j]) &&
+                    TElementosEtapa::ValorLido(x[i], xs[j]) &&
+                    TElementosEtapa::ValorLido(y[i], ys[j]);
         }
         TElementosEtapa::AppendLinha(buffer_, v, x, y);
     }
@@ -333,29 +353,14 @@ void TAnaliseCamadas::GravaElementosEtapa(int k, bool emSegundoPlano) {
         EscreveArquivo(TElementosEtapa::NomeArquivo(k), buffer_);
         return;
     }
-    // The text is handed over here; only the sync and the rename wait for the disk beside
-    // the caller.
-    auto arquivo = std::make_unique<TArquivoSeguro>(TElementosEtapa::NomeArquivo(k));
-    arquivo->Escreve(buffer_);
-    // The carry-over takes the values as they will be read back, without the text.
-    std::vector<double> valores(3 * std::size_t(m->GetNumElementos())), xs(valores.size()),
-        ys(valores.size());
-    bool todos = true;
-    for (int e = 1; e <= m->GetNumElementos() && todos; ++e) {
-        const TElemento *el = m->GetElemento(e);
-        for (int i = 0; i < 3 && todos; ++i) {
-            const TNo *no = el->GetNo(i + 1);
-            const std::size_t j = 3 * std::size_t(e - 1) + std::size_t(i);
-            todos = TElementosEtapa::ValorLido(t[no->Numero - 1], valores[j]) &&
-                    TElementosEtapa::ValorLido(no->X, xs[j]) &&
-                    TElementosEtapa::ValorLido(no->Y, ys[j]);
-        }
-    }
-    if (todos) {
+    if (lidos) {
         emMemoria_.Define(std::move(valores), std::move(xs), std::move(ys));
         etapaEmMemoria_ = k;
     }
-    gravacao_ = std::async(std::launch::async, [a = std::move(arquivo)] { a->Confirma(); });
+    // buffer_ stays untouched until the write is waited for.
+    gravacao_ = std::async(std::launch::async,
+                           [arquivo = TElementosEtapa::NomeArquivo(k),
+                            texto = std::string_view(buffer_)] { EscreveArquivo(arquivo, texto); });
 }
 
 void TAnaliseCamadas::EsperaGravacao() {

@@ -71,8 +71,9 @@ private:
     // Empties the mesh and elements of every stage but stage exceto (0: of every stage).
     void EsvaziaEtapas(int exceto);
     void MudaEtapa();
-    // Writes stage k's element file; with emSegundoPlano its sync and rename go on beside the
-    // caller until EsperaGravacao(), and its values are kept for the carry-over.
+    // Writes stage k's element file; with emSegundoPlano the write goes on beside the run until
+    // EsperaGravacao() (the next write, a read of it, the run's end), and its values as they
+    // read back are kept for the carry-over.
     void GravaElementosEtapa(int k, bool emSegundoPlano = false);
     void EsperaGravacao();
     // Carries the temperatures of stage k's element file onto the current mesh.
