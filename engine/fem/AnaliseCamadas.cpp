@@ -357,10 +357,14 @@ void TAnaliseCamadas::GravaElementosEtapa(int k, bool emSegundoPlano) {
         emMemoria_.Define(std::move(valores), std::move(xs), std::move(ys));
         etapaEmMemoria_ = k;
     }
-    // buffer_ stays untouched until the write is waited for.
-    gravacao_ = std::async(std::launch::async,
-                           [arquivo = TElementosEtapa::NomeArquivo(k),
-                            texto = std::string_view(buffer_)] { EscreveArquivo(arquivo, texto); });
+    // The file is created here (its unique name is drawn on this thread); buffer_ stays
+    // untouched until the write is waited for.
+    auto arquivo = std::make_unique<TArquivoSeguro>(TElementosEtapa::NomeArquivo(k));
+    gravacao_ =
+        std::async(std::launch::async, [a = std::move(arquivo), texto = std::string_view(buffer_)] {
+            a->Escreve(texto);
+            a->Confirma();
+        });
 }
 
 void TAnaliseCamadas::EsperaGravacao() {
