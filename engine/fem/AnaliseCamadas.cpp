@@ -34,6 +34,7 @@ TAnaliseCamadas::TAnaliseCamadas(TCamadas *camadas)
 }
 
 TAnaliseCamadas::~TAnaliseCamadas() {
+    pendente_.reset();
     if (gravacao_.valid())
         gravacao_.wait();
     (void)Dominio.release();
@@ -167,6 +168,7 @@ void TAnaliseCamadas::Roda() {
     if (n < 1)
         throw Exception("O modelo em camadas não tem etapas.");
     // A write left going by a run that failed: that run already reported its failure.
+    pendente_.reset();
     if (gravacao_.valid())
         gravacao_.wait();
     gravacao_ = {};
@@ -177,12 +179,16 @@ void TAnaliseCamadas::Roda() {
     TTravaPasta trava(PastaDoArquivo(ArquivoTemperatura(1)));
     // No element file is left unsynced when the run ends, nor past the folder's lock.
     struct TEspera {
-        std::future<void> &gravacao;
+        TAnaliseCamadas &a;
         ~TEspera() {
-            if (gravacao.valid())
-                gravacao.wait();
+            // A run that fails still leaves the element files written before the failure; its
+            // own error is the one reported.
+            try {
+                a.EsperaGravacao();
+            } catch (...) {
+            }
         }
-    } espera{gravacao_};
+    } espera{*this};
     ZeraMaximos();
     temposMudancas_.clear();
     etapaDoPasso_.clear();
@@ -264,8 +270,9 @@ void TAnaliseCamadas::MudaEtapa() {
     t0 = std::chrono::steady_clock::now();
     TemperaturasIniciais();
     tempos.Transporte = Segundos(t0);
-    // The element file's sync goes on beside the new stage's steps.
+    // The element file is written and synced beside the new stage's steps.
     etapaEmMemoria_ = 0;
+    IniciaGravacao();
     tempos.Etapa = EtapaAtual;
     tempos.Nos = NumNos;
     temposMudancas_.push_back(tempos);
@@ -357,17 +364,23 @@ void TAnaliseCamadas::GravaElementosEtapa(int k, bool emSegundoPlano) {
         emMemoria_.Define(std::move(valores), std::move(xs), std::move(ys));
         etapaEmMemoria_ = k;
     }
-    // The file is created here (its unique name is drawn on this thread); buffer_ stays
-    // untouched until the write is waited for.
-    auto arquivo = std::make_unique<TArquivoSeguro>(TElementosEtapa::NomeArquivo(k));
-    gravacao_ =
-        std::async(std::launch::async, [a = std::move(arquivo), texto = std::string_view(buffer_)] {
-            a->Escreve(texto);
-            a->Confirma();
-        });
+    // The file is created here (its unique name is drawn on this thread) and written once the
+    // change is done (IniciaGravacao); buffer_ stays untouched until the write is waited for.
+    pendente_ = std::make_unique<TArquivoSeguro>(TElementosEtapa::NomeArquivo(k));
+}
+
+void TAnaliseCamadas::IniciaGravacao() {
+    if (!pendente_)
+        return;
+    gravacao_ = std::async(std::launch::async,
+                           [a = std::move(pendente_), texto = std::string_view(buffer_)] {
+                               a->Escreve(texto);
+                               a->Confirma();
+                           });
 }
 
 void TAnaliseCamadas::EsperaGravacao() {
+    IniciaGravacao();
     if (!gravacao_.valid())
         return;
     auto g = std::move(gravacao_);
