@@ -34,9 +34,6 @@ TAnaliseCamadas::TAnaliseCamadas(TCamadas *camadas)
 }
 
 TAnaliseCamadas::~TAnaliseCamadas() {
-    pendente_.reset();
-    if (gravacao_.valid())
-        gravacao_.wait();
     (void)Dominio.release();
 }
 
@@ -167,28 +164,11 @@ void TAnaliseCamadas::Roda() {
     const int n = Camadas->GetNumEtapas();
     if (n < 1)
         throw Exception("O modelo em camadas não tem etapas.");
-    // A write left going by a run that failed: that run already reported its failure.
-    pendente_.reset();
-    if (gravacao_.valid())
-        gravacao_.wait();
-    gravacao_ = {};
     etapaEmMemoria_ = 0;
     PassosFeitos = 0;
     VerificaPassos(*Tempo);
     DefineNomesArquivos(Entradas.Arquivos);
     TTravaPasta trava(PastaDoArquivo(ArquivoTemperatura(1)));
-    // No element file is left unsynced when the run ends, nor past the folder's lock.
-    struct TEspera {
-        TAnaliseCamadas &a;
-        ~TEspera() {
-            // A run that fails still leaves the element files written before the failure; its
-            // own error is the one reported.
-            try {
-                a.EsperaGravacao();
-            } catch (...) {
-            }
-        }
-    } espera{*this};
     ZeraMaximos();
     temposMudancas_.clear();
     etapaDoPasso_.clear();
@@ -209,7 +189,6 @@ void TAnaliseCamadas::Roda() {
 
     Prepara();
     LacoDoTempo();
-    EsperaGravacao();
 }
 
 void TAnaliseCamadas::Prepara() {
@@ -270,9 +249,7 @@ void TAnaliseCamadas::MudaEtapa() {
     t0 = std::chrono::steady_clock::now();
     TemperaturasIniciais();
     tempos.Transporte = Segundos(t0);
-    // The element file is written and synced beside the new stage's steps.
     etapaEmMemoria_ = 0;
-    IniciaGravacao();
     tempos.Etapa = EtapaAtual;
     tempos.Nos = NumNos;
     temposMudancas_.push_back(tempos);
@@ -305,7 +282,6 @@ void TAnaliseCamadas::TemperaturasIniciais() {
 void TAnaliseCamadas::TransportaTemperaturas(int k) {
     TElementosEtapa lidos;
     if (etapaEmMemoria_ != k) {
-        EsperaGravacao();
         lidos.Le(TElementosEtapa::NomeArquivo(k));
     }
     const TElementosEtapa &anteriores = etapaEmMemoria_ == k ? emMemoria_ : lidos;
@@ -324,18 +300,17 @@ void TAnaliseCamadas::TransportaTemperaturas(int k) {
     }
 }
 
-void TAnaliseCamadas::GravaElementosEtapa(int k, bool emSegundoPlano) {
-    EsperaGravacao();
+void TAnaliseCamadas::GravaElementosEtapa(int k, bool guardaValores) {
     const TMalha *m = Dominio->GetMalha();
     const double *t = T->Dados();
     const std::size_t ne = std::size_t(m->GetNumElementos());
     etapaEmMemoria_ = 0;
     buffer_.clear();
     buffer_.reserve(ne * 97);
-    // In the background case the carry-over takes the values as they will be read back,
-    // without the text.
+    // At a stage change the carry-over takes the values as they read back, without parsing
+    // the text again.
     std::vector<double> valores, xs, ys;
-    bool lidos = emSegundoPlano;
+    bool lidos = guardaValores;
     if (lidos) {
         valores.resize(3 * ne);
         xs.resize(3 * ne);
@@ -356,35 +331,11 @@ void TAnaliseCamadas::GravaElementosEtapa(int k, bool emSegundoPlano) {
         }
         TElementosEtapa::AppendLinha(buffer_, v, x, y);
     }
-    if (!emSegundoPlano) {
-        EscreveArquivo(TElementosEtapa::NomeArquivo(k), buffer_);
-        return;
-    }
+    EscreveArquivo(TElementosEtapa::NomeArquivo(k), buffer_);
     if (lidos) {
         emMemoria_.Define(std::move(valores), std::move(xs), std::move(ys));
         etapaEmMemoria_ = k;
     }
-    // The file is created here (its unique name is drawn on this thread) and written once the
-    // change is done (IniciaGravacao); buffer_ stays untouched until the write is waited for.
-    pendente_ = std::make_unique<TArquivoSeguro>(TElementosEtapa::NomeArquivo(k));
-}
-
-void TAnaliseCamadas::IniciaGravacao() {
-    if (!pendente_)
-        return;
-    gravacao_ = std::async(std::launch::async,
-                           [a = std::move(pendente_), texto = std::string_view(buffer_)] {
-                               a->Escreve(texto);
-                               a->Confirma();
-                           });
-}
-
-void TAnaliseCamadas::EsperaGravacao() {
-    IniciaGravacao();
-    if (!gravacao_.valid())
-        return;
-    auto g = std::move(gravacao_);
-    g.get();
 }
 
 void TAnaliseCamadas::PosPasso(int i) {

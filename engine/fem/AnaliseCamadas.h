@@ -4,7 +4,6 @@
 // stage's mesh.
 #pragma once
 
-#include <future>
 #include <string>
 #include <vector>
 
@@ -71,12 +70,9 @@ private:
     // Empties the mesh and elements of every stage but stage exceto (0: of every stage).
     void EsvaziaEtapas(int exceto);
     void MudaEtapa();
-    // Writes stage k's element file; with emSegundoPlano the write starts at IniciaGravacao()
-    // and goes on beside the run until EsperaGravacao() (the next write, a read of it, the
-    // run's end), and its values as they read back are kept for the carry-over.
-    void GravaElementosEtapa(int k, bool emSegundoPlano = false);
-    void IniciaGravacao();
-    void EsperaGravacao();
+    // Writes stage k's element file; with guardaValores its values as they read back are kept
+    // for the carry-over.
+    void GravaElementosEtapa(int k, bool guardaValores = false);
     // Carries the temperatures of stage k's element file onto the current mesh.
     void TransportaTemperaturas(int k);
     void CalculaZonas();
@@ -88,8 +84,6 @@ private:
     std::string buffer_;
     TElementosEtapa emMemoria_; // stage etapaEmMemoria_'s element file as it reads back
     int etapaEmMemoria_ = 0;    // 0 = none
-    std::unique_ptr<TArquivoSeguro> pendente_; // element file to write with buffer_'s text
-    std::future<void> gravacao_;
     TVetor leitura_;
     std::vector<TTempoMudanca> temposMudancas_;
     std::vector<int> etapaDoPasso_; // stage of every step of the last run
