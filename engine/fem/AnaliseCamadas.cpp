@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <memory>
+#include <vector>
 
 #include "fem/ArquivosPasso.h"
 #include "fem/ElementosEtapa.h"
@@ -105,9 +107,20 @@ void TAnaliseCamadas::CalculaZonas() {
     const int ne = Dominio->GetNumElementos();
     zonaDoElemento_.assign(std::size_t(ne), 0);
     camadaDoElemento_.assign(std::size_t(ne), 1);
+    // Every zone's outline indexed once for all the elements.
+    const int nz = Camadas->GetNumZonas();
+    std::vector<std::unique_ptr<TLocalizadorContorno>> contornos(static_cast<std::size_t>(nz));
+    for (int k = 1; k <= nz; ++k)
+        if (const TMalha *m = Camadas->GetSubDominio(k)->GetMalha())
+            contornos[std::size_t(k - 1)] = std::make_unique<TLocalizadorContorno>(*m);
+    const auto malha = [this](int k) { return Camadas->GetSubDominio(k)->GetMalha(); };
     for (int e = 1; e <= ne; ++e) {
         const TElementoTriangular *el = Dominio->GetElemento(e);
-        zonaDoElemento_[std::size_t(e - 1)] = SubDominioDoPonto(el->XCentro(), el->YCentro());
+        const double x = el->XCentro(), y = el->YCentro();
+        zonaDoElemento_[std::size_t(e - 1)] = DominioDoPonto(nz, malha, [&](int k) {
+            const TLocalizadorContorno *c = contornos[std::size_t(k - 1)].get();
+            return c && (!c->PontoFora(x, y) || malha(k)->ExisteVertice(x, y));
+        });
         camadaDoElemento_[std::size_t(e - 1)] = Camadas->CamadaDaElevacao(el->YCentro());
     }
 }
@@ -151,6 +164,7 @@ void TAnaliseCamadas::Roda() {
     const int n = Camadas->GetNumEtapas();
     if (n < 1)
         throw Exception("O modelo em camadas não tem etapas.");
+    etapaEmMemoria_ = 0;
     PassosFeitos = 0;
     VerificaPassos(*Tempo);
     DefineNomesArquivos(Entradas.Arquivos);
@@ -212,7 +226,7 @@ void TAnaliseCamadas::MudaEtapa() {
     TTempoMudanca tempos;
     const int k = EtapaAtual;
     auto t0 = std::chrono::steady_clock::now();
-    GravaElementosEtapa(k);
+    GravaElementosEtapa(k, true);
     tempos.ArquivoElementos = Segundos(t0);
 
     // The old stage's mesh is emptied (the others were at the start of the run); then the new
@@ -235,6 +249,7 @@ void TAnaliseCamadas::MudaEtapa() {
     t0 = std::chrono::steady_clock::now();
     TemperaturasIniciais();
     tempos.Transporte = Segundos(t0);
+    etapaEmMemoria_ = 0;
     tempos.Etapa = EtapaAtual;
     tempos.Nos = NumNos;
     temposMudancas_.push_back(tempos);
@@ -265,8 +280,11 @@ void TAnaliseCamadas::TemperaturasIniciais() {
 }
 
 void TAnaliseCamadas::TransportaTemperaturas(int k) {
-    TElementosEtapa anteriores;
-    anteriores.Le(TElementosEtapa::NomeArquivo(k));
+    TElementosEtapa lidos;
+    if (etapaEmMemoria_ != k) {
+        lidos.Le(TElementosEtapa::NomeArquivo(k));
+    }
+    const TElementosEtapa &anteriores = etapaEmMemoria_ == k ? emMemoria_ : lidos;
     const TMalha *m = Dominio->GetMalha();
     double *t = T->Dados();
     for (int i = 1; i <= NumNos; ++i) {
@@ -282,23 +300,42 @@ void TAnaliseCamadas::TransportaTemperaturas(int k) {
     }
 }
 
-void TAnaliseCamadas::GravaElementosEtapa(int k) {
+void TAnaliseCamadas::GravaElementosEtapa(int k, bool guardaValores) {
     const TMalha *m = Dominio->GetMalha();
     const double *t = T->Dados();
+    const std::size_t ne = std::size_t(m->GetNumElementos());
+    etapaEmMemoria_ = 0;
     buffer_.clear();
-    buffer_.reserve(std::size_t(m->GetNumElementos()) * 97);
-    for (int e = 1; e <= m->GetNumElementos(); ++e) {
-        const TElemento *el = m->GetElemento(e);
+    buffer_.reserve(ne * 97);
+    // At a stage change the carry-over takes the values as they read back, without parsing
+    // the text again.
+    std::vector<double> valores, xs, ys;
+    bool lidos = guardaValores;
+    if (lidos) {
+        valores.resize(3 * ne);
+        xs.resize(3 * ne);
+        ys.resize(3 * ne);
+    }
+    for (std::size_t e = 0; e < ne; ++e) {
+        const TElemento *el = m->GetElemento(int(e) + 1);
         double v[3], x[3], y[3];
         for (int i = 0; i < 3; ++i) {
             const TNo *no = el->GetNo(i + 1);
             v[i] = t[no->Numero - 1];
             x[i] = no->X;
             y[i] = no->Y;
+            const std::size_t j = 3 * e + std::size_t(i);
+            lidos = lidos && TElementosEtapa::ValorLido(v[i], valores[j]) &&
+                    TElementosEtapa::ValorLido(x[i], xs[j]) &&
+                    TElementosEtapa::ValorLido(y[i], ys[j]);
         }
         TElementosEtapa::AppendLinha(buffer_, v, x, y);
     }
     EscreveArquivo(TElementosEtapa::NomeArquivo(k), buffer_);
+    if (lidos) {
+        emMemoria_.Define(std::move(valores), std::move(xs), std::move(ys));
+        etapaEmMemoria_ = k;
+    }
 }
 
 void TAnaliseCamadas::PosPasso(int i) {

@@ -9,6 +9,7 @@
 
 #include "fem/Analise.h"
 #include "fem/Camadas.h"
+#include "fem/ElementosEtapa.h"
 
 class TAnaliseCamadas : public TAnalise {
 public:
@@ -69,7 +70,9 @@ private:
     // Empties the mesh and elements of every stage but stage exceto (0: of every stage).
     void EsvaziaEtapas(int exceto);
     void MudaEtapa();
-    void GravaElementosEtapa(int k);
+    // Writes stage k's element file; with guardaValores its values as they read back are kept
+    // for the carry-over.
+    void GravaElementosEtapa(int k, bool guardaValores = false);
     // Carries the temperatures of stage k's element file onto the current mesh.
     void TransportaTemperaturas(int k);
     void CalculaZonas();
@@ -79,6 +82,8 @@ private:
     std::vector<int> zonaDoElemento_;         // 0 = none
     std::vector<int> camadaDoElemento_;       // layer that holds the centroid
     std::string buffer_;
+    TElementosEtapa emMemoria_; // stage etapaEmMemoria_'s element file as it reads back
+    int etapaEmMemoria_ = 0;    // 0 = none
     TVetor leitura_;
     std::vector<TTempoMudanca> temposMudancas_;
     std::vector<int> etapaDoPasso_; // stage of every step of the last run

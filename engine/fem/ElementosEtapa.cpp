@@ -14,13 +14,18 @@ std::filesystem::path TElementosEtapa::NomeArquivo(int etapa) {
 
 void TElementosEtapa::AppendLinha(std::string &out, const double valores[3], const double xs[3],
                                   const double ys[3]) {
+    // The line is put together in place and appended at once.
+    char linha[9 * (10 + kMaxFixo) + 8];
+    char *p = linha;
     for (int k = 0; k < 3; ++k) {
-        AppendFixo(out, valores[k], 10, 5);
-        AppendFixo(out, xs[k], 10, 5);
-        AppendFixo(out, ys[k], 10, 5);
-        out += "  ";
+        p = EscreveFixo(p, valores[k], 10, 5);
+        p = EscreveFixo(p, xs[k], 10, 5);
+        p = EscreveFixo(p, ys[k], 10, 5);
+        *p++ = ' ';
+        *p++ = ' ';
     }
-    out += '\n';
+    *p++ = '\n';
+    out.append(linha, p);
 }
 
 namespace {
@@ -76,6 +81,25 @@ bool ProximoNumero(std::string_view linha, std::size_t &pos, double &v) {
 }
 
 } // namespace
+
+bool TElementosEtapa::ValorLido(double v, double &lido) {
+    // The rounding of the writer's fixed notation: |v|·10^5 to the nearest integer, ties to
+    // even, exactly through the error term of an fma.
+    const double a = std::fabs(v);
+    const double p = a * 1e5;
+    if (!(p < 9e14)) // also NaN and infinities; at most 15 digits below this
+        return false;
+    const double e = std::fma(a, 1e5, -p);
+    const double f = std::floor(p);
+    const double s = ((p - f) - 0.5) + e;
+    auto n = std::uint64_t(f);
+    if (s > 0.0 || (s == 0.0 && (n & 1u)))
+        ++n;
+    // Its digits as an integer over 10^5, as the reader takes them; the sign as written.
+    const double m = double(n) / 1e5;
+    lido = std::signbit(v) ? -m : m;
+    return true;
+}
 
 void TElementosEtapa::Le(const std::filesystem::path &arquivo) {
     TLeitorTexto leitor(arquivo);

@@ -20,6 +20,9 @@ public:
     // Reads an element file (nine numbers per line; the numbers are told apart by their five
     // decimals even where two of them touch). Throws EInOutError naming the file and line.
     void Le(const std::filesystem::path &arquivo);
+    // The value Le gives back for v as AppendLinha writes it, without the text; false where
+    // that takes the text (wide or not finite numbers).
+    static bool ValorLido(double v, double &lido);
     // Elements given directly (three entries per element in each array).
     void Define(std::vector<double> valores, std::vector<double> xs, std::vector<double> ys);
 

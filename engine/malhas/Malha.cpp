@@ -363,3 +363,84 @@ bool TMalha::PontoFora(double x, double y) const {
 bool TMalha::PontoFora2(double x, double y) const {
     return TestaRaio(x, y, [](const TAresta &a) { return a.Ignorada; });
 }
+
+TLocalizadorContorno::TLocalizadorContorno(const TMalha &m) : malha_(m) {
+    std::vector<const TAresta *> arestas;
+    for (int i = 1; i <= m.GetNumArestas(); ++i) {
+        const TAresta *a = m.GetAresta(i);
+        if (a->Interna && !m.ConsideraInternas)
+            continue;
+        for (const TNo *v : {a->No1, a->No2}) {
+            if (!std::isfinite(v->X) || !std::isfinite(v->Y))
+                return;
+            alturas_.push_back(v->Y);
+        }
+        arestas.push_back(a);
+    }
+    l_ = std::fabs((m.GetXMax() - m.GetXMin()) + (m.GetYMax() - m.GetYMin()));
+    if (!(l_ > 0.0) || !std::isfinite(l_))
+        return;
+    std::sort(alturas_.begin(), alturas_.end());
+    nb_ = std::max<int>(1, int(arestas.size()));
+    if (!alturas_.empty()) {
+        y0_ = alturas_.front();
+        const double h = alturas_.back() - y0_;
+        fy_ = h > 0.0 ? nb_ / h : 0.0;
+    }
+    // Two passes: count the edges of every bucket, then fill them.
+    inicio_.assign(std::size_t(nb_) + 1, 0);
+    for (int pass = 0; pass < 2; ++pass) {
+        std::vector<int> cursor;
+        if (pass == 1) {
+            for (std::size_t b = 1; b < inicio_.size(); ++b)
+                inicio_[b] += inicio_[b - 1];
+            lista_.assign(std::size_t(inicio_.back()), nullptr);
+            cursor.assign(inicio_.begin(), inicio_.end() - 1);
+        }
+        for (const TAresta *a : arestas) {
+            const int b0 = Balde(std::min(a->No1->Y, a->No2->Y));
+            const int b1 = Balde(std::max(a->No1->Y, a->No2->Y));
+            for (int b = b0; b <= b1; ++b) {
+                if (pass == 0)
+                    ++inicio_[std::size_t(b) + 1];
+                else
+                    lista_[std::size_t(cursor[std::size_t(b)]++)] = a;
+            }
+        }
+    }
+    valido_ = true;
+}
+
+// Monotonic in y, so an edge spanning a height is in that height's bucket.
+int TLocalizadorContorno::Balde(double y) const {
+    const double c = (y - y0_) * fy_;
+    return !(c > 0.0) ? 0 : c >= nb_ - 1 ? nb_ - 1 : int(c);
+}
+
+bool TLocalizadorContorno::PontoFora(double x, double y) const {
+    if (!valido_ || !std::isfinite(x) || !std::isfinite(y))
+        return malha_.PontoFora(x, y);
+    // The first ray of the mesh's test: from the point towards +x, with its length.
+    const double dx = l_ * std::cos(0.0), dy = l_ * std::sin(0.0);
+    const TPontoReal p{x, y}, q{x + dx, y + dy};
+    if (!(q.X > p.X))
+        return malha_.PontoFora(x, y);
+    // An endpoint on the ray's line abandons the ray; only endpoints this near can be.
+    const double w = 1e-9 / l_ + 1e-12 * std::fabs(y);
+    for (auto it = std::lower_bound(alturas_.begin(), alturas_.end(), y - w);
+         it != alturas_.end() && *it <= y + w; ++it)
+        if (TUT_Math::IgualComTolerancia(0.0, (x - x) * dy - (*it - y) * dx))
+            return malha_.PontoFora(x, y);
+    // With no endpoint on the line, an edge with both ends on one side of it cannot cross.
+    int conta = 0;
+    const int b = Balde(y);
+    for (int k = inicio_[std::size_t(b)]; k < inicio_[std::size_t(b) + 1]; ++k) {
+        const TAresta *a = lista_[std::size_t(k)];
+        if (std::min(a->No1->Y, a->No2->Y) > y || std::max(a->No1->Y, a->No2->Y) < y)
+            continue;
+        if (!CaixasSeparadas(p, q, a->No2->Ponto(), a->No1->Ponto()) &&
+            TUT_Math::SegmentosCruzam(p, q, a->No2->Ponto(), a->No1->Ponto()))
+            ++conta;
+    }
+    return conta % 2 == 0;
+}

@@ -209,3 +209,22 @@ protected:
 private:
     template <class Pula> bool TestaRaio(double x, double y, Pula pula) const;
 };
+
+// PontoFora of a mesh whose domain does not change while this lives, answered from an index
+// of its edges by height: the first (horizontal) ray of the test only crosses the edges that
+// span the point's height. Points where that ray is abandoned go to the mesh's own test.
+class TLocalizadorContorno {
+public:
+    explicit TLocalizadorContorno(const TMalha &m);
+    bool PontoFora(double x, double y) const;
+
+private:
+    const TMalha &malha_;
+    bool valido_ = false;
+    double l_ = 0.0, y0_ = 0.0, fy_ = 0.0;
+    int nb_ = 1;
+    std::vector<double> alturas_; // every endpoint's height, sorted
+    std::vector<int> inicio_;     // edges of bucket b: lista_[inicio_[b]..inicio_[b+1])
+    std::vector<const TAresta *> lista_;
+    int Balde(double y) const;
+};

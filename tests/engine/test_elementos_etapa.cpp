@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <iomanip>
 #include <random>
 
 #include "fem/ElementosEtapa.h"
@@ -80,6 +83,17 @@ TEST_F(ElementosEtapa, FileNameAndLineLayout) {
     EXPECT_EQ(s, "  20.00000   0.00000   0.50000  "
                  "  -1.50000   1.00000   2.25000  "
                  " 123.456791000.00000  -3.00000  \n");
+    // Numbers past the fast formatting keep their full text, field by field.
+    const double grandes[3] = {1e20, -1e300, -0.0};
+    std::string g, esperado;
+    TElementosEtapa::AppendLinha(g, grandes, t, grandes);
+    for (int k = 0; k < 3; ++k) {
+        AppendFixo(esperado, grandes[k], 10, 5);
+        AppendFixo(esperado, t[k], 10, 5);
+        AppendFixo(esperado, grandes[k], 10, 5);
+        esperado += "  ";
+    }
+    EXPECT_EQ(g, esperado + "\n");
 }
 
 TEST_F(ElementosEtapa, ReadsBackEvenWhereNumbersTouch) {
@@ -99,6 +113,41 @@ TEST_F(ElementosEtapa, ReadsBackEvenWhereNumbersTouch) {
     EXPECT_EQ(el.Valores, (std::vector<double>{20.0, -12345.5, 7.0, 1000.0, -2000.25, 0.125}));
     EXPECT_EQ(el.X, (std::vector<double>{1000.0, -2000.25, 0.125, 99999.5, 3.0, -0.00001}));
     EXPECT_EQ(el.Y, (std::vector<double>{99999.5, 3.0, -0.00001, 20.0, -12345.5, 7.0}));
+}
+
+TEST_F(ElementosEtapa, ValueAsReadBackWithoutTheText) {
+    // Written and read back through the file against the value taken without the text: halves
+    // of the last decimal, signs and negative zeros, the widest numbers taken, random ones.
+    std::vector<double> v = {
+        0.0,        -0.0,      1e-6,       -1e-6,    0.000005,        -0.000015,        0.125,
+        2.675,      -1.000005, 123.456785, 8.9999e9, 8.99999999999e9, -8.99999999999e9, 1e-300,
+        4.999999e-6};
+    std::mt19937_64 r(7);
+    std::uniform_real_distribution<double> u(-1.0, 1.0);
+    for (int i = 0; i < 30000; ++i)
+        v.push_back(u(r) * std::pow(10.0, i % 14 - 4));
+    for (int i = 0; i < 3000; ++i) // exact halves of the fifth decimal and their neighbours
+        v.push_back(std::nextafter((i * 10 + 5) * 1e-6, i % 3 - 1.0));
+    std::string s;
+    std::vector<double> esperado;
+    for (std::size_t i = 0; i + 3 <= v.size(); i += 3) {
+        const double zero[3] = {0, 0, 0};
+        TElementosEtapa::AppendLinha(s, &v[i], zero, zero);
+    }
+    const auto arq = TElementosEtapa::NomeArquivo(1);
+    EscreveArquivo(arq, s);
+    TElementosEtapa el;
+    el.Le(arq);
+    ASSERT_EQ(el.Valores.size(), v.size() / 3 * 3);
+    for (std::size_t i = 0; i < el.Valores.size(); ++i) {
+        double lido = 0.0;
+        ASSERT_TRUE(TElementosEtapa::ValorLido(v[i], lido)) << v[i];
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(lido), std::bit_cast<std::uint64_t>(el.Valores[i]))
+            << std::setprecision(17) << v[i];
+    }
+    double lido;
+    EXPECT_FALSE(TElementosEtapa::ValorLido(1e10, lido));
+    EXPECT_FALSE(TElementosEtapa::ValorLido(std::nan(""), lido));
 }
 
 TEST_F(ElementosEtapa, BadOrMissingFilesNameTheFile) {

@@ -176,6 +176,56 @@ TEST(Malha, InteriorAndIgnoredEdgesInPointOutside) {
     EXPECT_FALSE(m->PontoFora(0.8, 1));
 }
 
+TEST(Malha, IndexedOutlineAnswersAsThePlainTest) {
+    // Convex, concave, with interior edges (counted or not), open, far from the origin.
+    struct Caso {
+        std::vector<TNo> pontos;
+        bool internas, aberta;
+    };
+    const std::vector<Caso> casos = {
+        {{TNo(1, 1, 0), TNo(2, 2, 1), TNo(3, 1, 2), TNo(4, 0, 1)}, false, false},
+        {{TNo(1, 0, 0), TNo(2, 3, 0), TNo(3, 3, 1), TNo(4, 1, 1), TNo(5, 1, 3), TNo(6, 0, 3)},
+         false,
+         false},
+        {{TNo(1, 0, 0), TNo(2, 2, 0), TNo(3, 2, 2), TNo(4, 0, 2)}, true, false},
+        {{TNo(1, 0, 0), TNo(2, 2, 0), TNo(3, 2, 2), TNo(4, 0, 2)}, false, false},
+        {{TNo(1, 0, 0), TNo(2, 2, 0.5), TNo(3, 2, 2), TNo(4, 0, 2)}, false, true},
+        {{TNo(1, 1e6, 1e6), TNo(2, 1e6 + 0.3, 1e6), TNo(3, 1e6 + 0.3, 1e6 + 0.7),
+          TNo(4, 1e6, 1e6 + 0.7)},
+         false,
+         false},
+    };
+    for (std::size_t c = 0; c < casos.size(); ++c) {
+        auto m = TMalha::CreatePoligono(casos[c].pontos);
+        if (casos[c].aberta)
+            m->SetAresta(m->GetNumArestas(), 4, 4);
+        // An interior edge across the middle, as layers make.
+        const double ym = (m->GetYMin() + m->GetYMax()) / 2;
+        m->AdicionaArestaPontos(TNo(0, m->GetXMin(), ym), TNo(0, m->GetXMax(), ym));
+        m->GetAresta(m->GetNumArestas())->SetInterna(true);
+        m->SetConsideraInternas(casos[c].internas);
+        const TLocalizadorContorno rapido(*m);
+        // A grid over the box and beyond, every vertex, edge midpoints and points at a vertex
+        // height.
+        std::vector<TPontoReal> pontos;
+        const double x0 = m->GetXMin(), y0 = m->GetYMin();
+        const double lx = m->GetXMax() - x0, ly = m->GetYMax() - y0;
+        for (int i = -3; i <= 23; ++i)
+            for (int j = -3; j <= 23; ++j)
+                pontos.push_back({x0 + lx * i / 20.0, y0 + ly * j / 20.0});
+        for (int i = 1; i <= m->GetNumArestas(); ++i) {
+            const TAresta *e = m->GetAresta(i);
+            pontos.push_back(e->No1->Ponto());
+            pontos.push_back({(e->No1->X + e->No2->X) / 2, (e->No1->Y + e->No2->Y) / 2});
+            pontos.push_back({x0 + lx / 3, e->No1->Y});
+            pontos.push_back({x0 + lx / 3, e->No1->Y + 1e-13});
+        }
+        for (const TPontoReal &p : pontos)
+            EXPECT_EQ(rapido.PontoFora(p.X, p.Y), m->PontoFora(p.X, p.Y))
+                << "case " << c << " at " << p.X << ", " << p.Y;
+    }
+}
+
 TEST(Malha, ElementsAndBoundarySides) {
     auto m = Quadrado();
     m->AdicionaNo(0, 0);
