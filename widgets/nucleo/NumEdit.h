@@ -40,5 +40,5 @@ std::string NumEditText(double v, unsigned decimais, bool zeroVazio);
 std::string NumDisplayText(double v, const std::string &formato);
 
 // The text normalised and its integer part grouped in threes (when `agrupa`); sign in front,
-// what follows the decimal separator or exponent on unchanged. "" and "-" stay as they are.
+// everything from the decimal separator or exponent on unchanged. "" and "-" stay as they are.
 std::string RegroupNumberText(const std::string &texto, bool agrupa);
