@@ -1,4 +1,4 @@
-// Staged thermal analysis of a block built in layers: the time to mesh every stage, the parts
+// Staged thermal analysis of a block built in layers: the time to mesh every stage, the pieces
 // of each stage change (element file, stage mesh file, carry-over, reallocation) against the
 // ordinary steps of the new stage, and the whole run.
 // Options: --smoke (tiny case), --arquivos DIR (run in DIR and keep its files).

@@ -13,7 +13,7 @@
 
 class TAnaliseCamadas : public TAnalise {
 public:
-    // Durations (seconds) of the parts of one stage change, kept for benchmarks.
+    // Durations (seconds) of the steps of one stage change, kept for benchmarks.
     struct TTempoMudanca {
         int Etapa = 0, Nos = 0; // the new stage and its node count
         // Release of the stage meshes still in memory, the old stage's element file, reading

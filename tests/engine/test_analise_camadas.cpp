@@ -23,16 +23,6 @@ std::unique_ptr<TMaterial> Material(double k) {
                                        0.1931, true, 0.0, true);
 }
 
-std::unique_ptr<TDominio> Poligono(std::initializer_list<std::pair<double, double>> pts,
-                                   bool fixo) {
-    std::vector<TNo> nos;
-    for (auto [x, y] : pts)
-        nos.emplace_back(int(nos.size()) + 1, x, y);
-    auto d = TDominio::CreateMalha(nos);
-    d->SetFixo(fixo);
-    return d;
-}
-
 TVetorInteiro Lista(std::initializer_list<int> l) {
     TVetorInteiro v;
     for (int i : l)

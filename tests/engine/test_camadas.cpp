@@ -9,6 +9,7 @@
 #include "uLibraryMalhas.h"
 
 #include "PastaTeste.h"
+#include "support_analise.h"
 
 namespace {
 
@@ -31,16 +32,6 @@ std::set<TSegmento> Segmentos(std::initializer_list<TSegmento> l) {
     for (auto [x1, y1, x2, y2] : l)
         s.insert(std::min(TSegmento{x1, y1, x2, y2}, TSegmento{x2, y2, x1, y1}));
     return s;
-}
-
-std::unique_ptr<TDominio> Poligono(std::initializer_list<std::pair<double, double>> pts,
-                                   bool fixo) {
-    std::vector<TNo> nos;
-    for (auto [x, y] : pts)
-        nos.emplace_back(int(nos.size()) + 1, x, y);
-    auto d = TDominio::CreateMalha(nos);
-    d->SetFixo(fixo);
-    return d;
 }
 
 TVetor Elevacoes(std::initializer_list<double> l) {

@@ -51,6 +51,17 @@ inline std::unique_ptr<TForcaExterna> Conveccao(double h, double ambiente,
     return f;
 }
 
+// A zone with the given vertices, fixed or not.
+inline std::unique_ptr<TDominio> Poligono(std::initializer_list<std::pair<double, double>> pts,
+                                   bool fixo) {
+    std::vector<TNo> nos;
+    for (auto [x, y] : pts)
+        nos.emplace_back(int(nos.size()) + 1, x, y);
+    auto d = TDominio::CreateMalha(nos);
+    d->SetFixo(fixo);
+    return d;
+}
+
 inline TVetorInteiro Nos(std::initializer_list<int> nos) {
     TVetorInteiro v;
     for (int i : nos)
