@@ -129,8 +129,7 @@ void TMapaIsocores::Desenha(TCanvas &mapa, const TBufferPixels &pixels, TCanvas 
 
     desenho_->SetPixels(pixels);
     desenho_->SetOnProgresso(std::move(progresso));
-    for (std::size_t e = 0; e < std::size_t(ne); ++e)
-        desenho_->DesenhaElemento(cantos_[3 * e], cantos_[3 * e + 1], cantos_[3 * e + 2]);
+    desenho_->DesenhaElementos(cantos_.data(), std::size_t(ne));
     desenho_->TerminaProgresso();
     desenho_->SetOnProgresso(nullptr);
     desenho_->SetPixels({});

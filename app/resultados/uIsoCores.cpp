@@ -2,6 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include <sched.h>
 
 namespace {
 
@@ -73,6 +79,21 @@ inline std::uint32_t ArgbDeT(double t, const std::uint32_t *tabela) {
             return c;
     }
     return ArgbDaCor(CorDeT(t));
+}
+
+// Centres this close outside an edge count as on it.
+constexpr double kFolga = 1e-9;
+
+// Ceiling and floor of v clamped to [-1, maximo + 1], without a library call.
+inline int Teto(double v, double maximo) {
+    v = std::min(std::max(v, -1.0), maximo + 1.0);
+    const int k = int(v);
+    return k + int(double(k) < v);
+}
+inline int Piso(double v, double maximo) {
+    v = std::min(std::max(v, -1.0), maximo + 1.0);
+    const int k = int(v);
+    return k - int(v < double(k));
 }
 
 // 1 / k, from a table for the small integers a picture's triangles mostly give.
@@ -184,14 +205,86 @@ void TIsoCores::TerminaProgresso() {
 
 void TIsoCores::DesenhaElemento(const TPontoValor &p1, const TPontoValor &p2,
                                 const TPontoValor &p3) {
+    CalculaMapeamento();
+    Desenha(p1, p2, p3);
+}
+
+namespace {
+// Processors this process may run on.
+int Processadores() {
+    cpu_set_t conjunto;
+    CPU_ZERO(&conjunto);
+    if (sched_getaffinity(0, sizeof(conjunto), &conjunto) != 0)
+        return 1;
+    return std::max(1, CPU_COUNT(&conjunto));
+}
+} // namespace
+
+void TIsoCores::DesenhaElementos(const TPontoValor *cantos, std::size_t elementos) {
+    CalculaMapeamento(); // the picture keeps its size during the walk
+    // Large maps without outlines are filled in bands of rows, one thread each. Every row
+    // belongs to one band and each band takes the elements in order, so every pixel ends with
+    // the colour the single walk gives it. Outlines are painted between the fills, in order, so
+    // those drawings take the single walk.
+    constexpr std::size_t kMinimoFaixas = 8192;
+    static const int processadores = std::min(4, Processadores());
+    const int maximo = faixasMaximas_ > 0 ? faixasMaximas_ : processadores;
+    const int faixas = Pixels.Pixels && !Contorno && elementos >= kMinimoFaixas
+                           ? std::min(maximo, Pixels.Altura / 64)
+                           : 1;
+    if (faixas <= 1) {
+        for (std::size_t e = 0; e < elementos; ++e, cantos += 3)
+            Desenha(cantos[0], cantos[1], cantos[2]);
+        return;
+    }
+    const int n = Cores ? std::max(1, NumDivisoes) : 1;
+    PreparaDivisoes(n);
+    auto inicio = [&](int f) { return int(std::int64_t(Pixels.Altura) * f / faixas); };
+    auto pinta = [this, cantos, elementos, n](int y0, int y1) {
+        for (std::size_t e = 0; e < elementos; ++e)
+            PreencheRapido(cantos[3 * e], cantos[3 * e + 1], cantos[3 * e + 2], n, y0, y1);
+    };
+    std::vector<std::thread> outras;
+    std::vector<int> semThread; // bands whose thread could not be started
+    struct TJunta {
+        std::vector<std::thread> &t;
+        ~TJunta() {
+            for (std::thread &x : t)
+                x.join();
+        }
+    } junta{outras};
+    outras.reserve(std::size_t(faixas - 1));
+    for (int f = 1; f < faixas; ++f) {
+        try {
+            outras.emplace_back(pinta, inicio(f), inicio(f + 1));
+        } catch (const std::system_error &) {
+            semThread.push_back(f);
+        }
+    }
+    // The first band here, with the progress events.
+    const int y1 = inicio(1);
+    for (std::size_t e = 0; e < elementos; ++e) {
+        const TPontoValor *c = cantos + 3 * e;
+        Z1 = c[0].Z;
+        Z2 = c[1].Z;
+        Z3 = c[2].Z;
+        PreencheRapido(c[0], c[1], c[2], n, 0, y1);
+        Progresso(n);
+    }
+    for (int f : semThread)
+        pinta(inicio(f), inicio(f + 1));
+}
+
+inline void TIsoCores::Desenha(const TPontoValor &p1, const TPontoValor &p2,
+                               const TPontoValor &p3) {
     const int n = Cores ? std::max(1, NumDivisoes) : 1;
     Z1 = p1.Z;
     Z2 = p2.Z;
     Z3 = p3.Z;
-    CalculaMapeamento();
-    if (Pixels.Pixels)
-        PreencheRapido(p1, p2, p3, n);
-    else
+    if (Pixels.Pixels) {
+        PreparaDivisoes(n);
+        PreencheRapido(p1, p2, p3, n, 0, Pixels.Altura);
+    } else
         PreenchePoligonos(p1, p2, p3, n);
     Progresso(n);
     if (Contorno) {
@@ -247,12 +340,19 @@ void TIsoCores::PreenchePoligonos(const TPontoValor &p1, const TPontoValor &p2,
     }
 }
 
+void TIsoCores::PreparaDivisoes(int n) {
+    if (n != nInverso_) {
+        nInverso_ = n;
+        inversoN_ = 1.0 / n;
+    }
+}
+
 // Span fill. The triangle between its corners' pixels is walked row by row: each row of pixel
 // centres meets its left and right edges at two abscissas, which bound the run of centres
 // inside (edges included). Each pixel of the run takes the colour of the sub-triangle that holds
 // its centre in that triangle's subdivision.
 void TIsoCores::PreencheRapido(const TPontoValor &p1, const TPontoValor &p2, const TPontoValor &p3,
-                               int n) {
+                               int n, int linha0, int linha1) const {
     // The corners' pixels as the mapping rounds them.
     const double ex = escalaX_, ey = escalaY_, ox = deslocX_, oy = deslocY_;
     const int dx = Mapa.Dx, dy = Mapa.Dy;
@@ -272,81 +372,69 @@ void TIsoCores::PreencheRapido(const TPontoValor &p1, const TPontoValor &p2, con
         std::swap(a, c);
     if (c->Y < b->Y)
         std::swap(b, c);
-    if (c->Y <= 0 || a->Y >= Pixels.Altura)
+    if (c->Y <= linha0 || a->Y >= linha1)
         return;
     const double inv = std::fabs(det) < 1024.0 ? Inverso(int(det)) : 1.0 / det;
     // u and v along a row (per pixel) and down a column (per row).
     const double dux = vy * inv, dvx = -uy * inv, duy = -vx * inv, dvy = ux * inv;
     // Ramp position of sub-triangle (i, j): t0 + ci i + cj j + the lower or upper centroid's share.
     const bool plano = !Cores || inversoFaixa_ == 0.0;
-    if (n != nInverso_) {
-        nInverso_ = n;
-        inversoN_ = 1.0 / n;
-    }
     const double fz = plano ? 0.0 : inversoFaixa_, fzn = fz * inversoN_;
-    const double t0 = (Z1 - Minimo.Z) * fz, ci = (Z2 - Z1) * fzn, cj = (Z3 - Z1) * fzn;
+    const double z1 = p1.Z;
+    const double t0 = (z1 - Minimo.Z) * fz, ci = (p2.Z - z1) * fzn, cj = (p3.Z - z1) * fzn;
     constexpr double kTerco = 1.0 / 3.0;
     const double tInferior = (ci + cj) * kTerco, tSuperior = 2.0 * tInferior;
     const std::uint32_t *tabela = TabelaRampa();
     const std::uint32_t corPlana = !plano ? 0u : Cores ? ArgbDeT(0.0, tabela) : ArgbDaCor(clWhite);
     const double dn = n;
     const double da = dux * dn, db = dvx * dn;
-    const TBufferPixels px = Pixels;
-    // Centres this close outside an edge count as on it.
-    constexpr double kFolga = 1e-9;
-    const double xMaximo = px.Largura - 1;
-    // Rows y0..y1 between the edges x = xe + (yc - ye) me on the left and x = xd + (yc - yd) md
-    // on the right, yc being the row's centre.
-    auto linhas = [&](int y0, int y1, const TPonto &pe, double me, const TPonto &pd, double md) {
-        y0 = std::max(y0, 0);
-        y1 = std::min(y1, px.Altura - 1);
-        for (int py = y0; py <= y1; ++py) {
-            const double yc = py + 0.5;
-            // Pixels x with xe <= x + 0.5 <= xd.
-            const double xe = pe.X + (yc - pe.Y) * me, xd = pd.X + (yc - pd.Y) * md;
-            const double ke = std::max(0.0, std::ceil(xe - 0.5 - kFolga));
-            const double kd = std::min(xMaximo, std::floor(xd - 0.5 + kFolga));
-            if (ke > kd)
-                continue;
-            const int k0 = int(ke), k1 = int(kd);
-            std::uint32_t *linha = px.Pixels + std::size_t(py) * std::size_t(px.Passo);
-            if (plano) {
-                std::fill(linha + k0, linha + k1 + 1, corPlana);
-                continue;
-            }
-            // Sub-triangle coordinates n u and n v of the run's first centre.
-            const double cx = k0 + 0.5 - q1.X, cy = yc - q1.Y;
-            double su = (cx * dux + cy * duy) * dn, sv = (cx * dvx + cy * dvy) * dn;
-            for (int x = k0; x <= k1; ++x, su += da, sv += db) {
-                // Just outside an edge (within rounding) truncation gives 0.
-                const int i0 = std::min(int(su), n - 1), j = std::min(int(sv), n - 1);
-                // On or past the last diagonal: its lower sub-triangle.
-                const bool fora = i0 + j >= n - 1;
-                const int i = fora ? n - 1 - j : i0;
-                const bool superior = !fora && (su - i0) + (sv - j) > 1.0;
-                const double t = t0 + ci * i + cj * j + (superior ? tSuperior : tInferior);
-                linha[x] = ArgbDeT(t, tabela);
-            }
-        }
-    };
+    // Copies the loop keeps in registers: a store through a pixel pointer may not change them.
+    std::uint32_t *const pixels = Pixels.Pixels;
+    const std::size_t passo = std::size_t(Pixels.Passo);
+    const int ultimo = n - 1;
+    const double xMaximo = Pixels.Largura - 1;
+    const double x1 = q1.X, y1 = q1.Y;
     // Rows whose centre lies within [a.Y, c.Y]: the long edge a-c on one side, a-b then b-c on
-    // the other.
+    // the other. A row's edges are x = xe + (yc - ye) me on the left and x = xd + (yc - yd) md
+    // on the right, yc being the row's centre.
     const double mAC = (c->X - a->X) * Inverso(c->Y - a->Y);
+    const double mAB = b->Y > a->Y ? (b->X - a->X) * Inverso(b->Y - a->Y) : 0.0;
+    const double mBC = c->Y > b->Y ? (c->X - b->X) * Inverso(c->Y - b->Y) : 0.0;
     const bool longaAEsquerda =
         double(b->X - a->X) * (c->Y - a->Y) > double(c->X - a->X) * (b->Y - a->Y);
-    if (b->Y > a->Y) {
-        const double mAB = (b->X - a->X) * Inverso(b->Y - a->Y);
-        if (longaAEsquerda)
-            linhas(a->Y, b->Y - 1, *a, mAC, *a, mAB);
-        else
-            linhas(a->Y, b->Y - 1, *a, mAB, *a, mAC);
-    }
-    if (c->Y > b->Y) {
-        const double mBC = (c->X - b->X) * Inverso(c->Y - b->Y);
-        if (longaAEsquerda)
-            linhas(b->Y, c->Y - 1, *a, mAC, *b, mBC);
-        else
-            linhas(b->Y, c->Y - 1, *b, mBC, *a, mAC);
+    const int yf = std::min(c->Y - 1, linha1 - 1);
+    for (int py = std::max(a->Y, linha0); py <= yf; ++py) {
+        const bool acima = py < b->Y; // beside a-b, else beside b-c
+        const double xc = acima ? a->X : b->X, yc0 = acima ? a->Y : b->Y, mc = acima ? mAB : mBC;
+        const double xe0 = longaAEsquerda ? a->X : xc, ye0 = longaAEsquerda ? a->Y : yc0,
+                     me = longaAEsquerda ? mAC : mc;
+        const double xd0 = longaAEsquerda ? xc : a->X, yd0 = longaAEsquerda ? yc0 : a->Y,
+                     md = longaAEsquerda ? mc : mAC;
+        const double yc = py + 0.5;
+        // Pixels x with xe <= x + 0.5 <= xd.
+        const double xe = xe0 + (yc - ye0) * me, xd = xd0 + (yc - yd0) * md;
+        const int k0 = std::max(0, Teto((xe - 0.5) - kFolga, xMaximo));
+        const int k1 = std::min(int(xMaximo), Piso((xd - 0.5) + kFolga, xMaximo));
+        if (k0 > k1)
+            continue;
+        std::uint32_t *linha = pixels + std::size_t(py) * passo;
+        if (plano) {
+            std::fill(linha + k0, linha + k1 + 1, corPlana);
+            continue;
+        }
+        // Sub-triangle coordinates n u and n v of the run's first centre.
+        const double cx = k0 + 0.5 - x1, cy = yc - y1;
+        double su = (cx * dux + cy * duy) * dn, sv = (cx * dvx + cy * dvy) * dn;
+        for (int x = k0; x <= k1; ++x, su += da, sv += db) {
+            // Just outside an edge (within rounding) truncation gives 0.
+            const int i0 = std::min(int(su), ultimo), j = std::min(int(sv), ultimo);
+            // On or past the last diagonal: its lower sub-triangle.
+            const bool fora = i0 + j >= ultimo;
+            const int i = fora ? ultimo - j : i0;
+            const bool superior = !fora && (su - i0) + (sv - j) > 1.0;
+            const double t = t0 + ci * i + cj * j + (superior ? tSuperior : tInferior);
+            linha[x] = ArgbDeT(t, tabela);
+        }
     }
 }
 

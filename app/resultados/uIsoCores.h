@@ -63,6 +63,9 @@ public:
     // The picture's pixels for the fast fill: each pixel takes the colour of the sub-triangle
     // holding its centre. Without them every sub-triangle is filled as one polygon.
     void SetPixels(const TBufferPixels &b) { Pixels = b; }
+    // Most bands of rows `DesenhaElementos` fills at once; 0 (the start) takes the processors
+    // this process may use, up to 4.
+    void SetFaixas(int maximo) { faixasMaximas_ = maximo; }
 
     int GetDivisoes() const { return NumDivisoes; }
     bool GetCores() const { return Cores; }
@@ -75,6 +78,8 @@ public:
 
     // Paints the triangle p1, p2, p3 (and its outline when Contorno is on).
     void DesenhaElemento(const TPontoValor &p1, const TPontoValor &p2, const TPontoValor &p3);
+    // The same for `elementos` triangles given by consecutive corner triples.
+    void DesenhaElementos(const TPontoValor *cantos, std::size_t elementos);
     // Fires the progress rows still held back.
     void TerminaProgresso();
     // Paints the colour bar on `escala` and makes NumRotulos labels for a picture placed at
@@ -94,7 +99,11 @@ public:
 
 private:
     void CalculaMapeamento();
-    void PreencheRapido(const TPontoValor &p1, const TPontoValor &p2, const TPontoValor &p3, int n);
+    void Desenha(const TPontoValor &p1, const TPontoValor &p2, const TPontoValor &p3);
+    void PreparaDivisoes(int n);
+    // Rows linha0 to linha1 - 1 of the fast fill; reads the object only.
+    void PreencheRapido(const TPontoValor &p1, const TPontoValor &p2, const TPontoValor &p3, int n,
+                        int linha0, int linha1) const;
     void PreenchePoligonos(const TPontoValor &p1, const TPontoValor &p2, const TPontoValor &p3,
                            int n);
     void Progresso(int linhas);
@@ -119,5 +128,6 @@ private:
     bool mapaValido_ = false;
     int larguraMapa_ = -1, alturaMapa_ = -1;
     int linhasPendentes_ = 0;
+    int faixasMaximas_ = 0;
     std::vector<TPonto> poligono_;
 };

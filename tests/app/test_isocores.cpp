@@ -441,3 +441,69 @@ TEST(Escala, CoresPorLinhaERotulos) {
     EXPECT_EQ(iso.GetRotulos().size(), 4u);
     EXPECT_EQ(iso.GetRotulos()[3].Texto, "<<     12");
 }
+
+// Bands of rows filled at once give the picture and the progress of the single walk: shared
+// edges keep the later element's colour, with the window cut or not, ramp or white, a uniform
+// field, and band counts that do not divide the rows.
+TEST(Mapa, FaixasIguaisAoPercursoUnico) {
+    auto ts = Malha(TipoMalha::Fina, 3); // 10,000 triangles a few pixels wide
+    auto uniforme = ts;
+    for (auto &t : uniforme)
+        for (auto &q : t.p)
+            q.Z = 12.5;
+    struct Caso {
+        const std::vector<Triangulo> *malha;
+        int divisoes, faixas;
+        bool cores, recorte;
+    };
+    const Caso casos[] = {{&ts, 7, 4, true, false},       {&ts, 20, 3, true, true},
+                          {&ts, 1, 2, true, false},       {&ts, 7, 3, false, false},
+                          {&uniforme, 7, 4, true, false}, {&ts, 2, 4, true, true}};
+    const TPontoReal janela[2] = {{2.5, 1.2}, {7.5, 3.9}};
+    constexpr int W = 677, H = 413;
+    for (const Caso &c : casos) {
+        QImage imagens[2] = {Imagem(W, H), Imagem(W, H)};
+        int progresso[2] = {0, 0};
+        for (int k = 0; k < 2; ++k) {
+            TCanvasQt canvas(&imagens[k]);
+            TIsoCores iso(&canvas);
+            TPontoValor mn = (*c.malha)[0].p[0], mx = mn;
+            std::vector<TPontoValor> cantos;
+            for (const auto &t : *c.malha)
+                for (const auto &q : t.p) {
+                    mn = {std::min(mn.X, q.X), std::min(mn.Y, q.Y), std::min(mn.Z, q.Z)};
+                    mx = {std::max(mx.X, q.X), std::max(mx.Y, q.Y), std::max(mx.Z, q.Z)};
+                    cantos.push_back(q);
+                }
+            if (c.recorte) {
+                mn.X = janela[0].X, mn.Y = janela[0].Y;
+                mx.X = janela[1].X, mx.Y = janela[1].Y;
+            }
+            iso.SetMinimo(mn);
+            iso.SetMaximo(mx);
+            iso.SetDivisoes(c.divisoes);
+            iso.SetCores(c.cores);
+            iso.SetContorno(false);
+            iso.SetFaixas(c.faixas);
+            iso.SetPixels(PixelsDaImagem(canvas));
+            iso.SetOnProgresso([&, k](int n) { progresso[k] += n; });
+            if (k == 0)
+                for (const auto &t : *c.malha)
+                    iso.DesenhaElemento(t.p[0], t.p[1], t.p[2]);
+            else
+                iso.DesenhaElementos(cantos.data(), c.malha->size());
+            iso.TerminaProgresso();
+            canvas.Termina();
+        }
+        const std::string nome = "n=" + std::to_string(c.divisoes) +
+                                 " faixas=" + std::to_string(c.faixas) +
+                                 (c.cores ? "" : " sem cores") + (c.recorte ? " recortada" : "");
+        EXPECT_TRUE(imagens[0] == imagens[1]) << nome;
+        EXPECT_EQ(progresso[0], progresso[1]) << nome;
+        int pintados = 0;
+        for (int y = 0; y < H; ++y)
+            for (int x = 0; x < W; ++x)
+                pintados += (imagens[1].pixel(x, y) & 0xFFFFFF) != 0;
+        EXPECT_GT(pintados, W * H / 3) << nome;
+    }
+}
