@@ -114,7 +114,7 @@ TfrmMensagemFEM::TfrmMensagemFEM(QWidget *pai)
     : QDialog(pai, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                        Qt::WindowTitleHint | Qt::WindowMinimizeButtonHint |
                        Qt::MSWindowsFixedSizeDialogHint),
-      limitador_(RelogioDasJanelas() ? RelogioDasJanelas() : RelogioPadrao()) {
+      IProgresso(RelogioDasJanelas() ? RelogioDasJanelas() : RelogioPadrao()) {
     setObjectName("frmMensagemFEM");
     auto *raiz = new QVBoxLayout(this);
     raiz->setContentsMargins(6, 6, 6, 6);

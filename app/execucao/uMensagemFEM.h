@@ -40,20 +40,8 @@ public:
     ~TfrmMensagemFEM() override;
 
     // IProgresso
-    void Avanca() override {
-        barra_.Avanca();
-        barraPendente_ = true;
-        if (limitador_.Vez())
-            Atualiza();
-    }
     void DefineFaixaElementos(int n) override;
     void DefineFaixaPassos(int n) override;
-    // Called once per element of every step: kept to a few instructions.
-    void MostraElemento(int elemento) override {
-        elemento_ = elemento;
-        elementoPendente_ = true;
-        Avanca();
-    }
     void MostraTempo(double t) override;
     void MostraMemoria(int mb) override;
 
@@ -63,7 +51,7 @@ public:
 
     // Shows the latest element, bar position, time and gauge now and lets pending window events
     // run.
-    void Atualiza();
+    void Atualiza() override;
 
     // Refreshes made so far (tests and benchmarks).
     int NumAtualizacoes() const { return atualizacoes_; }
@@ -78,13 +66,8 @@ public:
     QLabel *stxTempo;
 
 private:
-    TBarraProgresso barra_;
-    TLimitador limitador_;
-    int elemento_ = 0;
     double tempo_ = 0.0;
     int passosPendentes_ = 0; // gauge steps not shown yet
-    bool elementoPendente_ = false;
-    bool barraPendente_ = false;
     bool tempoPendente_ = false;
     int atualizacoes_ = 0;
 };

@@ -6,23 +6,6 @@
 #include <functional>
 #include <string>
 
-// The progress window as the runs and mesh generations see it.
-class IProgresso {
-public:
-    virtual ~IProgresso() = default;
-    // Element or mesh-step bar: range 0..n, and one step (back to 0 past the end).
-    virtual void DefineFaixaElementos(int n) = 0;
-    virtual void Avanca() = 0;
-    // Time-step gauge: range 0..n.
-    virtual void DefineFaixaPassos(int n) = 0;
-    // Element text, then one step of the bar.
-    virtual void MostraElemento(int elemento) = 0;
-    // Time text, one step of the gauge, pending window events.
-    virtual void MostraTempo(double t) = 0;
-    // Free memory text of the per-step memory check.
-    virtual void MostraMemoria(int mb) = 0;
-};
-
 // "Montando Matrizes do Elemento: <n> " (with its trailing blank).
 std::string TextoElemento(int elemento);
 // "Tentando Liberar Memória... ( <mb>Mb)".
@@ -68,4 +51,42 @@ private:
     std::int64_t leitura_ = INT64_MIN / 2;
     int passo_ = 1, contagem_ = 0;
     long long leituras_ = 0;
+};
+
+// The progress window as the runs and mesh generations see it. Element and mesh-step calls come
+// many times a millisecond: they only note what changed, inline, and the window's `Atualiza`
+// runs when the limiter finds the interval passed.
+class IProgresso {
+public:
+    explicit IProgresso(TRelogio relogio) : limitador_(std::move(relogio)) {}
+    virtual ~IProgresso() = default;
+    // Element or mesh-step bar: range 0..n, and one step (back to 0 past the end).
+    virtual void DefineFaixaElementos(int n) = 0;
+    void Avanca() {
+        barra_.Avanca();
+        barraPendente_ = true;
+        if (limitador_.Vez())
+            Atualiza();
+    }
+    // Time-step gauge: range 0..n.
+    virtual void DefineFaixaPassos(int n) = 0;
+    // Element text, then one step of the bar.
+    void MostraElemento(int elemento) {
+        elemento_ = elemento;
+        elementoPendente_ = true;
+        Avanca();
+    }
+    // Time text, one step of the gauge, pending window events.
+    virtual void MostraTempo(double t) = 0;
+    // Free memory text of the per-step memory check.
+    virtual void MostraMemoria(int mb) = 0;
+    // Shows what is pending now.
+    virtual void Atualiza() = 0;
+
+protected:
+    TBarraProgresso barra_;
+    TLimitador limitador_;
+    int elemento_ = 0;
+    bool elementoPendente_ = false;
+    bool barraPendente_ = false;
 };
