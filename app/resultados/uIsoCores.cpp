@@ -239,6 +239,9 @@ void TIsoCores::DesenhaElementos(const TPontoValor *cantos, std::size_t elemento
     }
     const int n = Cores ? std::max(1, NumDivisoes) : 1;
     PreparaDivisoes(n);
+    // The tables the fill reads are built here, before any thread starts.
+    (void)TabelaRampa();
+    (void)Inverso(1);
     auto inicio = [&](int f) { return int(std::int64_t(Pixels.Altura) * f / faixas); };
     auto pinta = [this, cantos, elementos, n](int y0, int y1) {
         for (std::size_t e = 0; e < elementos; ++e)
@@ -265,9 +268,6 @@ void TIsoCores::DesenhaElementos(const TPontoValor *cantos, std::size_t elemento
     const int y1 = inicio(1);
     for (std::size_t e = 0; e < elementos; ++e) {
         const TPontoValor *c = cantos + 3 * e;
-        Z1 = c[0].Z;
-        Z2 = c[1].Z;
-        Z3 = c[2].Z;
         PreencheRapido(c[0], c[1], c[2], n, 0, y1);
         Progresso(n);
     }
