@@ -9,6 +9,15 @@ namespace {
 
 using Densa = std::vector<std::vector<double>>;
 
+// Convection h = 4 at 20 on edges 1 to 3 with a curing window (h = 40) that ends at t = 1.
+std::unique_ptr<TForcaExterna> ConveccaoComJanela() {
+    auto conv = Conveccao(4.0, 20.0, {1, 2, 3});
+    conv->SetUsaJanela(true);
+    conv->SetCoefConveccaoJanela(40.0);
+    conv->SetFimJanela(1.0);
+    return conv;
+}
+
 // Rectangle 2.5 x 1.5 in two columns, k = 3, rho c = 10, source 7, convection h = 4 at 20 on
 // the right and top edges, initial temperatures 10 + node number, theta 0.6, dt = 0.5.
 struct Sistema {
@@ -283,10 +292,7 @@ TEST(SistemaTermico, ReusedDirectEliminationGivesThePlainSolutionBitwise) {
     TDominio *d = a.GetDominio();
     d->SetMaterial(MaterialTermico(3.0, 2.0, 5.0));
     d->SetFonte(std::make_unique<TForcaInterna>(7.0));
-    auto conv = Conveccao(4.0, 20.0, {1, 2, 3});
-    conv->SetUsaJanela(true);
-    conv->SetCoefConveccaoJanela(40.0);
-    conv->SetFimJanela(1.0);
+    auto conv = ConveccaoComJanela();
     d->AdicionaForcaExterna(*conv);
     a.SetTempo(std::make_unique<TTempo>(0.0, 3.0, 0.5, 2.0 / 3.0));
     a.AplicaTemperaturaInicial(TodosOsNos(malha->GetNumNos()), 15.0);
@@ -339,10 +345,7 @@ std::vector<std::vector<double>> Historia(std::unique_ptr<TGradiente> solver,
     TDominio *d = a.GetDominio();
     d->SetMaterial(MaterialTermico(3.0, 2.0, 5.0));
     d->SetFonte(std::make_unique<TForcaInterna>(7.0));
-    auto conv = Conveccao(4.0, 20.0, {1, 2, 3});
-    conv->SetUsaJanela(true);
-    conv->SetCoefConveccaoJanela(40.0);
-    conv->SetFimJanela(1.0);
+    auto conv = ConveccaoComJanela();
     d->AdicionaForcaExterna(*conv);
     a.SetTempo(std::make_unique<TTempo>(0.0, 3.0, 0.25, 2.0 / 3.0));
     a.AplicaTemperaturaInicial(TodosOsNos(malha->GetNumNos()), 15.0);
@@ -397,7 +400,7 @@ std::vector<std::vector<double>> HistoriaMudancas(bool subdominio, bool diaria, 
     sub->SetInstanteInicial(0.5);
     if (subdominio)
         a.SetSubDominio(1, sub.get());
-    auto conv = Conveccao(4.0, 20.0, {1, 2, 3});
+    auto conv = ConveccaoComJanela();
     if (diaria) {
         conv->SetTipo(TForcaExterna::kSenoidal);
         conv->SetTemperaturaMaxima(30.0);
@@ -405,9 +408,6 @@ std::vector<std::vector<double>> HistoriaMudancas(bool subdominio, bool diaria, 
         conv->SetTemperaturaMinima(12.0);
         conv->SetHoraTMin(5.0);
     }
-    conv->SetUsaJanela(true);
-    conv->SetCoefConveccaoJanela(40.0);
-    conv->SetFimJanela(1.0);
     d->AdicionaForcaExterna(*conv);
     a.SetTempo(std::make_unique<TTempo>(0.0, 3.0, 0.25, 2.0 / 3.0));
     a.AplicaTemperaturaInicial(TodosOsNos(malha->GetNumNos()), 15.0);
