@@ -8,6 +8,7 @@
 #include "fem/Camadas.h"
 #include "fem/ElementosEtapa.h"
 #include "fem/Fluencia.h"
+#include "fem/ForcaTensional.h"
 #include "fem/Material.h"
 #include "fem/Retracao.h"
 #include "fem/SubDominios.h"
@@ -186,7 +187,7 @@ bool TAnaliseCamadasTensional::UsaMaturidade() const {
     return false;
 }
 
-bool TAnaliseCamadasTensional::InicioDoPasso() {
+void TAnaliseCamadasTensional::AvancaEtapas() {
     const double t = Tempo->GetTempoAtual();
     MudouEtapa = false;
     // Every stage that ended by now is left, in order, also several within one step.
@@ -196,10 +197,19 @@ bool TAnaliseCamadasTensional::InicioDoPasso() {
         MudaEtapa();
         MudouEtapa = true;
     }
-    if (MudouEtapa)
-        LeTemperaturasPasso(Tempo->PassoAtual());
+}
+
+bool TAnaliseCamadasTensional::InicioDoPasso() {
     // A stage change always starts the stage: the previous temperatures belong to the old mesh.
     return Tempo->NasceNoPassoAtual(Dominio->InstanteInicial) || MudouEtapa;
+}
+
+bool TAnaliseCamadasTensional::CargaNoPasso(const TForcaTensional &forca, int e,
+                                            bool primeiroPasso) const {
+    // A load placed on every stage follows the construction; a stage's own load acts on all
+    // its edges in the stage's first step, whatever the age of the elements they bound.
+    return forca.GetPorEtapas() ? TAnaliseTensional::CargaNoPasso(forca, e, primeiroPasso)
+                                : primeiroPasso;
 }
 
 const TMalha *TAnaliseCamadasTensional::MalhaDoPassoAnterior() {

@@ -42,6 +42,8 @@ public:
 protected:
     void Roda() override;
     bool InicioDoPasso() override;
+    void AvancaEtapas() override;
+    bool CargaNoPasso(const TForcaTensional &forca, int e, bool primeiroPasso) const override;
     const TMalha *MalhaDoPassoAnterior() override;
     void PosPasso(int i) override;
     void DeslocamentosIniciais() override;

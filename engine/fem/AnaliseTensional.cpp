@@ -170,6 +170,8 @@ void TAnaliseTensional::Roda() {
     for (int i = 1; i <= n; ++i) {
         Tempo->SetTempoAtual(Tempo->GetTempoInicial() + Tempo->TempoDoPasso(i));
         PrimeiroPassoDoRun = i == 1;
+        // The temperatures are read for the mesh the step is solved on.
+        AvancaEtapas();
         LeTemperaturasPasso(Tempo->PassoAtual());
         AlocaLocais();
         MontaSistema();
@@ -223,6 +225,8 @@ void TAnaliseTensional::AlocaSistema() {
         *v = TVetor(3 * ne);
     IdadesElementos = TVetor(ne);
     TemperaturasMediasElementos = TVetor(ne);
+    FatoresFluencia = TVetor(ne);
+    IncrementosRetracao = TVetor(ne);
     Restrito.assign(std::size_t(GrausLiberdade), 0);
     ValorImposto.assign(std::size_t(GrausLiberdade), 0.0);
     MontaDadosElementos();
@@ -401,8 +405,12 @@ void TAnaliseTensional::MontaSistema() {
         AtualizaMaturidade(primeiro);
     if (primeiro)
         TemperaturasReferenciaPrimeiroPasso(MalhaDoPassoAnterior());
-    AreaTotal = 0.0;
+    // The creep and shrinkage laws take the section's area and perimeter before any element.
     const int ne = Dominio->GetNumElementos();
+    AreaTotal = 0.0;
+    for (int e = 1; e <= ne; ++e)
+        AreaTotal += DadosElementos[std::size_t(e - 1)].area;
+    Perimetro = PerimetroDominio();
     for (int e = 1; e <= ne; ++e) {
         LeisDoElemento(e);
         MaterialDoElemento(e);
@@ -410,20 +418,32 @@ void TAnaliseTensional::MontaSistema() {
         DeformacaoTermicaElemento(e, primeiro, m);
         PreencheResistencias(e);
         TFluencia *f = FluenciaDoElemento(e);
+        // The shrinkage increment is imposed like the thermal strain: loaded here, subtracted
+        // in the recovery.
+        double phi, retracao;
+        LeisDeformacao(e, phi, retracao);
+        FatoresFluencia[e] = phi;
+        IncrementosRetracao[e] = retracao;
+        if (retracao != 0.0)
+            for (int k = 1; k <= 3; ++k) {
+                DeformacaoTermicaNos[2 * k - 1] += retracao;
+                DeformacaoTermicaNos[2 * k] += retracao;
+            }
         const double idade = IdadesElementos[e];
-        RigidezElemento(e, m, f, idade);
-        if (Tempo->NasceNoPassoAtual(idade))
-            CargasDeContorno(e);
+        RigidezElemento(e, m, f, idade, phi);
+        CargasDeContorno(e, primeiro);
         MontaElemento(e);
         if (OnElemento)
             OnElemento(e);
         VerificaMemoriaElemento();
         Ke.Zera();
         Fe.Zera();
-        AreaTotal += DadosElementos[std::size_t(e - 1)].area;
     }
     TransfereMatriz();
-    Perimetro = PerimetroDominio();
+}
+
+bool TAnaliseTensional::CargaNoPasso(const TForcaTensional &, int e, bool) const {
+    return Tempo->NasceNoPassoAtual(IdadesElementos[e]);
 }
 
 void TAnaliseTensional::PreencheResistencias(int e) {
@@ -504,11 +524,13 @@ void TAnaliseTensional::TemperaturasReferenciaPrimeiroPasso(const TMalha *malhaA
     }
 }
 
-void TAnaliseTensional::CargasDeContorno(int e) {
+void TAnaliseTensional::CargasDeContorno(int e, bool primeiroPasso) {
     const TMalha *malha = Dominio->GetMalha();
     const int numero = Dominio->GetElemento(e)->Numero;
     for (int i = 1; i <= Dominio->GetNumForcasTensionais(); ++i) {
         const TForcaTensional &forca = *Dominio->GetForcaTensional(i);
+        if (!CargaNoPasso(forca, e, primeiroPasso))
+            continue;
         const TVetorInteiro &arestas = forca.GetArestas();
         for (int j = 1; j <= arestas.GetTamanho(); ++j) {
             const int a = arestas[j];
@@ -563,22 +585,29 @@ void TAnaliseTensional::TransfereMatriz() {
     }
 }
 
-void TAnaliseTensional::RigidezElemento(int e, TMaterial &m, TFluencia *f, double nascimento) {
+void TAnaliseTensional::RigidezElemento(int e, TMaterial &m, TFluencia *f, double nascimento,
+                                        double phi) {
     const TDadosElemento &d = DadosElementos[std::size_t(e - 1)];
-    // One matrix for every node, or in maturity mode one per node from its strength.
-    std::array<TMaterial::TMatrizD, 3> Dn;
-    std::array<const TMaterial::TMatrizD *, 3> D;
-    const bool maturidade = m.GetMaturidade();
-    for (std::size_t k = 0; k < 3; ++k) {
-        if (maturidade || k == 0)
-            TElementoTriangular::MatrizD(m, f, *Tempo, maturidade ? Resistencias[int(k) + 1] : 1.0,
-                                         Dn[k], nascimento);
-        D[k] = &Dn[maturidade ? k : 0];
-    }
+    // One matrix for the element, the one the stress recovery uses.
+    TMaterial::TMatrizD Dm;
+    MatrizDElemento(m, f, ResistenciaMedia(m), nascimento, phi, Dm);
+    const std::array<const TMaterial::TMatrizD *, 3> D{&Dm, &Dm, &Dm};
     const std::array<double, 2> peso =
         TElementoTriangular::PesoNo(Entradas.PesoProprio, *Tempo, nascimento, d.area, m);
     TElementoTriangular::RigidezTriangulo(3, d.B.data(), d.detJ, d.area, D.data(), peso,
                                           DeformacaoTermicaNos, Ke, Fe);
+}
+
+void TAnaliseTensional::MatrizDElemento(TMaterial &m, TFluencia *f, double s, double nascimento,
+                                        double phi, TMaterial::TMatrizD &D) const {
+    TElementoTriangular::MatrizD(m, f, *Tempo, s, D, nascimento);
+    // The ACI creep coefficient acts as an effective modulus E / (1 + phi).
+    if (phi != 0.0) {
+        const double c = Divide(1.0, 1.0 + phi);
+        for (auto &linha : D)
+            for (double &v : linha)
+                v *= c;
+    }
 }
 
 double TAnaliseTensional::PerimetroDominio() const {

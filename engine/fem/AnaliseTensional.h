@@ -156,13 +156,22 @@ protected:
     // Element stiffness and nodal forces of element e into Ke and Fe: those of
     // TElementoTriangular::MatrizRigidez, through the same routine, from the element's
     // strain-displacement blocks kept for the mesh.
-    void RigidezElemento(int e, TMaterial &m, TFluencia *f, double nascimento);
+    void RigidezElemento(int e, TMaterial &m, TFluencia *f, double nascimento, double phi);
+    // The element's constitutive matrix (TElementoTriangular::MatrizD) with the ACI creep
+    // coefficient phi as an effective modulus; the stiffness and the recovery share it.
+    void MatrizDElemento(TMaterial &m, TFluencia *f, double s, double nascimento, double phi,
+                         TMaterial::TMatrizD &D) const;
+    // Whether a distributed load acts on element e's sides in this step: in its birth step.
+    virtual bool CargaNoPasso(const TForcaTensional &forca, int e, bool primeiroPasso) const;
+    // Stage changes due by the current time, before the step's temperatures are read: none.
+    virtual void AvancaEtapas() {}
     // Adds the element arrays into the assembly buffer (matrix) and the right-hand side.
     void MontaElemento(int e);
     // Writes the assembled entries into the system matrix, row by row in the order the
     // elements first touched them, and clears the buffer.
     void TransfereMatriz();
-    void CargasDeContorno(int e);
+    // The distributed loads on element e's sides that act in this step.
+    void CargasDeContorno(int e, bool primeiroPasso);
     void GravaDeformacoes(int i);
     void GravaTensoes(int i);
     void AlocaLocais();
@@ -183,8 +192,8 @@ protected:
     // "A matriz de rigidez do passo N (tempo t h) é singular: " for the current step.
     std::string RigidezSingular() const;
     void Resolve();
-    // Strain increments from the displacement increments, with the creep factor and the
-    // shrinkage increment; then total strains += increments.
+    // Strain increments from the displacement increments less the shrinkage increment; then
+    // total strains += increments.
     void CalculaDeformacoes();
     // Total stresses += increments; the run's maximum tensile stress and its element. True
     // when the maximum grew.
@@ -208,9 +217,16 @@ protected:
     // Strengths of element e's nodes for the maturity mode: the strength law of the element's
     // material at each node's equivalent age.
     void PreencheResistencias(int e);
+    // The strength of the element's constitutive matrix: in maturity mode the mean of its
+    // nodes' strengths (PreencheResistencias), else 1.
+    double ResistenciaMedia(const TMaterial &m) const {
+        return m.GetMaturidade() ? (Resistencias[1] + Resistencias[2] + Resistencias[3]) / 3.0
+                                 : 1.0;
+    }
     // Perimeter of the domain's outline (edges that are not interior).
     double PerimetroDominio() const;
-    // Creep factor (ACI law) and shrinkage increment of element e in this step.
+    // Creep coefficient (ACI law) and shrinkage increment of element e in this step, from the
+    // section's area and perimeter of the step.
     virtual void LeisDeformacao(int e, double &phi, double &retracao);
     int PassoDoArquivo(double t) const;
 
@@ -238,6 +254,8 @@ protected:
     int PassosSemConvergencia = 0;
     std::vector<TDominio *> SubDominios;
     TVetor TemperaturasMediasElementos;
+    // Per element, this step's ACI creep coefficient and shrinkage increment.
+    TVetor FatoresFluencia, IncrementosRetracao;
     TVetor IdadesEquivalentes; // per node, hours (maturity mode)
     std::unique_ptr<TMatrizSky> K;
     TVetor b, Deslocamentos;

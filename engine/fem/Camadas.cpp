@@ -176,6 +176,7 @@ void TCamadas::AdicionaForcaTensionalEtapas(const TForcaTensional &forca, bool p
     for (auto &e : Etapas) {
         auto copia = TForcaTensional::CreateCopia(forca);
         copia->SetArestas(ArestasSelecionadas(*e->GetMalha(), porJanela, x1, y1, x2, y2));
+        copia->SetPorEtapas(true);
         e->AdicionaForcaTensional(*copia);
     }
 }

@@ -311,17 +311,19 @@ void TElementoTriangular::MatrizRigidez(const TForcaTensional *pesoProprio, cons
     std::array<TBlocoB, kMaxNosElemento> B;
     for (int i = 1; i <= n; ++i)
         B[std::size_t(i - 1)] = MatrizBNo(i);
-    // One matrix for every node, or in maturity mode one per node from its strength.
-    std::array<TMaterial::TMatrizD, kMaxNosElemento> Dn;
-    std::array<const TMaterial::TMatrizD *, kMaxNosElemento> D;
-    const bool maturidade = material.GetMaturidade();
-    for (int i = 1; i <= n; ++i) {
-        const std::size_t k = std::size_t(i - 1);
-        if (maturidade || i == 1)
-            MatrizD(material, fluencia, tempo, maturidade ? resistencias[i] : 1.0, Dn[k],
-                    nascimento);
-        D[k] = &Dn[maturidade ? k : 0];
+    // One matrix for the element; in maturity mode from the mean of its nodes' strengths, as
+    // the stress recovery forms it.
+    double s = 1.0;
+    if (material.GetMaturidade()) {
+        s = 0.0;
+        for (int i = 1; i <= n; ++i)
+            s += resistencias[i];
+        s /= double(n);
     }
+    TMaterial::TMatrizD Dm;
+    MatrizD(material, fluencia, tempo, s, Dm, nascimento);
+    std::array<const TMaterial::TMatrizD *, kMaxNosElemento> D;
+    D.fill(&Dm);
     RigidezTriangulo(n, B.data(), Det(Jacobiano()), area, D.data(), peso, deformacoes, K, F);
 }
 
@@ -342,6 +344,22 @@ void TElementoTriangular::RigidezTriangulo(int n, const TBlocoB *B, double detJ,
                                            TMatrizRigidezElemento &K, TVetorForcasElemento &F) {
     static_assert(kTriW[0] == kTriW[1] && kTriW[1] == kTriW[2]);
     const double w = kTriW[0];
+    // Every node's strain force comes from the element's mean imposed strain, the one the
+    // stress recovery subtracts: A Bi^T D (mean strain) balances A Bi^T sigma exactly.
+    // A uniform strain is taken as it is, without the rounding of a sum.
+    double e1 = deformacoes[1], e2 = deformacoes[2];
+    bool uniforme = true;
+    for (int i = 2; i <= n; ++i)
+        uniforme = uniforme && deformacoes[2 * i - 1] == e1 && deformacoes[2 * i] == e2;
+    if (!uniforme) {
+        e1 = e2 = 0.0;
+        for (int i = 1; i <= n; ++i) {
+            e1 += deformacoes[2 * i - 1];
+            e2 += deformacoes[2 * i];
+        }
+        e1 /= double(n);
+        e2 /= double(n);
+    }
     for (int i = 1; i <= n; ++i) {
         const TBlocoB &Bi = B[i - 1];
         const TMaterial::TMatrizD &Di = *D[i - 1];
@@ -350,7 +368,6 @@ void TElementoTriangular::RigidezTriangulo(int n, const TBlocoB *B, double detJ,
         for (int a = 1; a <= 2; ++a)
             for (std::size_t c = 0; c < 3; ++c)
                 P[a - 1][c] = Bi(1, a) * Di[0][c] + Bi(2, a) * Di[1][c] + Bi(3, a) * Di[2][c];
-        const double e1 = deformacoes[2 * i - 1], e2 = deformacoes[2 * i];
         for (int a = 1; a <= 2; ++a) {
             const double *Pa = P[a - 1];
             const double Pe = Pa[0] * e1 + Pa[1] * e2 + Pa[2] * 0.0;

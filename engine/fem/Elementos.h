@@ -61,7 +61,8 @@ public:
                                   const TMaterial &material, TMatrizElemento &K, TMatrizElemento &C,
                                   TVetorElemento &F,
                                   const TVetorElemento &temperaturasAnteriores) const;
-    // Adds the stiffness K and the nodal forces F of the nodal strains (2n entries) and, in the
+    // Adds the stiffness K and the nodal forces F of the nodal strains (2n entries, through
+    // their element mean) and, in the
     // element's birth step, of the own-weight load `pesoProprio` (null: no own weight).
     // `fluencia` may be null; `resistencias` holds a strength per node.
     virtual void MatrizRigidez(const TForcaTensional *pesoProprio, const TTempo &tempo,
@@ -91,8 +92,9 @@ public:
     // The stiffness and nodal forces of the triangle's n nodes, the one routine of the element
     // and of the stress analysis: B holds each node's strain-displacement block, D[i] the
     // constitutive matrix of node i's rows, `peso` the own weight at each node and `deformacoes`
-    // the nodal strains (2n entries). The three integration points have equal weights, so each
-    // adds the same terms: every entry of K and F receives its term three times.
+    // the nodal imposed strains (2n entries), whose element mean loads every node. The three
+    // integration points have equal weights, so each adds the same terms: every entry of K and
+    // F receives its term three times.
     static void RigidezTriangulo(int n, const TBlocoB *B, double detJ, double area,
                                  const TMaterial::TMatrizD *const *D,
                                  const std::array<double, 2> &peso,

@@ -13,6 +13,7 @@ std::unique_ptr<TForcaTensional> TForcaTensional::CreateCopia(const TForcaTensio
     c->Qx1 = origem.Qx1;
     c->Qx2 = origem.Qx2;
     c->Arestas = origem.Arestas;
+    c->PorEtapas = origem.PorEtapas;
     return c;
 }
 

@@ -29,6 +29,10 @@ public:
     double GetQy2() const { return Qy2; }
     std::uint8_t GetAtiva() const { return Ativa; }
     const TVetorInteiro &GetArestas() const { return Arestas; }
+    // A copy placed on every stage, each on its own stage mesh's edges: it acts on a side when
+    // the side's element is placed. Any other stage load acts once, in its stage's first step.
+    void SetPorEtapas(bool b) { PorEtapas = b; }
+    bool GetPorEtapas() const { return PorEtapas; }
 
     // Each value := value x fatorForca / fatorComprimento.
     void ConverteUnidades(double fatorForca, double fatorComprimento);
@@ -50,4 +54,5 @@ private:
     std::uint8_t Ativa = 0;
     double Qx1 = 0.0, Qx2 = 0.0;
     TVetorInteiro Arestas;
+    bool PorEtapas = false;
 };

@@ -35,11 +35,11 @@ void TAnaliseTensional::CalculaDeformacoes() {
             ey += B(2, 1) * ux + B(2, 2) * uy;
             gxy += B(3, 1) * ux + B(3, 2) * uy;
         }
-        double phi, retracao;
-        LeisDeformacao(e, phi, retracao);
+        // The shrinkage increment the step imposed (the laws were evaluated at assembly).
+        const double retracao = IncrementosRetracao[e];
         double *p = inc + 3 * (e - 1);
-        p[0] = ex * (1.0 - phi) - retracao;
-        p[1] = ey * (1.0 - phi) - retracao;
+        p[0] = ex - retracao;
+        p[1] = ey - retracao;
         p[2] = gxy;
     }
     Deformacoes.Soma(Deformacoes, IncrementosDeformacoes);
@@ -66,12 +66,8 @@ void TAnaliseTensional::CalculaTensoes() {
         }
         TemperaturasMediasElementos[e] = tm;
         TFluencia *f = FluenciaDoElemento(e);
-        double s = 1.0;
-        if (m.GetMaturidade()) {
-            PreencheResistencias(e);
-            s = (Resistencias[1] + Resistencias[2] + Resistencias[3]) / 3.0;
-        }
-        TElementoTriangular::MatrizD(m, f, *Tempo, s, D, IdadesElementos[e]);
+        PreencheResistencias(e);
+        MatrizDElemento(m, f, ResistenciaMedia(m), IdadesElementos[e], FatoresFluencia[e], D);
         const std::size_t p = std::size_t(3 * (e - 1));
         double de[3] = {inc[p], inc[p + 1], inc[p + 2]};
         if (comApoios)

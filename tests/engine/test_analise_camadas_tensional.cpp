@@ -488,9 +488,10 @@ public:
 } // namespace
 
 TEST_F(AnaliseCamadasTensional, ShrinkageOfALayerCountsFromItsPlacement) {
-    // Without temperature change or loads the strains are the accumulated shrinkage alone.
-    // Layer 2 is placed on a step end (48 h) or inside a step (50 h); either way its strain
-    // after its first step is the law's strain at that time, nothing before its placement.
+    // Every node held and no temperature change: the strains are the accumulated shrinkage
+    // alone. Layer 2 is placed on a step end (48 h) or inside a step (50 h); either way its
+    // strain after its first step is the law's strain at that time, nothing before its
+    // placement.
     for (std::uint8_t tipo : {TRetracao::kBazant, TRetracao::kCEB})
         for (double inicio2 : {48.0, 50.0}) {
             SCOPED_TRACE(testing::Message() << int(tipo) << " " << inicio2);
@@ -501,6 +502,13 @@ TEST_F(AnaliseCamadasTensional, ShrinkageOfALayerCountsFromItsPlacement) {
             auto a = Nova<TCamadasRetracao>();
             a->SetTempo(std::make_unique<TTempo>(0.0, 72.0, 24.0, 2.0 / 3.0));
             a->SetRetracaoCamada(1, std::make_unique<TRetracao>(tipo));
+            for (int k = 1; k <= 2; ++k) {
+                const TMalha &m = *MalhaEtapa(k);
+                TVetorInteiro todos;
+                for (int i = 1; i <= m.GetNumNos(); ++i)
+                    todos.Adiciona(i);
+                a->AdicionaApoios(todos, false, k, true, 0, 0);
+            }
             a->Executa(entradas_);
             const TVetor &d = a->GetDeformacoes();
             int novos = 0;

@@ -101,17 +101,16 @@ TEST_F(Elementos, RightTriangleStiffnessByHand) {
             EXPECT_NEAR(K(i, j), K(j, i), 1e-9);
     }
 
-    // Each node's force comes from its own strain alone: x strain at node 1, y strain at 2.
+    // Every node's force comes from the element's mean strain (x at node 1, y at node 2 give
+    // means 1e-4 / 3 and 2e-4 / 3): F = A B^T D mean, a self-balanced set.
     eps[1] = 1e-4;
     eps[4] = 2e-4;
     TMatrizRigidezElemento K2(6);
     t.e.MatrizRigidez(nullptr, tempo, *mat, K2, F, eps, nullptr, s, 0.0);
-    EXPECT_NEAR(F[1], -0.5 * d * 1e-4, 1e-12);
-    EXPECT_NEAR(F[2], -0.5 * 0.2 * d * 1e-4, 1e-12);
-    EXPECT_NEAR(F[3], 0.5 * 0.2 * d * 2e-4, 1e-12);
-    EXPECT_NEAR(F[4], 0.0, 1e-12);
-    EXPECT_NEAR(F[5], 0.0, 1e-12);
-    EXPECT_NEAR(F[6], 0.0, 1e-12);
+    const double sx = d * 1.4e-4 / 3.0, sy = d * 2.2e-4 / 3.0;
+    const double esperado[6] = {-0.5 * sx, -0.5 * sy, 0.5 * sx, 0.0, 0.0, 0.5 * sy};
+    for (int i = 1; i <= 6; ++i)
+        EXPECT_NEAR(F[i], esperado[i - 1], 1e-12) << i;
 }
 
 TEST_F(Elementos, StrainBlocksAgreeAndDegenerateTriangleRaises) {
@@ -302,7 +301,7 @@ TEST_F(Elementos, CreepLawScalesTheConstitutiveMatrix) {
     EXPECT_THROW(TElementoTriangular::MatrizD(*mat, &efetivo, tempo, 1.0, D, 0.0), EZeroDivide);
 }
 
-TEST_F(Elementos, MaturityUsesEachNodeStrength) {
+TEST_F(Elementos, MaturityUsesTheMeanNodeStrength) {
     Triangulo t = Reto();
     auto mat = Material(1, 1, 2400, 1000, 20.0, 0.2, false);
     mat->SetEConstante(false);
@@ -317,11 +316,13 @@ TEST_F(Elementos, MaturityUsesEachNodeStrength) {
     s[2] = 9.0;
     s[3] = 16.0;
     t.e.MatrizRigidez(nullptr, tempo, *mat, K, F, eps, nullptr, s, 0.0);
-    // Row block of node i uses node i's modulus: K(3,3) = A D11 with node 2's strength.
-    const double e2 = 1000.0 * (3.32 * 3.0 + 6.9) / 0.96;
-    EXPECT_NEAR(K(3, 3), 0.5 * e2, 1e-9);
-    const double e3 = 1000.0 * (3.32 * 4.0 + 6.9) / 0.96;
-    EXPECT_NEAR(K(6, 6), 0.5 * e3, 1e-9);
+    // One modulus for the element, from the mean strength (the recovery's): a symmetric K.
+    const double e = 1000.0 * (3.32 * std::sqrt(29.0 / 3.0) + 6.9) / 0.96;
+    EXPECT_NEAR(K(3, 3), 0.5 * e, 1e-9);
+    EXPECT_NEAR(K(6, 6), 0.5 * e, 1e-9);
+    for (int i = 1; i <= 6; ++i)
+        for (int j = 1; j <= 6; ++j)
+            EXPECT_NEAR(K(i, j), K(j, i), 1e-9);
 }
 
 TEST_F(Elementos, QuadrilateralThermalArraysWithThetaScheme) {
