@@ -13,6 +13,7 @@
 #include <vector>
 
 #include <cholmod.h>
+#include <dlfcn.h>
 
 #include "uPlataforma.h"
 
@@ -39,15 +40,72 @@ void UmaThread() {
 
 } // namespace
 
-// The OpenMP runtime's entry to a parallel region. CHOLMOD's numeric factorisation opens one for
-// every small loop over a supernode (hundreds of thousands per factorisation of a large mesh),
-// and each costs the runtime a system call even with a team of one. Defined here, ahead of the
-// runtime, every region runs directly on the calling thread, as in a build without OpenMP: the
-// loops inside ask the runtime for their share and get all of it (thread 0 of 1), and no thread
-// is ever started.
-extern "C" __attribute__((visibility("default"))) void GOMP_parallel(void (*fn)(void *), void *data,
-                                                                     unsigned, unsigned) {
-    fn(data);
+// The OpenMP runtime's entry to a parallel region, defined here ahead of the runtime. CHOLMOD's
+// numeric factorisation opens one for every small loop over a supernode (hundreds of thousands
+// per factorisation of a large mesh), and each costs the runtime a system call even with a team
+// of one: run on the calling thread, as in a build without OpenMP, a refactorisation takes a
+// third to a quarter of the time and starts no thread. Every library in the process binds to this
+// definition, so only regions opened while this thread is inside TGauss::Resolve run inline (the
+// loops inside ask the runtime for their share and get all of it, thread 0 of 1); inside another
+// team of several threads they get a team of their own, one thread, from the runtime; every
+// other region goes to the runtime.
+namespace {
+enum class TRegioes : unsigned char { Runtime, NaChamadora, EquipeDeUm };
+thread_local TRegioes regioes = TRegioes::Runtime;
+
+struct TRuntimeOpenMP {
+    void (*parallel)(void (*)(void *), void *, unsigned, unsigned) = nullptr;
+    int (*numThreads)() = nullptr;
+};
+
+// The runtime's own entries: the next definition after this one, or the one of a runtime loaded
+// in a local scope (whose users bind to this definition all the same). With none loaded, no
+// region can be in progress and regions run inline.
+const TRuntimeOpenMP &RuntimeOpenMP() {
+    static const TRuntimeOpenMP r = [] {
+        TRuntimeOpenMP r;
+        void *h = RTLD_NEXT;
+        if (!::dlsym(h, "GOMP_parallel"))
+            h = ::dlopen("libgomp.so.1", RTLD_NOW | RTLD_NOLOAD);
+        if (h) {
+            r.parallel = reinterpret_cast<decltype(r.parallel)>(::dlsym(h, "GOMP_parallel"));
+            r.numThreads =
+                reinterpret_cast<decltype(r.numThreads)>(::dlsym(h, "omp_get_num_threads"));
+        }
+        return r;
+    }();
+    return r;
+}
+
+// Sets, for the solver calls of its scope, how this thread's regions run.
+class TRegioesDoSolver {
+public:
+    TRegioesDoSolver() : antes_(regioes) {
+        const TRuntimeOpenMP &r = RuntimeOpenMP();
+        regioes = r.numThreads && r.numThreads() > 1 ? TRegioes::EquipeDeUm : TRegioes::NaChamadora;
+    }
+    ~TRegioesDoSolver() { regioes = antes_; }
+    TRegioesDoSolver(const TRegioesDoSolver &) = delete;
+    TRegioesDoSolver &operator=(const TRegioesDoSolver &) = delete;
+
+private:
+    TRegioes antes_;
+};
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) void
+GOMP_parallel(void (*fn)(void *), void *data, unsigned numThreads, unsigned flags) {
+    const TRegioes modo = regioes;
+    if (modo == TRegioes::NaChamadora) {
+        fn(data);
+        return;
+    }
+    const TRuntimeOpenMP &r = RuntimeOpenMP();
+    if (!r.parallel) {
+        fn(data);
+        return;
+    }
+    r.parallel(fn, data, modo == TRegioes::EquipeDeUm ? 1u : numThreads, flags);
 }
 
 // The matrix in CHOLMOD's form, its factor and the record of the input they belong to. Row r of
@@ -400,6 +458,7 @@ void TGauss::Substitui() {
 }
 
 void TGauss::Resolve() {
+    const TRegioesDoSolver regioesDoSolver;
     VerificaSistema();
     n_ = A_->GetLinhas();
     if (n_ == 0) {

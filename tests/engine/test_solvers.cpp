@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include <omp.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -552,4 +553,108 @@ TEST(Gauss, ASolveUnderAMemoryLimitEndsItsProcess) {
     }
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+namespace {
+// A lado x lado grid of the 5-point stencil with 4.5 on the diagonal, scaled by escala; b holds
+// A times all ones, so the solution is all ones.
+void Grade(TMatrizSky &a, TVetor &b, int lado, double escala) {
+    const int n = lado * lado;
+    for (int i = 1; i <= n; ++i) {
+        a.Set(i, i, 4.5 * escala);
+        if (i % lado != 0)
+            a.Set(i, i + 1, -escala);
+        if (i + lado <= n)
+            a.Set(i, i + lado, -escala);
+    }
+    TVetor um(n);
+    for (int i = 1; i <= n; ++i)
+        um[i] = 1.0;
+    a.MultVetor(b, um);
+}
+
+double MaiorErroDeUm(const TVetor &x) {
+    double e = 0.0;
+    for (int i = 1; i <= x.GetTamanho(); ++i)
+        e = std::max(e, std::abs(x[i] - 1.0));
+    return e;
+}
+
+long Tarefas() {
+    const std::filesystem::directory_iterator tarefas("/proc/self/task");
+    return long(std::distance(std::filesystem::begin(tarefas), std::filesystem::end(tarefas)));
+}
+} // namespace
+
+// The solver's parallel regions run on the calling thread, those of everyone else in the
+// runtime's team. The factorisation comes first: no region has started the runtime's threads yet.
+TEST(Gauss, OnlyTheSolverRunsItsParallelRegionsOnTheCallingThread) {
+    {
+        const int lado = 300, n = lado * lado;
+        TMatrizSky a(n);
+        TVetor b(n), x(n);
+        Grade(a, b, lado, 1.0);
+        const TVetor b0 = b; // b takes the solution
+        const long antes = Tarefas();
+        TGauss g;
+        g.DefineSistema(&a, &b, &x);
+        g.Resolve();
+        a.MultEscalar(2.0); // the same pattern: a refactorisation
+        b0.MultEscalar(b, 2.0);
+        g.Resolve();
+        EXPECT_EQ(g.GetEliminacoes(), 2);
+        EXPECT_LT(MaiorErroDeUm(x), 1e-10);
+        EXPECT_EQ(Tarefas(), antes) << "the factorisation started threads";
+    }
+    struct Caso {
+        const char *nome;
+        int equipe;
+        bool resolve; // each thread of the team also solves a system of its own
+    };
+    const Caso casos[] = {
+        {"a team of four", 4, false},
+        {"a team of three", 3, false},
+        {"solves inside a team of four", 4, true},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nome);
+        const int faixa = 1200, parte = faixa / c.equipe;
+        std::vector<int> vezes(faixa, 0);
+        std::vector<std::array<int, 3>> visto(std::size_t(c.equipe), {0, 0, 0});
+        std::vector<double> erro(std::size_t(c.equipe), -1.0);
+#pragma omp parallel num_threads(c.equipe)
+        {
+            const int t = omp_get_thread_num(), nt = omp_get_num_threads();
+            if (t < c.equipe)
+                visto[std::size_t(t)] = {nt, omp_in_parallel(), omp_get_level()};
+            for (int i = t * parte; i < (t + 1) * parte && i < faixa; ++i)
+                ++vezes[std::size_t(i)]; // split by the team size asked for
+            if (c.resolve && t < c.equipe) {
+                const int lado = 60, n = lado * lado;
+                TMatrizSky a(n);
+                TVetor b(n), x(n);
+                Grade(a, b, lado, 1.0 + t);
+                // One solve at a time: the serial BLAS is not safe across threads.
+#pragma omp critical
+                try {
+                    TGauss g;
+                    g.DefineSistema(&a, &b, &x);
+                    g.Resolve();
+                    erro[std::size_t(t)] = MaiorErroDeUm(x);
+                } catch (...) { // a factor of part of the matrix: a zero pivot
+                    erro[std::size_t(t)] = HUGE_VAL;
+                }
+            }
+        }
+        for (int t = 0; t < c.equipe; ++t) {
+            EXPECT_EQ(visto[std::size_t(t)][0], c.equipe) << "thread " << t;
+            EXPECT_EQ(visto[std::size_t(t)][1], 1) << "thread " << t;
+            EXPECT_EQ(visto[std::size_t(t)][2], 1) << "thread " << t;
+            if (c.resolve) {
+                EXPECT_GE(erro[std::size_t(t)], 0.0) << "thread " << t;
+                EXPECT_LT(erro[std::size_t(t)], 1e-10) << "thread " << t;
+            }
+        }
+        EXPECT_EQ(std::count(vezes.begin(), vezes.end(), 1), faixa);
+    }
 }
