@@ -674,6 +674,73 @@ std::string TAnaliseTensional::RigidezSingular() const {
     return s + " (tempo " + FloatToStr(Tempo->GetTempoAtual()) + " h) é singular: ";
 }
 
+namespace {
+// The parts of a mesh for the rigid-body check: elements that share a side hold together; parts
+// that meet only at nodes are hinged there. Gives each element's part (0-based, numbered in element
+// order) and the number of parts.
+int PartesPorLado(const std::vector<std::array<int, 3>> &nos, int numNos, std::vector<int> &parte) {
+    const std::size_t ne = nos.size();
+    std::vector<int> inicio(std::size_t(numNos) + 2, 0), elementos(3 * ne);
+    for (const std::array<int, 3> &t : nos)
+        for (int k : t)
+            ++inicio[std::size_t(k) + 1];
+    for (std::size_t k = 1; k < inicio.size(); ++k)
+        inicio[k] += inicio[k - 1];
+    std::vector<int> livre(inicio.begin(), inicio.end() - 1);
+    for (std::size_t e = 0; e < ne; ++e)
+        for (int k : nos[e])
+            elementos[std::size_t(livre[std::size_t(k)]++)] = int(e);
+    std::vector<int> pai(ne);
+    for (std::size_t e = 0; e < ne; ++e)
+        pai[e] = int(e);
+    auto raiz = [&pai](int e) {
+        while (pai[std::size_t(e)] != e)
+            e = pai[std::size_t(e)] = pai[std::size_t(pai[std::size_t(e)])];
+        return e;
+    };
+    for (std::size_t e = 0; e < ne; ++e)
+        for (int i = 0; i < 3; ++i) {
+            const int a = nos[e][std::size_t(i)], c = nos[e][std::size_t((i + 1) % 3)];
+            for (int q = inicio[std::size_t(a)]; q < inicio[std::size_t(a) + 1]; ++q) {
+                const std::array<int, 3> &f = nos[std::size_t(elementos[std::size_t(q)])];
+                if (f[0] == c || f[1] == c || f[2] == c)
+                    pai[std::size_t(raiz(elementos[std::size_t(q)]))] = raiz(int(e));
+            }
+        }
+    std::vector<int> numero(ne, -1);
+    int partes = 0;
+    parte.assign(ne, 0);
+    for (std::size_t e = 0; e < ne; ++e) {
+        int &n = numero[std::size_t(raiz(int(e)))];
+        if (n < 0)
+            n = partes++;
+        parte[e] = n;
+    }
+    return partes;
+}
+
+// What restraints hold of a part's rigid motions u = a - c y, v = b + c x: a and b once some x and
+// some y are restrained, and the rotation c by x restraints at two heights or y restraints at two
+// abscissas.
+struct TVinculosParte {
+    bool temX = false, temY = false, gira = true;
+    double yx = 0.0, xy = 0.0; // height of the first x restraint, abscissa of the first y one
+
+    void Restringe(bool emX, const TNo &no) {
+        bool &tem = emX ? temX : temY;
+        double &primeiro = emX ? yx : xy;
+        const double c = emX ? no.Y : no.X;
+        if (!tem) {
+            tem = true;
+            primeiro = c;
+        } else if (!IgualComTolerancia(primeiro, c)) {
+            gira = false;
+        }
+    }
+    bool Preso() const { return temX && temY && !gira; }
+};
+} // namespace
+
 void TAnaliseTensional::VerificaRigidez() const {
     const double *bb = b.Dados();
     bool carga = false;
@@ -681,25 +748,53 @@ void TAnaliseTensional::VerificaRigidez() const {
         carga = bb[i] != 0.0;
     if (!carga)
         return; // nothing is solved
-    // The rigid motions u = a - c y, v = b + c x are held when some x and some y are
-    // restrained and the rotation c is: by x restraints at two heights or y restraints at two
-    // abscissas.
+    // Every part must be held by its own restraints and by the nodes it shares with parts already
+    // held: such a node holds the part's translation there, not its rotation about it.
     const TMalha &malha = *Dominio->GetMalha();
-    bool temX = false, temY = false, gira = true;
-    double yx = 0.0, xy = 0.0;
+    const int numNos = GrausLiberdade / 2;
+    std::vector<std::array<int, 3>> nos(DadosElementos.size());
+    for (std::size_t e = 0; e < nos.size(); ++e)
+        for (std::size_t k = 0; k < 3; ++k)
+            nos[e][k] = DadosElementos[e].gl[2 * k + 1] / 2;
+    std::vector<int> parte;
+    const int numPartes = PartesPorLado(nos, numNos, parte);
+    // The part of each node, and every (node, part) pair of the nodes of several parts.
+    std::vector<int> parteDoNo(std::size_t(numNos) + 1, -1);
+    std::vector<std::pair<int, int>> articulacoes;
+    for (std::size_t e = 0; e < nos.size(); ++e)
+        for (int k : nos[e]) {
+            int &p = parteDoNo[std::size_t(k)];
+            if (p < 0)
+                p = parte[e];
+            else if (p != parte[e])
+                articulacoes.emplace_back(k, parte[e]);
+        }
+    for (std::size_t i = 0, n = articulacoes.size(); i < n; ++i) {
+        const int k = articulacoes[i].first;
+        articulacoes.emplace_back(k, parteDoNo[std::size_t(k)]);
+    }
+    std::sort(articulacoes.begin(), articulacoes.end());
+    articulacoes.erase(std::unique(articulacoes.begin(), articulacoes.end()), articulacoes.end());
+    std::vector<char> articulado(std::size_t(numNos) + 1, 0);
+    for (const std::pair<int, int> &a : articulacoes)
+        articulado[std::size_t(a.first)] = 1;
+
+    std::vector<TVinculosParte> vinculos(static_cast<std::size_t>(numPartes));
     auto restringe = [&](int g) {
         if (g < 1 || g > GrausLiberdade)
             return;
-        const TNo &no = *malha.GetNo((g + 1) / 2);
-        bool &tem = g % 2 ? temX : temY;
-        double &primeiro = g % 2 ? yx : xy;
-        const double c = g % 2 ? no.Y : no.X;
-        if (!tem) {
-            tem = true;
-            primeiro = c;
-        } else if (!IgualComTolerancia(primeiro, c)) {
-            gira = false;
+        const int k = (g + 1) / 2;
+        const TNo &no = *malha.GetNo(k);
+        if (!articulado[std::size_t(k)]) {
+            if (parteDoNo[std::size_t(k)] >= 0)
+                vinculos[std::size_t(parteDoNo[std::size_t(k)])].Restringe(g % 2 != 0, no);
+            return;
         }
+        const auto faixa =
+            std::equal_range(articulacoes.begin(), articulacoes.end(), std::make_pair(k, 0),
+                             [](const auto &x, const auto &y) { return x.first < y.first; });
+        for (auto it = faixa.first; it != faixa.second; ++it)
+            vinculos[std::size_t(it->second)].Restringe(g % 2 != 0, no);
     };
     if (ApoiosAtuais)
         for (int i = 1; i <= ApoiosAtuais->Nos.GetTamanho(); ++i)
@@ -707,12 +802,64 @@ void TAnaliseTensional::VerificaRigidez() const {
     if (DeslocamentosPrescritos)
         for (int g : GrausPrescritos)
             restringe(g);
-    if (!temX || !temY || gira)
-        throw Exception(RigidezSingular() +
-                        "os vínculos não impedem o movimento de corpo rígido da estrutura. "
-                        "Apoie nós em x e em y, de modo que ela não possa girar, com "
-                        "\"Vínculos\" na página \"Tensão\" (no modelo em camadas, em cada "
-                        "etapa).");
+    std::vector<char> preso(std::size_t(numPartes), 0), fixado(articulacoes.size(), 0);
+    for (bool mudou = true; mudou;) {
+        mudou = false;
+        for (int p = 0; p < numPartes; ++p)
+            if (!preso[std::size_t(p)] && vinculos[std::size_t(p)].Preso())
+                preso[std::size_t(p)] = 1, mudou = true;
+        for (std::size_t i = 0; i < articulacoes.size();) {
+            std::size_t fim = i;
+            bool seguro = false;
+            for (; fim < articulacoes.size() && articulacoes[fim].first == articulacoes[i].first;
+                 ++fim)
+                seguro = seguro || preso[std::size_t(articulacoes[fim].second)];
+            for (; seguro && i < fim; ++i) {
+                const int p = articulacoes[i].second;
+                if (preso[std::size_t(p)] || fixado[i])
+                    continue;
+                fixado[i] = 1;
+                const TNo &no = *malha.GetNo(articulacoes[i].first);
+                vinculos[std::size_t(p)].Restringe(true, no);
+                vinculos[std::size_t(p)].Restringe(false, no);
+            }
+            i = fim;
+        }
+    }
+    for (int p = 0; p < numPartes; ++p) {
+        if (preso[std::size_t(p)])
+            continue;
+        if (numPartes == 1)
+            throw Exception(RigidezSingular() +
+                            "os vínculos não impedem o movimento de corpo rígido da estrutura. "
+                            "Apoie nós em x e em y, de modo que ela não possa girar, com "
+                            "\"Vínculos\" na página \"Tensão\" (no modelo em camadas, em cada "
+                            "etapa).");
+        // The part's size and its first node of its own (of the hinges, when it has none).
+        int elementos = 0, proprio = 0, qualquer = 0;
+        for (std::size_t e = 0; e < nos.size(); ++e) {
+            if (parte[e] != p)
+                continue;
+            ++elementos;
+            for (int k : nos[e]) {
+                if (!qualquer || k < qualquer)
+                    qualquer = k;
+                if (!articulado[std::size_t(k)] && (!proprio || k < proprio))
+                    proprio = k;
+            }
+        }
+        std::string s = RigidezSingular() + "a parte da malha de ";
+        AppendInteiro(s, elementos);
+        s += elementos == 1 ? " elemento que contém o nó " : " elementos que contém o nó ";
+        AppendInteiro(s, proprio ? proprio : qualquer);
+        throw Exception(s + " não está presa: ela não tem lado de elemento em comum com o resto "
+                            "da malha, e nem os seus vínculos nem os nós que ela divide com partes "
+                            "presas impedem o seu movimento de corpo rígido (um nó comum a duas "
+                            "partes é uma articulação: não impede o giro em torno dele). Apoie nós "
+                            "dessa parte em x e em y, de modo que ela não possa girar, com "
+                            "\"Vínculos\" na página \"Tensão\" (no modelo em camadas, em cada "
+                            "etapa).");
+    }
     for (int g = 1; g <= GrausLiberdade; ++g)
         if (!(K->Get(g, g) > 0.0)) {
             std::string s = RigidezSingular() + "o nó ";

@@ -22,6 +22,17 @@ public:
     int Resolucoes = 0;
 };
 
+// Counts the solves it is asked for.
+class TGradienteContador : public TGradiente {
+public:
+    using TGradiente::TGradiente;
+    void Resolve() override {
+        ++Resolucoes;
+        TGradiente::Resolve();
+    }
+    int Resolucoes = 0;
+};
+
 // Keeps, for every step, the assembled system before supports and the solved increments.
 class TAnaliseObservada : public TAnaliseTensional {
 public:
@@ -706,4 +717,85 @@ TEST_F(AnaliseTensional, StepsAndMemoryTextsOfBothRunsGoThroughTheEvents) {
         EXPECT_EQ(textos, (std::vector<int>{10, 110}));
     }
     EXPECT_EQ(janela.chamadas, 0);
+}
+
+// Two parts in one mesh: part A on [0, 2] x [0, 1] (nodes 1-6) and part B of 4 elements, apart
+// on [3, 5] x [0, 1] (nodes 7-12) or hinged at A's corner node 6 on [2, 4] x [1, 2] (nodes 6-11).
+// A part that its supports and hinges do not hold is refused, by name, before any solve.
+TEST_F(AnaliseTensional, EveryPartOfTheMeshIsHeldBeforeTheSolve) {
+    struct TCaso {
+        bool articulada;
+        std::vector<int> apoiosB;  // supports of B in both directions
+        std::vector<int> roletesB; // supports of B in y only
+        bool gauss;
+        const char *erro; // none: the run goes through
+    };
+    const char *parteB = "a parte da malha de 4 elementos que contém o nó 7 não está presa";
+    const TCaso casos[] = {
+        {false, {}, {}, true, parteB},         {false, {}, {}, false, parteB},
+        {true, {}, {}, true, parteB},          {true, {}, {}, false, parteB},
+        {true, {}, {6}, true, parteB}, // a roller under the hinge holds no rotation
+        {false, {7, 8, 9}, {}, true, nullptr}, {false, {7, 8, 9}, {}, false, nullptr},
+        {true, {}, {8}, true, nullptr}, // the hinge and a roller away from it
+        {true, {}, {8}, false, nullptr},
+    };
+    for (const TCaso &c : casos) {
+        std::string caso = std::string(c.articulada ? "hinged" : "apart") +
+                           (c.gauss ? ", direct" : ", cg") + ", B held at";
+        for (int k : c.apoiosB)
+            caso.append(" ").append(std::to_string(k));
+        for (int k : c.roletesB)
+            caso.append(" ").append(std::to_string(k)).append(" (y)");
+        SCOPED_TRACE(caso);
+        malha_ = std::make_unique<TMalha>(2, 2);
+        const double x0 = c.articulada ? 2.0 : 3.0, y0 = c.articulada ? 1.0 : 0.0;
+        for (int j = 0; j <= 1; ++j)
+            for (int i = 0; i <= 2; ++i)
+                malha_->AdicionaNo(i, j);
+        for (int j = 0; j <= 1; ++j)
+            for (int i = 0; i <= 2; ++i)
+                if (!(c.articulada && i == 0 && j == 0))
+                    malha_->AdicionaNo(x0 + i, y0 + j);
+        auto noB = [&c](int i, int j) {
+            return c.articulada ? (j == 0 ? 6 + i : 9 + i) : 7 + 3 * j + i;
+        };
+        for (int i = 0; i < 2; ++i) {
+            malha_->AdicionaElemento(i + 1, i + 2, i + 5);
+            malha_->AdicionaElemento(i + 1, i + 5, i + 4);
+            malha_->AdicionaElemento(noB(i, 0), noB(i + 1, 0), noB(i + 1, 1));
+            malha_->AdicionaElemento(noB(i, 0), noB(i + 1, 1), noB(i, 1));
+        }
+        iniciais_ = TVetor(malha_->GetNumNos());
+        for (int k = 1; k <= iniciais_.GetTamanho(); ++k)
+            iniciais_[k] = 20.0;
+        auto a = Nova(false);
+        TGradienteContador *gradiente = nullptr;
+        if (!c.gauss) {
+            auto g = std::make_unique<TGradienteContador>(100, 1e-6);
+            gradiente = g.get();
+            a->SetSolver(std::move(g));
+        }
+        a->AdicionaApoios(Nos({1, 2, 3}), false, 1, true, 0, 0);
+        for (int k : c.apoiosB)
+            a->AdicionaApoios(Nos({k}), false, 1, true, 0, 0);
+        for (int k : c.roletesB)
+            a->AdicionaApoios(Nos({k}), true, 1, true, 0, 0);
+        Temperaturas(10, 10);
+        std::string erro;
+        try {
+            a->Executa(entradas_);
+        } catch (const Exception &e) {
+            erro = e.what();
+        }
+        const int resolucoes = c.gauss ? contador_->Resolucoes : gradiente->Resolucoes;
+        if (!c.erro) {
+            EXPECT_EQ(erro, "");
+            EXPECT_EQ(resolucoes, 1); // the second step changes nothing
+            EXPECT_LT(a->GetTensaoMaxima(), 10.0);
+            continue;
+        }
+        EXPECT_NE(erro.find("é singular: "), std::string::npos) << erro;
+        EXPECT_NE(erro.find(c.erro), std::string::npos) << erro;
+        EXPECT_EQ(resolucoes, 0);
+    }
 }
