@@ -1,6 +1,7 @@
 #include "uConfiguracoes.h"
 
 #include "Perguntador.h"
+#include "fem/ArquivosPasso.h"
 #include "uPlataforma.h"
 
 #include <QEvent>
@@ -134,6 +135,23 @@ QString PreparaPasta(const std::string &diretorio) {
     return QString();
 }
 
+// Some step of the kind would be named like a stage file of the layered model.
+bool NomeDeArquivoDeEtapa(const std::string &diretorio, const std::string &nome,
+                          const std::string &terminacao) {
+    std::string padrao;
+    try {
+        padrao = PastaPadrao().string();
+    } catch (const std::exception &) {
+        return false; // no default folder, so no stage files
+    }
+    if (PastaResolvida(diretorio) != PastaResolvida(padrao))
+        return false;
+    for (const char *etapa : kNomesArquivosEtapa)
+        if (NomesSeEncontram({nome, terminacao}, {etapa, kTerminacaoEtapa}))
+            return true;
+    return false;
+}
+
 } // namespace
 
 bool NomesConflitam(const std::string &diretorioA, const std::string &nomeA,
@@ -242,6 +260,14 @@ bool TfrmConfiguracoes::Confirma() {
         Perguntador().Erro(QStringLiteral("O nome dos arquivos não podem ser iguais."));
         return false;
     }
+    for (int i = 0; i < 3; ++i)
+        if (NomeDeArquivoDeEtapa(d[i], n[i], t[i])) {
+            Perguntador().Erro(QStringLiteral(
+                "Os arquivos de resultados não podem ter os nomes dos arquivos das etapas "
+                "(MalhaEtapa, ElementosEtapa e ElementosEtapaDeform) na pasta padrão."));
+            nomes[i]->setFocus();
+            return false;
+        }
     for (const std::string &pasta : d)
         if (const QString erro = PreparaPasta(pasta); !erro.isEmpty()) {
             Perguntador().Erro(erro);

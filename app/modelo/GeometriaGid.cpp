@@ -186,5 +186,5 @@ std::string TextoDominioGid(const TGeometriaGid &g) {
 }
 
 void GravaDominioGid(const TGeometriaGid &g, const std::string &arquivo) {
-    EscreveArquivo(arquivo, TextoDominioGid(g));
+    SalvaArquivo(arquivo, TextoDominioGid(g));
 }

@@ -486,5 +486,5 @@ std::string TextoRelatorio(const TModelo &modelo, const TUnidades &unidades,
 void EscreveRelatorio(const std::string &arquivo, const TModelo &modelo, const TUnidades &unidades,
                       const TCabecalhoRelatorio &cabecalho) {
     const std::string texto = TextoRelatorio(modelo, unidades, cabecalho);
-    EscreveArquivo(arquivo, texto);
+    SalvaArquivo(arquivo, texto);
 }

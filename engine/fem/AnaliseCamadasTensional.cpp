@@ -26,7 +26,8 @@ TAnaliseCamadasTensional::TAnaliseCamadasTensional(TCamadas *camadas)
 }
 
 std::string TAnaliseCamadasTensional::ArquivoElementosEtapaDeform(int k) {
-    return (PastaPadrao() / ("ElementosEtapaDeform" + std::to_string(k) + ".res")).string();
+    return (PastaPadrao() / (kNomeElementosEtapaDeform + std::to_string(k) + kTerminacaoEtapa))
+        .string();
 }
 
 void TAnaliseCamadasTensional::VerificaCamada(int i) const {

@@ -97,6 +97,7 @@ std::string ArquivoTensao(int passo) {
 }
 
 void GravaArquivoPasso(const std::string &arquivo, const TVetor &valores, std::string &buffer) {
+    VerificaPosse(arquivo);
     const int n = valores.GetTamanho();
     const double *v = valores.Dados();
     // Written in place; the buffer grows when fewer than one widest line's worth is left.
@@ -118,6 +119,7 @@ void GravaArquivoPasso(const std::string &arquivo, const TVetor &valores, std::s
 // A step file of n nodes holds n lines of at most one widest number each (and whatever a
 // hand-edited file adds within reason).
 void LeArquivoPasso(const std::string &arquivo, int n, TVetor &valores) {
+    VerificaPosse(arquivo);
     TLeitorTexto leitor(arquivo, (std::uintmax_t(std::max(n, 0)) + 16) * 2 * (kMaxFixo + 16));
     valores.Redimensiona(n);
     double *v = valores.Dados();
@@ -130,6 +132,7 @@ void LeArquivoPasso(const std::string &arquivo, int n, TVetor &valores) {
 }
 
 double LeLinhaArquivoPasso(const std::string &arquivo, int linha) {
+    VerificaPosse(arquivo);
     TLeitorTexto leitor(arquivo);
     std::string_view texto;
     for (int i = 1; i <= linha; ++i)

@@ -18,6 +18,15 @@ struct TNomesArquivos {
     std::string PrefixoTensao, ExtensaoTensao;
 };
 
+// The layered model's own files in the default folder: stem + stage number + kTerminacaoEtapa.
+// Result files may not take these names there.
+inline constexpr const char *kNomeMalhaEtapa = "MalhaEtapa";
+inline constexpr const char *kNomeElementosEtapa = "ElementosEtapa";
+inline constexpr const char *kNomeElementosEtapaDeform = "ElementosEtapaDeform";
+inline constexpr const char *kNomesArquivosEtapa[] = {kNomeMalhaEtapa, kNomeElementosEtapa,
+                                                      kNomeElementosEtapaDeform};
+inline constexpr const char *kTerminacaoEtapa = ".res";
+
 // The names in force (set by DefineNomesArquivos at the start of every run).
 TNomesArquivos &NomesArquivos();
 // Takes the confirmed result-file settings, or while they are not confirmed the defaults: the

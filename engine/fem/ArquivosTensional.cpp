@@ -84,6 +84,7 @@ template <int largura, int decimais> char *LinhaFixa(char *p, double w) {
 template <int largura, int decimais>
 void GravaNegados(const std::string &arquivo, const TVetor &valores, std::string &buffer) {
     VerificaValores(valores);
+    VerificaPosse(arquivo);
     const int n = valores.GetTamanho();
     const double *v = valores.Dados();
     const double limite = kLimiteRapido / kPot[decimais];
@@ -121,6 +122,7 @@ void GravaArquivoTensoes(const std::string &arquivo, const TVetor &tensoes, std:
 }
 
 void LeArquivoValores(const std::string &arquivo, TVetor &valores) {
+    VerificaPosse(arquivo);
     TLeitorTexto leitor(arquivo);
     valores.Limpa();
     std::string_view linha;

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "EntradasExecucao.h"
+#include "fem/ArquivosPasso.h"
 #include "fem/ForcaExterna.h"
 #include "fem/ForcaTensional.h"
 #include "fem/Tempo.h"
@@ -100,7 +101,7 @@ void TCamadas::ContornoEtapa(int k) {
 }
 
 std::filesystem::path TCamadas::ArquivoMalhaEtapa(int k) {
-    return PastaPadrao() / ("MalhaEtapa" + std::to_string(k) + ".res");
+    return PastaPadrao() / (kNomeMalhaEtapa + std::to_string(k) + kTerminacaoEtapa);
 }
 
 void TCamadas::SalvaMalhaEtapa(int k, const TConfiguracaoMalha &c) {

@@ -5,11 +5,12 @@
 #include <cmath>
 #include <cstdint>
 
+#include "fem/ArquivosPasso.h"
 #include "matematica/UTMath.h"
 #include "uPlataforma.h"
 
 std::filesystem::path TElementosEtapa::NomeArquivo(int etapa) {
-    return PastaPadrao() / ("ElementosEtapa" + std::to_string(etapa) + ".res");
+    return PastaPadrao() / (kNomeElementosEtapa + std::to_string(etapa) + kTerminacaoEtapa);
 }
 
 void TElementosEtapa::AppendLinha(std::string &out, const double valores[3], const double xs[3],

@@ -243,5 +243,5 @@ void TMalha::SalvaMalha(const std::string &nome, const TConfiguracaoMalha &c) co
     s += "Dimensão máxima:\n";
     s += FloatToStrExato(c.Dmax, DecimalSeparator());
     s += '\n';
-    EscreveArquivo(nome, s);
+    SalvaArquivo(nome, s);
 }

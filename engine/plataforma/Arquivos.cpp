@@ -121,17 +121,25 @@ std::string MotivoTrava(int erro, const std::filesystem::path &arquivo) {
         return "a pasta não existe";
     case EACCES:
     case EPERM:
-    case EROFS:
+    case EROFS: {
+        // An existing lock file that cannot be opened is its own fault, not the folder's.
+        struct stat st {};
+        if (::lstat(arquivo.c_str(), &st) == 0)
+            return "o arquivo de trava " + a + " não pode ser aberto (" + Motivo(erro) + ")";
         return "sem permissão para gravar na pasta";
+    }
     default:
         return "o arquivo de trava " + a + " não pode ser aberto (" + Motivo(erro) + ")";
     }
 }
 
-// Folders held by this process, each with the descriptor of its lock file.
+// Folders held by this process, each with the descriptor of its lock file. A hold is lost when
+// its lock file was removed and another one now stands at its path: another instance may have
+// taken the folder meanwhile, so nothing this process wrote there is trusted again.
 struct TPosse {
     std::filesystem::path pasta, arquivo;
     int fd;
+    bool perdida = false;
 };
 std::mutex gPosseMutex;
 std::vector<TPosse> gPosses;
@@ -141,27 +149,71 @@ bool MesmoArquivo(const std::filesystem::path &a, const std::filesystem::path &b
     return std::filesystem::equivalent(a, b, ec) && !ec;
 }
 
+TPosse *PosseDe(const std::filesystem::path &pasta) {
+    for (TPosse &p : gPosses)
+        if (p.pasta == pasta)
+            return &p;
+    for (TPosse &p : gPosses)
+        if (MesmoArquivo(p.pasta, pasta))
+            return &p;
+    return nullptr;
+}
+
 // The hold still locks the file that its path names.
 bool PosseValida(const TPosse &p) {
     struct stat aberto {
     }, caminho{};
-    return ::fstat(p.fd, &aberto) == 0 && ::stat(p.arquivo.c_str(), &caminho) == 0 &&
+    return !p.perdida && ::fstat(p.fd, &aberto) == 0 && ::stat(p.arquivo.c_str(), &caminho) == 0 &&
            aberto.st_dev == caminho.st_dev && aberto.st_ino == caminho.st_ino;
+}
+
+// Confirms a hold before its folder's results are used: a valid one gets fresh times (so that
+// cleaners of old temporary files leave it alone); one whose lock file is simply gone is taken
+// again; one whose path now names another file is lost for good. False when lost.
+bool ConferePosse(TPosse &p) {
+    if (p.perdida)
+        return false;
+    struct stat aberto {
+    }, caminho{};
+    if (::fstat(p.fd, &aberto) == 0) {
+        if (::stat(p.arquivo.c_str(), &caminho) == 0) {
+            if (aberto.st_dev == caminho.st_dev && aberto.st_ino == caminho.st_ino) {
+                ::futimens(p.fd, nullptr);
+                return true;
+            }
+        } else if (errno == ENOENT) {
+            const int fd = TravaArquivo(p.arquivo);
+            if (fd >= 0) {
+                ::close(p.fd);
+                p.fd = fd;
+                return true;
+            }
+        }
+    }
+    ::close(p.fd);
+    p.fd = -1;
+    p.perdida = true;
+    return false;
 }
 
 constexpr const char *kArquivoPosse = ".darv_2d.instancia";
 
-// Creates (or checks) the private default folder `p` in the shared temporary folder: it must be
-// a real directory of this user that nobody else can enter, or others could plant files and
-// links where results go.
-void PastaPrivada(const std::filesystem::path &p) {
+// Checks (creating it when missing) the private default folder `p` in the shared temporary
+// folder: it must be a real directory of this user that nobody else can enter, or others could
+// plant files and links where results go. False, with the reason, for a name that is something
+// else (a link, a file, another user's folder).
+bool PastaPrivada(const std::filesystem::path &p, std::string *motivo = nullptr) {
     if (::mkdir(p.c_str(), 0700) != 0 && errno != EEXIST)
         throw EInOutError("Não foi possível criar a pasta " + p.string() + ": " + Motivo(errno));
     struct stat st {};
-    if (::lstat(p.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
-        throw EInOutError("A pasta " + p.string() + " não é uma pasta privada deste usuário");
+    if (::lstat(p.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid()) {
+        if (motivo)
+            *motivo = "a pasta " + p.string() + " não é uma pasta privada deste usuário";
+        return false;
+    }
     if ((st.st_mode & 077) != 0 && ::chmod(p.c_str(), 0700) != 0)
         throw EInOutError("Não foi possível proteger a pasta " + p.string() + ": " + Motivo(errno));
+    return true;
 }
 } // namespace
 
@@ -171,16 +223,22 @@ std::string MensagemPastaDeOutraInstancia(const std::filesystem::path &pasta) {
            "\"Configurações do Programa\" ou feche a outra instância.";
 }
 
+std::string MensagemPastaPerdida(const std::filesystem::path &pasta) {
+    return "O arquivo de trava \"" + (pasta / kArquivoPosse).string() +
+           "\" foi removido enquanto o programa rodava e outro tomou o seu lugar: a pasta \"" +
+           pasta.string() +
+           "\" pode ter sido usada por outra instância do programa, e os resultados gravados "
+           "nela deixam de ser lidos. Rode a análise novamente, se preciso com outra pasta em "
+           "\"Configurações do Programa\".";
+}
+
 bool SeguraPasta(const std::filesystem::path &pasta, std::string *motivo) {
     std::lock_guard<std::mutex> lock(gPosseMutex);
-    for (auto it = gPosses.begin(); it != gPosses.end(); ++it)
-        if (MesmoArquivo(it->pasta, pasta)) {
-            if (PosseValida(*it))
-                return true;
-            ::close(it->fd);
-            gPosses.erase(it);
-            break;
-        }
+    if (TPosse *p = PosseDe(pasta)) {
+        if (ConferePosse(*p))
+            return true;
+        throw Exception(MensagemPastaPerdida(p->pasta));
+    }
     const std::filesystem::path arquivo = pasta / kArquivoPosse;
     const int fd = TravaArquivo(arquivo);
     if (fd == -2)
@@ -195,6 +253,14 @@ bool SeguraPasta(const std::filesystem::path &pasta, std::string *motivo) {
     return true;
 }
 
+void VerificaPosse(const std::filesystem::path &arquivo) {
+    const std::filesystem::path pasta = arquivo.parent_path();
+    std::lock_guard<std::mutex> lock(gPosseMutex);
+    TPosse *p = PosseDe(pasta.empty() ? std::filesystem::path(".") : pasta);
+    if (p && !ConferePosse(*p))
+        throw Exception(MensagemPastaPerdida(p->pasta));
+}
+
 void LiberaPastas(const std::vector<std::filesystem::path> &manter) {
     std::lock_guard<std::mutex> lock(gPosseMutex);
     for (auto it = gPosses.begin(); it != gPosses.end();) {
@@ -207,7 +273,8 @@ void LiberaPastas(const std::vector<std::filesystem::path> &manter) {
         }
         if (PosseValida(*it))
             ::unlink(it->arquivo.c_str());
-        ::close(it->fd);
+        if (it->fd >= 0)
+            ::close(it->fd);
         it = gPosses.erase(it);
     }
 }
@@ -225,7 +292,8 @@ void DefinePastaPadrao(const std::filesystem::path &p) {
     std::lock_guard<std::mutex> lock(gPosseMutex);
     for (auto it = gPosses.begin(); it != gPosses.end(); ++it)
         if (it->pasta == antes) {
-            ::close(it->fd);
+            if (it->fd >= 0)
+                ::close(it->fd);
             gPosses.erase(it);
             break;
         }
@@ -243,29 +311,53 @@ std::filesystem::path PastaPadrao() {
                 throw EInOutError("Não foi possível criar a pasta " + p.string() + ": " +
                                   Motivo(ec.value()));
         }
-        SeguraPasta(p);
+        std::string motivo;
+        if (!SeguraPasta(p, &motivo))
+            throw EInOutError("Não foi possível usar a pasta " + p.string() + ": " + motivo);
         return p;
     }
     const fs::path temp = fs::temp_directory_path();
     if (auto it = gPastaEscolhida.find(temp); it != gPastaEscolhida.end()) {
-        PastaPrivada(it->second);
-        SeguraPasta(it->second);
-        return it->second;
+        const fs::path p = it->second;
+        std::string motivo;
+        bool segura = false;
+        if (PastaPrivada(p, &motivo)) {
+            try {
+                segura = SeguraPasta(p, &motivo);
+            } catch (const Exception &e) {
+                // Lost to another instance: this call is refused, the next takes a new folder.
+                gPastaEscolhida.erase(it);
+                throw EInOutError(e.what());
+            }
+        }
+        if (segura)
+            return p;
+        gPastaEscolhida.erase(it);
     }
+    // A name that is not this user's private folder, or whose lock file cannot be held, is
+    // passed over like one held by another instance: sharing a folder unheld would let two
+    // instances write over each other's files.
     const std::string base = "zok2d-" + NomeUsuario();
+    std::string motivo;
     for (int i = 1; i <= 100; ++i) {
         const fs::path p = temp / (i == 1 ? base : base + "-" + std::to_string(i));
-        PastaPrivada(p);
-        try {
-            SeguraPasta(p);
-        } catch (const Exception &) {
-            continue; // another running instance's folder
+        std::string porque;
+        if (PastaPrivada(p, &porque)) {
+            try {
+                if (SeguraPasta(p, &porque)) {
+                    gPastaEscolhida[temp] = p;
+                    return p;
+                }
+            } catch (const Exception &) {
+                continue; // another running instance's folder
+            }
         }
-        gPastaEscolhida[temp] = p;
-        return p;
+        if (motivo.empty())
+            motivo = porque;
     }
     throw EInOutError("Nenhuma pasta livre " + (temp / base).string() +
-                      "-<n> para esta instância do programa");
+                      "-<n> para esta instância do programa" +
+                      (motivo.empty() ? std::string() : ": " + motivo));
 }
 
 std::string LeArquivoComum(const std::filesystem::path &arquivo, std::uintmax_t maximo) {
@@ -455,4 +547,10 @@ void EscreveArquivo(const std::filesystem::path &arquivo, std::string_view conte
     TArquivoSeguro f(arquivo);
     f.Escreve(conteudo);
     f.Confirma();
+}
+
+void SalvaArquivo(const std::filesystem::path &arquivo, std::string_view conteudo) {
+    const std::filesystem::path pasta = arquivo.parent_path();
+    RemoveTemporariosAbandonados(pasta.empty() ? std::filesystem::path(".") : pasta);
+    EscreveArquivo(arquivo, conteudo);
 }

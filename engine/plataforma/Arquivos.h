@@ -9,10 +9,13 @@
 #include <vector>
 
 // The one default folder of this process: <temp>/zok2d-<user>, or <temp>/zok2d-<user>-2, -3 ...
-// when another running instance of the program holds the first ones; created on first use with
-// owner-only permissions and held (SeguraPasta) until the process ends. An existing one that is
-// not a directory of this user (a link, a file, another user's folder) raises EInOutError; one
-// that others may enter is made owner-only.
+// when the first names cannot be this instance's: held by another running instance, a lock file
+// that cannot be held (a folder, a FIFO, a link, unreadable), or a name that is not a private
+// directory of this user (a link, a file, another user's folder). Created on first use with
+// owner-only permissions and held (SeguraPasta) until the process ends; one that others may
+// enter is made owner-only. Raises EInOutError with the reason when no name can be used, and
+// once, with MensagemPastaPerdida, when the folder in use was lost to another instance (the
+// next call takes a new one).
 std::filesystem::path PastaPadrao();
 // For tests: use another folder as the default one (empty path restores the normal one).
 void DefinePastaPadrao(const std::filesystem::path &p);
@@ -20,12 +23,19 @@ void DefinePastaPadrao(const std::filesystem::path &p);
 // Folders held by this process against other running instances of the program: each holds a
 // lock file that only a live process can keep, so a folder left by a killed instance is free.
 // Takes (or confirms) the hold on `pasta`: throws Exception(MensagemPastaDeOutraInstancia) when
-// another instance holds it; returns false, with the reason in `motivo`, when the folder cannot
-// hold its lock file (missing, not writable, lock path not a regular file).
+// another instance holds it, Exception(MensagemPastaPerdida) when the hold was lost; returns
+// false, with the reason in `motivo`, when the folder cannot hold its lock file (missing, not
+// writable, lock path not a regular file or not readable).
 bool SeguraPasta(const std::filesystem::path &pasta, std::string *motivo = nullptr);
+// Before this process reads or writes results in the folder of `arquivo`: confirms its hold on
+// that folder (if it holds it) and refreshes the lock file's times. A lock file removed meanwhile
+// is made again; one replaced by another file means the folder may have been used by another
+// instance, and throws Exception(MensagemPastaPerdida) from then on.
+void VerificaPosse(const std::filesystem::path &arquivo);
 // Lets go of every held folder that is not one of `manter`.
 void LiberaPastas(const std::vector<std::filesystem::path> &manter);
 std::string MensagemPastaDeOutraInstancia(const std::filesystem::path &pasta);
+std::string MensagemPastaPerdida(const std::filesystem::path &pasta);
 // Removes the temporary files of TArquivoSeguro left in `pasta` by processes that are gone.
 void RemoveTemporariosAbandonados(const std::filesystem::path &pasta);
 
@@ -96,3 +106,6 @@ inline constexpr const char *kPastaEmUso =
 
 // Writes `conteudo` to `arquivo` through TArquivoSeguro.
 void EscreveArquivo(const std::filesystem::path &arquivo, std::string_view conteudo);
+// EscreveArquivo for a file the user saves (mesh, domain, report): first clears the temporary
+// files that dead writers left in its folder.
+void SalvaArquivo(const std::filesystem::path &arquivo, std::string_view conteudo);

@@ -235,6 +235,47 @@ TEST_F(Configuracoes, StemsDifferingOnlyByTrailingDigitsShareFilesInOneFolder) {
     EXPECT_EQ(ComSeparadorFinal("c:\\temp\\"), "c:\\temp\\");
 }
 
+// A step file may not take the name of a stage file of the layered model in the default folder
+// ("MalhaEtapa" + 1 + ".res" is stage 1's mesh); elsewhere, or with another extension, it may.
+TEST_F(Configuracoes, StemsThatWouldNameStageFilesInTheDefaultFolderAreRefused) {
+    const std::string padrao = pasta.Pasta.string(), outra = (pasta.Pasta / "outra").string();
+    const struct {
+        const char *nome, *terminacao;
+        std::string pasta;
+        bool recusado;
+    } casos[] = {
+        {"MalhaEtapa", ".res", padrao, true},
+        {"ElementosEtapa", ".res", padrao + "/", true},
+        {"ElementosEtapaDeform", ".res", padrao, true},
+        {"ElementosEtapa1", ".res", padrao, true}, // its step 2 is stage 12's element file
+        {"MalhaEtapa", ".txt", padrao, false},
+        {"MalhaEtapa", ".res", outra, false},
+        {"MalhaEtapa0", ".res", padrao, false}, // no stage number starts with 0
+    };
+    const struct {
+        QLineEdit *endereco, *nome, *terminacao;
+    } tipos[] = {{d->edEnderecoTemp, d->edNomeTemp, d->edTerminacaoTemp},
+                 {d->edEnderecoDeform, d->edNomeDeform, d->edTerminacaoDeform},
+                 {d->edEnderecoTensao, d->edNomeTensao, d->edTerminacaoTensao}};
+    for (const auto &t : tipos)
+        for (const auto &c : casos) {
+            roteiro.P.Erros.clear();
+            Nomes("T", "D", "S");
+            for (const auto &u : tipos) {
+                u.endereco->setText(QString::fromStdString(padrao));
+                u.terminacao->setText(".res");
+            }
+            t.endereco->setText(QString::fromStdString(c.pasta));
+            t.nome->setText(c.nome);
+            t.terminacao->setText(c.terminacao);
+            const int antes = confirmacoes;
+            d->btnOk->click();
+            EXPECT_EQ(confirmacoes, antes + (c.recusado ? 0 : 1))
+                << t.nome->objectName().toStdString() << " " << c.nome << c.terminacao;
+            EXPECT_EQ(roteiro.P.Erros.size(), c.recusado ? 1 : 0) << c.nome << c.terminacao;
+        }
+}
+
 TEST_F(Configuracoes, ClickingAnExtensionWarnsAndCancelRestoresTheNamesInForce) {
     d->Dispara();
     d->show();

@@ -21,6 +21,8 @@
 #include <sstream>
 
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -310,6 +312,44 @@ TEST_F(RelatorioTeste, ModeloEmCamadas) {
     modelo->FNosSelecionados = Lista({3});
     modelo->AplicaVinculos(false, false, false, 0.25, -0.1); // in X and Y
     Compara("relatorio_camadas.txt", "", true);
+}
+
+// Saving a mesh, a converted GiD domain or a report clears, in the target's folder, the
+// temporary files that killed writers left there; other files stay.
+TEST_F(RelatorioTeste, SavingAFileClearsTheTemporaryFilesOfDeadWritersBesideIt) {
+    CriaRetangulo();
+    const TGeometriaGid gid = LeGeometriaGidArquivo((kDados / "retangulo_gid.txt").string());
+    const struct {
+        const char *nome;
+        std::function<void(const std::string &)> salva;
+    } casos[] = {
+        {"malha", [&](const std::string &a) { ASSERT_TRUE(modelo->SalvaMalha(a)); }},
+        {"gid", [&](const std::string &a) { GravaDominioGid(gid, a); }},
+        {"relatorio",
+         [&](const std::string &a) { EscreveRelatorio(a, *modelo, unidades, cabecalho); }},
+    };
+    for (const auto &c : casos) {
+        const fs::path dir = pasta.Arquivo(c.nome);
+        fs::create_directories(dir);
+        std::ofstream(dir / "outro.txt") << "x";
+        // A writer killed while saving: its temporary file stays.
+        const pid_t morto = ::fork();
+        if (morto == 0) {
+            TArquivoSeguro w(dir / "salvo.txt");
+            w.Escreve("parcial");
+            ::_exit(0);
+        }
+        int st = 0;
+        ::waitpid(morto, &st, 0);
+        ASSERT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 2)
+            << c.nome;
+        c.salva((dir / "salvo.txt").string());
+        std::vector<std::string> ficam;
+        for (const auto &e : fs::directory_iterator(dir))
+            ficam.push_back(e.path().filename().string());
+        std::sort(ficam.begin(), ficam.end());
+        EXPECT_EQ(ficam, (std::vector<std::string>{"outro.txt", "salvo.txt"})) << c.nome;
+    }
 }
 
 // A report that cannot be written, from the start or part way, leaves the previous file and no

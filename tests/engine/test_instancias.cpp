@@ -7,6 +7,9 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -72,7 +75,183 @@ std::string Conteudo(const fs::path &p) {
     return s.str();
 }
 
+// A temporary folder of its own for the instances of one case (TMPDIR for this process and the
+// ones it starts); the engine state is made again by the caller once the folder is prepared.
+struct TTemporariaPropria {
+    fs::path raiz;
+    std::string antes;
+    bool tinha;
+    explicit TTemporariaPropria(const std::string &nome) {
+        const char *t = std::getenv("TMPDIR");
+        tinha = t != nullptr;
+        antes = t ? t : "";
+        raiz = fs::temp_directory_path() / (nome + "_" + std::to_string(getpid()));
+        fs::remove_all(raiz);
+        fs::create_directories(raiz);
+        setenv("TMPDIR", raiz.c_str(), 1);
+    }
+    ~TTemporariaPropria() {
+        if (tinha)
+            setenv("TMPDIR", antes.c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+        ReiniciaEstado();
+        fs::remove_all(raiz);
+    }
+    // The default folder's n-th name (1, 2, ...).
+    fs::path Nome(int n) const {
+        const passwd *pw = getpwuid(getuid());
+        const std::string base =
+            "zok2d-" + std::string(pw ? pw->pw_name : std::to_string(getuid()));
+        return raiz / (n == 1 ? base : base + "-" + std::to_string(n));
+    }
+};
+
 } // namespace
+
+// A lock file that cannot be held (a folder, a FIFO or a link at its path) makes its folder
+// another instance's: A takes the next name, a second instance B the one after, and A's stage
+// meshes stay A's. When no name is left the reason is given.
+TEST(Instancias, AFolderWhoseLockFileCannotBeHeldIsPassedOver) {
+    struct Caso {
+        const char *nome;
+        void (*prepara)(const fs::path &trava);
+        const char *motivo;
+    };
+    const Caso casos[] = {
+        {"pasta", [](const fs::path &t) { fs::create_directory(t); }, "é uma pasta"},
+        {"fifo", [](const fs::path &t) { ::mkfifo(t.c_str(), 0600); }, "não é um arquivo comum"},
+        {"link", [](const fs::path &t) { fs::create_symlink(t.parent_path() / "alvo", t); },
+         "é um link"},
+    };
+    for (const Caso &c : casos) {
+        {
+            TTemporariaPropria tmp(std::string("trava_ruim_") + c.nome);
+            fs::create_directory(tmp.Nome(1));
+            fs::permissions(tmp.Nome(1), fs::perms::owner_all);
+            c.prepara(tmp.Nome(1) / ".darv_2d.instancia");
+            ReiniciaEstado();
+            TInstanciaCamadas etapas(2);
+            EXPECT_EQ(PastaPadrao(), tmp.Nome(2)) << c.nome;
+            const std::string malha = Conteudo(TCamadas::ArquivoMalhaEtapa(1));
+            TOutraInstancia b({"etapas", "6"});
+            EXPECT_EQ(fs::path(b.Linha()), tmp.Nome(3)) << c.nome;
+            EXPECT_EQ(b.Linha(), "pronto") << c.nome;
+            EXPECT_EQ(b.Fim(), 0) << c.nome;
+            EXPECT_TRUE(Conteudo(TCamadas::ArquivoMalhaEtapa(1)) == malha) << c.nome;
+            EXPECT_FALSE(fs::exists(tmp.Nome(1) / "alvo")) << c.nome;
+        }
+        TTemporariaPropria tmp(std::string("trava_ruim_todas_") + c.nome);
+        for (int n = 1; n <= 100; ++n) {
+            fs::create_directory(tmp.Nome(n));
+            fs::permissions(tmp.Nome(n), fs::perms::owner_all);
+            c.prepara(tmp.Nome(n) / ".darv_2d.instancia");
+        }
+        try {
+            PastaPadrao();
+            ADD_FAILURE() << c.nome << ": a folder was used unheld";
+        } catch (const EInOutError &e) {
+            const std::string m = e.what();
+            EXPECT_NE(m.find("Nenhuma pasta livre"), std::string::npos) << m;
+            EXPECT_NE(m.find((tmp.Nome(1) / ".darv_2d.instancia").string() + "\" " + c.motivo),
+                      std::string::npos)
+                << m;
+        }
+    }
+}
+
+// A's lock file is aged or removed while A runs (as a cleaner of old temporary files does). A
+// keeps its times fresh; if nobody took the folder meanwhile A makes it again and goes on (so a
+// later instance goes elsewhere); if B took it, A refuses its results there, never reads B's.
+TEST(Instancias, ALockFileRemovedWhileRunningIsNoticedBeforeResultsAreUsed) {
+    struct Caso {
+        const char *nome;
+        bool removida, bTomaAPasta;
+    };
+    const Caso casos[] = {
+        {"aged", false, false},
+        {"removed, nobody came", true, false},
+        {"removed, B took the folder", true, true},
+    };
+    for (const Caso &c : casos) {
+        TTemporariaPropria tmp("trava_removida");
+        ReiniciaEstado();
+        TInstanciaTermica a(20.0);
+        a.analise->Executa();
+        const fs::path pastaA = PastaPadrao(), trava = pastaA / ".darv_2d.instancia";
+        const timespec velho[2] = {{1000000000, 0}, {1000000000, 0}};
+        ASSERT_EQ(::utimensat(AT_FDCWD, trava.c_str(), velho, 0), 0);
+        if (c.removida)
+            fs::remove(trava);
+        auto leA = [&] {
+            TVetor v, h;
+            a.analise->LeResultados(v, 24.0);
+            a.analise->HistoricoNo(h, 1);
+            return std::vector<double>{v[1], h[h.GetTamanho()]};
+        };
+        if (c.bTomaAPasta) {
+            TOutraInstancia b({"termica", "35"});
+            EXPECT_EQ(fs::path(b.Linha()), pastaA) << c.nome;
+            EXPECT_EQ(b.Linha(), "pronto") << c.nome;
+            EXPECT_EQ(b.Fim(), 0) << c.nome;
+            for (int vez = 0; vez < 2; ++vez)
+                try {
+                    ADD_FAILURE() << c.nome << ": read " << leA()[0];
+                } catch (const Exception &e) {
+                    EXPECT_EQ(e.what(), MensagemPastaPerdida(pastaA)) << c.nome;
+                }
+            continue;
+        }
+        EXPECT_EQ(leA(), (std::vector<double>{20.0, 20.0})) << c.nome;
+        struct stat st {};
+        EXPECT_EQ(::stat(trava.c_str(), &st), 0) << c.nome;
+        EXPECT_GT(st.st_mtime, 1000000000 + 86400) << c.nome;
+        TOutraInstancia b({"termica", "35"});
+        EXPECT_NE(fs::path(b.Linha()), pastaA) << c.nome;
+        EXPECT_EQ(b.Linha(), "pronto") << c.nome;
+        EXPECT_EQ(b.Fim(), 0) << c.nome;
+        EXPECT_EQ(leA(), (std::vector<double>{20.0, 20.0})) << c.nome;
+    }
+}
+
+// A name of the default folder that is not a private folder of this user (another user's
+// folder, a link, a file) is passed over: a second instance takes the next name and its layered
+// model works there.
+TEST(Instancias, ADefaultFolderNameThatIsNotThisUsersIsPassedOver) {
+    struct Caso {
+        const char *nome;
+        bool (*prepara)(const fs::path &pasta); // false: cannot be made by this user
+    };
+    const Caso casos[] = {
+        {"another user's",
+         [](const fs::path &p) {
+             fs::create_directory(p);
+             return ::chown(p.c_str(), 65534, 65534) == 0;
+         }},
+        {"link",
+         [](const fs::path &p) {
+             fs::create_directory_symlink(p.parent_path(), p);
+             return true;
+         }},
+        {"file",
+         [](const fs::path &p) {
+             std::ofstream(p) << "x";
+             return true;
+         }},
+    };
+    for (const Caso &c : casos) {
+        TTemporariaPropria tmp("nome_alheio");
+        if (!c.prepara(tmp.Nome(1))) {
+            std::printf("case \"%s\" needs root; not checked\n", c.nome);
+            continue;
+        }
+        TOutraInstancia b({"etapas", "2"});
+        EXPECT_EQ(fs::path(b.Linha()), tmp.Nome(2)) << c.nome;
+        EXPECT_EQ(b.Linha(), "pronto") << c.nome;
+        EXPECT_EQ(b.Fim(), 0) << c.nome;
+        EXPECT_TRUE(fs::exists(tmp.Nome(2) / "MalhaEtapa1.res")) << c.nome;
+    }
+}
 
 // This process is instance A: it runs, then a second instance B works on the same temporary
 // folder. A's queries must read A's results (or be refused), never B's.
