@@ -182,6 +182,8 @@ void TAnalise::HistoricoNo(TVetor &historico, int no) {
         throw std::out_of_range("HistoricoNo: no node " + std::to_string(no));
     historico.Redimensiona(PassosFeitos + 1);
     historico[1] = VetorTemperaturasIniciais[no];
+    // One line of each step file: the folder's hold is confirmed once for all of them.
+    VerificaPosse(ArquivoTemperatura(1));
     for (int s = 1; s <= PassosFeitos; ++s) {
         historico[s + 1] = LeLinhaArquivoPasso(ArquivoTemperatura(s), no);
         // Only the entries read so far count; the rest of the caller's vector is not a result.

@@ -132,7 +132,6 @@ void LeArquivoPasso(const std::string &arquivo, int n, TVetor &valores) {
 }
 
 double LeLinhaArquivoPasso(const std::string &arquivo, int linha) {
-    VerificaPosse(arquivo);
     TLeitorTexto leitor(arquivo);
     std::string_view texto;
     for (int i = 1; i <= linha; ++i)

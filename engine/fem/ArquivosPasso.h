@@ -53,5 +53,8 @@ void LeArquivoPasso(const std::string &arquivo, int n, TVetor &valores);
 // EInOutError through the reader (file and line).
 double PrimeiroReal(TLeitorTexto &leitor, std::string_view linha);
 
+// Step files are read and written only while this process still holds their folder
+// (VerificaPosse); LeLinhaArquivoPasso leaves that to its caller, who reads many at once.
+
 // The first real of line `linha` (1-based) of a step file.
 double LeLinhaArquivoPasso(const std::string &arquivo, int linha);

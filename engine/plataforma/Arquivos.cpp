@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <map>
 #include <mutex>
 #include <random>
@@ -151,7 +152,7 @@ bool MesmoArquivo(const std::filesystem::path &a, const std::filesystem::path &b
 
 TPosse *PosseDe(const std::filesystem::path &pasta) {
     for (TPosse &p : gPosses)
-        if (p.pasta == pasta)
+        if (p.pasta.native() == pasta.native())
             return &p;
     for (TPosse &p : gPosses)
         if (MesmoArquivo(p.pasta, pasta))
@@ -168,8 +169,9 @@ bool PosseValida(const TPosse &p) {
 }
 
 // Confirms a hold before its folder's results are used: a valid one gets fresh times (so that
-// cleaners of old temporary files leave it alone); one whose lock file is simply gone is taken
-// again; one whose path now names another file is lost for good. False when lost.
+// cleaners of old temporary files leave it alone; only once they are a minute old, as a step
+// file is read in a few microseconds); one whose lock file is simply gone is taken again; one whose
+// path now names another file is lost for good. False when lost.
 bool ConferePosse(TPosse &p) {
     if (p.perdida)
         return false;
@@ -178,7 +180,8 @@ bool ConferePosse(TPosse &p) {
     if (::fstat(p.fd, &aberto) == 0) {
         if (::stat(p.arquivo.c_str(), &caminho) == 0) {
             if (aberto.st_dev == caminho.st_dev && aberto.st_ino == caminho.st_ino) {
-                ::futimens(p.fd, nullptr);
+                if (caminho.st_mtim.tv_sec + 60 < std::time(nullptr))
+                    ::futimens(p.fd, nullptr);
                 return true;
             }
         } else if (errno == ENOENT) {

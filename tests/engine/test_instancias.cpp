@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -183,20 +184,31 @@ TEST(Instancias, ALockFileRemovedWhileRunningIsNoticedBeforeResultsAreUsed) {
         ASSERT_EQ(::utimensat(AT_FDCWD, trava.c_str(), velho, 0), 0);
         if (c.removida)
             fs::remove(trava);
+        // A's two kinds of query: the field at a time, a node's history.
+        const std::function<double()> consultas[] = {[&] {
+                                                         TVetor v;
+                                                         a.analise->LeResultados(v, 24.0);
+                                                         return v[1];
+                                                     },
+                                                     [&] {
+                                                         TVetor h;
+                                                         a.analise->HistoricoNo(h, 1);
+                                                         return h[h.GetTamanho()];
+                                                     }};
         auto leA = [&] {
-            TVetor v, h;
-            a.analise->LeResultados(v, 24.0);
-            a.analise->HistoricoNo(h, 1);
-            return std::vector<double>{v[1], h[h.GetTamanho()]};
+            std::vector<double> r;
+            for (const auto &q : consultas)
+                r.push_back(q());
+            return r;
         };
         if (c.bTomaAPasta) {
             TOutraInstancia b({"termica", "35"});
             EXPECT_EQ(fs::path(b.Linha()), pastaA) << c.nome;
             EXPECT_EQ(b.Linha(), "pronto") << c.nome;
             EXPECT_EQ(b.Fim(), 0) << c.nome;
-            for (int vez = 0; vez < 2; ++vez)
+            for (const auto &q : consultas)
                 try {
-                    ADD_FAILURE() << c.nome << ": read " << leA()[0];
+                    ADD_FAILURE() << c.nome << ": read " << q();
                 } catch (const Exception &e) {
                     EXPECT_EQ(e.what(), MensagemPastaPerdida(pastaA)) << c.nome;
                 }
