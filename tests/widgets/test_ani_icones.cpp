@@ -220,6 +220,34 @@ TEST(CursorAnimado, TotalDosQuadrosLimitado) {
     }
 }
 
+// Every "anih" chunk makes frames: together they are bounded by the bytes after each, so
+// repeated headers cannot multiply the frame list past what the file can hold.
+TEST(CursorAnimado, CabecalhosRepetidosLimitados) {
+    const Bytes icones = Lista("fram", {Pedaco("icon", Icone(kVermelho))});
+    struct Caso {
+        int cabecalhos;
+        std::uint32_t quadros; // of each header; 0: as many as the bytes after it allow
+        bool aceito;
+    };
+    for (const Caso &c : {Caso{2, 2, true}, Caso{2, 0, false}, Caso{200, 0, false}}) {
+        SCOPED_TRACE(c.cabecalhos);
+        // Each header as large as the bytes after it allow, every frame counted on its own.
+        std::vector<Bytes> pedacos;
+        const std::size_t tamanhoAnih = Anih(1, 1, 6, 1).size();
+        for (int i = 0; i < c.cabecalhos; ++i) {
+            const std::size_t depois = (c.cabecalhos - 1 - i) * tamanhoAnih + icones.size();
+            const std::uint32_t n = c.quadros ? c.quadros : std::uint32_t(depois / 8);
+            pedacos.push_back(Anih(n, 1, 6, 1));
+        }
+        pedacos.push_back(icones);
+        const Bytes b = Riff(pedacos);
+        if (c.aceito)
+            EXPECT_EQ(Le(b).Quadros.size(), 1u); // frame 0 has the file's only icon
+        else
+            EXPECT_THROW(Le(b), EReadError);
+    }
+}
+
 TEST(CursorAnimado, ImagemFaixaEGif) {
     const Bytes b =
         Riff({Anih(2, 2, 6, 1), Pedaco("rate", Um32(12)),

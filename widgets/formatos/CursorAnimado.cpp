@@ -80,8 +80,10 @@ TCursorAnimado LeCursorAnimado(std::string_view d) {
                 *campos[i] = U32(c.Dados, std::size_t(4 * i));
             if (!(h.Flags & 1) || h.Passos == 0)
                 throw EReadError();
-            // Each frame needs an icon sub-chunk of at least 8 bytes in what follows.
-            if (h.Frames > (forma.size() - c.Proximo) / 8)
+            // Each frame needs an icon sub-chunk of at least 8 bytes in what follows; the frames
+            // of earlier headers count too, so repeated headers cannot multiply the list.
+            const std::uint64_t cabem = (forma.size() - c.Proximo) / 8;
+            if (a.Quadros.size() > cabem || h.Frames > cabem - a.Quadros.size())
                 throw EReadError();
             for (std::uint32_t i = 0; i < h.Frames; ++i) {
                 TQuadroAni q;
