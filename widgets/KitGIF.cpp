@@ -10,7 +10,38 @@
 #include <QPainter>
 #include <QSaveFile>
 
+#include <cerrno>
+
 namespace {
+
+// Why a file could not be opened or written, in Portuguese: from the system's error number the
+// failed call left (cleared before it), else Qt's own text.
+std::string Motivo(int erro, const QFileDevice &f) {
+    switch (erro) {
+    case ENOENT:
+        return "Arquivo ou pasta inexistente";
+    case EACCES:
+    case EPERM:
+        return "Permissão negada";
+    case EISDIR:
+        return "É uma pasta";
+    case ENOTDIR:
+        return "Não é uma pasta";
+    case ENOSPC:
+        return "Não há espaço no dispositivo";
+    case EDQUOT:
+        return "Cota de disco excedida";
+    case EROFS:
+        return "Sistema de arquivos somente para leitura";
+    case EMFILE:
+    case ENFILE:
+        return "Arquivos abertos demais";
+    case ENAMETOOLONG:
+        return "Nome de arquivo longo demais";
+    default:
+        return f.errorString().toStdString();
+    }
+}
 
 std::string_view Vista(const QByteArray &b) {
     return {b.constData(), std::size_t(b.size())};
@@ -103,18 +134,24 @@ QByteArray TGIFImage::SaveToStream() const {
 
 void TGIFImage::LoadFromFile(const QString &arquivo) {
     QFile f(arquivo);
-    if (!f.open(QIODevice::ReadOnly))
-        throw EInvalidGraphic("Cannot open file \"" + arquivo.toStdString() + "\". " +
-                              f.errorString().toStdString());
+    errno = 0;
+    if (!f.open(QIODevice::ReadOnly)) {
+        const std::string motivo = Motivo(errno, f);
+        throw EInvalidGraphic("Não foi possível abrir o arquivo \"" + arquivo.toStdString() +
+                              "\". " + motivo);
+    }
     LoadFromStream(f.readAll());
 }
 
 void TGIFImage::SaveToFile(const QString &arquivo) const {
     const QByteArray dados = SaveToStream();
     QSaveFile f(arquivo);
-    if (!f.open(QIODevice::WriteOnly) || f.write(dados) != dados.size() || !f.commit())
-        throw EInvalidGraphic("Cannot create file \"" + arquivo.toStdString() + "\". " +
-                              f.errorString().toStdString());
+    errno = 0;
+    if (!f.open(QIODevice::WriteOnly) || f.write(dados) != dados.size() || !f.commit()) {
+        const std::string motivo = Motivo(errno, f);
+        throw EInvalidGraphic("Não foi possível criar o arquivo \"" + arquivo.toStdString() +
+                              "\". " + motivo);
+    }
 }
 
 void TGIFImage::ReadData(const QByteArray &bloco) {

@@ -381,7 +381,7 @@ std::string LeArquivoComum(const std::filesystem::path &arquivo, std::uintmax_t 
                           Motivo(EISDIR));
     if (!S_ISREG(st.st_mode))
         throw EInOutError("Não foi possível abrir o arquivo " + arquivo.string() +
-                          ": not a regular file");
+                          ": não é um arquivo comum");
     if (std::uintmax_t(st.st_size) > maximo)
         throw EInOutError("Não foi possível ler o arquivo " + arquivo.string() + ": " +
                           Motivo(EFBIG));

@@ -3,14 +3,20 @@
 
 #include "CurvasResultados.h"
 #include "GraficoXY.h"
+#include "Guarda.h"
+#include "KitGIF.h"
 #include "NumeroUsuario.h"
 #include "TraducoesQt.h"
+#include "uLibraryMalhas.h"
 
 #include <QChartView>
 #include <QCoreApplication>
 #include <QGraphicsTextItem>
+#include <QImage>
 #include <QLocale>
 #include <QRegularExpression>
+
+#include <functional>
 
 TEST(Idioma, QtsOwnTextsFollowAPortugueseLocale) {
     const struct {
@@ -30,6 +36,39 @@ TEST(Idioma, QtsOwnTextsFollowAPortugueseLocale) {
         }
     }
     InstalaTraducoesQt(QLocale::c());
+}
+
+// File errors of the engine and of the kit's GIF pictures reach the error box in Portuguese.
+TEST(Idioma, FileErrorsInTheErrorBoxArePortuguese) {
+    TPastaTeste pasta;
+    const std::string semPasta = pasta.Arquivo("nao_existe/figura.gif");
+    const struct {
+        const char *nome;
+        std::function<void()> comando;
+        std::string mensagem;
+    } casos[] = {
+        {"domain file that is a device", [] { TMalha::CreateDeArquivo("/dev/null"); },
+         "Não foi possível abrir o arquivo /dev/null: não é um arquivo comum"},
+        {"GIF that is not there",
+         [&] { TGIFImage().LoadFromFile(QString::fromStdString(pasta.Arquivo("nada.gif"))); },
+         "Não foi possível abrir o arquivo \"" + pasta.Arquivo("nada.gif") +
+             "\". Arquivo ou pasta inexistente"},
+        {"GIF saved into no folder",
+         [&] {
+             TGIFImage g;
+             QImage imagem(4, 4, QImage::Format_RGB32);
+             imagem.fill(Qt::red);
+             g.Assign(imagem);
+             g.SaveToFile(QString::fromStdString(semPasta));
+         },
+         "Não foi possível criar o arquivo \"" + semPasta + "\". Arquivo ou pasta inexistente"},
+    };
+    for (const auto &c : casos) {
+        SCOPED_TRACE(c.nome);
+        TPerguntadorLigado p;
+        EXPECT_FALSE(Protege(c.comando));
+        EXPECT_EQ(p.P.Erros, QStringList{QString::fromStdString(c.mensagem)});
+    }
 }
 
 namespace {
