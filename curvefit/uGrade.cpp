@@ -5,10 +5,19 @@
 #include <QStyledItemDelegate>
 
 namespace {
-// Lets the grid watch the keys of its cell editors.
+
+bool TabSimples(const QEvent *evento) {
+    if (evento->type() != QEvent::KeyPress)
+        return false;
+    const auto *tecla = static_cast<const QKeyEvent *>(evento);
+    return tecla->key() == Qt::Key_Tab && !(tecla->modifiers() & Qt::ShiftModifier);
+}
+
+// Lets the grid watch the keys of its cell editors, and keeps the editor of the last cell open
+// when Tab finds no cell after it.
 class TDelegadoGrade : public QStyledItemDelegate {
 public:
-    explicit TDelegadoGrade(QObject *grade) : QStyledItemDelegate(grade), grade_(grade) {}
+    explicit TDelegadoGrade(TGradeTexto *grade) : QStyledItemDelegate(grade), grade_(grade) {}
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &opcao,
                           const QModelIndex &indice) const override {
         QWidget *editor = QStyledItemDelegate::createEditor(parent, opcao, indice);
@@ -17,9 +26,17 @@ public:
         return editor;
     }
 
+protected:
+    bool eventFilter(QObject *editor, QEvent *evento) override {
+        if (TabSimples(evento) && grade_->TabNoUltimaCelula())
+            return true;
+        return QStyledItemDelegate::eventFilter(editor, evento);
+    }
+
 private:
-    QObject *grade_;
+    TGradeTexto *grade_;
 };
+
 } // namespace
 
 TGradeTexto::TGradeTexto(int colunas, int linhas, int fixas, QWidget *parent)
@@ -80,6 +97,29 @@ void TGradeTexto::AplicaFixas() {
                 it->setBackground(QBrush());
             }
         }
+}
+
+bool TGradeTexto::TabNoUltimaCelula() {
+    const int linha = currentRow();
+    if (linha != rowCount() - 1 || currentColumn() != columnCount() - 1)
+        return false;
+    emit TabNoFim();
+    if (rowCount() - 1 <= linha)
+        return true; // no row came: stay
+    // Left to the editor's own Tab when one is open: it commits the text and moves on.
+    if (state() == QAbstractItemView::EditingState)
+        return false;
+    setCurrentCell(linha + 1, 0);
+    return true;
+}
+
+void TGradeTexto::keyPressEvent(QKeyEvent *event) {
+    // Past the last cell Tab would wrap to a filled cell or leave the grid.
+    if (TabSimples(event) && TabNoUltimaCelula()) {
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
 }
 
 void TGradeTexto::keyReleaseEvent(QKeyEvent *event) {

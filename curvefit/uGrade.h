@@ -18,12 +18,19 @@ public:
     QString Cells(int coluna, int linha) const;
     void SetCells(int coluna, int linha, const QString &texto);
 
+    // Tab on the last cell of the last row: asks for a row (TabNoFim), then goes to its first
+    // cell, or stays where it is (the cell's editor too) when no row came.
+    bool TabNoUltimaCelula();
+
 signals:
     // A key released in the grid (auto-repeat excluded). Of the keys released in a cell's
     // editor only Down is reported: the others belong to the text.
     void TeclaSolta(int tecla);
+    // Tab was pressed on the last cell: the owner may add a row now.
+    void TabNoFim();
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *objeto, QEvent *evento) override;
 

@@ -56,6 +56,8 @@ TfrmPontos::TfrmPontos(lumacord::TAjusteCurva &ajuste, QWidget *parent)
 
     connect(StgInserirPontos, &TGradeTexto::TeclaSolta, this,
             [this](int tecla) { Protege([&] { StgInserirPontosKeyUp(tecla); }); });
+    connect(StgInserirPontos, &TGradeTexto::TabNoFim, this,
+            [this] { Protege([&] { AcrescentaLinha(); }); });
     const auto liga = [this](QPushButton *b, void (TfrmPontos::*metodo)()) {
         connect(b, &QPushButton::clicked, this,
                 [this, metodo] { Protege([&] { (this->*metodo)(); }); });
@@ -69,12 +71,16 @@ TfrmPontos::TfrmPontos(lumacord::TAjusteCurva &ajuste, QWidget *parent)
 void TfrmPontos::StgInserirPontosKeyUp(int tecla) {
     TGradeTexto *g = StgInserirPontos;
     if (tecla == Qt::Key_Down) {
-        // The table holds 30 points: the grid never grows past them.
-        if (g->RowCount() < kMaxLinhas)
-            g->SetRowCount(g->RowCount() + 1);
+        AcrescentaLinha();
     } else if (tecla == Qt::Key_Delete) {
         g->SetRowCount(g->RowCount() - 1);
     }
+}
+
+void TfrmPontos::AcrescentaLinha() {
+    // The table holds 30 points: the grid never grows past them.
+    if (StgInserirPontos->RowCount() < kMaxLinhas)
+        StgInserirPontos->SetRowCount(StgInserirPontos->RowCount() + 1);
 }
 
 void TfrmPontos::btnConfirmarClick() {

@@ -25,6 +25,8 @@ public:
     void btnApagarClick() { ApagaPontos(); }
     void btnDuvidaClick();
 
+    // One row more, as Down or Tab past the last cell ask, up to the table's 30 points.
+    void AcrescentaLinha();
     // Empties both cells of every row below the header.
     void ApagaPontos();
 

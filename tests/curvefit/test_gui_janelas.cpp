@@ -179,6 +179,75 @@ TEST_F(JanelasLumacord, GridHoldsThirtyPointsAtMost) {
     EXPECT_EQ(fLumacord->edB->text(), "2");
 }
 
+// Tab past the last cell goes on to a new row, as Down adds one: no filled cell is typed over
+// and no key is lost, with or without a cell being edited when Tab comes.
+TEST_F(JanelasLumacord, TabPastTheLastCellAddsARow) {
+    TGradeTexto *g = frmPontos->StgInserirPontos;
+    struct Caso {
+        const char *nome;
+        int linhasAntes;    // grid rows (header included) before typing
+        const char *teclas; // typed from cell (1, 0); '\t' is Tab, '>' ends an edit (Return)
+        std::vector<std::pair<QString, QString>> esperado;
+    };
+    const Caso casos[] = {
+        {"editing",
+         4,
+         "123\t4\t567\t8\t910\t11\t999\t5\t",
+         {{"123", "4"}, {"567", "8"}, {"910", "11"}, {"999", "5"}, {"", ""}}},
+        {"not editing", 3, "1\t2>\t3\t4>\t\t5", {{"1", "2"}, {"3", "4"}, {"", "5"}}},
+        {"full grid", lumacord::MaxPontos + 1, "", {}},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nome);
+        frmPontos->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frmPontos));
+        g->SetRowCount(c.linhasAntes);
+        frmPontos->ApagaPontos();
+        g->setFocus();
+        g->setCurrentCell(1, 0);
+        for (const char *t = c.teclas; *t; ++t) {
+            QWidget *alvo = QApplication::focusWidget();
+            ASSERT_TRUE(alvo == g || alvo->parentWidget() == g->viewport()) << "focus left";
+            if (*t == '\t')
+                QTest::keyClick(alvo, Qt::Key_Tab);
+            else if (*t == '>')
+                QTest::keyClick(alvo, Qt::Key_Return);
+            else
+                QTest::keyClick(alvo, *t);
+            QApplication::processEvents(); // closed editors go, as between real keys
+        }
+        if (c.esperado.empty()) {
+            // Full: Tab on the last cell of the last row keeps it, the text being edited too.
+            const int ultima = g->RowCount() - 1;
+            g->SetCells(0, ultima, "7");
+            g->SetCells(1, ultima, "8");
+            QWidget *editor = AbreEditor(g, ultima, 1);
+            ASSERT_TRUE(qobject_cast<QLineEdit *>(editor));
+            QTest::keyClicks(editor, "9");
+            const QString digitado = qobject_cast<QLineEdit *>(editor)->text();
+            QTest::keyClick(editor, Qt::Key_Tab);
+            QApplication::processEvents();
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_5);
+            QApplication::processEvents();
+            if (auto *e = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+                QTest::keyClick(e, Qt::Key_Return);
+            QApplication::processEvents();
+            EXPECT_EQ(g->RowCount(), lumacord::MaxPontos + 1);
+            EXPECT_EQ(g->Cells(0, ultima), "7");
+            EXPECT_EQ(g->Cells(1, ultima), digitado + "5");
+            continue;
+        }
+        if (auto *e = qobject_cast<QLineEdit *>(QApplication::focusWidget()))
+            QTest::keyClick(e, Qt::Key_Return);
+        QApplication::processEvents();
+        ASSERT_EQ(g->RowCount(), int(c.esperado.size()) + 1);
+        for (std::size_t i = 0; i < c.esperado.size(); ++i) {
+            EXPECT_EQ(g->Cells(0, int(i) + 1), c.esperado[i].first) << "row " << i + 1;
+            EXPECT_EQ(g->Cells(1, int(i) + 1), c.esperado[i].second) << "row " << i + 1;
+        }
+    }
+}
+
 TEST_F(JanelasLumacord, ConfirmingThePoints) {
     fLumacord->bbtnInserirPontos->click();
     EXPECT_EQ(frmPontos->StgInserirPontos->Cells(0, 0), "x");
