@@ -591,10 +591,12 @@ void TfrmMalha::AtualizaOpcoes() {
 
 void TfrmMalha::Redesenha() {
     AtualizaOpcoes();
-    if (FModelo->TemMalha())
+    if (FModelo->TemMalha()) {
         FModelo->DesenhaMalha();
-    else
+        DesenhaReta(*FModelo);
+    } else {
         FModelo->LimpaDesenho();
+    }
     imMalha->update();
 }
 

@@ -136,6 +136,7 @@ int FechaSubDominio(TModelo &m, std::vector<int> &vertices) {
 
 void IniciaReta(TModelo &m, TPonto p) {
     m.FInicioReta = PontoMundo(m, p);
+    m.FRetaTerminada = false;
     if (TMalhaPlot *plot = m.Plot())
         Disco(*plot->GetImagem(), p);
 }
@@ -149,18 +150,36 @@ TPontoReal FimReta(TPontoReal inicio, TPontoReal p, bool vertical, bool horizont
     return f;
 }
 
+namespace {
+
+void LinhaReta(TModelo &m, TMalhaPlot &plot) {
+    TCanvas &c = *plot.GetImagem();
+    c.Pen.Color = clYellow;
+    const TPonto a = plot.MundoParaTela(m.FInicioReta.X, m.FInicioReta.Y);
+    const TPonto b = plot.MundoParaTela(m.FFimReta.X, m.FFimReta.Y);
+    c.MoveTo(a.X, a.Y);
+    c.LineTo(b.X, b.Y);
+}
+
+} // namespace
+
 void TerminaReta(TModelo &m, TPonto p, bool vertical, bool horizontal) {
     m.FFimReta = FimReta(m.FInicioReta, PontoMundo(m, p), vertical, horizontal);
+    m.FRetaTerminada = true;
     TMalhaPlot *plot = m.Plot();
     if (!plot)
         return;
-    TCanvas &c = *plot->GetImagem();
-    Disco(c, p);
-    c.Pen.Color = clYellow;
-    const TPonto a = plot->MundoParaTela(m.FInicioReta.X, m.FInicioReta.Y);
-    const TPonto b = plot->MundoParaTela(m.FFimReta.X, m.FFimReta.Y);
-    c.MoveTo(a.X, a.Y);
-    c.LineTo(b.X, b.Y);
+    Disco(*plot->GetImagem(), p);
+    LinhaReta(m, *plot);
+}
+
+void DesenhaReta(TModelo &m) {
+    TMalhaPlot *plot = m.Plot();
+    if (!m.FDefineReta || !m.FRetaTerminada || !plot)
+        return;
+    for (const TPontoReal &w : {m.FInicioReta, m.FFimReta})
+        Disco(*plot->GetImagem(), plot->MundoParaTela(w.X, w.Y));
+    LinhaReta(m, *plot);
 }
 
 bool SubDominioVizinho(TModelo &m, int passo) {

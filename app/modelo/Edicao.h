@@ -52,6 +52,9 @@ int FechaSubDominio(TModelo &m, std::vector<int> &vertices);
 void IniciaReta(TModelo &m, TPonto p);
 TPontoReal FimReta(TPontoReal inicio, TPontoReal p, bool vertical, bool horizontal);
 void TerminaReta(TModelo &m, TPonto p, bool vertical, bool horizontal);
+// Draws the ended line again (discs at its ends) while a line tool is down, after the picture
+// was redrawn.
+void DesenhaReta(TModelo &m);
 
 // Previous (-1) or next (+1) subdomain, wrapping; with subdomains the picture shows the
 // current one's edges on the domain. Returns the current one's fixed flag (true without one).

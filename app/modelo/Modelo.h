@@ -183,6 +183,8 @@ public:
     // Tool modes the receivers consult, and the two ends of the line tool (world points).
     bool FDefineReta = false, FRetanguloArestasEtapas = false;
     TPontoReal FInicioReta, FFimReta;
+    // The line was ended (a right release after its start).
+    bool FRetaTerminada = false;
     // Placement temperature of every layer, as the layers dialog gave them.
     TVetor FTemperaturasCamadas;
     TConfiguracaoDesenho Desenho;

@@ -387,3 +387,56 @@ TEST_F(Ferramentas, EtapaMostradaNaEscalaDoRedesenho) {
 }
 
 } // namespace
+
+namespace {
+
+// The ended line is drawn again after the window is resized (and any redraw) while its tool is
+// down, at the pixels the new size gives its world ends; with the tool up it is gone.
+TEST_F(Ferramentas, RetaRedesenhadaAposRedimensionamento) {
+    const auto amarelo = [this](QPoint p) {
+        const QImage &im = frmMalha->imMalha->Imagem();
+        for (int dy = -1; dy <= 1; ++dy)
+            for (int dx = -1; dx <= 1; ++dx) {
+                const QPoint q = p + QPoint(dx, dy);
+                if (im.valid(q) && im.pixelColor(q) == QColor(Qt::yellow))
+                    return true;
+            }
+        return false;
+    };
+    struct Caso {
+        const char *botao;
+        QSize tamanho;
+    };
+    for (const Caso &c :
+         {Caso{"toolbDefineReta", QSize(1300, 900)}, Caso{"toolbDefineReta", QSize(700, 500)},
+          Caso{"toolbSelecionarLinhaArestasEtapas", QSize(1100, 800)}}) {
+        SCOPED_TRACE(std::string(c.botao) + " " + std::to_string(c.tamanho.width()));
+        frmMalha->resize(900, 650);
+        QCoreApplication::processEvents();
+        Retangulo();
+        M().AdicionaSubDominio({1, 2, 3, 4, 5, 6});
+        M().GetSubDominio(1)->SetFixo(false);
+        ASSERT_TRUE(M().CriaCamadas({{1.0, 0.0, 20.0}, {2.0, 24.0, 20.0}}));
+        frmMalha->AtualizaComandos();
+        Liga(c.botao);
+        f->Pressiona(Px(0.5, 0.3), Qt::LeftButton);
+        f->Solta(Px(3.1, 1.7), Qt::RightButton);
+        const auto pontos = [&] {
+            const QPoint a = Px(0.5, 0.3), b = Px(3.1, 1.7);
+            return std::vector<QPoint>{a + (b - a) * 0.25, a + (b - a) * 0.5, a + (b - a) * 0.75};
+        };
+        for (const QPoint &p : pontos())
+            ASSERT_TRUE(amarelo(p)) << p.x() << "," << p.y() << " before the resize";
+        frmMalha->resize(c.tamanho);
+        QCoreApplication::processEvents();
+        ASSERT_EQ(frmMalha->imMalha->Imagem().size(), frmMalha->imMalha->size());
+        for (const QPoint &p : pontos())
+            EXPECT_TRUE(amarelo(p)) << p.x() << "," << p.y();
+        Liga(c.botao, false);
+        frmMalha->acaoBotao("toobRefresh")->trigger();
+        for (const QPoint &p : pontos())
+            EXPECT_FALSE(amarelo(p)) << p.x() << "," << p.y() << " with the tool up";
+    }
+}
+
+} // namespace
