@@ -676,6 +676,10 @@ void TfrmMalha::ImportarMalha1Click() {
 void TfrmMalha::Salvar1Click() {
     if (!FModelo->TemMalha())
         return;
+    if (const std::string recusa = FModelo->RecusaSalvarMalha(); !recusa.empty()) {
+        Perguntador().Erro(QString::fromStdString(recusa));
+        return;
+    }
     const QString nome = Perguntador().ArquivoSalvar(this, QStringLiteral("Salvar Malha"),
                                                      kFiltroDominio, QStringLiteral("txt"));
     if (nome.isEmpty())

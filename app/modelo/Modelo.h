@@ -4,6 +4,7 @@
 // hand over. No Qt: the program binds the canvas, the progress display and the caption.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <span>
@@ -67,8 +68,12 @@ public:
     // Reads a mesh file (domain, nodes, elements, mesh settings) into a new model without
     // analyses. A failure throws and leaves the model and the mesh settings as they were.
     void ImportaMalha(const std::string &arquivo);
-    // Writes the current mesh to a mesh file; false without a mesh.
+    // Writes the mesh shown to a mesh file: the current mesh or, when a layered run has released
+    // the shown stage's mesh, that stage's mesh read back from its file. False without a mesh;
+    // an empty mesh (no node) is never written: EInOutError with RecusaSalvarMalha's text.
     bool SalvaMalha(const std::string &arquivo) const;
+    // Why the mesh shown cannot be saved; empty when it can.
+    std::string RecusaSalvarMalha() const;
     // Divisions from the mesh settings, then the current mesh generated into a new mesh
     // (progress "Gerando Malha...") that replaces it, and the caption set to its element and
     // node counts; the analyses, built on the old mesh, are freed. False, with the mesh, its
@@ -221,6 +226,8 @@ private:
     // interior flags.
     std::unique_ptr<TDominio> CopiaSubDominio(int i) const;
     void AtualizaFluenciaAtiva();
+    // The file of the stage shown when a layered run left its mesh empty; empty otherwise.
+    std::filesystem::path ArquivoEtapaMostrada() const;
     // The mesh settings to the engine-facing record the generator and the mesh file read.
     void GuardaAjustesMalha(const TAjustesMalha &ajustes);
     void DesenhaApoio(const TPonto &p, bool restricao1, bool restricao2);

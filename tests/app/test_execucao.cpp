@@ -583,6 +583,60 @@ TEST_F(Execucao, MalhaRecusadaPeloGeradorGuardaMalhaDesenhoAnalisesEResultados) 
     }
 }
 
+// "Salvar Malha..." writes the mesh shown, also after a layered run has released the shown
+// stage's mesh; with no node to write it refuses before asking a name and leaves the file.
+TEST_F(Execucao, SalvarMalhaGravaAMalhaMostradaOuRecusa) {
+    struct Caso {
+        const char *nome;
+        std::function<void()> prepara;
+        int etapa; // stage whose mesh file holds the mesh shown; 0: no mesh to write
+    };
+    const Caso casos[] = {
+        {"staged run", [this] { CamadasComTermica(); }, 1},
+        {"staged run, stage 2 shown",
+         [this] {
+             CamadasComTermica();
+             frmMalha->acaoBotao("toobSetaDireita")->trigger();
+         },
+         2},
+        {"domain not meshed",
+         [this] {
+             roteiro.P.Arquivos.push_back(Exemplo("bloco.txt"));
+             frmMalha->AbrirDominio->trigger();
+         },
+         0},
+    };
+    const std::string destino = pasta.Arquivo("malha.txt");
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nome);
+        c.prepara();
+        ASSERT_TRUE(roteiro.P.Erros.isEmpty()) << roteiro.P.Erros.join('|').toStdString();
+        { std::ofstream(destino) << "anterior\n"; }
+        if (c.etapa)
+            roteiro.P.Arquivos.push_back(QString::fromStdString(destino));
+        frmMalha->Salvar1->trigger();
+        EXPECT_TRUE(roteiro.P.Esgotado());
+        if (!c.etapa) {
+            EXPECT_EQ(roteiro.P.Erros,
+                      QStringList{"A malha mostrada não tem nós: nada foi salvo."});
+            EXPECT_EQ(Conteudo(destino), "anterior\n");
+            roteiro.P.Erros.clear();
+            continue;
+        }
+        ASSERT_TRUE(roteiro.P.Erros.isEmpty()) << roteiro.P.Erros.join('|').toStdString();
+        TMalha salva, etapa;
+        salva.LeMalha(destino);
+        etapa.LeMalha(TCamadas::ArquivoMalhaEtapa(c.etapa).string());
+        EXPECT_GT(salva.GetNumNos(), 0);
+        EXPECT_EQ(salva.GetNumNos(), etapa.GetNumNos());
+        EXPECT_EQ(salva.GetNumElementos(), etapa.GetNumElementos());
+        for (int k = 1; k <= std::min(salva.GetNumNos(), etapa.GetNumNos()); ++k) {
+            ASSERT_EQ(salva.GetNo(k)->X, etapa.GetNo(k)->X) << k;
+            ASSERT_EQ(salva.GetNo(k)->Y, etapa.GetNo(k)->Y) << k;
+        }
+    }
+}
+
 TEST_F(Execucao, CorridaSemDadosIndispensaveisDizQualComandoUsar) {
     // What each case gives before its run (a stress run follows a thermal one), and the
     // refusal expected (none: the run goes through).
