@@ -49,6 +49,13 @@ TCurva CurvaTemperaturaTempo(TAnalise &analise, int no, const TPontoReal &cursor
     return c;
 }
 
+std::string TituloPontoCamadas(const TPontoReal &ponto, const TUnidadesResultados &u) {
+    const auto texto = [&u](double v) {
+        return FormatG(u.ComprimentoUsuario(v), 5, DecimalSeparator());
+    };
+    return "Ponto (" + texto(ponto.X) + "; " + texto(ponto.Y) + ") " + u.Comprimento;
+}
+
 TCurva CurvaTemperaturaDistancia(TAnalise &analise, double t, const TPontoReal &p1,
                                  const TPontoReal &p2, const TUnidadesResultados &u) {
     if (auto *camadas = dynamic_cast<TAnaliseCamadas *>(&analise))

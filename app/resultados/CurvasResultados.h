@@ -19,6 +19,9 @@ struct TCurva {
 // done plus the start; layered mode, the history at the picked point with the engine's times.
 TCurva CurvaTemperaturaTempo(TAnalise &analise, int no, const TPontoReal &cursor,
                              const TUnidadesResultados &u);
+// Title of the layered temperature chart: the picked point it plots, in the user's length unit
+// and decimal separator ("Ponto (10; 6,5) [m]").
+std::string TituloPontoCamadas(const TPontoReal &ponto, const TUnidadesResultados &u);
 // Temperatures along the segment p1-p2 at time t (hours) against the abscissa (x, or y on a
 // vertical segment); in layered mode the stage mesh of that time is loaded first.
 TCurva CurvaTemperaturaDistancia(TAnalise &analise, double t, const TPontoReal &p1,

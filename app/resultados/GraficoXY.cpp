@@ -183,9 +183,11 @@ TGraficoTemperatura::TGraficoTemperatura(const QString &titulo, QWidget *pai) : 
     connect(Plotar1, &QAction::triggered, this, [this] { Protege([this] { Plota(); }); });
 }
 
-void TGraficoTemperatura::Controle(const QString &rotulo, QWidget *controle) {
-    Controles()->insertWidget(0, new QLabel(rotulo));
+QLabel *TGraficoTemperatura::Controle(const QString &rotulo, QWidget *controle) {
+    auto *legenda = new QLabel(rotulo);
+    Controles()->insertWidget(0, legenda);
     Controles()->insertWidget(1, controle);
+    return legenda;
 }
 
 void TGraficoTemperatura::showEvent(QShowEvent *e) {

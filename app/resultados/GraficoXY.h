@@ -14,6 +14,7 @@ class QChart;
 class QChartView;
 class TColorComboBox;
 class QHBoxLayout;
+class QLabel;
 class QLineSeries;
 class QMenu;
 class QValueAxis;
@@ -74,8 +75,8 @@ public:
 
 protected:
     TGraficoTemperatura(const QString &titulo, QWidget *pai);
-    // The control and its caption, first beside the chart.
-    void Controle(const QString &rotulo, QWidget *controle);
+    // The control and its caption, first beside the chart; returns the caption.
+    QLabel *Controle(const QString &rotulo, QWidget *controle);
     void showEvent(QShowEvent *e) override;
     // The bottom axis' title in the user's units.
     virtual QString TituloInferior(const TUnidadesResultados &u) const = 0;

@@ -1,6 +1,8 @@
 #include "uGraficoTemperaturaTempo.h"
 
+#include <QChart>
 #include <QHideEvent>
+#include <QLabel>
 #include <QSpinBox>
 
 #include "uLibFEM.h"
@@ -12,12 +14,20 @@ TfrmGraficoTemperaturaTempo::TfrmGraficoTemperaturaTempo(QWidget *pai)
     sedNo = new QSpinBox;
     sedNo->setRange(1, 1);
     sedNo->setValue(1);
-    Controle(" Nó: ", sedNo);
+    lblNo = Controle(" Nó: ", sedNo);
 }
 
 TfrmGraficoTemperaturaTempo::~TfrmGraficoTemperaturaTempo() {
     if (frmGraficoTemperaturaTempo == this)
         frmGraficoTemperaturaTempo = nullptr;
+}
+
+void TfrmGraficoTemperaturaTempo::AtualizaModo() {
+    IFonteResultados *f = FonteResultados();
+    TAnalise *a = f ? f->AnaliseTermica() : nullptr;
+    const bool camadas = dynamic_cast<TAnaliseCamadas *>(a) != nullptr;
+    sedNo->setEnabled(!camadas);
+    lblNo->setEnabled(!camadas);
 }
 
 void TfrmGraficoTemperaturaTempo::showEvent(QShowEvent *e) {
@@ -26,6 +36,7 @@ void TfrmGraficoTemperaturaTempo::showEvent(QShowEvent *e) {
         sedNo->setMaximum(std::max(1, NumeroDeNos(*a)));
     if (f && f->NoCapturado() > 0)
         sedNo->setValue(f->NoCapturado());
+    AtualizaModo();
     TGraficoTemperatura::showEvent(e);
 }
 
@@ -46,5 +57,11 @@ void TfrmGraficoTemperaturaTempo::Plota() {
     if (!a)
         return;
     sedNo->setMaximum(std::max(1, NumeroDeNos(*a)));
-    AdicionaCurva(CurvaTemperaturaTempo(*a, sedNo->value(), f->NoCursor(), f->Unidades()));
+    AtualizaModo();
+    const TUnidadesResultados u = f->Unidades();
+    AdicionaCurva(CurvaTemperaturaTempo(*a, sedNo->value(), f->NoCursor(), u));
+    // The chart names the point a layered curve follows.
+    chrGraficoXY->setTitle(dynamic_cast<TAnaliseCamadas *>(a)
+                               ? QString::fromStdString(TituloPontoCamadas(f->NoCursor(), u))
+                               : QString());
 }

@@ -8,6 +8,7 @@
 #include "uGraficoTensaoTempo.h"
 #include "uTemperaturaDistancia.h"
 
+#include <QChart>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QValueAxis>
@@ -96,4 +97,55 @@ TEST_F(ResultadosJanelas, MenuResultadosAbreMapaHistoricoEPerfil) {
     frmMalha->Eixo->trigger();
     EXPECT_TRUE(roteiro.P.Erros.isEmpty()) << roteiro.P.Erros.join("|").toStdString();
     EXPECT_TRUE(roteiro.P.Esgotado());
+}
+
+// "Evolução > Térmica": a single-domain curve follows the node typed; a layered one the point
+// picked in the main window, so its node field is greyed out and the chart names that point.
+TEST_F(ResultadosJanelas, TermicaEmCamadasNomeiaOPontoPlotado) {
+    struct Caso {
+        bool camadas;
+        QString titulo;
+    };
+    for (const Caso &c : {Caso{false, ""}, Caso{true, "Ponto (6,5; 1,5) [m]"}}) {
+        SCOPED_TRACE(c.camadas);
+        if (c.camadas) {
+            AbreEMalha();
+            TModelo &m = M();
+            ASSERT_EQ(m.AdicionaSubDominio({1, 2, 3, 4}), 1);
+            m.GetSubDominio(1)->Fixo = false; // placed layer by layer
+            frmMalha->CriaCamadas({{2.0, 0.0, 20.0}, {4.0, 12.0, 25.0}});
+            m.AplicaMaterial(TMaterial(2.0, 2.0, 2400.0, 1000.0, 30.0, 0.08609, 0.04225, true, 1e-5,
+                                       0.2, 9.81, TMaterial::kModeloJCI, false, 20.0, false, 1.408,
+                                       0.1931, false, 0.0, true));
+            m.AplicaTempo(TTempo(0.0, 36.0, 12.0, 2.0 / 3.0));
+            m.AplicaSolver(TGauss(), false);
+            frmMalha->acaoBotao("toolbGerarMalhasDominio")->trigger();
+            roteiro.P.Respostas.push_back(true);
+            frmMalha->Rodar1->trigger();
+        } else {
+            RodaTermica();
+        }
+        ASSERT_TRUE(roteiro.P.Erros.isEmpty()) << roteiro.P.Erros.join("|").toStdString();
+        M().FNoCursor = TNo(0, 6.5, 1.5);
+        M().FNoCapturado = 3;
+        SetDecimalSeparator(',');
+        roteiro.P.Modais.push_back([&c, this](QDialog &d) {
+            auto &frm = dynamic_cast<TfrmGraficoTemperaturaTempo &>(d);
+            EXPECT_EQ(frm.sedNo->isEnabled(), !c.camadas);
+            frm.sedNo->setValue(7);
+            frm.Plota();
+            EXPECT_EQ(frm.Grafico()->title(), c.titulo);
+            EXPECT_EQ(frm.sedNo->isEnabled(), !c.camadas);
+            const TCurva esperada =
+                CurvaTemperaturaTempo(*M().FAnalise, 7, {6.5, 1.5}, TUnidadesResultados());
+            EXPECT_GT(esperada.X.size(), 1u);
+            EXPECT_EQ(frm.UltimaCurva()->Y, esperada.Y);
+            d.reject();
+            return int(QDialog::Rejected);
+        });
+        frmMalha->Trmica1->trigger();
+        SetDecimalSeparator('.');
+        EXPECT_TRUE(roteiro.P.Erros.isEmpty()) << roteiro.P.Erros.join("|").toStdString();
+        EXPECT_TRUE(roteiro.P.Esgotado());
+    }
 }
