@@ -591,6 +591,7 @@ void TfrmMalha::AtualizaOpcoes() {
 
 void TfrmMalha::Redesenha() {
     AtualizaOpcoes();
+    FExecucao->RecarregaEtapaMostrada();
     if (FModelo->TemMalha()) {
         FModelo->DesenhaMalha();
         DesenhaReta(*FModelo);

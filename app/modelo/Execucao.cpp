@@ -253,6 +253,25 @@ bool TExecucao::SalvaMalhaEtapa(int k) {
     return true;
 }
 
+void TExecucao::RecarregaEtapaMostrada() {
+    if (ExecucaoEmCurso() || modelo_.FModo != 1 || !modelo_.FCamadas)
+        return;
+    const int k = modelo_.FEtapaAtual;
+    if (k < 1 || k > modelo_.FCamadas->GetNumEtapas() || std::size_t(k) > etapasGeradas_.size() ||
+        !etapasGeradas_[std::size_t(k - 1)].Gerada)
+        return;
+    TDominio &etapa = *modelo_.FCamadas->GetEtapa(k);
+    if (etapa.GetMalha()->GetNumNos() > 0)
+        return;
+    try {
+        modelo_.FCamadas->LeMalhaEtapa(k);
+    } catch (const std::exception &) {
+        // Nothing to show: the outline alone is drawn, and a run reports the file.
+        etapa.GetMalha()->LimpaMalha();
+        etapa.CriaElementos();
+    }
+}
+
 void TExecucao::GaranteMalhasEtapas() {
     const int n = modelo_.FCamadas->GetNumEtapas();
     for (int k = 1; k <= n; ++k)

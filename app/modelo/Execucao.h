@@ -88,6 +88,11 @@ public:
     // Whether the stress run may start: a thermal run ended and no new thermal analysis since.
     bool TensionalPermitida() const { return tensionalPermitida_; }
 
+    // A layered run or result view keeps only the stage it works on in memory: the stage shown,
+    // when its mesh was generated for this model and is empty, is read back from its file (not
+    // during a run).
+    void RecarregaEtapaMostrada();
+
 private:
     // Loads stage FEtapaAtual's mesh from its file (generated first when this layers model has
     // not generated it yet).
@@ -106,6 +111,7 @@ private:
     // refused the settings.
     bool SalvaMalhaEtapa(int k);
     void GaranteMalhasEtapas();
+
     void MostraMalhaEtapa(int k);
     // The runs' results no longer match the meshes: the commands go back to the start state.
     void DescartaResultados();

@@ -637,6 +637,35 @@ TEST_F(Execucao, SalvarMalhaGravaAMalhaMostradaOuRecusa) {
     }
 }
 
+TEST_F(Execucao, EtapaMostradaVoltaAoDesenhoDepoisDaCorridaEmCamadas) {
+    // The staged run ends on stage 2 and empties stage 1's mesh, the one shown; a redraw (a
+    // resize) or the next stage shown draws it again.
+    struct Caso {
+        const char *nome;
+        std::function<void()> depois;
+        int etapa;
+    };
+    const Caso casos[] = {
+        {"resize", [this] { frmMalha->resize(frmMalha->width() - 40, frmMalha->height()); }, 1},
+        {"next stage", [this] { frmMalha->acaoBotao("toobSetaDireita")->trigger(); }, 2},
+        {"redraw", [this] { frmMalha->acaoBotao("toobRefresh")->trigger(); }, 1},
+    };
+    for (const Caso &c : casos) {
+        SCOPED_TRACE(c.nome);
+        CamadasComTermica();
+        TModelo &m = M();
+        c.depois();
+        QCoreApplication::processEvents();
+        ASSERT_EQ(m.FEtapaAtual, c.etapa);
+        TMalha arquivo;
+        arquivo.LeMalha(TCamadas::ArquivoMalhaEtapa(c.etapa).string());
+        EXPECT_EQ(m.FMalha, m.FCamadas->GetEtapa(c.etapa)->GetMalha());
+        EXPECT_GT(m.FMalha->GetNumNos(), 0);
+        EXPECT_EQ(m.FMalha->GetNumNos(), arquivo.GetNumNos());
+        EXPECT_EQ(m.FMalha->GetNumElementos(), arquivo.GetNumElementos());
+    }
+}
+
 TEST_F(Execucao, CorridaSemDadosIndispensaveisDizQualComandoUsar) {
     // What each case gives before its run (a stress run follows a thermal one), and the
     // refusal expected (none: the run goes through).
