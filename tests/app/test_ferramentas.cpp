@@ -34,6 +34,16 @@ protected:
         frmMalha->CriaDominio(v);
         ASSERT_TRUE(M().TemAnalise());
     }
+    // The rectangle in a 900 x 650 window, in two layers of 1 m placed at 0 and 24 h.
+    void RetanguloEmCamadas() {
+        frmMalha->resize(900, 650);
+        QCoreApplication::processEvents();
+        Retangulo();
+        M().AdicionaSubDominio({1, 2, 3, 4, 5, 6});
+        M().GetSubDominio(1)->SetFixo(false);
+        ASSERT_TRUE(M().CriaCamadas({{1.0, 0.0, 20.0}, {2.0, 24.0, 20.0}}));
+        frmMalha->AtualizaComandos();
+    }
     QPoint Px(double x, double y) {
         const TPonto p = M().Plot()->MundoParaTela(x, y);
         return {p.X, p.Y};
@@ -317,13 +327,7 @@ namespace {
 TEST_F(Ferramentas, RetaGuardaPontosDoMundoAtravesDeRedimensionamento) {
     for (const QSize tamanho : {QSize(900, 650), QSize(1300, 900), QSize(700, 500)}) {
         SCOPED_TRACE(tamanho.width());
-        frmMalha->resize(900, 650);
-        QCoreApplication::processEvents();
-        Retangulo();
-        M().AdicionaSubDominio({1, 2, 3, 4, 5, 6});
-        M().GetSubDominio(1)->SetFixo(false);
-        ASSERT_TRUE(M().CriaCamadas({{1.0, 0.0, 20.0}, {2.0, 24.0, 20.0}}));
-        frmMalha->AtualizaComandos();
+        ASSERT_NO_FATAL_FAILURE(RetanguloEmCamadas());
         // Across the bottom edge at x = 1.
         Liga("toolbSelecionarLinhaArestasEtapas");
         f->Pressiona(Px(1.0, -0.5), Qt::LeftButton);
@@ -411,13 +415,7 @@ TEST_F(Ferramentas, RetaRedesenhadaAposRedimensionamento) {
          {Caso{"toolbDefineReta", QSize(1300, 900)}, Caso{"toolbDefineReta", QSize(700, 500)},
           Caso{"toolbSelecionarLinhaArestasEtapas", QSize(1100, 800)}}) {
         SCOPED_TRACE(std::string(c.botao) + " " + std::to_string(c.tamanho.width()));
-        frmMalha->resize(900, 650);
-        QCoreApplication::processEvents();
-        Retangulo();
-        M().AdicionaSubDominio({1, 2, 3, 4, 5, 6});
-        M().GetSubDominio(1)->SetFixo(false);
-        ASSERT_TRUE(M().CriaCamadas({{1.0, 0.0, 20.0}, {2.0, 24.0, 20.0}}));
-        frmMalha->AtualizaComandos();
+        ASSERT_NO_FATAL_FAILURE(RetanguloEmCamadas());
         Liga(c.botao);
         f->Pressiona(Px(0.5, 0.3), Qt::LeftButton);
         f->Solta(Px(3.1, 1.7), Qt::RightButton);
