@@ -42,8 +42,9 @@ bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done
 
 fuzz: deps
-	@command -v clang++ >/dev/null && dpkg-query -W -f='$${Status}' libclang-rt-dev 2>/dev/null | grep -q "ok installed" || \
-	  { $(SUDO) apt-get update && $(SUDO) apt-get install -y clang libclang-rt-dev; }
+	@command -v clang++ >/dev/null && (for p in libclang-rt-dev libomp-dev; do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || exit 1; done) || \
+	  { $(SUDO) apt-get update && $(SUDO) apt-get install -y clang libclang-rt-dev libomp-dev; }
 	CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DDARV_FUZZ=ON -DDARV_QT=OFF
 	cmake --build $(BUILD_FUZZ) -j $(JOBS)
 	@mkdir -p fuzz-out; for f in $(BUILD_FUZZ)/fuzz/fuzz_*; do \
