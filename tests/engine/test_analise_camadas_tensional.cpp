@@ -503,9 +503,9 @@ TEST_F(AnaliseCamadasTensional, ShrinkageOfALayerCountsFromItsPlacement) {
             a->SetTempo(std::make_unique<TTempo>(0.0, 72.0, 24.0, 2.0 / 3.0));
             a->SetRetracaoCamada(1, std::make_unique<TRetracao>(tipo));
             for (int k = 1; k <= 2; ++k) {
-                const TMalha &m = *MalhaEtapa(k);
+                const auto m = MalhaEtapa(k);
                 TVetorInteiro todos;
-                for (int i = 1; i <= m.GetNumNos(); ++i)
+                for (int i = 1; i <= m->GetNumNos(); ++i)
                     todos.Adiciona(i);
                 a->AdicionaApoios(todos, false, k, true, 0, 0);
             }
