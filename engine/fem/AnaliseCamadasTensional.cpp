@@ -132,6 +132,16 @@ void TAnaliseCamadasTensional::LeisDeformacao(int e, double &phi, double &retrac
                                      Tempo->GetDtPasso(), primeiro);
 }
 
+bool TAnaliseCamadasTensional::TemLeisDeformacao() const {
+    for (const auto &f : FluenciasCamadas)
+        if (f)
+            return true;
+    for (const auto &r : RetracoesCamadas)
+        if (r)
+            return true;
+    return false;
+}
+
 // ---------------------------------------------------------------------------------------------
 // The run
 

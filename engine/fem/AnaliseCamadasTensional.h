@@ -53,6 +53,8 @@ protected:
     int SubDominioDoPonto(double x, double y) const override;
     TFluencia *FluenciaDoElemento(int e) override;
     void LeisDeformacao(int e, double &phi, double &retracao) override;
+    // Each layer's creep and shrinkage laws act whatever the creep chooser holds.
+    bool TemLeisDeformacao() const override;
 
     // Zone of element e; sets the element's age and the time origin of its zone's laws.
     int ZonaComLeis(int e);

@@ -228,6 +228,7 @@ void TAnaliseTensional::AlocaSistema() {
     FatoresFluencia = TVetor(ne);
     IncrementosRetracao = TVetor(ne);
     Restrito.assign(std::size_t(GrausLiberdade), 0);
+    PartesVerificadas = false;
     ValorImposto.assign(std::size_t(GrausLiberdade), 0.0);
     MontaDadosElementos();
 }
@@ -411,6 +412,8 @@ void TAnaliseTensional::MontaSistema() {
     for (int e = 1; e <= ne; ++e)
         AreaTotal += DadosElementos[std::size_t(e - 1)].area;
     Perimetro = PerimetroDominio();
+    const bool leis = TemLeisDeformacao();
+    const bool cargas = Dominio->GetNumForcasTensionais() > 0;
     for (int e = 1; e <= ne; ++e) {
         LeisDoElemento(e);
         MaterialDoElemento(e);
@@ -420,10 +423,12 @@ void TAnaliseTensional::MontaSistema() {
         TFluencia *f = FluenciaDoElemento(e);
         // The shrinkage increment is imposed like the thermal strain: loaded here, subtracted
         // in the recovery.
-        double phi, retracao;
-        LeisDeformacao(e, phi, retracao);
-        FatoresFluencia[e] = phi;
-        IncrementosRetracao[e] = retracao;
+        double phi = 0.0, retracao = 0.0;
+        if (leis) {
+            LeisDeformacao(e, phi, retracao);
+            FatoresFluencia[e] = phi;
+            IncrementosRetracao[e] = retracao;
+        }
         if (retracao != 0.0)
             for (int k = 1; k <= 3; ++k) {
                 DeformacaoTermicaNos[2 * k - 1] += retracao;
@@ -431,7 +436,8 @@ void TAnaliseTensional::MontaSistema() {
             }
         const double idade = IdadesElementos[e];
         RigidezElemento(e, m, f, idade, phi);
-        CargasDeContorno(e, primeiro);
+        if (cargas)
+            CargasDeContorno(e, primeiro);
         MontaElemento(e);
         if (OnElemento)
             OnElemento(e);
@@ -748,6 +754,20 @@ void TAnaliseTensional::VerificaRigidez() const {
         carga = bb[i] != 0.0;
     if (!carga)
         return; // nothing is solved
+    if (!PartesVerificadas)
+        VerificaPartes();
+    for (int g = 1; g <= GrausLiberdade; ++g)
+        if (!(K->Get(g, g) > 0.0)) {
+            std::string s = RigidezSingular() + "o nó ";
+            AppendInteiro(s, (g + 1) / 2);
+            throw Exception(s + " não tem rigidez, pois o módulo de elasticidade dos seus "
+                                "elementos é nulo (ou negativo) na idade que eles têm neste passo. "
+                                "Verifique o módulo do material em \"Configurações\" > "
+                                "\"Material\".");
+        }
+}
+
+void TAnaliseTensional::VerificaPartes() const {
     // Every part must be held by its own restraints and by the nodes it shares with parts already
     // held: such a node holds the part's translation there, not its rotation about it.
     const TMalha &malha = *Dominio->GetMalha();
@@ -860,15 +880,8 @@ void TAnaliseTensional::VerificaRigidez() const {
                             "\"Vínculos\" na página \"Tensão\" (no modelo em camadas, em cada "
                             "etapa).");
     }
-    for (int g = 1; g <= GrausLiberdade; ++g)
-        if (!(K->Get(g, g) > 0.0)) {
-            std::string s = RigidezSingular() + "o nó ";
-            AppendInteiro(s, (g + 1) / 2);
-            throw Exception(s + " não tem rigidez, pois o módulo de elasticidade dos seus "
-                                "elementos é nulo (ou negativo) na idade que eles têm neste passo. "
-                                "Verifique o módulo do material em \"Configurações\" > "
-                                "\"Material\".");
-        }
+    // The parts and their restraints stay as they are until the system is allocated again.
+    PartesVerificadas = true;
 }
 
 void TAnaliseTensional::Resolve() {

@@ -189,6 +189,10 @@ protected:
     // motion free, or a degree of freedom without stiffness (modulus zero or negative in every
     // element around its node).
     void VerificaRigidez() const;
+    // The part of VerificaRigidez that depends only on the mesh and the restraints: every part
+    // of the mesh is held. Checked once per allocated system.
+    void VerificaPartes() const;
+    mutable bool PartesVerificadas = false;
     // "A matriz de rigidez do passo N (tempo t h) é singular: " for the current step.
     std::string RigidezSingular() const;
     void Resolve();
@@ -228,6 +232,8 @@ protected:
     // Creep coefficient (ACI law) and shrinkage increment of element e in this step, from the
     // section's area and perimeter of the step.
     virtual void LeisDeformacao(int e, double &phi, double &retracao);
+    // Whether some element may have a creep coefficient or a shrinkage increment in this run.
+    virtual bool TemLeisDeformacao() const { return Entradas.FluenciaAtiva; }
     int PassoDoArquivo(double t) const;
 
     // Events.
