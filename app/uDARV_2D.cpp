@@ -677,6 +677,7 @@ void TfrmMalha::ImportarMalha1Click() {
 void TfrmMalha::Salvar1Click() {
     if (!FModelo->TemMalha())
         return;
+    FExecucao->RecarregaEtapaMostrada(); // a layered run may have left it only in its file
     if (const std::string recusa = FModelo->RecusaSalvarMalha(); !recusa.empty()) {
         Perguntador().Erro(QString::fromStdString(recusa));
         return;

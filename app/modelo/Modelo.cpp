@@ -151,36 +151,16 @@ const char *const kMalhaVazia = "A malha mostrada não tem nós: nada foi salvo.
 
 } // namespace
 
-// A layered run keeps one stage mesh in memory; the stage shown may be another, whose mesh is
-// then only in its file.
-std::filesystem::path TModelo::ArquivoEtapaMostrada() const {
-    if (!FMalha || FMalha->GetNumNos() > 0 || !FCamadas || FEtapaAtual < 1 ||
-        FEtapaAtual > FCamadas->GetNumEtapas() ||
-        FCamadas->GetEtapa(FEtapaAtual)->GetMalha() != FMalha)
-        return {};
-    std::filesystem::path arquivo = TCamadas::ArquivoMalhaEtapa(FEtapaAtual);
-    std::error_code ec;
-    return std::filesystem::is_regular_file(arquivo, ec) ? arquivo : std::filesystem::path();
-}
-
 std::string TModelo::RecusaSalvarMalha() const {
-    if (!FMalha || FMalha->GetNumNos() > 0 || !ArquivoEtapaMostrada().empty())
-        return {};
-    return kMalhaVazia;
+    return FMalha && FMalha->GetNumNos() == 0 ? kMalhaVazia : std::string();
 }
 
 bool TModelo::SalvaMalha(const std::string &arquivo) const {
     if (!FMalha)
         return false;
-    const TMalha *malha = FMalha;
-    TMalha etapa;
-    if (const std::filesystem::path f = ArquivoEtapaMostrada(); !f.empty()) {
-        etapa.LeMalha(f.string());
-        malha = &etapa;
-    }
-    if (malha->GetNumNos() == 0)
+    if (FMalha->GetNumNos() == 0)
         throw EInOutError(kMalhaVazia);
-    malha->SalvaMalha(arquivo, Estado().ConfiguracaoMalha);
+    FMalha->SalvaMalha(arquivo, Estado().ConfiguracaoMalha);
     return true;
 }
 

@@ -4,7 +4,6 @@
 // hand over. No Qt: the program binds the canvas, the progress display and the caption.
 #pragma once
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <span>
@@ -68,9 +67,8 @@ public:
     // Reads a mesh file (domain, nodes, elements, mesh settings) into a new model without
     // analyses. A failure throws and leaves the model and the mesh settings as they were.
     void ImportaMalha(const std::string &arquivo);
-    // Writes the mesh shown to a mesh file: the current mesh or, when a layered run has released
-    // the shown stage's mesh, that stage's mesh read back from its file. False without a mesh;
-    // an empty mesh (no node) is never written: EInOutError with RecusaSalvarMalha's text.
+    // Writes the current mesh to a mesh file. False without a mesh; an empty mesh (no node) is
+    // never written: EInOutError with RecusaSalvarMalha's text.
     bool SalvaMalha(const std::string &arquivo) const;
     // Why the mesh shown cannot be saved; empty when it can.
     std::string RecusaSalvarMalha() const;
@@ -226,8 +224,6 @@ private:
     // interior flags.
     std::unique_ptr<TDominio> CopiaSubDominio(int i) const;
     void AtualizaFluenciaAtiva();
-    // The file of the stage shown when a layered run left its mesh empty; empty otherwise.
-    std::filesystem::path ArquivoEtapaMostrada() const;
     // The mesh settings to the engine-facing record the generator and the mesh file read.
     void GuardaAjustesMalha(const TAjustesMalha &ajustes);
     void DesenhaApoio(const TPonto &p, bool restricao1, bool restricao2);

@@ -115,8 +115,8 @@ TFluencia *TAnaliseCamadasTensional::FluenciaDoElemento(int e) {
     return GetFluenciaCamada(ZonaComLeis(e));
 }
 
-void TAnaliseCamadasTensional::LeisDeformacao(int e, double &phi, double &retracao) {
-    TAnaliseTensional::LeisDeformacao(e, phi, retracao);
+void TAnaliseCamadasTensional::LeisDeformacao(int e, TFluencia *f, double &phi, double &retracao) {
+    TAnaliseTensional::LeisDeformacao(e, f, phi, retracao);
     TRetracao *r = GetRetracaoCamada(DadosElementos[std::size_t(e - 1)].subdominio);
     if (!r)
         return;

@@ -52,7 +52,7 @@ protected:
     bool PontoNoSubDominio(int k, double x, double y) const override;
     int SubDominioDoPonto(double x, double y) const override;
     TFluencia *FluenciaDoElemento(int e) override;
-    void LeisDeformacao(int e, double &phi, double &retracao) override;
+    void LeisDeformacao(int e, TFluencia *f, double &phi, double &retracao) override;
     // Each layer's creep and shrinkage laws act whatever the creep chooser holds.
     bool TemLeisDeformacao() const override;
 

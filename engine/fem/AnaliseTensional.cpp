@@ -425,7 +425,7 @@ void TAnaliseTensional::MontaSistema() {
         // in the recovery.
         double phi = 0.0, retracao = 0.0;
         if (leis) {
-            LeisDeformacao(e, phi, retracao);
+            LeisDeformacao(e, f, phi, retracao);
             FatoresFluencia[e] = phi;
             IncrementosRetracao[e] = retracao;
         }
@@ -681,9 +681,9 @@ std::string TAnaliseTensional::RigidezSingular() const {
 }
 
 namespace {
-// The parts of a mesh for the rigid-body check: elements that share a side hold together; parts
-// that meet only at nodes are hinged there. Gives each element's part (0-based, numbered in element
-// order) and the number of parts.
+// The pieces of a mesh for the rigid-body check: elements that share a side hold together; pieces
+// that meet only at nodes are hinged there. Gives each element's piece (0-based, numbered in
+// element order) and the number of pieces.
 int PartesPorLado(const std::vector<std::array<int, 3>> &nos, int numNos, std::vector<int> &parte) {
     const std::size_t ne = nos.size();
     std::vector<int> inicio(std::size_t(numNos) + 2, 0), elementos(3 * ne);
@@ -725,7 +725,7 @@ int PartesPorLado(const std::vector<std::array<int, 3>> &nos, int numNos, std::v
     return partes;
 }
 
-// What restraints hold of a part's rigid motions u = a - c y, v = b + c x: a and b once some x and
+// What restraints hold of a piece's rigid motions u = a - c y, v = b + c x: a and b once some x and
 // some y are restrained, and the rotation c by x restraints at two heights or y restraints at two
 // abscissas.
 struct TVinculosParte {
@@ -768,8 +768,8 @@ void TAnaliseTensional::VerificaRigidez() const {
 }
 
 void TAnaliseTensional::VerificaPartes() const {
-    // Every part must be held by its own restraints and by the nodes it shares with parts already
-    // held: such a node holds the part's translation there, not its rotation about it.
+    // Every piece must be held by its own restraints and by the nodes it shares with pieces
+    // already held: such a node holds the piece's translation there, not its rotation about it.
     const TMalha &malha = *Dominio->GetMalha();
     const int numNos = GrausLiberdade / 2;
     std::vector<std::array<int, 3>> nos(DadosElementos.size());
@@ -778,7 +778,7 @@ void TAnaliseTensional::VerificaPartes() const {
             nos[e][k] = DadosElementos[e].gl[2 * k + 1] / 2;
     std::vector<int> parte;
     const int numPartes = PartesPorLado(nos, numNos, parte);
-    // The part of each node, and every (node, part) pair of the nodes of several parts.
+    // The piece of each node, and every (node, piece) pair of the nodes of several pieces.
     std::vector<int> parteDoNo(std::size_t(numNos) + 1, -1);
     std::vector<std::pair<int, int>> articulacoes;
     for (std::size_t e = 0; e < nos.size(); ++e)
@@ -855,7 +855,7 @@ void TAnaliseTensional::VerificaPartes() const {
                             "Apoie nós em x e em y, de modo que ela não possa girar, com "
                             "\"Vínculos\" na página \"Tensão\" (no modelo em camadas, em cada "
                             "etapa).");
-        // The part's size and its first node of its own (of the hinges, when it has none).
+        // The piece's size and its first node of its own (of the hinges, when it has none).
         int elementos = 0, proprio = 0, qualquer = 0;
         for (std::size_t e = 0; e < nos.size(); ++e) {
             if (parte[e] != p)
@@ -880,7 +880,7 @@ void TAnaliseTensional::VerificaPartes() const {
                             "\"Vínculos\" na página \"Tensão\" (no modelo em camadas, em cada "
                             "etapa).");
     }
-    // The parts and their restraints stay as they are until the system is allocated again.
+    // The pieces and their restraints stay as they are until the system is allocated again.
     PartesVerificadas = true;
 }
 

@@ -189,8 +189,8 @@ protected:
     // motion free, or a degree of freedom without stiffness (modulus zero or negative in every
     // element around its node).
     void VerificaRigidez() const;
-    // The part of VerificaRigidez that depends only on the mesh and the restraints: every part
-    // of the mesh is held. Checked once per allocated system.
+    // What VerificaRigidez checks of the mesh and the restraints alone: every piece of the mesh
+    // joined by element sides is held. Checked once per allocated system.
     void VerificaPartes() const;
     mutable bool PartesVerificadas = false;
     // "A matriz de rigidez do passo N (tempo t h) é singular: " for the current step.
@@ -230,8 +230,8 @@ protected:
     // Perimeter of the domain's outline (edges that are not interior).
     double PerimetroDominio() const;
     // Creep coefficient (ACI law) and shrinkage increment of element e in this step, from the
-    // section's area and perimeter of the step.
-    virtual void LeisDeformacao(int e, double &phi, double &retracao);
+    // section's area and perimeter of the step; f is the element's creep law, or none.
+    virtual void LeisDeformacao(int e, TFluencia *f, double &phi, double &retracao);
     // Whether some element may have a creep coefficient or a shrinkage increment in this run.
     virtual bool TemLeisDeformacao() const { return Entradas.FluenciaAtiva; }
     int PassoDoArquivo(double t) const;

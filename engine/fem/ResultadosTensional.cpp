@@ -11,10 +11,9 @@
 #include "fem/Tempo.h"
 #include "uPlataforma.h"
 
-void TAnaliseTensional::LeisDeformacao(int e, double &phi, double &retracao) {
+void TAnaliseTensional::LeisDeformacao(int, TFluencia *f, double &phi, double &retracao) {
     phi = 0.0;
     retracao = 0.0;
-    TFluencia *f = FluenciaDoElemento(e);
     if (f && f->Tipo == TFluencia::kACI209) {
         f->CoeficienteACI(Divide(AreaTotal, Perimetro) * 1000.0, Tempo->GetTempoAtual());
         phi = f->Phi;

@@ -719,10 +719,10 @@ TEST_F(AnaliseTensional, StepsAndMemoryTextsOfBothRunsGoThroughTheEvents) {
     EXPECT_EQ(janela.chamadas, 0);
 }
 
-// Two parts in one mesh: part A on [0, 2] x [0, 1] (nodes 1-6) and part B of 4 elements, apart
+// Two pieces in one mesh: piece A on [0, 2] x [0, 1] (nodes 1-6) and piece B of 4 elements, apart
 // on [3, 5] x [0, 1] (nodes 7-12) or hinged at A's corner node 6 on [2, 4] x [1, 2] (nodes 6-11).
-// A part that its supports and hinges do not hold is refused, by name, before any solve.
-TEST_F(AnaliseTensional, EveryPartOfTheMeshIsHeldBeforeTheSolve) {
+// A piece that its supports and hinges do not hold is refused, by name, before any solve.
+TEST_F(AnaliseTensional, EveryPieceOfTheMeshIsHeldBeforeTheSolve) {
     struct TCaso {
         bool articulada;
         std::vector<int> apoiosB;  // supports of B in both directions

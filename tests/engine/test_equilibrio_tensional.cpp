@@ -359,7 +359,7 @@ TEST_F(SolucoesExatas, StressesOfTheContinuumWithinTheDiscretisationError) {
         EXPECT_LT(fina, 0.6 * grossa);
     }
     // A long free strip, quadratic temperature in its depth: away from the ends
-    // sigma_x = -E alpha (dT - its mean - its linear part).
+    // sigma_x = -E alpha (dT - its mean - its linear term).
     const double c = 30.0;
     auto quadratica = [c](double, double y) { return 20.0 + c * (2 * y - 1) * (2 * y - 1); };
     auto exata = [&](double y, double s, int comp) {

@@ -641,7 +641,7 @@ TEST(Gauss, OnlyTheSolverRunsItsParallelRegionsOnTheCallingThread) {
                     g.DefineSistema(&a, &b, &x);
                     g.Resolve();
                     erro[std::size_t(t)] = MaiorErroDeUm(x);
-                } catch (...) { // a factor of part of the matrix: a zero pivot
+                } catch (...) { // a partial factor: a zero pivot
                     erro[std::size_t(t)] = HUGE_VAL;
                 }
             }
