@@ -1,6 +1,7 @@
-// The recovered stresses must balance the loads: at every free degree of freedom the element
-// forces sum A B^T sigma of the total stresses equal the external loads applied so far, after
-// every step, whatever the temperature field, the creep and shrinkage laws or the stages.
+// The recovered stresses must balance the loads: at every free degree of freedom, and summed over
+// the nodes above every horizontal cut, the element forces sum A B^T sigma of the total stresses
+// equal the external loads applied so far, after every step, whatever the temperature field, the
+// creep and shrinkage laws or the stages.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -67,6 +68,20 @@ private:
         for (std::size_t g = 0; g < preso.size(); ++g)
             if (!preso[g])
                 pior = std::max(pior, std::fabs(interna[g] - externa[g]));
+        // Across every horizontal cut between node rows (the supports lie below each), the
+        // element forces of the body above balance the loads on it.
+        for (int k = 1; k <= n; ++k) {
+            const double corte = m.GetNo(k)->Y;
+            if (corte <= 0.0)
+                continue;
+            double rx = 0.0, ry = 0.0;
+            for (int j = 1; j <= n; ++j)
+                if (m.GetNo(j)->Y >= corte) {
+                    rx += interna[std::size_t(2 * j - 2)] - externa[std::size_t(2 * j - 2)];
+                    ry += interna[std::size_t(2 * j - 1)] - externa[std::size_t(2 * j - 1)];
+                }
+            pior = std::max({pior, std::fabs(rx), std::fabs(ry)});
+        }
         ASSERT_GT(escala, 0.0) << "no stress and no load at " << t << " h";
         PiorResiduo = std::max(PiorResiduo, pior / escala);
         ++Verificacoes;
